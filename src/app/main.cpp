@@ -1,0 +1,44 @@
+// Kurvex: reads numbers off pictures of graphs.
+
+#include "acquisition/PictureFileLoader.h"
+#include "core/AppState.h"
+#include "core/Startup.h"
+#include "platform/DesktopShell.h"
+#include "platform/QtPrompts.h"
+#include "platform/QtSoundPlayer.h"
+#include "platform/SystemClock.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QWidget>
+
+#include <algorithm>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kurvex"));
+    // The close sequence of the main window ends the program, whatever else is still open.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    Platform platform;
+    platform.prompts = std::make_unique<QtPrompts>();
+    platform.clock = std::make_unique<SystemClock>();
+    platform.sound = std::make_unique<QtSoundPlayer>();
+    platform.shell = std::make_unique<DesktopShell>();
+    AppState state(std::move(platform));
+
+    Main();
+    const auto windows = QApplication::topLevelWidgets();
+    const bool anyWindowShown = std::any_of(windows.begin(), windows.end(),
+                                            [](const QWidget* w) { return w->isVisible(); });
+    if (!anyWindowShown) {
+        return 1;
+    }
+
+    // A picture file named on the command line is opened at once.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() == 2) {
+        OpenPictureFile(arguments.at(1));
+    }
+    return QApplication::exec();
+}

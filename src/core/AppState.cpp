@@ -1,0 +1,94 @@
+#include "core/AppState.h"
+
+#include "document/frmDocument.h"
+#include "info/frmSplash.h"
+#include "info/frmTip.h"
+#include "mainwindow/frmMain.h"
+#include "options/frmOptions.h"
+#include "platform/Clock.h"
+#include "platform/Prompts.h"
+#include "platform/Shell.h"
+#include "platform/SoundPlayer.h"
+#include "table/frmData.h"
+#include "zoom/frmZoom.h"
+
+namespace {
+AppState* current = nullptr;
+}
+
+AppState::AppState(Platform platform) : m_platform(std::move(platform)) {
+    Q_ASSERT(m_platform.prompts && m_platform.clock && m_platform.sound && m_platform.shell);
+    current = this;
+}
+
+AppState::~AppState() {
+    delete m_splash.data();
+    delete m_tip.data();
+    delete m_options.data();
+    delete m_zoom.data();
+    // The main window owns the picture and data windows.
+    delete m_main.data();
+    if (current == this) {
+        current = nullptr;
+    }
+}
+
+AppState& App() {
+    Q_ASSERT(current != nullptr);
+    return *current;
+}
+
+frmMain& AppState::MainForm() {
+    if (!m_main) {
+        m_main = new frmMain;
+    }
+    return *m_main;
+}
+
+frmDocument& AppState::Document() {
+    if (!m_document) {
+        m_document = new frmDocument;
+        MainForm().AddChildWindow(m_document);
+    }
+    return *m_document;
+}
+
+frmData& AppState::Data() {
+    if (!m_data) {
+        m_data = new frmData;
+        MainForm().AddChildWindow(m_data);
+    }
+    return *m_data;
+}
+
+frmZoom& AppState::Zoom() {
+    if (!m_zoom) {
+        m_zoom = new frmZoom;
+    }
+    return *m_zoom;
+}
+
+frmOptions& AppState::Options() {
+    if (!m_options) {
+        m_options = new frmOptions;
+    }
+    return *m_options;
+}
+
+frmTip& AppState::Tip() {
+    if (!m_tip) {
+        m_tip = new frmTip;
+    }
+    return *m_tip;
+}
+
+frmSplash& AppState::Splash() {
+    if (!m_splash) {
+        m_splash = new frmSplash;
+    }
+    return *m_splash;
+}
+
+void AppState::UnloadSplash() {
+    delete m_splash.data();
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/CalibrationRecord.h"
+#include "core/Settings.h"
+
+#include <QByteArray>
+#include <QPointer>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+class Prompts;
+class Clock;
+class SoundPlayer;
+class Shell;
+class frmMain;
+class frmDocument;
+class frmData;
+class frmZoom;
+class frmOptions;
+class frmTip;
+class frmSplash;
+
+// The desktop services the program uses; the real program hands in Qt's, tests hand in fakes.
+struct Platform {
+    std::unique_ptr<Prompts> prompts;
+    std::unique_ptr<Clock> clock;
+    std::unique_ptr<SoundPlayer> sound;
+    std::unique_ptr<Shell> shell;
+};
+
+// The one record every window shares: settings, calibration, working flags, the desktop
+// services and the single instance of each window. A window is created the first time it is
+// asked for. Creating an AppState makes it the current one (see App()); a test makes a fresh
+// one per test.
+class AppState {
+public:
+    explicit AppState(Platform platform);
+    ~AppState();
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    Settings settings;
+    bool ScaleModeOn = false;
+    bool PickColorMode = false;
+    bool MouseOnPicture = false;
+    QString DataFileName;
+    QVariant InputValue;
+    QString MsgText;
+    int LoopIndex = 0;
+    QByteArray SoundData;
+    CalibrationRecord calibration;
+
+    Prompts& prompts() { return *m_platform.prompts; }
+    Clock& clock() { return *m_platform.clock; }
+    SoundPlayer& sound() { return *m_platform.sound; }
+    Shell& shell() { return *m_platform.shell; }
+
+    frmMain& MainForm();
+    frmDocument& Document();
+    frmData& Data();
+    frmZoom& Zoom();
+    frmOptions& Options();
+    frmTip& Tip();
+    frmSplash& Splash();
+
+    bool SplashLoaded() const { return !m_splash.isNull(); }
+    void UnloadSplash();
+
+private:
+    Platform m_platform;
+    QPointer<frmMain> m_main;
+    QPointer<frmDocument> m_document;
+    QPointer<frmData> m_data;
+    QPointer<frmZoom> m_zoom;
+    QPointer<frmOptions> m_options;
+    QPointer<frmTip> m_tip;
+    QPointer<frmSplash> m_splash;
+};
+
+// The current application state.
+AppState& App();

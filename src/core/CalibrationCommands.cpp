@@ -1,0 +1,24 @@
+#include "core/CalibrationCommands.h"
+
+#include "core/AppState.h"
+#include "core/Calibration.h"
+#include "document/PictureSurface.h"
+#include "document/frmDocument.h"
+#include "platform/Prompts.h"
+
+void ApplyCalibration() {
+    PictureSurface& picture = App().Document().Picture2();
+    picture.SetScale(NeutralFrame);
+    picture.Erase();
+    const CalibrationVerdict verdict =
+        CalibrateRecord(App().calibration, App().settings.XLog, App().settings.YLog);
+    if (verdict != CalibrationVerdict::Applied) {
+        const CalibrationMessage message = RefusalMessage(verdict);
+        App().prompts().ShowMessage(message.text, message.title,
+                                    message.information ? MessageIcon::Information
+                                                        : MessageIcon::Exclamation,
+                                    MessageButtons::Ok);
+        return;
+    }
+    picture.SetScale(App().calibration.Edges());
+}

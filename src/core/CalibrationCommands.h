@@ -1,0 +1,5 @@
+#pragma once
+
+// Checks the two reference points and gives the picture its calibrated coordinate system, or
+// explains why it keeps the neutral frame. Runs once per calibration, when scale mode is left.
+void ApplyCalibration();

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The three number-text rules of the data table. Numbers are always written and read with
+// "." as the decimal point, whatever the user's locale.
+//
+// Writing: at most 15 significant digits for a double and 7 for a float, no trailing zeros,
+// no decimal point for whole numbers. Plain notation is used while the decimal exponent e of
+// the rounded value lies in -5 < e < digits; otherwise exponent notation with "E", a sign
+// and at least two exponent digits (0.00001 -> "1E-05", 1e15 -> "1E+15").
+
+// Non-negative values get one leading blank, negative ones a minus sign.
+QString PaddedNumberText(double value);
+QString PaddedNumberText(float value);
+
+// The same text without the leading blank.
+QString PlainNumberText(double value);
+QString PlainNumberText(float value);
+
+// Reads the numeric prefix of a text, ignoring blanks, tabs and line feeds anywhere:
+// optional sign, digits, optional "." and digits, optional exponent "E" or "D" with optional
+// sign and digits; "&H" and "&O" prefixes read hexadecimal and octal integers. A text without
+// a numeric prefix reads as 0. Throws AppError (6, "Overflow") when the number is too large
+// for a double.
+double LeadingNumberValue(const QString& text);

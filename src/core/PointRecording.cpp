@@ -1,0 +1,51 @@
+#include "core/PointRecording.h"
+
+#include "core/AppError.h"
+#include "core/AppState.h"
+#include "core/ErrorReport.h"
+#include "core/NumberText.h"
+#include "mainwindow/frmMain.h"
+#include "table/DataTable.h"
+#include "table/frmData.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// 10 to the coordinate, or the coordinate itself on a linear axis, stored in the caller's type.
+template <typename T> T DataValue(T coordinate, bool logAxis) {
+    const double value =
+        logAxis ? std::pow(10.0, static_cast<double>(coordinate)) : static_cast<double>(coordinate);
+    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<T>::max()) {
+        throw AppError{ErrorNumber::Overflow, QStringLiteral("Overflow"), {}};
+    }
+    return static_cast<T>(value);
+}
+
+template <typename T> void ShowOrRecord(T& x, T& y, bool save) {
+    try {
+        const T dataX = DataValue(x, App().settings.XLog);
+        const T dataY = DataValue(y, App().settings.YLog);
+        x = dataX;
+        y = dataY;
+        const QString prefix = save ? QStringLiteral("Saving: ") : QString();
+        frmMain& main = App().MainForm();
+        main.SetPanelText(3, prefix + QStringLiteral("X= ") + PaddedNumberText(x));
+        main.SetPanelText(4, prefix + QStringLiteral("Y= ") + PaddedNumberText(y));
+        if (save) {
+            AppendPointRow(App().Data().Table(), x, y);
+        }
+    } catch (const AppError& error) {
+        ShowErrorReport(error);
+    }
+}
+
+} // namespace
+
+void ShowOrRecordPoint(float& x, float& y, bool save) {
+    ShowOrRecord(x, y, save);
+}
+void ShowOrRecordPoint(double& x, double& y, bool save) {
+    ShowOrRecord(x, y, save);
+}

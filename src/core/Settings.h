@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+// Colours are packed as R + 256*G + 65536*B (red in the low byte).
+constexpr std::int32_t PackedRgb(int red, int green, int blue) {
+    return red + 256 * green + 65536 * blue;
+}
+
+// The user's option values. Every run starts from these defaults; nothing is kept between
+// runs. The options dialog stores all of them at once.
+struct Settings {
+    std::int32_t SplineColor = PackedRgb(255, 0, 255);
+    std::int32_t ARDataColor = PackedRgb(80, 255, 30);
+    std::int32_t ARColorTolerance = 100;
+    std::int32_t ARPointColor = PackedRgb(0, 255, 255);
+    std::int32_t ScaleColor = PackedRgb(0, 0, 255);
+    std::int32_t PointsColor = PackedRgb(255, 0, 0);
+    std::int32_t ZoomLineColor = PackedRgb(0, 192, 0);
+    std::int32_t DotSize = 3;
+    std::int32_t SplinePoints = 50;
+    bool SplineOnX = true;
+    std::int32_t GridCols = 50;
+    std::int32_t GridRows = 50;
+    bool XLog = false;
+    bool YLog = false;
+    bool EscUndo = true;
+    std::int16_t PointerIndex = 1;
+};

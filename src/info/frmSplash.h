@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDateTime>
+#include <QWidget>
+
+// The frameless window shown while the program starts.
+class frmSplash : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSplash(QWidget* parent = nullptr);
+
+    // Shows the window at once and notes when, so that closing can keep it up for its time.
+    void ShowNow();
+    // Waits until the window has been up for three seconds, then closes it.
+    void WaitAndClose();
+
+private:
+    QDateTime m_shownAt;
+};

@@ -1,0 +1,32 @@
+#include "mainwindow/frmMain.h"
+
+#include "core/AppState.h"
+#include "core/Calibration.h"
+#include "core/CalibrationCommands.h"
+#include "document/PictureSurface.h"
+#include "document/frmDocument.h"
+#include "platform/Prompts.h"
+
+#include <QAction>
+
+void frmMain::mnuPictureScale_Click() {
+    if (!m_mnuPictureScale->isChecked()) {
+        mnuPictureResetScale_Click();
+        App().ScaleModeOn = true;
+        m_mnuPictureScale->setChecked(true);
+        App().prompts().ShowMessage(
+            QStringLiteral("Two points with known coordinates must be defined in the image in "
+                           "order to read precise values.\r\n\r\nIt is recommended to define "
+                           "these points at opposite corners of the image."),
+            QStringLiteral("Scale Info"), MessageIcon::Information, MessageButtons::Ok);
+        return;
+    }
+    m_mnuPictureScale->setChecked(false);
+    App().ScaleModeOn = false;
+    ApplyCalibration();
+}
+
+void frmMain::mnuPictureResetScale_Click() {
+    ResetCalibration(App().calibration);
+    App().Document().Picture2().SetScale(App().calibration.Edges());
+}

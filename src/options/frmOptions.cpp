@@ -1,0 +1,6 @@
+#include "options/frmOptions.h"
+
+frmOptions::frmOptions(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Options"));
+}

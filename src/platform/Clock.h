@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QDateTime>
+
+// Time of day and waiting, so that the splash's and the capture's waits cost tests nothing.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime Now() const = 0;
+    // Waits while letting window events run.
+    virtual void Wait(int milliseconds) = 0;
+};

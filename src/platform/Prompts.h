@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+enum class MessageIcon { None, Critical, Question, Exclamation, Information };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+// A file dialog as the program's commands see it. The filter is the classic list of
+// description and pattern pairs separated by "|", e.g. "All Files (*.*)|*.*|PNG (*.png)|*.png";
+// the file-type index counts from 1.
+struct FileDialogRequest {
+    QString title;
+    QString filter;
+    int filterIndex = 1;
+    QString fileName;
+    QString defaultExtension; // with its dot, e.g. ".dat"; added to a typed name without one
+    bool mustExist = false;
+};
+
+// The chosen path (empty on Cancel) and the file-type index in use when the dialog closed.
+struct FileDialogResult {
+    QString path;
+    int filterIndex = 1;
+};
+
+// Every modal question, message and dialog the program shows goes through here, so that
+// tests can answer them from a script.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    virtual MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon,
+                                      MessageButtons buttons) = 0;
+    // The typed text; empty when the user cancels.
+    virtual QString AskText(const QString& prompt, const QString& title,
+                            const QString& defaultText = {}) = 0;
+    virtual FileDialogResult AskOpenFile(const FileDialogRequest& request) = 0;
+    virtual FileDialogResult AskSaveFile(const FileDialogRequest& request) = 0;
+    // A packed colour R + 256*G + 65536*B, or nothing when the user cancels.
+    virtual std::optional<int> AskColor(int initialColor) = 0;
+};

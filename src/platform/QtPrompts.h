@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/Prompts.h"
+
+// Real dialogs: QMessageBox, QInputDialog, QFileDialog and QColorDialog over the active window.
+class QtPrompts final : public Prompts {
+public:
+    MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon,
+                              MessageButtons buttons) override;
+    QString AskText(const QString& prompt, const QString& title,
+                    const QString& defaultText) override;
+    FileDialogResult AskOpenFile(const FileDialogRequest& request) override;
+    FileDialogResult AskSaveFile(const FileDialogRequest& request) override;
+    std::optional<int> AskColor(int initialColor) override;
+};

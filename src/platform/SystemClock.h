@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+class SystemClock final : public Clock {
+public:
+    QDateTime Now() const override;
+    void Wait(int milliseconds) override;
+};

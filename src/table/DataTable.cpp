@@ -1,0 +1,104 @@
+#include "table/DataTable.h"
+
+#include "core/NumberText.h"
+
+const DataTable::Row DataTable::HeaderRow = {
+    QStringLiteral("= Point ="), QStringLiteral("= X Axis ="), QStringLiteral("= Y Axis =")};
+
+DataTable::DataTable(QObject* parent) : QAbstractTableModel(parent) {
+    m_rows.push_back(HeaderRow);
+}
+
+int DataTable::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : RowCount();
+}
+
+int DataTable::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant DataTable::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= RowCount() || index.column() >= ColumnCount) {
+        return {};
+    }
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        return m_rows[static_cast<size_t>(index.row())][static_cast<size_t>(index.column())];
+    }
+    return {};
+}
+
+Qt::ItemFlags DataTable::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    // A frozen header stays at the top and cannot be selected.
+    if (index.row() == 0 && m_headerFrozen) {
+        return Qt::ItemIsEnabled;
+    }
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+const QString& DataTable::CellText(int row, int column) const {
+    Q_ASSERT(row >= 0 && row < RowCount() && column >= 0 && column < ColumnCount);
+    return m_rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
+}
+
+void DataTable::SetCellText(int row, int column, const QString& text) {
+    Q_ASSERT(row >= 0 && row < RowCount() && column >= 0 && column < ColumnCount);
+    m_rows[static_cast<size_t>(row)][static_cast<size_t>(column)] = text;
+    const QModelIndex changed = index(row, column);
+    emit dataChanged(changed, changed);
+}
+
+void DataTable::AppendRow(const Row& row) {
+    AppendRows({row});
+}
+
+void DataTable::AppendRows(std::vector<Row> rows) {
+    if (rows.empty()) {
+        return;
+    }
+    const int first = RowCount();
+    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
+                  std::make_move_iterator(rows.end()));
+    endInsertRows();
+}
+
+void DataTable::Clear() {
+    SetHeaderFrozen(false);
+    if (RowCount() > 1) {
+        beginRemoveRows({}, 1, RowCount() - 1);
+        m_rows.resize(1);
+        endRemoveRows();
+    }
+}
+
+void DataTable::SetHeaderFrozen(bool frozen) {
+    if (m_headerFrozen == frozen) {
+        return;
+    }
+    m_headerFrozen = frozen;
+    emit HeaderFrozenChanged(frozen);
+    if (RowCount() > 0) {
+        emit dataChanged(index(0, 0), index(0, ColumnCount - 1));
+    }
+}
+
+namespace {
+template <typename T> void AppendPaddedPoint(DataTable& table, T x, T y) {
+    const int pointNumber = table.RowCount();
+    table.AppendRow({PaddedNumberText(static_cast<double>(pointNumber)), PaddedNumberText(x),
+                     PaddedNumberText(y)});
+    if (table.RowCount() > 2) {
+        table.SetHeaderFrozen(true);
+    }
+}
+} // namespace
+
+void AppendPointRow(DataTable& table, float x, float y) {
+    AppendPaddedPoint(table, x, y);
+}
+void AppendPointRow(DataTable& table, double x, double y) {
+    AppendPaddedPoint(table, x, y);
+}

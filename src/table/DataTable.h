@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+// The table of points as text: row 0 is the header, every further row one point with its
+// number, X text and Y text. What the grid shows is the data; there is no numeric copy.
+class DataTable : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using Row = std::array<QString, 3>;
+
+    static constexpr int ColumnCount = 3;
+    static const Row HeaderRow;
+
+    explicit DataTable(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    int RowCount() const { return static_cast<int>(m_rows.size()); }
+    int PointCount() const { return RowCount() - 1; }
+    const QString& CellText(int row, int column) const;
+    void SetCellText(int row, int column, const QString& text);
+
+    void AppendRow(const Row& row);
+    // One model insert for many rows, so that long runs never repaint per row.
+    void AppendRows(std::vector<Row> rows);
+    // Unfreezes the header and keeps the header row only.
+    void Clear();
+
+    bool HeaderFrozen() const { return m_headerFrozen; }
+    void SetHeaderFrozen(bool frozen);
+
+signals:
+    void HeaderFrozenChanged(bool frozen);
+
+private:
+    std::vector<Row> m_rows;
+    bool m_headerFrozen = false;
+};
+
+// Appends one recorded point: its number is the row count before the append, every cell is
+// written in padded form with the precision of the caller's numbers. Freezes the header once
+// the table holds two points.
+void AppendPointRow(DataTable& table, float x, float y);
+void AppendPointRow(DataTable& table, double x, double y);

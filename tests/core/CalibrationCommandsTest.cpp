@@ -1,0 +1,122 @@
+#include "AppFixture.h"
+#include "core/Calibration.h"
+#include "document/PictureSurface.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+
+#include <QAction>
+
+namespace {
+
+const QString ScaleInfoText = QStringLiteral(
+    "Two points with known coordinates must be defined in the image in order to read precise "
+    "values.\r\n\r\nIt is recommended to define these points at opposite corners of the image.");
+
+class CalibrationCommands : public AppFixture {
+protected:
+    frmMain& Main() { return App().MainForm(); }
+    QAction& ScaleItem() { return *Main().findChild<QAction*>(QStringLiteral("mnuPictureScale")); }
+    EdgeValues PictureEdges() { return App().Document().Picture2().Coordinates().Edges(); }
+
+    // What the picture's clicks in scale mode leave in the record.
+    void MarkPoints(double x1, double y1, double x2, double y2) {
+        auto& r = App().calibration;
+        r.XPos1 = 2;
+        r.YPos1 = 3;
+        r.X1 = x1;
+        r.Y1 = y1;
+        r.XPos2 = 8;
+        r.YPos2 = 7;
+        r.X2 = x2;
+        r.Y2 = y2;
+    }
+};
+
+TEST_F(CalibrationCommands, EnteringScaleModeResetsAndExplains) {
+    App().calibration.X1 = 5;
+    App().Document().Picture2().SetScale({1, 2, 3, 4});
+    Main().mnuPictureScale_Click();
+    EXPECT_TRUE(App().ScaleModeOn);
+    EXPECT_TRUE(ScaleItem().isChecked());
+    EXPECT_EQ(App().calibration.X1, Unset);
+    EXPECT_EQ(PictureEdges(), NeutralFrame);
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text, ScaleInfoText);
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Scale Info"));
+    EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Information);
+}
+
+TEST_F(CalibrationCommands, LeavingWithTwoPointsCalibratesThePicture) {
+    Main().mnuPictureScale_Click();
+    MarkPoints(100, 50, 400, 90);
+    Main().mnuPictureScale_Click();
+    EXPECT_FALSE(App().ScaleModeOn);
+    EXPECT_FALSE(ScaleItem().isChecked());
+    EXPECT_EQ(prompts->messages.size(), 1u) << "no box after the Scale Info";
+    const EdgeValues edges = PictureEdges();
+    EXPECT_DOUBLE_EQ(edges.Left, 0);
+    EXPECT_DOUBLE_EQ(edges.Right, 500);
+    EXPECT_DOUBLE_EQ(edges.Bottom, 20);
+    EXPECT_DOUBLE_EQ(edges.Top, 120);
+}
+
+TEST_F(CalibrationCommands, LeavingAfterOnePointKeepsTheNeutralFrame) {
+    Main().mnuPictureScale_Click();
+    MarkPoints(100, 50, Unset, 0);
+    Main().mnuPictureScale_Click();
+    ASSERT_EQ(prompts->messages.size(), 2u);
+    EXPECT_EQ(prompts->messages[1].text, QStringLiteral("You have not scaled properly the "
+                                                        "picture.\r\nDefault values will be used"));
+    EXPECT_EQ(prompts->messages[1].title, QStringLiteral("Scale Mode"));
+    EXPECT_EQ(prompts->messages[1].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(PictureEdges(), NeutralFrame);
+}
+
+TEST_F(CalibrationCommands, LogAxisWithZeroIsRefusedAndKeepsTheTypedValues) {
+    App().settings.YLog = true;
+    Main().mnuPictureScale_Click();
+    MarkPoints(100, 0, 400, 90);
+    Main().mnuPictureScale_Click();
+    ASSERT_EQ(prompts->messages.size(), 2u);
+    EXPECT_EQ(prompts->messages[1].title, QStringLiteral("Scaling Error"));
+    EXPECT_EQ(prompts->messages[1].icon, MessageIcon::Information);
+    EXPECT_EQ(PictureEdges(), NeutralFrame);
+    EXPECT_EQ(App().calibration.X1, 100);
+    EXPECT_EQ(App().calibration.Y2, 90);
+}
+
+TEST_F(CalibrationCommands, RefusalEvenAfterAnEarlierCalibrationFallsBackToNeutral) {
+    Main().mnuPictureScale_Click();
+    MarkPoints(100, 50, 400, 90);
+    Main().mnuPictureScale_Click();
+    Main().mnuPictureScale_Click();
+    MarkPoints(100, 50, 100, 90);
+    Main().mnuPictureScale_Click();
+    EXPECT_EQ(prompts->messages.back().title, QStringLiteral("Scale Mode"));
+    EXPECT_EQ(PictureEdges(), NeutralFrame);
+}
+
+TEST_F(CalibrationCommands, ResetScaleDuringCalibrationKeepsScaleModeAndYValues) {
+    Main().mnuPictureScale_Click();
+    MarkPoints(100, 50, 400, 90);
+    Main().mnuPictureResetScale_Click();
+    EXPECT_TRUE(App().ScaleModeOn);
+    EXPECT_TRUE(ScaleItem().isChecked());
+    EXPECT_EQ(App().calibration.X1, Unset);
+    EXPECT_EQ(App().calibration.X2, Unset);
+    EXPECT_EQ(App().calibration.Y1, 50);
+    EXPECT_EQ(App().calibration.XPos1, 2);
+}
+
+TEST_F(CalibrationCommands, MenuItemRunsTheSameHandler) {
+    ScaleItem().trigger();
+    EXPECT_TRUE(App().ScaleModeOn);
+    EXPECT_TRUE(ScaleItem().isChecked());
+    MarkPoints(100, 50, 400, 90);
+    ScaleItem().trigger();
+    EXPECT_FALSE(App().ScaleModeOn);
+    EXPECT_FALSE(ScaleItem().isChecked());
+    EXPECT_DOUBLE_EQ(PictureEdges().Right, 500);
+}
+
+} // namespace

@@ -1,0 +1,115 @@
+#include "core/Calibration.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Reference points at neutral (2, 3) and (8, 7).
+CalibrationRecord TwoPoints(double x1, double y1, double x2, double y2) {
+    CalibrationRecord record;
+    record.XPos1 = 2;
+    record.YPos1 = 3;
+    record.X1 = x1;
+    record.Y1 = y1;
+    record.XPos2 = 8;
+    record.YPos2 = 7;
+    record.X2 = x2;
+    record.Y2 = y2;
+    return record;
+}
+
+TEST(Calibration, LinearAxesGiveTheEdgesOfTheLineThroughBothPoints) {
+    CalibrationRecord record = TwoPoints(100, 50, 400, 90);
+    ASSERT_EQ(CalibrateRecord(record, false, false), CalibrationVerdict::Applied);
+    EXPECT_DOUBLE_EQ(record.LeftX, 0);
+    EXPECT_DOUBLE_EQ(record.RightX, 500);
+    EXPECT_DOUBLE_EQ(record.BottomY, 20);
+    EXPECT_DOUBLE_EQ(record.TopY, 120);
+    EXPECT_EQ(record.X1, 100);
+}
+
+TEST(Calibration, LogarithmicXAxisKeepsTheLogarithmsInTheRecord) {
+    CalibrationRecord record = TwoPoints(10, 50, 1000, 90);
+    ASSERT_EQ(CalibrateRecord(record, true, false), CalibrationVerdict::Applied);
+    EXPECT_DOUBLE_EQ(record.X1, 1);
+    EXPECT_DOUBLE_EQ(record.X2, 3);
+    EXPECT_DOUBLE_EQ(record.LeftX, 1.0 / 3.0);
+    EXPECT_DOUBLE_EQ(record.RightX, 11.0 / 3.0);
+    EXPECT_DOUBLE_EQ(record.BottomY, 20);
+    EXPECT_DOUBLE_EQ(record.TopY, 120);
+}
+
+TEST(Calibration, RefusalsLeaveTheRecordAsItWas) {
+    struct Case {
+        CalibrationRecord record;
+        bool xLog;
+        bool yLog;
+        CalibrationVerdict verdict;
+    };
+    CalibrationRecord onlyOne = TwoPoints(100, 50, Unset, 90);
+    CalibrationRecord sameX = TwoPoints(100, 50, 100, 90);
+    CalibrationRecord sameY = TwoPoints(100, 50, 400, 50);
+    CalibrationRecord sameColumn = TwoPoints(100, 50, 400, 90);
+    sameColumn.XPos2 = sameColumn.XPos1;
+    CalibrationRecord sameRow = TwoPoints(100, 50, 400, 90);
+    sameRow.YPos2 = sameRow.YPos1;
+    const Case cases[] = {
+        {onlyOne, false, false, CalibrationVerdict::ReferenceMissing},
+        {TwoPoints(Unset, 50, 400, 90), false, false, CalibrationVerdict::ReferenceMissing},
+        {sameX, false, false, CalibrationVerdict::SimilarValues},
+        {sameY, false, false, CalibrationVerdict::SimilarValues},
+        {sameColumn, false, false, CalibrationVerdict::SimilarValues},
+        {sameRow, false, false, CalibrationVerdict::SimilarValues},
+        {TwoPoints(100, 0, 400, 90), false, true, CalibrationVerdict::LogNonPositive},
+        {TwoPoints(-10, 5, 400, 90), true, false, CalibrationVerdict::LogNonPositive},
+        {TwoPoints(10, 5, 0, 90), true, false, CalibrationVerdict::LogNonPositive},
+        {TwoPoints(1e308, 5, -1e308, 90), false, false, CalibrationVerdict::SimilarValues},
+    };
+    for (const auto& c : cases) {
+        CalibrationRecord record = c.record;
+        EXPECT_EQ(CalibrateRecord(record, c.xLog, c.yLog), c.verdict);
+        EXPECT_EQ(record.X1, c.record.X1);
+        EXPECT_EQ(record.Y1, c.record.Y1);
+        EXPECT_EQ(record.Edges(), NeutralFrame);
+    }
+}
+
+TEST(Calibration, ResetForgetsBothXValuesButKeepsTheRest) {
+    CalibrationRecord record = TwoPoints(100, 50, 400, 90);
+    ASSERT_EQ(CalibrateRecord(record, false, false), CalibrationVerdict::Applied);
+    ResetCalibration(record);
+    EXPECT_EQ(record.X1, Unset);
+    EXPECT_EQ(record.X2, Unset);
+    EXPECT_EQ(record.Y1, 50);
+    EXPECT_EQ(record.Y2, 90);
+    EXPECT_EQ(record.XPos2, 8);
+    EXPECT_EQ(record.Edges(), NeutralFrame);
+}
+
+TEST(Calibration, RefusalMessagesAreTheProgramsOwnWords) {
+    const auto missing = RefusalMessage(CalibrationVerdict::ReferenceMissing);
+    EXPECT_EQ(missing.text, QStringLiteral("You have not scaled properly the picture.\r\n"
+                                           "Default values will be used"));
+    EXPECT_EQ(missing.title, QStringLiteral("Scale Mode"));
+    EXPECT_FALSE(missing.information);
+    const auto similar = RefusalMessage(CalibrationVerdict::SimilarValues);
+    EXPECT_EQ(similar.text,
+              QStringLiteral("Selected points have at least one similar value.\r\nYou should "
+                             "select two different points to scale the picture properly.\r\n"
+                             "Default values will be used"));
+    EXPECT_EQ(similar.title, QStringLiteral("Scale Mode"));
+    const auto log = RefusalMessage(CalibrationVerdict::LogNonPositive);
+    EXPECT_EQ(log.text, QStringLiteral("Zero or Negative values cannot be used in a Log Axis."));
+    EXPECT_EQ(log.title, QStringLiteral("Scaling Error"));
+    EXPECT_TRUE(log.information);
+}
+
+TEST(Calibration, PictureMappingOfDataValues) {
+    EXPECT_DOUBLE_EQ(Log10(1000), 3);
+    EXPECT_DOUBLE_EQ(ToPictureX(1000, true), 3);
+    EXPECT_DOUBLE_EQ(ToPictureX(1000, false), 1000);
+    EXPECT_DOUBLE_EQ(ToPictureY(0.01, true), -2);
+    EXPECT_TRUE(std::isnan(ToPictureY(-1, true)));
+}
+
+} // namespace

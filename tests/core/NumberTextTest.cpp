@@ -1,0 +1,194 @@
+#include "core/NumberText.h"
+#include "core/AppError.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <random>
+
+namespace {
+
+struct DoubleCase {
+    double value;
+    const char* padded;
+};
+
+TEST(NumberText, PaddedDoubleTexts) {
+    const DoubleCase cases[] = {
+        {2.5, " 2.5"},
+        {-2.5, "-2.5"},
+        {0.0, " 0"},
+        {-0.0, " 0"},
+        {100.0, " 100"},
+        {1.0 / 3.0, " 0.333333333333333"},
+        {-2.0 / 3.0, "-0.666666666666667"},
+        {0.1 + 0.2, " 0.3"},
+        {0.0001, " 0.0001"},
+        {0.00001, " 1E-05"},
+        {0.000015, " 1.5E-05"},
+        {-1.25e-10, "-1.25E-10"},
+        {123456789012345.0, " 123456789012345"},
+        {999999999999999.0, " 999999999999999"},
+        {1e15, " 1E+15"},
+        {9999999999999999.0, " 1E+16"},
+        {1234567890123456.0, " 1.23456789012346E+15"},
+        {1e300, " 1E+300"},
+        {std::numeric_limits<double>::max(), " 1.79769313486232E+308"},
+        {std::numeric_limits<double>::denorm_min(), " 4.94065645841247E-324"},
+        {20.0, " 20"},
+        {1e14, " 100000000000000"},
+        {120.5, " 120.5"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PaddedNumberText(c.value).toStdString(), c.padded) << c.value;
+        const QString plain = QString::fromLatin1(c.padded).trimmed();
+        EXPECT_EQ(PlainNumberText(c.value), plain) << c.value;
+    }
+}
+
+struct FloatCase {
+    float value;
+    const char* padded;
+};
+
+TEST(NumberText, PaddedFloatTextsHaveSevenDigits) {
+    const FloatCase cases[] = {
+        {1.0f / 3.0f, " 0.3333333"},
+        {2.5f, " 2.5"},
+        {-1.0f, "-1"},
+        {0.1f, " 0.1"},
+        {100.0f, " 100"},
+        {1234567.0f, " 1234567"},
+        {9999999.0f, " 9999999"},
+        {1e7f, " 1E+07"},
+        {16777216.0f, " 1.677722E+07"},
+        {0.00001f, " 1E-05"},
+        {-0.0f, " 0"},
+        {std::numeric_limits<float>::max(), " 3.402823E+38"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PaddedNumberText(c.value).toStdString(), c.padded) << c.value;
+    }
+}
+
+TEST(NumberText, TheSameValueHasItsCallersPrecision) {
+    EXPECT_EQ(PaddedNumberText(1.0f / 3.0f), QStringLiteral(" 0.3333333"));
+    EXPECT_EQ(PaddedNumberText(1.0 / 3.0), QStringLiteral(" 0.333333333333333"));
+}
+
+TEST(NumberText, NonFiniteValuesNeverLookLikeNumbers) {
+    EXPECT_EQ(PlainNumberText(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("NaN"));
+    EXPECT_EQ(PlainNumberText(-std::numeric_limits<double>::infinity()),
+              QStringLiteral("-Infinity"));
+}
+
+struct ReadCase {
+    const char* text;
+    double value;
+};
+
+TEST(LeadingNumberValue, ReadsTheNumericPrefix) {
+    const ReadCase cases[] = {
+        {"", 0},           {"abc", 0},
+        {"12abc", 12},     {"1,5", 1},
+        {" 1 2 3", 123},   {"\t-4.5e1x", -45},
+        {"- 7", -7},       {"1\n2", 12},
+        {"1\r2", 1},       {"1D2", 100},
+        {"2.5d-1", 0.25},  {"1e", 1},
+        {"1e+", 1},        {"1E-", 1},
+        {".5", 0.5},       {"-.5", -0.5},
+        {"+3", 3},         {"5.", 5},
+        {".", 0},          {"-", 0},
+        {"1.2.3", 1.2},    {"--5", 0},
+        {"+-5", 0},        {"1e-400", 0},
+        {"0e999", 0},      {"0.0000001e-400", 0},
+        {"1E308", 1e308},  {" 1E-05", 1e-05},
+        {"= Point =", 0},  {"&HFF", 255},
+        {"&hff", 255},     {"&H1F!", 31},
+        {"&O17", 15},      {"&o778", 63},
+        {"&O9", 0},        {"&H", 0},
+        {"&X12", 0},       {"&", 0},
+        {"&HFFFF", 65535},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LeadingNumberValue(QString::fromLatin1(c.text)), c.value) << c.text;
+    }
+}
+
+TEST(LeadingNumberValue, TooLargeForADoubleIsAnOverflowError) {
+    for (const char* text :
+         {"1e400", "-1e309", "000000001e400", "0.001e312", "999e99999999999999"}) {
+        try {
+            LeadingNumberValue(QString::fromLatin1(text));
+            ADD_FAILURE() << "no overflow for " << text;
+        } catch (const AppError& error) {
+            EXPECT_EQ(error.number, 6) << text;
+            EXPECT_EQ(error.description, QStringLiteral("Overflow"));
+        }
+    }
+    const QString hugeHex = QStringLiteral("&H") + QString(300, QLatin1Char('F'));
+    EXPECT_THROW(LeadingNumberValue(hugeHex), AppError);
+}
+
+TEST(LeadingNumberValue, NonLatinDigitsAreNotDigits) {
+    EXPECT_EQ(LeadingNumberValue(QStringLiteral("\u0663")), 0);   // Arabic-Indic three
+    EXPECT_EQ(LeadingNumberValue(QStringLiteral("4\u00A05")), 4); // no-break space is no blank
+}
+
+// Every text written reads back to the value it was written from, to the digits it carries.
+TEST(NumberTextRoundTrip, RandomDoublesReadBackTo15Digits) {
+    std::mt19937_64 random(20261206);
+    for (int i = 0; i < 200000; ++i) {
+        const double value = std::bit_cast<double>(random());
+        if (!std::isfinite(value)) {
+            continue;
+        }
+        const double back = LeadingNumberValue(PaddedNumberText(value));
+        if (value == 0) {
+            EXPECT_EQ(back, 0);
+            continue;
+        }
+        if (std::fabs(value) < 1e-307) {
+            continue; // subnormals carry fewer than 15 digits themselves
+        }
+        // Half a unit of the 15th digit, plus the rounding of the text back into a double.
+        const double ulp = std::fabs(std::nextafter(value, 0.0) - value);
+        ASSERT_LE(std::fabs(back - value), 5e-15 * std::fabs(value) + 2 * ulp)
+            << PaddedNumberText(value).toStdString();
+        ASSERT_EQ(PaddedNumberText(back), PaddedNumberText(value));
+    }
+}
+
+TEST(NumberTextRoundTrip, RandomFloatsReadBackTo7Digits) {
+    std::mt19937 random(42);
+    for (int i = 0; i < 200000; ++i) {
+        const float value = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
+        if (!std::isfinite(value) || std::fabs(value) < 1e-37f) {
+            continue;
+        }
+        const double back = LeadingNumberValue(PlainNumberText(value));
+        ASSERT_LE(std::fabs(back - value), 5.000001e-7 * std::fabs(value))
+            << PlainNumberText(value).toStdString();
+        ASSERT_EQ(PlainNumberText(static_cast<float>(back)), PlainNumberText(value));
+    }
+}
+
+TEST(NumberTextRoundTrip, NumbersAroundThePlainAndExponentEdges) {
+    for (int exponent = -330; exponent <= 308; ++exponent) {
+        for (const double mantissa : {1.0, 1.5, 9.99999999999999, 9.999999999999999}) {
+            const double value = mantissa * std::pow(10.0, exponent);
+            if (!std::isfinite(value) || value == 0 || value < 1e-307) {
+                continue;
+            }
+            const QString text = PaddedNumberText(value);
+            EXPECT_FALSE(text.contains(QLatin1Char(','))) << text.toStdString();
+            EXPECT_LE(std::fabs(LeadingNumberValue(text) - value), 5.000001e-15 * value)
+                << text.toStdString();
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,93 @@
+#include "core/PointRecording.h"
+#include "AppFixture.h"
+#include "mainwindow/frmMain.h"
+#include "table/DataTable.h"
+#include "table/frmData.h"
+
+namespace {
+
+class PointRecording : public AppFixture {
+protected:
+    QString Panel(int n) { return App().MainForm().PanelText(n); }
+    DataTable& Table() { return App().Data().Table(); }
+};
+
+TEST_F(PointRecording, DisplayOnlyShowsPaddedValuesAndLeavesTheTable) {
+    float x = 2.5f;
+    float y = -1.0f;
+    ShowOrRecordPoint(x, y, false);
+    EXPECT_EQ(Panel(3), QStringLiteral("X=  2.5"));
+    EXPECT_EQ(Panel(4), QStringLiteral("Y= -1"));
+    EXPECT_EQ(Table().RowCount(), 1);
+}
+
+TEST_F(PointRecording, SavingWritesPanelsThenTheRow) {
+    float x = 3.0f;
+    float y = 4.5f;
+    ShowOrRecordPoint(x, y, true);
+    EXPECT_EQ(Panel(3), QStringLiteral("Saving: X=  3"));
+    EXPECT_EQ(Panel(4), QStringLiteral("Saving: Y=  4.5"));
+    ASSERT_EQ(Table().RowCount(), 2);
+    EXPECT_EQ(Table().CellText(1, 0), QStringLiteral(" 1"));
+    EXPECT_EQ(Table().CellText(1, 1), QStringLiteral(" 3"));
+    EXPECT_EQ(Table().CellText(1, 2), QStringLiteral(" 4.5"));
+    EXPECT_FALSE(Table().HeaderFrozen());
+    ShowOrRecordPoint(x, y, true);
+    EXPECT_TRUE(Table().HeaderFrozen());
+}
+
+TEST_F(PointRecording, LogarithmicAxesStoreTheValueNotItsLogarithm) {
+    App().settings.XLog = true;
+    App().settings.YLog = true;
+    float x = 2.0f;
+    float y = -1.0f;
+    ShowOrRecordPoint(x, y, true);
+    EXPECT_EQ(x, 100.0f) << "the caller's variable holds the data value on return";
+    EXPECT_EQ(y, 0.1f);
+    EXPECT_EQ(Panel(3), QStringLiteral("Saving: X=  100"));
+    EXPECT_EQ(Panel(4), QStringLiteral("Saving: Y=  0.1"));
+    EXPECT_EQ(Table().CellText(1, 1), QStringLiteral(" 100"));
+    EXPECT_EQ(Table().CellText(1, 2), QStringLiteral(" 0.1"));
+}
+
+TEST_F(PointRecording, PrecisionFollowsTheCallersType) {
+    float fx = 1.0f / 3.0f;
+    float fy = 0;
+    ShowOrRecordPoint(fx, fy, true);
+    double dx = 1.0 / 3.0;
+    double dy = 0;
+    ShowOrRecordPoint(dx, dy, true);
+    EXPECT_EQ(Table().CellText(1, 1), QStringLiteral(" 0.3333333"));
+    EXPECT_EQ(Table().CellText(2, 1), QStringLiteral(" 0.333333333333333"));
+}
+
+TEST_F(PointRecording, OverflowEndsInTheErrorBoxNeverInARow) {
+    App().settings.XLog = true;
+    App().MainForm().SetPanelText(3, QStringLiteral("before"));
+    float x = 39.0f; // 1E+39 does not fit a float
+    float y = 1.0f;
+    ShowOrRecordPoint(x, y, true);
+    double dx = 400.0; // nor 1E+400 a double
+    double dy = 1.0;
+    ShowOrRecordPoint(dx, dy, true);
+    EXPECT_EQ(Table().RowCount(), 1);
+    EXPECT_EQ(Panel(3), QStringLiteral("before"));
+    ASSERT_EQ(prompts->messages.size(), 2u);
+    for (const auto& box : prompts->messages) {
+        EXPECT_EQ(box.text, QStringLiteral("Error #  6 was generated. \rOverflow"));
+        EXPECT_EQ(box.title, QStringLiteral("Error"));
+        EXPECT_EQ(box.icon, MessageIcon::Exclamation);
+        EXPECT_EQ(box.buttons, MessageButtons::Ok);
+    }
+    EXPECT_EQ(App().MsgText, QStringLiteral("Error #  6 was generated. \rOverflow"));
+}
+
+TEST_F(PointRecording, NotANumberIsRefusedToo) {
+    double x = std::numeric_limits<double>::quiet_NaN();
+    double y = 1.0;
+    ShowOrRecordPoint(x, y, true);
+    EXPECT_EQ(Table().RowCount(), 1);
+    EXPECT_EQ(prompts->messages.size(), 1u);
+}
+
+} // namespace

@@ -1,0 +1,114 @@
+#include "core/SharedRoutines.h"
+#include "AppFixture.h"
+#include "core/ErrorReport.h"
+#include "document/PictureSurface.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+#include "table/DataTable.h"
+#include "table/frmData.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+namespace {
+
+using SharedRoutines = AppFixture;
+
+struct WavFacts {
+    quint16 channels;
+    quint32 sampleRate;
+    quint16 bitsPerSample;
+    quint32 riffSize;
+};
+
+WavFacts ReadWav(const QByteArray& bytes) {
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    return {qFromLittleEndian<quint16>(data + 22), qFromLittleEndian<quint32>(data + 24),
+            qFromLittleEndian<quint16>(data + 34), qFromLittleEndian<quint32>(data + 4)};
+}
+
+TEST_F(SharedRoutines, TheTwoSoundsAreShortMonoClips) {
+    for (const auto& [id, size] : {std::pair{StartSound, 5400}, std::pair{BeepSound, 800}}) {
+        PlayResourceSound(id);
+        ASSERT_FALSE(sound->played.empty());
+        const QByteArray& bytes = sound->played.back();
+        EXPECT_EQ(bytes.size(), size);
+        EXPECT_EQ(App().SoundData, bytes) << "kept alive while it plays";
+        ASSERT_TRUE(bytes.startsWith("RIFF"));
+        const WavFacts facts = ReadWav(bytes);
+        EXPECT_EQ(facts.channels, 1);
+        EXPECT_EQ(facts.sampleRate, 11025u);
+        EXPECT_EQ(facts.bitsPerSample, 8);
+        EXPECT_EQ(facts.riffSize, static_cast<quint32>(size - 8));
+    }
+}
+
+TEST_F(SharedRoutines, AnUnknownSoundIsSkippedSilently) {
+    PlayResourceSound(99);
+    EXPECT_TRUE(sound->played.empty());
+    EXPECT_TRUE(prompts->messages.empty());
+}
+
+TEST_F(SharedRoutines, FileExistsForFilesAndFolders) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("points.dat"));
+    EXPECT_FALSE(FileExists(file));
+    QFile(file).open(QIODevice::WriteOnly);
+    EXPECT_TRUE(FileExists(file));
+    EXPECT_TRUE(FileExists(folder.path()));
+    EXPECT_FALSE(FileExists(QString()));
+}
+
+TEST_F(SharedRoutines, ShellOpenHandsOverAndReportsTheResult) {
+    EXPECT_EQ(ShellOpen(QStringLiteral("https://example.org/help")), Shell::Success);
+    ASSERT_EQ(shell->calls.size(), 1u);
+    EXPECT_EQ(shell->calls[0].file, QStringLiteral("https://example.org/help"));
+    shell->result = Shell::Refused;
+    EXPECT_EQ(ShellOpen(QStringLiteral("/no/such/file"), {}, 1, QStringLiteral("/tmp")),
+              Shell::Refused);
+    EXPECT_EQ(shell->calls[1].workingFolder, QStringLiteral("/tmp"));
+}
+
+TEST_F(SharedRoutines, ResetDocumentForgetsThePictureButNotThePoints) {
+    App().DataFileName = QStringLiteral("/tmp/points.dat");
+    App().calibration.X1 = 1;
+    App().calibration.X2 = 2;
+    App().calibration.Y1 = 3;
+    QImage picture(50, 40, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    App().Document().Picture2().SetPicture(picture);
+    App().Document().Picture2().SetScale({0, 100, 100, 0});
+    AppendPointRow(App().Data().Table(), 1.0f, 2.0f);
+    for (int panel = 1; panel <= 4; ++panel) {
+        App().MainForm().SetPanelText(panel, QStringLiteral("busy"));
+    }
+
+    ResetDocument();
+
+    EXPECT_TRUE(App().DataFileName.isEmpty());
+    EXPECT_EQ(App().calibration.X1, Unset);
+    EXPECT_EQ(App().calibration.X2, Unset);
+    EXPECT_EQ(App().calibration.Y1, 3);
+    EXPECT_FALSE(App().Document().Picture2().HasPicture());
+    EXPECT_EQ(App().Document().Picture2().Coordinates().Edges(), NeutralFrame);
+    EXPECT_EQ(App().MainForm().PanelText(1), QStringLiteral("Data File"));
+    EXPECT_EQ(App().MainForm().PanelText(2), QStringLiteral("Picture File"));
+    EXPECT_EQ(App().MainForm().PanelText(3), QStringLiteral("X Value"));
+    EXPECT_EQ(App().MainForm().PanelText(4), QStringLiteral("Y Value"));
+    EXPECT_EQ(App().Data().Table().RowCount(), 2);
+}
+
+TEST_F(SharedRoutines, ErrorReportShowsTheClassicBox) {
+    ShowErrorReport({53, QStringLiteral("File not found: /tmp/x.png"), QStringLiteral("Kurvex")});
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text,
+              QStringLiteral("Error #  53 was generated. \rFile not found: /tmp/x.png"));
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(prompts->messages[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(App().MsgText, prompts->messages[0].text);
+}
+
+} // namespace

@@ -1,0 +1,149 @@
+#include "core/Startup.h"
+#include "AppFixture.h"
+#include "document/frmDocument.h"
+#include "info/frmTip.h"
+#include "mainwindow/StatusPanels.h"
+#include "mainwindow/frmMain.h"
+#include "options/frmOptions.h"
+#include "table/DataTable.h"
+#include "table/frmData.h"
+#include "zoom/frmZoom.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+namespace {
+
+using Startup = AppFixture;
+
+QAction* Item(const char* name) {
+    return App().MainForm().findChild<QAction*>(QString::fromLatin1(name));
+}
+
+TEST_F(Startup, ShowsTheFrameWithBothChildWindows) {
+    Main();
+    frmMain& main = App().MainForm();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Kurvex 2016"));
+    EXPECT_TRUE(main.windowState().testFlag(Qt::WindowMaximized));
+
+    const auto children = main.findChild<QMdiArea*>()->subWindowList();
+    QStringList titles;
+    for (const QMdiSubWindow* child : children) {
+        titles << child->widget()->windowTitle();
+        EXPECT_TRUE(child->isVisible());
+    }
+    EXPECT_TRUE(titles.contains(QStringLiteral("Picture")));
+    EXPECT_TRUE(titles.contains(QStringLiteral("Data Points")));
+    EXPECT_EQ(App().Data().Table().RowCount(), 1);
+}
+
+TEST_F(Startup, RunsItsStepsAndLeavesNoSplash) {
+    Main();
+    EXPECT_FALSE(App().SplashLoaded());
+    EXPECT_GE(clock->waitedMilliseconds, 3000) << "the splash stays up for three seconds";
+    ASSERT_EQ(sound->played.size(), 1u);
+    EXPECT_EQ(sound->played[0].size(), 5400);
+    EXPECT_TRUE(App().Tip().isVisible());
+    EXPECT_TRUE(Item("mnuViewSteps")->isChecked());
+    EXPECT_TRUE(App().Zoom().isVisible());
+    EXPECT_TRUE(Item("mnuViewZoom")->isChecked());
+    EXPECT_TRUE(App().Options().isVisible());
+    EXPECT_FALSE(Item("mnuPictureScale")->isChecked());
+    EXPECT_FALSE(App().MainForm().findChild<QMenu*>(QStringLiteral("mnuData"))->isEnabled());
+    EXPECT_TRUE(prompts->messages.empty());
+}
+
+TEST_F(Startup, EveryRunStartsFromTheDefaults) {
+    App().settings.PointsColor = 0;
+    App().settings.XLog = true;
+    App().settings.DotSize = 9;
+    App().ScaleModeOn = true;
+    App().calibration.X1 = 12;
+    Main();
+    const Settings& s = App().settings;
+    EXPECT_EQ(s.SplineColor, 0xFF00FF);
+    EXPECT_EQ(s.ARDataColor, 0x1EFF50);
+    EXPECT_EQ(s.ARColorTolerance, 100);
+    EXPECT_EQ(s.ARPointColor, 0xFFFF00);
+    EXPECT_EQ(s.ScaleColor, 0xFF0000);
+    EXPECT_EQ(s.PointsColor, 255);
+    EXPECT_EQ(s.ZoomLineColor, 0xC000);
+    EXPECT_EQ(s.DotSize, 3);
+    EXPECT_EQ(s.SplinePoints, 50);
+    EXPECT_TRUE(s.SplineOnX);
+    EXPECT_EQ(s.GridCols, 50);
+    EXPECT_EQ(s.GridRows, 50);
+    EXPECT_FALSE(s.XLog);
+    EXPECT_FALSE(s.YLog);
+    EXPECT_TRUE(s.EscUndo);
+    EXPECT_EQ(s.PointerIndex, 1);
+    EXPECT_FALSE(App().ScaleModeOn);
+    EXPECT_FALSE(App().PickColorMode);
+    EXPECT_EQ(App().calibration.X1, Unset);
+    EXPECT_EQ(App().calibration.X2, Unset);
+    EXPECT_EQ(App().calibration.Edges(), NeutralFrame);
+}
+
+TEST_F(Startup, StatusBarHasItsSevenPanels) {
+    Main();
+    const StatusPanels& panels = App().MainForm().Panels();
+    const char* texts[] = {"Data File", "Picture File", "X value", "Y value"};
+    const char* tips[] = {"File name where the digitized data is being saved",
+                          "File name of the picture being digitized",
+                          "X-axis value",
+                          "Y-axis value",
+                          "Current Date",
+                          "Current Time",
+                          ""};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(panels.Text(i + 1), QString::fromLatin1(texts[i]));
+    }
+    for (int i = 0; i < StatusPanels::Count; ++i) {
+        EXPECT_EQ(panels.ToolTip(i + 1), QString::fromLatin1(tips[i]));
+    }
+    EXPECT_TRUE(panels.Text(7).isEmpty());
+    EXPECT_TRUE(panels.Text(6).contains(QStringLiteral("30"))) << panels.Text(6).toStdString();
+}
+
+TEST_F(Startup, DateAndTimePanelsFollowTheClock) {
+    Main();
+    StatusPanels& panels = App().MainForm().Panels();
+    const QString before = panels.Text(StatusPanels::TimePanel);
+    clock->Advance(2 * 60 * 1000);
+    panels.Tick();
+    EXPECT_NE(panels.Text(StatusPanels::TimePanel), before);
+    clock->Advance(24 * 3600 * 1000);
+    const QString day = panels.Text(StatusPanels::DatePanel);
+    panels.Tick();
+    EXPECT_NE(panels.Text(StatusPanels::DatePanel), day);
+}
+
+TEST_F(Startup, AnErrorOnTheWayIsReportedWithItsSourceAndLeavesNoSplash) {
+    clock->failNextWait = true; // the splash's wait fails
+    Main();
+    EXPECT_FALSE(App().SplashLoaded());
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text,
+              QStringLiteral("Error #  53 was generated. \rFile not foundKurvex"));
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(App().MainForm().isVisible()) << "a main window already shown stays open";
+}
+
+TEST_F(Startup, ChildWindowsCannotBeClosedOnTheirOwn) {
+    Main();
+    for (QMdiSubWindow* child : App().MainForm().findChild<QMdiArea*>()->subWindowList()) {
+        EXPECT_FALSE(child->close());
+        EXPECT_TRUE(child->isVisible());
+        for (const QAction* action : child->systemMenu()->actions()) {
+            EXPECT_FALSE(action->text().contains(QStringLiteral("Close")))
+                << action->text().toStdString();
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,25 @@
+#include "AppFixture.h"
+
+#include <QApplication>
+
+void AppFixture::SetUp() {
+    Platform platform;
+    auto fakePrompts = std::make_unique<FakePrompts>();
+    auto fakeClock = std::make_unique<FakeClock>();
+    auto fakeSound = std::make_unique<FakeSoundPlayer>();
+    auto fakeShell = std::make_unique<FakeShell>();
+    prompts = fakePrompts.get();
+    clock = fakeClock.get();
+    sound = fakeSound.get();
+    shell = fakeShell.get();
+    platform.prompts = std::move(fakePrompts);
+    platform.clock = std::move(fakeClock);
+    platform.sound = std::move(fakeSound);
+    platform.shell = std::move(fakeShell);
+    state = std::make_unique<AppState>(std::move(platform));
+}
+
+void AppFixture::TearDown() {
+    state.reset();
+    QApplication::processEvents();
+}

@@ -1,0 +1,70 @@
+#include "FakePlatform.h"
+
+#include "core/AppError.h"
+
+#include <gtest/gtest.h>
+
+MessageAnswer FakePrompts::ShowMessage(const QString& text, const QString& title, MessageIcon icon,
+                                       MessageButtons buttons) {
+    messages.push_back({text, title, icon, buttons});
+    if (!messageAnswers.empty()) {
+        const MessageAnswer answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    }
+    if (buttons != MessageButtons::Ok) {
+        ADD_FAILURE() << "Unexpected question: " << title.toStdString() << ": "
+                      << text.toStdString();
+        return MessageAnswer::Cancel;
+    }
+    return MessageAnswer::Ok;
+}
+
+QString FakePrompts::AskText(const QString& prompt, const QString& title, const QString&) {
+    textPrompts.push_back({prompt, title});
+    if (textAnswers.empty()) {
+        ADD_FAILURE() << "Unexpected text prompt: " << title.toStdString();
+        return {};
+    }
+    QString answer = textAnswers.front();
+    textAnswers.pop_front();
+    return answer;
+}
+
+FileDialogResult FakePrompts::AnswerFileDialog(const FileDialogRequest& request, const char* kind) {
+    fileRequests.push_back(request);
+    if (fileAnswers.empty()) {
+        ADD_FAILURE() << "Unexpected " << kind << " dialog";
+        return {QString(), request.filterIndex};
+    }
+    FileDialogResult answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+FileDialogResult FakePrompts::AskOpenFile(const FileDialogRequest& request) {
+    return AnswerFileDialog(request, "open");
+}
+
+FileDialogResult FakePrompts::AskSaveFile(const FileDialogRequest& request) {
+    return AnswerFileDialog(request, "save");
+}
+
+std::optional<int> FakePrompts::AskColor(int) {
+    if (colorAnswers.empty()) {
+        ADD_FAILURE() << "Unexpected colour dialog";
+        return std::nullopt;
+    }
+    const auto answer = colorAnswers.front();
+    colorAnswers.pop_front();
+    return answer;
+}
+
+void FakeClock::Wait(int milliseconds) {
+    if (failNextWait) {
+        failNextWait = false;
+        throw AppError{53, QStringLiteral("File not found"), QStringLiteral("Kurvex")};
+    }
+    waitedMilliseconds += milliseconds;
+    Advance(milliseconds);
+}

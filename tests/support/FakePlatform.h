@@ -1,0 +1,84 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Prompts.h"
+#include "platform/Shell.h"
+#include "platform/SoundPlayer.h"
+
+#include <deque>
+#include <vector>
+
+struct ShownMessage {
+    QString text;
+    QString title;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+struct TextPrompt {
+    QString prompt;
+    QString title;
+};
+
+// Answers every box from a script and records what was shown. A question (Yes/No or
+// OK/Cancel) without a scripted answer fails the test: the program asked something the test
+// did not expect.
+class FakePrompts final : public Prompts {
+public:
+    std::deque<MessageAnswer> messageAnswers;
+    std::deque<QString> textAnswers;
+    std::deque<FileDialogResult> fileAnswers;
+    std::deque<std::optional<int>> colorAnswers;
+
+    std::vector<ShownMessage> messages;
+    std::vector<TextPrompt> textPrompts;
+    std::vector<FileDialogRequest> fileRequests;
+
+    MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon,
+                              MessageButtons buttons) override;
+    QString AskText(const QString& prompt, const QString& title,
+                    const QString& defaultText) override;
+    FileDialogResult AskOpenFile(const FileDialogRequest& request) override;
+    FileDialogResult AskSaveFile(const FileDialogRequest& request) override;
+    std::optional<int> AskColor(int initialColor) override;
+
+private:
+    FileDialogResult AnswerFileDialog(const FileDialogRequest& request, const char* kind);
+};
+
+// A clock that moves only when the test (or a wait) moves it.
+class FakeClock final : public Clock {
+public:
+    QDateTime now = QDateTime(QDate(2026, 12, 6), QTime(9, 30, 0));
+    int waitedMilliseconds = 0;
+    // Makes the next Wait throw, to stand in for a failing step.
+    bool failNextWait = false;
+
+    QDateTime Now() const override { return now; }
+    void Wait(int milliseconds) override;
+    void Advance(int milliseconds) { now = now.addMSecs(milliseconds); }
+};
+
+class FakeSoundPlayer final : public SoundPlayer {
+public:
+    std::vector<QByteArray> played;
+    void Play(const QByteArray& wavBytes) override { played.push_back(wavBytes); }
+};
+
+struct ShellCall {
+    QString file;
+    QString parameters;
+    QString workingFolder;
+    QString verb;
+};
+
+class FakeShell final : public Shell {
+public:
+    std::vector<ShellCall> calls;
+    int result = Success;
+    int Open(const QString& file, const QString& parameters, const QString& workingFolder,
+             const QString& verb) override {
+        calls.push_back({file, parameters, workingFolder, verb});
+        return result;
+    }
+};

@@ -1,0 +1,83 @@
+#include "table/DataTable.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DataTable, StartsWithTheHeaderRowOnly) {
+    DataTable table;
+    ASSERT_EQ(table.RowCount(), 1);
+    EXPECT_EQ(table.CellText(0, 0), QStringLiteral("= Point ="));
+    EXPECT_EQ(table.CellText(0, 1), QStringLiteral("= X Axis ="));
+    EXPECT_EQ(table.CellText(0, 2), QStringLiteral("= Y Axis ="));
+    EXPECT_FALSE(table.HeaderFrozen());
+}
+
+TEST(DataTable, AppendedPointsArePaddedAndNumberedByRow) {
+    DataTable table;
+    AppendPointRow(table, 2.5f, -1.0f);
+    ASSERT_EQ(table.RowCount(), 2);
+    EXPECT_EQ(table.CellText(1, 0), QStringLiteral(" 1"));
+    EXPECT_EQ(table.CellText(1, 1), QStringLiteral(" 2.5"));
+    EXPECT_EQ(table.CellText(1, 2), QStringLiteral("-1"));
+    EXPECT_FALSE(table.HeaderFrozen()) << "one point leaves the header free";
+
+    AppendPointRow(table, 1.0 / 3.0, 1e-5);
+    EXPECT_EQ(table.CellText(2, 0), QStringLiteral(" 2"));
+    EXPECT_EQ(table.CellText(2, 1), QStringLiteral(" 0.333333333333333"));
+    EXPECT_EQ(table.CellText(2, 2), QStringLiteral(" 1E-05"));
+    EXPECT_TRUE(table.HeaderFrozen()) << "the second point freezes the header";
+}
+
+TEST(DataTable, PointNumberFollowsTheRowCountEvenAfterEdits) {
+    DataTable table;
+    table.AppendRow({QStringLiteral("7"), QStringLiteral("a"), QStringLiteral("b")});
+    AppendPointRow(table, 1.0f, 1.0f);
+    EXPECT_EQ(table.CellText(2, 0), QStringLiteral(" 2"));
+}
+
+TEST(DataTable, FrozenHeaderCannotBeSelected) {
+    DataTable table;
+    AppendPointRow(table, 1.0f, 1.0f);
+    EXPECT_TRUE(table.flags(table.index(0, 0)).testFlag(Qt::ItemIsSelectable));
+    AppendPointRow(table, 2.0f, 2.0f);
+    EXPECT_FALSE(table.flags(table.index(0, 0)).testFlag(Qt::ItemIsSelectable));
+    EXPECT_TRUE(table.flags(table.index(1, 0)).testFlag(Qt::ItemIsSelectable));
+}
+
+TEST(DataTable, ClearKeepsTheHeaderAndUnfreezesIt) {
+    DataTable table;
+    for (int i = 0; i < 5; ++i) {
+        AppendPointRow(table, float(i), float(i));
+    }
+    table.Clear();
+    EXPECT_EQ(table.RowCount(), 1);
+    EXPECT_FALSE(table.HeaderFrozen());
+    EXPECT_EQ(table.CellText(0, 1), QStringLiteral("= X Axis ="));
+}
+
+TEST(DataTable, ManyRowsArriveInOneInsert) {
+    DataTable table;
+    QSignalSpy inserted(&table, &QAbstractItemModel::rowsInserted);
+    std::vector<DataTable::Row> rows(
+        1000, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    table.AppendRows(std::move(rows));
+    EXPECT_EQ(table.RowCount(), 1001);
+    EXPECT_EQ(inserted.count(), 1);
+    table.AppendRows({});
+    EXPECT_EQ(inserted.count(), 1);
+}
+
+TEST(DataTable, CellsHoldAnyText) {
+    DataTable table;
+    AppendPointRow(table, 1.0f, 1.0f);
+    QSignalSpy changed(&table, &QAbstractItemModel::dataChanged);
+    table.SetCellText(1, 1, QStringLiteral("1,5"));
+    EXPECT_EQ(table.data(table.index(1, 1)).toString(), QStringLiteral("1,5"));
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_FALSE(table.data(table.index(5, 1)).isValid());
+}
+
+} // namespace
