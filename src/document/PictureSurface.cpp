@@ -1,73 +1,88 @@
 #include "document/PictureSurface.h"
 
+#include "document/PointerImages.h"
+
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
-// Shown before any picture arrives, so the window does not look broken.
+
 constexpr int PlaceholderSize = 32;
+
+int ButtonState(Qt::MouseButtons buttons) {
+    int state = 0;
+    if (buttons.testFlag(Qt::LeftButton)) {
+        state |= MouseButton::Left;
+    }
+    if (buttons.testFlag(Qt::RightButton)) {
+        state |= MouseButton::Right;
+    }
+    if (buttons.testFlag(Qt::MiddleButton)) {
+        state |= MouseButton::Middle;
+    }
+    return state;
+}
+
+int ShiftState(Qt::KeyboardModifiers modifiers) {
+    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
+           (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
+           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
 } // namespace
-
-QColor ColorFromPacked(int packedColor) {
-    return QColor(packedColor & 0xFF, (packedColor >> 8) & 0xFF, (packedColor >> 16) & 0xFF);
-}
-
-int PackedFromColor(QColor color) {
-    return color.red() + 256 * color.green() + 65536 * color.blue();
-}
 
 PictureSurface::PictureSurface(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Picture2"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
     ClearPicture();
 }
 
-void PictureSurface::SetPicture(const QImage& picture, PictureType type) {
+void PictureSurface::SetPicture(const QImage& picture, PictureType type,
+                                const QByteArray& originalBytes) {
     if (picture.isNull() || type == PictureType::None) {
         ClearPicture();
         return;
     }
-    m_picture = picture.convertToFormat(QImage::Format_RGB32);
+    m_drawing.SetPicture(picture);
     m_type = type;
-    m_drawn = m_picture;
-    m_coordinates = UserCoordinates(m_coordinates.Edges(), m_picture.size());
-    UpdateGeometry();
-    emit PictureChanged();
+    m_originalBytes = originalBytes;
+    ShowNewPicture();
 }
 
 void PictureSurface::ClearPicture() {
-    m_picture = QImage(PlaceholderSize, PlaceholderSize, QImage::Format_RGB32);
-    m_picture.fill(palette().color(QPalette::Window));
+    QImage placeholder(PlaceholderSize, PlaceholderSize, QImage::Format_RGB32);
+    placeholder.fill(palette().color(QPalette::Window));
     {
-        QPainter painter(&m_picture);
-        style()->standardIcon(QStyle::SP_FileIcon).paint(&painter, m_picture.rect());
+        QPainter painter(&placeholder);
+        style()->standardIcon(QStyle::SP_FileIcon).paint(&painter, placeholder.rect());
     }
+    m_drawing.SetPicture(placeholder);
     m_type = PictureType::None;
-    m_drawn = m_picture;
-    m_coordinates = UserCoordinates(m_coordinates.Edges(), m_picture.size());
-    UpdateGeometry();
+    m_originalBytes.clear();
+    ShowNewPicture();
+}
+
+void PictureSurface::ShowNewPicture() {
+    setFixedSize(m_drawing.Size());
+    update();
     emit PictureChanged();
 }
 
-void PictureSurface::SetScale(const EdgeValues& edges) {
-    m_coordinates = UserCoordinates(edges, m_picture.size());
+QPointF PictureSurface::UserPosition(QPointF widgetPosition) const {
+    // The pixel under the pointer, as whole pixel columns and rows.
+    return Coordinates().ToUser(
+        QPointF(std::floor(widgetPosition.x()), std::floor(widgetPosition.y())));
 }
 
 void PictureSurface::Erase() {
-    m_drawn = m_picture;
+    m_drawing.Erase();
     update();
-}
-
-QPoint PictureSurface::PixelAt(double x, double y) const {
-    const QPointF pixel = m_coordinates.ToPixel({x, y});
-    // Far-off positions stay far off without overflowing an int.
-    const double limit = 1e9;
-    return {static_cast<int>(std::floor(std::clamp(pixel.x(), -limit, limit))),
-            static_cast<int>(std::floor(std::clamp(pixel.y(), -limit, limit)))};
 }
 
 void PictureSurface::PSet(double x, double y) {
@@ -75,50 +90,60 @@ void PictureSurface::PSet(double x, double y) {
 }
 
 void PictureSurface::PSet(double x, double y, int packedColor) {
-    if (!std::isfinite(x) || !std::isfinite(y)) {
-        return;
+    const QRect area = m_drawing.Dot(x, y, packedColor);
+    if (!area.isEmpty()) {
+        update(area);
     }
-    const QPoint pixel = PixelAt(x, y);
-    QPainter painter(&m_drawn);
-    if (m_drawWidth <= 1) {
-        painter.setPen(ColorFromPacked(packedColor));
-        painter.drawPoint(pixel);
-    } else {
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(ColorFromPacked(packedColor));
-        const double radius = m_drawWidth / 2.0;
-        painter.drawEllipse(QPointF(pixel.x() + 0.5, pixel.y() + 0.5), radius, radius);
-    }
-    update(
-        QRect(pixel, QSize(1, 1)).adjusted(-m_drawWidth, -m_drawWidth, m_drawWidth, m_drawWidth));
 }
 
-int PictureSurface::Point(double x, double y) const {
-    if (!std::isfinite(x) || !std::isfinite(y)) {
-        return -1;
-    }
-    const QPoint pixel = PixelAt(x, y);
-    if (!m_drawn.rect().contains(pixel)) {
-        return -1;
-    }
-    return PackedFromColor(QColor(m_drawn.pixel(pixel)));
-}
-
-void PictureSurface::SetDrawWidth(int pixels) {
-    m_drawWidth = std::max(1, pixels);
-}
-
-QSize PictureSurface::sizeHint() const {
-    return m_picture.size();
-}
-
-void PictureSurface::UpdateGeometry() {
-    setFixedSize(m_picture.size());
+void PictureSurface::PSetMany(const std::vector<QPointF>& positions, int packedColor) {
+    m_drawing.Dots(positions, packedColor);
     update();
 }
 
+void PictureSurface::Line(double x1, double y1, double x2, double y2, int packedColor) {
+    const QRect area = m_drawing.Line(x1, y1, x2, y2, packedColor);
+    if (!area.isEmpty()) {
+        update(area);
+    }
+}
+
+void PictureSurface::SetPixelColor(int column, int row, int packedColor) {
+    m_drawing.SetPixelColor(column, row, packedColor);
+    update(QRect(column, row, 1, 1));
+}
+
+void PictureSurface::SetPointerIndex(int index) {
+    if (index == m_pointerIndex) {
+        return;
+    }
+    m_pointerIndex = index;
+    setCursor(PointerCursor(index));
+}
+
+QSize PictureSurface::sizeHint() const {
+    return m_drawing.Size();
+}
+
 void PictureSurface::paintEvent(QPaintEvent* event) {
+    // Only the exposed part: a large scan costs what shows, not what it holds.
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_drawn, event->rect());
+    painter.drawImage(event->rect().topLeft(), m_drawing.Drawn(), event->rect());
+}
+
+void PictureSurface::mousePressEvent(QMouseEvent* event) {
+    const QPointF user = UserPosition(event->position());
+    emit MouseDown(ButtonState(event->button()), ShiftState(event->modifiers()),
+                   static_cast<float>(user.x()), static_cast<float>(user.y()));
+}
+
+void PictureSurface::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF user = UserPosition(event->position());
+    emit MouseMove(ButtonState(event->buttons()), ShiftState(event->modifiers()),
+                   static_cast<float>(user.x()), static_cast<float>(user.y()));
+}
+
+void PictureSurface::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    emit FocusLost();
 }

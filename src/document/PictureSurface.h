@@ -1,63 +1,80 @@
 #pragma once
 
-#include "document/UserCoordinates.h"
+#include "document/DrawnPicture.h"
 
-#include <QImage>
 #include <QWidget>
 
 enum class PictureType { None, Bitmap, Metafile, Icon, EnhancedMetafile };
 
-// The picture surface Picture2: the picture, and the drawn image (the picture plus every dot
-// and line drawn since the last erase). It sizes itself to its picture and carries the user
-// coordinate system in which positions are reported and markers drawn.
+// Mouse buttons and shift keys as the digitizing handlers see them.
+namespace MouseButton {
+inline constexpr int Left = 1;
+inline constexpr int Right = 2;
+inline constexpr int Middle = 4;
+} // namespace MouseButton
+
+// The picture surface Picture2: shows the drawn image at its own size, reports the mouse in
+// user coordinates (single precision) and offers the drawing operations of the digitizing
+// commands. Before any picture it shows a small placeholder.
 class PictureSurface : public QWidget {
     Q_OBJECT
 public:
     explicit PictureSurface(QWidget* parent = nullptr);
 
-    void SetPicture(const QImage& picture, PictureType type = PictureType::Bitmap);
+    // A picture with its original bytes (kept for pictures that are saved in their own format).
+    void SetPicture(const QImage& picture, PictureType type = PictureType::Bitmap,
+                    const QByteArray& originalBytes = {});
     void ClearPicture();
     bool HasPicture() const { return m_type != PictureType::None; }
-    const QImage& Picture() const { return m_picture; }
+    const QImage& Picture() const { return m_drawing.Picture(); }
     PictureType Type() const { return m_type; }
-    const QImage& DrawnImage() const { return m_drawn; }
+    const QByteArray& OriginalBytes() const { return m_originalBytes; }
+    const QImage& DrawnImage() const { return m_drawing.Drawn(); }
 
-    void SetScale(const EdgeValues& edges);
-    const UserCoordinates& Coordinates() const { return m_coordinates; }
+    void SetScale(const EdgeValues& edges) { m_drawing.SetScale(edges); }
+    const UserCoordinates& Coordinates() const { return m_drawing.Coordinates(); }
+    // The user position of a point on the widget, as the mouse reports it.
+    QPointF UserPosition(QPointF widgetPosition) const;
 
-    // Puts the bare picture back, removing every marker.
     void Erase();
-    // A round dot of the drawing width at a user position, in the foreground colour or in a
-    // packed colour R + 256*G + 65536*B.
     void PSet(double x, double y);
     void PSet(double x, double y, int packedColor);
-    // The packed colour of the drawn image at a user position, or -1 outside the picture.
-    int Point(double x, double y) const;
+    void PSetMany(const std::vector<QPointF>& positions, int packedColor);
+    void Line(double x1, double y1, double x2, double y2, int packedColor);
+    int Point(double x, double y) const { return m_drawing.Point(x, y); }
+    int PixelColor(int column, int row) const { return m_drawing.PixelColor(column, row); }
+    void SetPixelColor(int column, int row, int packedColor);
 
-    int DrawWidth() const { return m_drawWidth; }
-    void SetDrawWidth(int pixels);
+    int DrawWidth() const { return m_drawing.DrawWidth(); }
+    void SetDrawWidth(int pixels) { m_drawing.SetDrawWidth(pixels); }
     int ForeColor() const { return m_foreColor; }
     void SetForeColor(int packedColor) { m_foreColor = packedColor; }
+
+    // One of the custom mouse pointers (see PointerImages).
+    void SetPointerIndex(int index);
+    int PointerIndex() const { return m_pointerIndex; }
 
     QSize sizeHint() const override;
 
 signals:
     void PictureChanged();
+    // Buttons and shift are bit sets: 1 left, 2 right, 4 middle; 1 Shift, 2 Ctrl, 4 Alt.
+    void MouseDown(int button, int shift, float x, float y);
+    void MouseMove(int button, int shift, float x, float y);
+    void FocusLost();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    QPoint PixelAt(double x, double y) const;
-    void UpdateGeometry();
+    void ShowNewPicture();
 
-    QImage m_picture;
-    QImage m_drawn;
+    DrawnPicture m_drawing;
     PictureType m_type = PictureType::None;
-    UserCoordinates m_coordinates;
-    int m_drawWidth = 1;
+    QByteArray m_originalBytes;
     int m_foreColor = 0;
+    int m_pointerIndex = -1;
 };
-
-QColor ColorFromPacked(int packedColor);
-int PackedFromColor(QColor color);

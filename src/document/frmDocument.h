@@ -2,23 +2,71 @@
 
 #include <QWidget>
 
-class PictureSurface;
-class QScrollArea;
+#include <array>
 
-// The picture window: the viewport Picture1 with the picture surface Picture2 inside it.
+class ButtonLabel;
+class PictureSurface;
+class QLabel;
+class QScrollBar;
+class QSizeGrip;
+
+// The picture window "Picture": the viewport Picture1 with the picture surface Picture2 in
+// it, two scroll bars that move the picture (never its coordinates), the button strip
+// Picture3 floating at the top left, and a size grip. It turns mouse and keyboard events on
+// the picture into calibration and recording.
 class frmDocument : public QWidget {
     Q_OBJECT
 public:
     explicit frmDocument(QWidget* parent = nullptr);
 
     // Places the window beside the data window, 0.45 of the screen high, reaching to the
-    // right edge of the screen.
+    // right edge of the screen, and lays it out.
     void Form_Load();
+    // Lays out viewport, scroll bars and size grip; the picture goes back to the top left.
+    void Form_Resize();
+
+    void Picture2_MouseDown(int button, int shift, float x, float y);
+    void Picture2_MouseMove(int button, int shift, float x, float y);
+    // Key code 27 (Escape) deletes the last point when EscUndo is on.
+    void Form_KeyDown(int keyCode, int shift);
+    void UndoLastPoint();
+    void lblbutton_Click(int index);
+
+    void RotatePicture();
+    void UndoRotate();
+    void SavePictureAs();
 
     PictureSurface& Picture2() { return *m_picture2; }
-    QScrollArea& Picture1() { return *m_picture1; }
+    QWidget& Picture1() { return *m_picture1; }
+    QWidget& Picture3() { return *m_picture3; }
+    QScrollBar& HScroll1() { return *m_hScroll1; }
+    QScrollBar& VScroll1() { return *m_vScroll1; }
+
+    static constexpr int EscapeKey = 27;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QScrollArea* m_picture1 = nullptr;
+    void CreateButtonStrip();
+    void MouseLeftPicture();
+    void ShowScaleCrossHair(float x, float y);
+    void ClickInScaleMode(float x, float y);
+    void RecordDragPoint(float x, float y);
+    // Asks for the X or Y value of a reference point; an empty answer gives 0 and a warning.
+    double AskReferenceValue(char axis, int pointNumber);
+
+    QWidget* m_picture1 = nullptr;
     PictureSurface* m_picture2 = nullptr;
+    QScrollBar* m_hScroll1 = nullptr;
+    QScrollBar* m_vScroll1 = nullptr;
+    QWidget* m_picture3 = nullptr;
+    std::array<ButtonLabel*, 4> m_lblbutton{};
+    QLabel* m_picture4 = nullptr;
+    QSizeGrip* m_label1 = nullptr;
+    float m_lastDragX = 0;
+    float m_lastDragY = 0;
 };

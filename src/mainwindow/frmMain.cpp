@@ -84,15 +84,26 @@ void frmMain::CreateMenus() {
     m_mnuData = menuBar()->addMenu(QStringLiteral("&Data"));
     m_mnuData->setObjectName(QStringLiteral("mnuData"));
     m_mnuData->setEnabled(false);
+    QMenu* remove = m_mnuData->addMenu(QStringLiteral("&Remove"));
+    remove->setObjectName(QStringLiteral("mnuDataRemove"));
+    connect(AddAction(remove, "mnuDataRemoveSelected", QStringLiteral("Selected Values")),
+            &QAction::triggered, this, &frmMain::mnuDataRemoveSelected_Click);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
+    m_mnuViewImageToolbar =
+        AddAction(view, "mnuViewImageToolbar", QStringLiteral("&Image Toolbar"), {}, true);
+    m_mnuViewImageToolbar->setChecked(true);
+    ConnectToggle(m_mnuViewImageToolbar, &frmMain::mnuViewImageToolbar_Click);
+    view->addSeparator()->setObjectName(QStringLiteral("mnuViewBar2"));
     m_mnuViewZoom = AddAction(view, "mnuViewZoom", QStringLiteral("&Zoom "),
                               QKeySequence(Qt::CTRL | Qt::Key_Z), true);
     ConnectToggle(m_mnuViewZoom, &frmMain::mnuViewZoom_Click);
     m_mnuViewSteps = AddAction(view, "mnuViewSteps", QStringLiteral("&Guide"),
                                QKeySequence(Qt::CTRL | Qt::Key_G), true);
     ConnectToggle(m_mnuViewSteps, &frmMain::mnuViewSteps_Click);
+    connect(AddAction(view, "mnuViewRefresh", QStringLiteral("&Refresh")), &QAction::triggered,
+            this, &frmMain::mnuViewRefresh_Click);
 }
 
 QMdiSubWindow* frmMain::AddChildWindow(QWidget* child) {
@@ -103,6 +114,14 @@ QMdiSubWindow* frmMain::AddChildWindow(QWidget* child) {
     // Adding a window gives it the area's default frame; take the Close button off again.
     window->setWindowFlags(FixedChildWindow::Flags);
     return window;
+}
+
+void frmMain::ActivateChildWindow(QWidget* child) {
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (window->widget() == child) {
+            m_mdiArea->setActiveSubWindow(window);
+        }
+    }
 }
 
 QString frmMain::PanelText(int panel) const {

@@ -23,6 +23,7 @@ public:
 
     // Puts a child window into the MDI area, without a Close command of its own.
     QMdiSubWindow* AddChildWindow(QWidget* child);
+    void ActivateChildWindow(QWidget* child);
 
     QString PanelText(int panel) const;
     void SetPanelText(int panel, const QString& text);
@@ -31,7 +32,13 @@ public:
     // The Data menu stays disabled until the first picture arrives.
     void EnableDataMenu();
 
+    // Clears the scale check mark, ends scale mode and applies the calibration.
+    void LeaveScaleMode();
+
     void mnuFileExit_Click();
+    void mnuDataRemoveSelected_Click();
+    void mnuViewImageToolbar_Click();
+    void mnuViewRefresh_Click();
     void mnuPictureScale_Click();
     void mnuPictureResetScale_Click();
     void mnuViewZoom_Click();
@@ -46,6 +53,7 @@ private:
                        const QKeySequence& shortcut = {}, bool checkable = false);
     void ConnectToggle(QAction* action, void (frmMain::*handler)());
     void CloseSequence();
+    bool DataWindowIsActive() const;
 
     QMdiArea* m_mdiArea = nullptr;
     StatusPanels* m_panels = nullptr;
@@ -53,5 +61,6 @@ private:
     QAction* m_mnuPictureScale = nullptr;
     QAction* m_mnuViewZoom = nullptr;
     QAction* m_mnuViewSteps = nullptr;
+    QAction* m_mnuViewImageToolbar = nullptr;
     bool m_closing = false;
 };

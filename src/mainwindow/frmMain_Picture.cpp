@@ -21,6 +21,10 @@ void frmMain::mnuPictureScale_Click() {
             QStringLiteral("Scale Info"), MessageIcon::Information, MessageButtons::Ok);
         return;
     }
+    LeaveScaleMode();
+}
+
+void frmMain::LeaveScaleMode() {
     m_mnuPictureScale->setChecked(false);
     App().ScaleModeOn = false;
     ApplyCalibration();

@@ -2,6 +2,8 @@
 
 #include "core/NumberText.h"
 
+#include <algorithm>
+
 const DataTable::Row DataTable::HeaderRow = {
     QStringLiteral("= Point ="), QStringLiteral("= X Axis ="), QStringLiteral("= Y Axis =")};
 
@@ -71,6 +73,27 @@ void DataTable::Clear() {
         beginRemoveRows({}, 1, RowCount() - 1);
         m_rows.resize(1);
         endRemoveRows();
+    }
+}
+
+int DataTable::RemoveRows(int first, int count) {
+    first = std::max(first, 1);
+    const int last = std::min(first + count, RowCount()) - 1;
+    if (count <= 0 || first > last) {
+        return 0;
+    }
+    beginRemoveRows({}, first, last);
+    m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
+    endRemoveRows();
+    return last - first + 1;
+}
+
+void DataTable::RenumberPlain() {
+    for (int row = 1; row < RowCount(); ++row) {
+        m_rows[static_cast<size_t>(row)][0] = PlainNumberText(static_cast<double>(row));
+    }
+    if (RowCount() > 1) {
+        emit dataChanged(index(1, 0), index(RowCount() - 1, 0));
     }
 }
 

@@ -33,6 +33,11 @@ public:
     void AppendRows(std::vector<Row> rows);
     // Unfreezes the header and keeps the header row only.
     void Clear();
+    // Removes point rows [first, first + count), never the header; rows that do not exist are
+    // skipped. Returns how many were removed.
+    int RemoveRows(int first, int count);
+    // Writes every point number as its row index in plain form.
+    void RenumberPlain();
 
     bool HeaderFrozen() const { return m_headerFrozen; }
     void SetHeaderFrozen(bool frozen);

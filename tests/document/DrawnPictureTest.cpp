@@ -1,0 +1,82 @@
+#include "document/DrawnPicture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+DrawnPicture WhitePicture(int width, int height, const EdgeValues& edges) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    DrawnPicture picture;
+    picture.SetPicture(image);
+    picture.SetScale(edges);
+    return picture;
+}
+
+TEST(DrawnPicture, ClickedPixelReadsBackAsThatPixelOnANonSquarePicture) {
+    // 300 x 120 pixels, x from 0 to 500, y from 120 down to 20.
+    const DrawnPicture picture = WhitePicture(300, 120, {0, 120, 500, 20});
+    for (const QPoint pixel : {QPoint(0, 0), QPoint(299, 119), QPoint(150, 60), QPoint(7, 113)}) {
+        const QPointF user = picture.Coordinates().ToUser(pixel);
+        // The mouse hands positions over in single precision.
+        const auto x = static_cast<float>(user.x());
+        const auto y = static_cast<float>(user.y());
+        EXPECT_EQ(picture.PixelAt(x, y), pixel) << x << ", " << y;
+    }
+    EXPECT_DOUBLE_EQ(picture.Coordinates().ToUser(QPointF(150, 60)).x(), 250);
+    EXPECT_DOUBLE_EQ(picture.Coordinates().ToUser(QPointF(150, 60)).y(), 70);
+}
+
+TEST(DrawnPicture, DotsAtValuesLandOnTheirPixels) {
+    DrawnPicture picture = WhitePicture(300, 120, {0, 120, 500, 20});
+    picture.SetDrawWidth(1);
+    picture.Dot(250, 70, 255);
+    EXPECT_EQ(picture.PixelColor(150, 60), 255);
+    EXPECT_EQ(picture.PixelColor(151, 60), 0xFFFFFF);
+    EXPECT_EQ(picture.Point(250, 70), 255);
+    picture.SetDrawWidth(3);
+    picture.Dot(100, 100, 0xFF0000);
+    EXPECT_EQ(picture.PixelColor(60, 24), 0xFF0000);
+    EXPECT_EQ(picture.PixelColor(59, 24), 0xFF0000) << "a dot three pixels wide";
+    EXPECT_EQ(picture.PixelColor(61, 24), 0xFF0000);
+    EXPECT_EQ(picture.Picture().pixel(60, 24), QColor(Qt::white).rgb()) << "the picture stays bare";
+}
+
+TEST(DrawnPicture, PointOutsideThePictureIsMinusOne) {
+    const DrawnPicture picture = WhitePicture(10, 20, NeutralFrame);
+    EXPECT_EQ(picture.Point(-0.01, 5), -1);
+    EXPECT_EQ(picture.Point(10, 5), -1);
+    EXPECT_EQ(picture.Point(5, 10.01), -1);
+    EXPECT_EQ(picture.Point(5, -1e300), -1);
+    EXPECT_EQ(picture.Point(std::nan(""), 5), -1);
+    EXPECT_EQ(picture.Point(0, 10), 0xFFFFFF);
+    EXPECT_EQ(picture.PixelColor(10, 0), -1);
+}
+
+TEST(DrawnPicture, EraseRestoresEverythingDrawn) {
+    DrawnPicture picture = WhitePicture(100, 100, {0, 100, 100, 0});
+    picture.SetDrawWidth(5);
+    picture.Dot(10, 90, 255);
+    picture.Line(0, 50, 100, 50, 0xFF0000);
+    picture.SetPixelColor(99, 99, 0);
+    picture.Erase();
+    EXPECT_EQ(picture.Drawn(), picture.Picture());
+    // Past the bookkeeping limit the whole image is restored in one go.
+    for (int i = 0; i < 5000; ++i) {
+        picture.Dot(i % 100, i / 50, 0x00FF00);
+    }
+    picture.Erase();
+    EXPECT_EQ(picture.Drawn(), picture.Picture());
+}
+
+TEST(DrawnPicture, FarAwayOrInvalidPositionsDrawNothing) {
+    DrawnPicture picture = WhitePicture(20, 20, NeutralFrame);
+    EXPECT_TRUE(picture.Dot(1e300, -1e300, 255).isEmpty());
+    EXPECT_TRUE(picture.Dot(std::nan(""), 1, 255).isEmpty());
+    EXPECT_TRUE(picture.Line(-1e300, 5, -1e299, 5, 255).isEmpty());
+    EXPECT_EQ(picture.Drawn(), picture.Picture());
+    picture.Line(5, -1e300, 5, 1e300, 255); // a line across the whole picture and far beyond
+    EXPECT_EQ(picture.Point(5, 5), 255);
+}
+
+} // namespace

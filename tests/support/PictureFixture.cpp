@@ -1,0 +1,57 @@
+#include "PictureFixture.h"
+
+#include "core/Startup.h"
+#include "document/PictureSurface.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+#include "table/DataTable.h"
+#include "table/frmData.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+void PictureFixture::SetUp() {
+    AppFixture::SetUp();
+    Main();
+    App().MainForm().ActivateChildWindow(&App().Document());
+    LoadWhitePicture(200, 100);
+}
+
+void PictureFixture::LoadWhitePicture(int width, int height) {
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    Surface().SetPicture(picture);
+}
+
+PictureSurface& PictureFixture::Surface() {
+    return App().Document().Picture2();
+}
+
+DataTable& PictureFixture::Table() {
+    return App().Data().Table();
+}
+
+QString PictureFixture::Cell(int row, int column) {
+    return Table().CellText(row, column);
+}
+
+void PictureFixture::Press(Qt::MouseButton button, QPoint pixel) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(pixel),
+                      Surface().mapToGlobal(QPointF(pixel)), button, button, Qt::NoModifier);
+    QCoreApplication::sendEvent(&Surface(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(pixel),
+                        Surface().mapToGlobal(QPointF(pixel)), button, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(&Surface(), &release);
+}
+
+void PictureFixture::Move(Qt::MouseButtons held, QPoint pixel) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(pixel), Surface().mapToGlobal(QPointF(pixel)),
+                     Qt::NoButton, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(&Surface(), &move);
+}
+
+void PictureFixture::EnterScaleMode() {
+    App().MainForm().mnuPictureScale_Click();
+    prompts->messages.clear();
+}
