@@ -44,6 +44,8 @@ public:
 private:
     void MarkDrawn(const QRect& area);
     QRect DotArea(QPoint pixel) const;
+    // A round dot of the drawing width, written straight into the scan lines.
+    void FillDot(QPoint pixel, QRgb color);
 
     QImage m_picture;
     QImage m_drawn;

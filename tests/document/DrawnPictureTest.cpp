@@ -42,6 +42,30 @@ TEST(DrawnPicture, DotsAtValuesLandOnTheirPixels) {
     EXPECT_EQ(picture.Picture().pixel(60, 24), QColor(Qt::white).rgb()) << "the picture stays bare";
 }
 
+TEST(DrawnPicture, DotsAreRoundAndCentredOnTheirPixel) {
+    DrawnPicture picture = WhitePicture(20, 20, {0, 0, 20, 20});
+    picture.SetDrawWidth(5);
+    picture.Dot(10, 10, 0);
+    int painted = 0;
+    for (int row = 0; row < 20; ++row) {
+        for (int column = 0; column < 20; ++column) {
+            painted += picture.PixelColor(column, row) == 0 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(painted, 21) << "a five-pixel disc: the square without its corners";
+    EXPECT_EQ(picture.PixelColor(8, 8), 0xFFFFFF);
+    EXPECT_EQ(picture.PixelColor(8, 10), 0);
+    EXPECT_EQ(picture.PixelColor(12, 10), 0);
+    picture.SetDrawWidth(0);
+    EXPECT_EQ(picture.DrawWidth(), 1) << "never thinner than a pixel";
+    picture.Dot(0, 0, 255);
+    EXPECT_EQ(picture.PixelColor(0, 0), 255);
+    EXPECT_EQ(picture.PixelColor(1, 0), 0xFFFFFF);
+    picture.SetDrawWidth(3);
+    picture.Dot(19.5, 19.5, 0x00FF00); // a dot at the corner is clipped, not lost
+    EXPECT_EQ(picture.PixelColor(18, 18), 0x00FF00);
+}
+
 TEST(DrawnPicture, PointOutsideThePictureIsMinusOne) {
     const DrawnPicture picture = WhitePicture(10, 20, NeutralFrame);
     EXPECT_EQ(picture.Point(-0.01, 5), -1);
