@@ -92,3 +92,15 @@ frmSplash& AppState::Splash() {
 void AppState::UnloadSplash() {
     delete m_splash.data();
 }
+
+QList<QWidget*> AppState::LoadedToolWindows() const {
+    QList<QWidget*> windows;
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_zoom.data()), static_cast<QWidget*>(m_options.data()),
+          static_cast<QWidget*>(m_tip.data())}) {
+        if (window != nullptr) {
+            windows << window;
+        }
+    }
+    return windows;
+}

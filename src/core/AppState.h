@@ -4,6 +4,7 @@
 #include "core/Settings.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QVariant>
@@ -67,6 +68,12 @@ public:
 
     bool SplashLoaded() const { return !m_splash.isNull(); }
     void UnloadSplash();
+    bool TipLoaded() const { return !m_tip.isNull(); }
+    // The separate windows that exist now (zoom, options, guide), without creating any.
+    QList<QWidget*> LoadedToolWindows() const;
+
+    // The program's help, opened by Help > Contents and Search; empty means none.
+    QString HelpFile = QStringLiteral(":/help/index.html");
 
 private:
     Platform m_platform;

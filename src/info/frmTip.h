@@ -1,10 +1,34 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
-// A separate top-level window of its own; the main window shows and hides it.
+class QLabel;
+
+// The guide "Step by Step": seven pages on the way of working with the program, one at a
+// time; "Next Step" goes on and wraps from the last page to the first.
 class frmTip : public QWidget {
     Q_OBJECT
 public:
     explicit frmTip(QWidget* parent = nullptr);
+
+    static QStringList Pages();
+
+    void DisplayCurrentTip();
+    void NextTip();
+    int CurrentTip() const { return m_currentTip; }
+    QString TipText() const;
+
+    void cmdOK_Click();
+    void cmdHelp_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void PlaceBesideThePicture();
+
+    QStringList m_tips;
+    int m_currentTip = 1;
+    QLabel* m_lblTipText = nullptr;
 };

@@ -1,13 +1,16 @@
 #include "mainwindow/frmMain.h"
 
+#include "core/AppState.h"
 #include "mainwindow/StatusPanels.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
+#include <QMenu>
+#include <QProgressBar>
 #include <QStatusBar>
+#include <QToolBar>
 
 namespace {
 
@@ -18,10 +21,10 @@ public:
     static constexpr Qt::WindowFlags Flags =
         Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint;
 
-    explicit FixedChildWindow(QWidget* parent = nullptr) : QMdiSubWindow(parent, Flags) {
+    FixedChildWindow() {
         if (QMenu* menu = systemMenu()) {
             for (QAction* action : menu->actions()) {
-                if (action->shortcut() == QKeySequence::Close ||
+                if (action->shortcut() == QKeySequence(QKeySequence::Close) ||
                     action->text().contains(QStringLiteral("Close"), Qt::CaseInsensitive)) {
                     menu->removeAction(action);
                 }
@@ -40,70 +43,26 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Kurvex 2016"));
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("MDIArea"));
+    m_mdiArea->viewport()->setMouseTracking(true);
+    m_mdiArea->viewport()->installEventFilter(this);
     setCentralWidget(m_mdiArea);
     statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
     statusBar()->setSizeGripEnabled(true);
     m_panels = new StatusPanels(*statusBar());
     CreateMenus();
+    CreateToolbar();
+    CreateProgressBar();
 }
 
 frmMain::~frmMain() = default;
 
-QAction* frmMain::AddAction(QMenu* menu, const char* name, const QString& caption,
-                            const QKeySequence& shortcut, bool checkable) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
-    action->setCheckable(checkable);
-    return action;
-}
-
-void frmMain::ConnectToggle(QAction* action, void (frmMain::*handler)()) {
-    // The handler sets the check mark itself from the mark it finds, so undo Qt's own toggle
-    // before calling it.
-    connect(action, &QAction::triggered, this, [this, action, handler] {
-        action->setChecked(!action->isChecked());
-        (this->*handler)();
-    });
-}
-
-void frmMain::CreateMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    connect(AddAction(file, "mnuFileExit", QStringLiteral("E&xit")), &QAction::triggered, this,
-            &frmMain::mnuFileExit_Click);
-
-    QMenu* picture = menuBar()->addMenu(QStringLiteral("&Picture"));
-    picture->setObjectName(QStringLiteral("mnuPicture"));
-    m_mnuPictureScale = AddAction(picture, "mnuPictureScale", QStringLiteral("&Scale"),
-                                  QKeySequence(Qt::CTRL | Qt::Key_M), true);
-    ConnectToggle(m_mnuPictureScale, &frmMain::mnuPictureScale_Click);
-    connect(AddAction(picture, "mnuPictureResetScale", QStringLiteral("&Reset Scale")),
-            &QAction::triggered, this, &frmMain::mnuPictureResetScale_Click);
-
-    m_mnuData = menuBar()->addMenu(QStringLiteral("&Data"));
-    m_mnuData->setObjectName(QStringLiteral("mnuData"));
-    m_mnuData->setEnabled(false);
-    QMenu* remove = m_mnuData->addMenu(QStringLiteral("&Remove"));
-    remove->setObjectName(QStringLiteral("mnuDataRemove"));
-    connect(AddAction(remove, "mnuDataRemoveSelected", QStringLiteral("Selected Values")),
-            &QAction::triggered, this, &frmMain::mnuDataRemoveSelected_Click);
-
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    view->setObjectName(QStringLiteral("mnuView"));
-    m_mnuViewImageToolbar =
-        AddAction(view, "mnuViewImageToolbar", QStringLiteral("&Image Toolbar"), {}, true);
-    m_mnuViewImageToolbar->setChecked(true);
-    ConnectToggle(m_mnuViewImageToolbar, &frmMain::mnuViewImageToolbar_Click);
-    view->addSeparator()->setObjectName(QStringLiteral("mnuViewBar2"));
-    m_mnuViewZoom = AddAction(view, "mnuViewZoom", QStringLiteral("&Zoom "),
-                              QKeySequence(Qt::CTRL | Qt::Key_Z), true);
-    ConnectToggle(m_mnuViewZoom, &frmMain::mnuViewZoom_Click);
-    m_mnuViewSteps = AddAction(view, "mnuViewSteps", QStringLiteral("&Guide"),
-                               QKeySequence(Qt::CTRL | Qt::Key_G), true);
-    ConnectToggle(m_mnuViewSteps, &frmMain::mnuViewSteps_Click);
-    connect(AddAction(view, "mnuViewRefresh", QStringLiteral("&Refresh")), &QAction::triggered,
-            this, &frmMain::mnuViewRefresh_Click);
+void frmMain::CreateProgressBar() {
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setObjectName(QStringLiteral("ProgressBar"));
+    m_progressBar->setTextVisible(false);
+    m_progressBar->setMaximumHeight(16);
+    statusBar()->addPermanentWidget(m_progressBar);
+    m_progressBar->hide();
 }
 
 QMdiSubWindow* frmMain::AddChildWindow(QWidget* child) {
@@ -133,7 +92,11 @@ void frmMain::SetPanelText(int panel, const QString& text) {
 }
 
 void frmMain::EnableDataMenu() {
-    m_mnuData->setEnabled(true);
+    QMenu* data = m_menus.at("mnuData");
+    data->setEnabled(true);
+    for (QAction* action : data->actions()) {
+        action->setEnabled(true);
+    }
 }
 
 void frmMain::mnuFileExit_Click() {
@@ -146,4 +109,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
         CloseSequence();
     }
     event->accept();
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent* event) {
+    App().MouseOnPicture = false;
+    QMainWindow::mouseMoveEvent(event);
 }

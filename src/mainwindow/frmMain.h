@@ -1,16 +1,27 @@
 #pragma once
 
-#include <QMainWindow>
+#include "mainwindow/CommonDialog.h"
 
+#include <QMainWindow>
+#include <QPointer>
+
+#include <map>
+
+class HelpWindow;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrinter;
+class QProgressBar;
+class QToolBar;
 class StatusPanels;
+enum class WriteMode;
 
-// The main frame "Kurvex 2016": an MDI area holding the picture and data windows, the menus
-// and the status bar. Its public handlers are the program's commands; every menu item and
-// every other window calls the same handler.
+// The main frame "Kurvex 2016": an MDI area holding the picture and data windows, the menus,
+// the toolbar, the progress bar and the status bar. Its public handlers are the program's
+// commands; every menu item, toolbar button, pop-up item and other window calls the same
+// handler (see CommandTable).
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -24,43 +35,98 @@ public:
     // Puts a child window into the MDI area, without a Close command of its own.
     QMdiSubWindow* AddChildWindow(QWidget* child);
     void ActivateChildWindow(QWidget* child);
+    QMdiArea& MdiArea() { return *m_mdiArea; }
 
     QString PanelText(int panel) const;
     void SetPanelText(int panel, const QString& text);
     StatusPanels& Panels() { return *m_panels; }
+    QProgressBar& ProgressBar() { return *m_progressBar; }
+    QToolBar& tbToolBar() { return *m_toolBar; }
+    QMenu& mnuPopUpMenu() { return *m_menus.at("mnuPopUpMenu"); }
+    QAction& Item(const char* name) const { return *m_items.at(name); }
+    // The shared file dialog of the data-file and picture commands.
+    CommonDialog& CMDialog() { return m_cmDialog; }
 
     // The Data menu stays disabled until the first picture arrives.
     void EnableDataMenu();
-
     // Clears the scale check mark, ends scale mode and applies the calibration.
     void LeaveScaleMode();
+    // The toolbar's click: runs the command of a key, compared exactly; other keys do nothing.
+    void tbToolBar_ButtonClick(const QString& key);
+    // The tooltip of the toolbar button under a position of the toolbar, or empty text.
+    QString ButtonTip(float x, float y) const;
 
+    void mnuFileNew_Click();
+    void mnuViewOptions_Click();
+    void mnuFilePrint_Click();
+    // Prints the visible part of the data grid on a printer; false when it failed (the user
+    // has been told).
+    bool PrintTable(QPrinter& printer);
     void mnuFileExit_Click();
-    void mnuDataRemoveSelected_Click();
-    void mnuViewImageToolbar_Click();
-    void mnuViewRefresh_Click();
+
     void mnuPictureScale_Click();
     void mnuPictureResetScale_Click();
+    void mnuPictureImport_Click();
+    void mnuPicturePaste_Click();
+    void mnuPictureCapture_Click();
+    void mnuPictureScanner_Click();
+    void mnuPictureCopy_Click();
+
+    void mnuDataAR_Click();
+    void mnuDataSpline_Click();
+    // The file commands report whether the table was written.
+    bool mnuDataSave_Click();
+    bool mnuDataSaveAs_Click();
+    bool mnuDataAppendTo_Click();
+    void mnuDataCopy_Click();
+    void mnuDataRemoveSelected_Click();
+    void mnuDataRemoveAll_Click();
+    void mnuDataRemoveRepeated_Click();
+    void mnuDataSortX_Click();
+    void mnuDataSortY_Click();
+
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+    void mnuViewImageToolbar_Click();
     void mnuViewZoom_Click();
     void mnuViewSteps_Click();
+    void mnuViewRefresh_Click();
+
+    void mnuWindowDefault_Click();
+    void mnuWindowCascade_Click();
+    void mnuWindowTileHorizontal_Click();
+    void mnuWindowTileVertical_Click();
+    void mnuWindowArrangeIcons_Click();
+
+    void mnuHelpContents_Click();
+    void mnuHelpWin7_Click();
+    void mnuHelpSearch_Click();
+    void mnuHelpAbout_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateMenus();
-    QAction* AddAction(QMenu* menu, const char* name, const QString& caption,
-                       const QKeySequence& shortcut = {}, bool checkable = false);
-    void ConnectToggle(QAction* action, void (frmMain::*handler)());
+    void CreateToolbar();
+    void CreateProgressBar();
+    void FillWindowList();
     void CloseSequence();
+    bool WriteTable(WriteMode mode);
     bool DataWindowIsActive() const;
+    void OpenHelp(bool search);
+    // Flips the check mark of a bar toggle and the bar's visibility with it.
+    void ToggleBar(const char* itemName, QWidget& bar);
 
     QMdiArea* m_mdiArea = nullptr;
     StatusPanels* m_panels = nullptr;
-    QMenu* m_mnuData = nullptr;
-    QAction* m_mnuPictureScale = nullptr;
-    QAction* m_mnuViewZoom = nullptr;
-    QAction* m_mnuViewSteps = nullptr;
-    QAction* m_mnuViewImageToolbar = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QProgressBar* m_progressBar = nullptr;
+    std::map<std::string, QMenu*> m_menus;
+    std::map<std::string, QAction*> m_items;
+    CommonDialog m_cmDialog;
+    QPointer<HelpWindow> m_helpWindow;
     bool m_closing = false;
 };

@@ -1,9 +1,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "core/AppState.h"
-#include "info/frmTip.h"
-#include "options/frmOptions.h"
-#include "zoom/frmZoom.h"
+#include "table/frmData.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,11 +13,14 @@ void frmMain::CloseSequence() {
     // The working file of picture rotation is of no use after the run.
     QFile::remove(QDir(QDir::tempPath()).filePath(QStringLiteral("kurvex_tempfile")));
 
-    for (QWidget* window :
-         {static_cast<QWidget*>(&App().Zoom()), static_cast<QWidget*>(&App().Options()),
-          static_cast<QWidget*>(&App().Tip())}) {
+    for (QWidget* window : App().LoadedToolWindows()) {
         window->close();
         QCoreApplication::processEvents();
     }
+    // The points must not be lost on the way out: a save the user asked for that did not
+    // happen (dialog cancelled, write failed) asks again.
+    while (!App().Data().QueryUnload()) {
+    }
+    QCoreApplication::processEvents();
     QCoreApplication::quit();
 }

@@ -2,13 +2,20 @@
 
 #include "mainwindow/frmMain.h"
 
+#include "core/AppError.h"
 #include "core/AppState.h"
+#include "core/ErrorReport.h"
 #include "platform/Prompts.h"
+#include "table/CellBlock.h"
 #include "table/DataTable.h"
+#include "table/TableSort.h"
 #include "table/frmData.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRadioButton>
 
 bool frmMain::DataWindowIsActive() const {
     // Recognised by the caption, so that a question is asked only where the user selected
@@ -46,3 +53,53 @@ void frmMain::mnuDataRemoveSelected_Click() {
     }
     mnuViewRefresh_Click();
 }
+
+void frmMain::mnuDataRemoveAll_Click() {
+    const MessageAnswer answer = App().prompts().ShowMessage(
+        QStringLiteral("Delete all the rows from the data grid?"), QStringLiteral("Edit Data"),
+        MessageIcon::Question, MessageButtons::YesNo);
+    if (answer != MessageAnswer::Yes) {
+        return;
+    }
+    App().Data().Table().Clear();
+    mnuViewRefresh_Click();
+}
+
+void frmMain::mnuDataSortX_Click() {
+    App().Data().OptSortX().setChecked(true);
+    App().Data().SortGrid();
+}
+
+void frmMain::mnuDataSortY_Click() {
+    App().Data().OptSortY().setChecked(true);
+    App().Data().SortGrid();
+}
+
+void frmMain::mnuDataRemoveRepeated_Click() {
+    frmData& data = App().Data();
+    data.SortGrid();
+    try {
+        RemoveRepeatedNeighbours(data.Table());
+    } catch (const AppError& error) {
+        ShowErrorReport(error);
+    }
+    if (data.Table().RowCount() > 2) {
+        data.Table().SetHeaderFrozen(true);
+    }
+    mnuViewRefresh_Click();
+}
+
+void frmMain::mnuDataCopy_Click() {
+    frmData& data = App().Data();
+    const QString text =
+        CellBlockText(data.Table(), {data.Row(), data.Col(), data.RowSel(), data.ColSel()});
+    // A clipboard that cannot be written leaves things as they were.
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        clipboard->clear();
+        clipboard->setText(text);
+    }
+}
+
+void frmMain::mnuDataAR_Click() {}
+
+void frmMain::mnuDataSpline_Click() {}

@@ -35,7 +35,7 @@ void frmMain::Form_Load() {
         mnuViewZoom_Click();
         mnuPictureResetScale_Click();
         App().Options().show();
-        m_mnuPictureScale->setChecked(false);
+        Item("mnuPictureScale").setChecked(false);
     } catch (const AppError& error) {
         App().UnloadSplash();
         SetScreenPointer(ScreenPointer::Default);

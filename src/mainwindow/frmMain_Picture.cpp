@@ -10,10 +10,11 @@
 #include <QAction>
 
 void frmMain::mnuPictureScale_Click() {
-    if (!m_mnuPictureScale->isChecked()) {
+    QAction& item = Item("mnuPictureScale");
+    if (!item.isChecked()) {
         mnuPictureResetScale_Click();
         App().ScaleModeOn = true;
-        m_mnuPictureScale->setChecked(true);
+        item.setChecked(true);
         App().prompts().ShowMessage(
             QStringLiteral("Two points with known coordinates must be defined in the image in "
                            "order to read precise values.\r\n\r\nIt is recommended to define "
@@ -25,7 +26,7 @@ void frmMain::mnuPictureScale_Click() {
 }
 
 void frmMain::LeaveScaleMode() {
-    m_mnuPictureScale->setChecked(false);
+    Item("mnuPictureScale").setChecked(false);
     App().ScaleModeOn = false;
     ApplyCalibration();
 }
@@ -34,3 +35,7 @@ void frmMain::mnuPictureResetScale_Click() {
     ResetCalibration(App().calibration);
     App().Document().Picture2().SetScale(App().calibration.Edges());
 }
+
+void frmMain::mnuPictureCapture_Click() {}
+
+void frmMain::mnuPictureScanner_Click() {}

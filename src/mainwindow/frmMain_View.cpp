@@ -4,44 +4,72 @@
 #include "core/AppState.h"
 #include "core/Calibration.h"
 #include "core/NumberText.h"
+#include "core/SharedRoutines.h"
 #include "document/PictureSurface.h"
 #include "document/frmDocument.h"
 #include "info/frmTip.h"
+#include "options/frmOptions.h"
 #include "table/DataTable.h"
 #include "table/frmData.h"
 #include "zoom/frmZoom.h"
 
 #include <QAction>
+#include <QStatusBar>
+#include <QToolBar>
 
 #include <cmath>
 
+void frmMain::mnuFileNew_Click() {
+    ResetDocument();
+}
+
+void frmMain::mnuViewOptions_Click() {
+    App().Options().show();
+    mnuViewRefresh_Click();
+    App().Document().setFocus();
+}
+
+void frmMain::ToggleBar(const char* itemName, QWidget& bar) {
+    QAction& item = Item(itemName);
+    const bool shown = item.isChecked();
+    bar.setVisible(!shown);
+    item.setChecked(!shown);
+}
+
+void frmMain::mnuViewToolbar_Click() {
+    ToggleBar("mnuViewToolbar", *m_toolBar);
+}
+
+void frmMain::mnuViewStatusBar_Click() {
+    ToggleBar("mnuViewStatusBar", *statusBar());
+}
+
+void frmMain::mnuViewImageToolbar_Click() {
+    ToggleBar("mnuViewImageToolbar", App().Document().Picture3());
+}
+
 void frmMain::mnuViewZoom_Click() {
-    if (m_mnuViewZoom->isChecked()) {
+    QAction& item = Item("mnuViewZoom");
+    if (item.isChecked()) {
         App().Zoom().hide();
         App().MouseOnPicture = false;
-        m_mnuViewZoom->setChecked(false);
+        item.setChecked(false);
     } else {
         App().Zoom().show();
         App().MouseOnPicture = true;
-        m_mnuViewZoom->setChecked(true);
+        item.setChecked(true);
     }
 }
 
 void frmMain::mnuViewSteps_Click() {
-    if (m_mnuViewSteps->isChecked()) {
+    QAction& item = Item("mnuViewSteps");
+    if (item.isChecked()) {
         App().Tip().hide();
-        m_mnuViewSteps->setChecked(false);
+        item.setChecked(false);
     } else {
         App().Tip().show();
-        m_mnuViewSteps->setChecked(true);
+        item.setChecked(true);
     }
-}
-
-void frmMain::mnuViewImageToolbar_Click() {
-    QWidget& strip = App().Document().Picture3();
-    const bool shown = m_mnuViewImageToolbar->isChecked();
-    strip.setVisible(!shown);
-    m_mnuViewImageToolbar->setChecked(!shown);
 }
 
 void frmMain::mnuViewRefresh_Click() {

@@ -40,6 +40,14 @@ Qt::ItemFlags DataTable::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
+QVariant DataTable::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < ColumnCount) {
+        return m_rows.front()[static_cast<size_t>(section)];
+    }
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
 const QString& DataTable::CellText(int row, int column) const {
     Q_ASSERT(row >= 0 && row < RowCount() && column >= 0 && column < ColumnCount);
     return m_rows[static_cast<size_t>(row)][static_cast<size_t>(column)];
@@ -94,6 +102,26 @@ void DataTable::RenumberPlain() {
     }
     if (RowCount() > 1) {
         emit dataChanged(index(1, 0), index(RowCount() - 1, 0));
+    }
+}
+
+void DataTable::ReplacePointRows(std::vector<Row> rows) {
+    beginResetModel();
+    m_rows.resize(1);
+    m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
+                  std::make_move_iterator(rows.end()));
+    endResetModel();
+}
+
+void DataTable::SetPointValues(const std::vector<QString>& xTexts,
+                               const std::vector<QString>& yTexts) {
+    Q_ASSERT(xTexts.size() == static_cast<size_t>(PointCount()) && yTexts.size() == xTexts.size());
+    for (size_t i = 0; i < xTexts.size(); ++i) {
+        m_rows[i + 1][1] = xTexts[i];
+        m_rows[i + 1][2] = yTexts[i];
+    }
+    if (PointCount() > 0) {
+        emit dataChanged(index(1, 1), index(RowCount() - 1, 2));
     }
 }
 

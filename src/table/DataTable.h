@@ -22,6 +22,9 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // While the header is frozen its texts show as the column titles.
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
 
     int RowCount() const { return static_cast<int>(m_rows.size()); }
     int PointCount() const { return RowCount() - 1; }
@@ -38,6 +41,12 @@ public:
     int RemoveRows(int first, int count);
     // Writes every point number as its row index in plain form.
     void RenumberPlain();
+    // Puts new point rows in place of all the old ones, in one change.
+    void ReplacePointRows(std::vector<Row> rows);
+    // Rewrites the X and Y texts of every point row in one change; both lists hold one text
+    // per point.
+    void SetPointValues(const std::vector<QString>& xTexts, const std::vector<QString>& yTexts);
+    const std::vector<Row>& Rows() const { return m_rows; }
 
     bool HeaderFrozen() const { return m_headerFrozen; }
     void SetHeaderFrozen(bool frozen);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <span>
+
+class frmMain;
+
+// What every menu item, pop-up item and toolbar button of the main window runs. Each entry
+// calls one public handler of frmMain, so a command behaves the same wherever it is started.
+using Command = void (*)(frmMain&);
+
+enum class EntryKind { Item, Separator, Submenu };
+
+struct MenuEntry {
+    EntryKind kind;
+    const char* parent; // objectName of the menu the entry belongs to
+    const char* name;   // objectName of the item, separator or submenu
+    const char* caption;
+    char shortcutLetter; // Ctrl plus this letter; 0 for none
+    bool checkable;
+    bool checked; // the check mark at start
+    Command command;
+};
+
+struct TopMenu {
+    const char* name;
+    const char* caption;
+    bool inMenuBar;
+};
+
+struct ToolbarEntry {
+    const char* key; // nullptr for a separator
+    const char* toolTip;
+    Command command;
+};
+
+std::span<const TopMenu> TopMenus();
+std::span<const MenuEntry> MenuEntries();
+std::span<const ToolbarEntry> ToolbarEntries();
+
+// The command of a toolbar key, compared exactly; nullptr for a key outside the list.
+Command ToolbarCommand(const char* key);

@@ -1,0 +1,83 @@
+// Saving and appending the table to data files.
+
+#include "mainwindow/frmMain.h"
+
+#include "core/AppError.h"
+#include "core/AppState.h"
+#include "core/ErrorReport.h"
+#include "core/ScreenPointer.h"
+#include "core/SharedRoutines.h"
+#include "platform/Prompts.h"
+#include "table/DataFileWriter.h"
+#include "table/frmData.h"
+
+namespace {
+
+void PrepareDataDialog(CommonDialog& dialog, bool clearName) {
+    dialog.DialogTitle = QStringLiteral("Save Data Points");
+    dialog.Filter = QString::fromLatin1(DataFileFilter);
+    dialog.FilterIndex = 2;
+    dialog.DefaultExt = QStringLiteral(".dat");
+    dialog.MustExist = false;
+    if (clearName) {
+        dialog.FileName.clear();
+    }
+}
+
+} // namespace
+
+bool frmMain::WriteTable(WriteMode mode) {
+    try {
+        WriteDataFile(App().Data().Table(), App().DataFileName,
+                      LayoutForFileType(m_cmDialog.FilterIndex), mode);
+    } catch (const AppError& error) {
+        ShowErrorReport(error);
+        return false;
+    }
+    SetPanelText(1, App().DataFileName);
+    return true;
+}
+
+bool frmMain::mnuDataSave_Click() {
+    if (App().DataFileName.isEmpty()) {
+        return mnuDataSaveAs_Click();
+    }
+    return WriteTable(WriteMode::Replace);
+}
+
+bool frmMain::mnuDataSaveAs_Click() {
+    PrepareDataDialog(m_cmDialog, true);
+    m_cmDialog.Keep(App().prompts().AskSaveFile(m_cmDialog.Request()));
+    App().DataFileName = m_cmDialog.FileName;
+    if (App().DataFileName.isEmpty()) {
+        return false;
+    }
+    if (FileExists(App().DataFileName)) {
+        const MessageAnswer answer = App().prompts().ShowMessage(
+            App().DataFileName + QStringLiteral(" exists. Do you want to overwrite it?"),
+            QStringLiteral("File Exists"), MessageIcon::Question, MessageButtons::YesNo);
+        if (answer != MessageAnswer::Yes) {
+            App().DataFileName.clear();
+            return false;
+        }
+    }
+    SetScreenPointer(ScreenPointer::ArrowHourglass);
+    const bool written = WriteTable(WriteMode::Replace);
+    SetScreenPointer(ScreenPointer::Default);
+    return written;
+}
+
+bool frmMain::mnuDataAppendTo_Click() {
+    PrepareDataDialog(m_cmDialog, false);
+    const FileDialogResult result = App().prompts().AskSaveFile(m_cmDialog.Request());
+    if (result.path.isEmpty()) {
+        m_cmDialog.FilterIndex = result.filterIndex;
+        return false;
+    }
+    m_cmDialog.Keep(result);
+    App().DataFileName = result.path;
+    SetScreenPointer(ScreenPointer::ArrowHourglass);
+    const bool written = WriteTable(WriteMode::Append);
+    SetScreenPointer(ScreenPointer::Default);
+    return written;
+}

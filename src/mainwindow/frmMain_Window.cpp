@@ -1,0 +1,111 @@
+// The Window menu: the platform's arrangements of the child windows and the default layout.
+
+#include "mainwindow/frmMain.h"
+
+#include "core/AppState.h"
+#include "core/Twips.h"
+#include "document/frmDocument.h"
+#include "info/frmTip.h"
+#include "mainwindow/DefaultPositions.h"
+#include "options/frmOptions.h"
+#include "table/frmData.h"
+#include "zoom/frmZoom.h"
+
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+
+#include <cmath>
+
+namespace {
+
+QRect ToPixels(const QRectF& twips) {
+    return QRect(TwipsToPixels(twips.left()), TwipsToPixels(twips.top()),
+                 TwipsToPixels(twips.width()), TwipsToPixels(twips.height()));
+}
+
+// A minimised or maximised window is put back to normal first, so it can be placed.
+void Place(QWidget& window, const QRect& geometry) {
+    if (window.isMinimized() || window.isMaximized()) {
+        window.showNormal();
+    }
+    window.setGeometry(geometry);
+}
+
+QWidget& FrameOf(QWidget& child) {
+    return child.parentWidget() != nullptr ? *child.parentWidget() : child;
+}
+
+QSizeF TwipsSize(QSize pixels) {
+    return {PixelsToTwips(pixels.width()), PixelsToTwips(pixels.height())};
+}
+
+} // namespace
+
+void frmMain::mnuWindowDefault_Click() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenPixels = screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
+    const DefaultLayout layout = ComputeDefaultPositions(TwipsSize(screenPixels), TwipsSize(size()),
+                                                         TwipsSize(App().Tip().size()));
+    Place(FrameOf(App().Data()), ToPixels(layout.data));
+    Place(App().Zoom(), ToPixels(layout.zoom));
+    Place(FrameOf(App().Document()), ToPixels(layout.picture));
+    Place(App().Options(), ToPixels(layout.options));
+    Place(App().Tip(), ToPixels(layout.guide));
+}
+
+void frmMain::mnuWindowCascade_Click() {
+    m_mdiArea->cascadeSubWindows();
+}
+
+namespace {
+
+// Shares the frame among the windows that are not minimised: in rows of the full width
+// (horizontal) or in columns of the full height.
+void Tile(QMdiArea& area, bool horizontal) {
+    QList<QMdiSubWindow*> shown;
+    for (QMdiSubWindow* window : area.subWindowList()) {
+        if (!window->isMinimized() && window->isVisible()) {
+            window->showNormal();
+            shown << window;
+        }
+    }
+    if (shown.isEmpty()) {
+        return;
+    }
+    const QSize room = area.viewport()->size();
+    const int count = static_cast<int>(shown.size());
+    for (int i = 0; i < count; ++i) {
+        if (horizontal) {
+            const int height = room.height() / count;
+            shown[i]->setGeometry(0, i * height, room.width(), height);
+        } else {
+            const int width = room.width() / count;
+            shown[i]->setGeometry(i * width, 0, width, room.height());
+        }
+    }
+}
+
+} // namespace
+
+void frmMain::mnuWindowTileHorizontal_Click() {
+    Tile(*m_mdiArea, true);
+}
+
+void frmMain::mnuWindowTileVertical_Click() {
+    Tile(*m_mdiArea, false);
+}
+
+void frmMain::mnuWindowArrangeIcons_Click() {
+    // Minimised windows in a row along the bottom of the frame.
+    const QSize area = m_mdiArea->viewport()->size();
+    int left = 0;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (window->isMinimized()) {
+            const QSize iconSize = window->size();
+            window->move(left, area.height() - iconSize.height());
+            left += iconSize.width();
+        }
+    }
+}

@@ -1,0 +1,76 @@
+#include "table/TableSort.h"
+
+#include "core/NumberText.h"
+#include "table/DataTable.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+
+namespace {
+
+struct SortEntry {
+    double key;
+    double partner;
+};
+
+} // namespace
+
+void SortPoints(DataTable& table, SortKey key) {
+    const int keyColumn = key == SortKey::X ? 1 : 2;
+    const int partnerColumn = key == SortKey::X ? 2 : 1;
+    const int count = table.PointCount();
+    std::vector<SortEntry> entries(static_cast<size_t>(count));
+    for (int row = 1; row <= count; ++row) {
+        entries[static_cast<size_t>(row - 1)] = {
+            LeadingNumberValue(table.CellText(row, keyColumn)),
+            LeadingNumberValue(table.CellText(row, partnerColumn))};
+    }
+    // Stable, and ascending by "greater than moves down" exactly as an insertion sort decides.
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const SortEntry& a, const SortEntry& b) { return a.key < b.key; });
+
+    std::vector<QString> xTexts(entries.size());
+    std::vector<QString> yTexts(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const QString keyText = PlainNumberText(entries[i].key);
+        const QString partnerText = PlainNumberText(entries[i].partner);
+        xTexts[i] = key == SortKey::X ? keyText : partnerText;
+        yTexts[i] = key == SortKey::X ? partnerText : keyText;
+    }
+    table.SetPointValues(xTexts, yTexts);
+}
+
+bool SameInSinglePrecision(double a, double b) {
+    constexpr double FloatMax = std::numeric_limits<float>::max();
+    if (std::fabs(a) > FloatMax || std::fabs(b) > FloatMax) {
+        return a == b;
+    }
+    return static_cast<float>(a) == static_cast<float>(b);
+}
+
+int RemoveRepeatedNeighbours(DataTable& table) {
+    const auto& rows = table.Rows();
+    std::vector<DataTable::Row> kept;
+    kept.reserve(rows.size());
+    double keptX = 0;
+    double keptY = 0;
+    for (size_t i = 1; i < rows.size(); ++i) {
+        const double x = LeadingNumberValue(rows[i][1]);
+        const double y = LeadingNumberValue(rows[i][2]);
+        // A removed row leaves the kept one above to be compared with the next.
+        if (!kept.empty() && SameInSinglePrecision(x, keptX) && SameInSinglePrecision(y, keptY)) {
+            continue;
+        }
+        kept.push_back(rows[i]);
+        keptX = x;
+        keptY = y;
+    }
+    const int removed = table.PointCount() - static_cast<int>(kept.size());
+    if (removed > 0) {
+        table.ReplacePointRows(std::move(kept));
+    }
+    table.RenumberPlain();
+    return removed;
+}

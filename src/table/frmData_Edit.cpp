@@ -1,0 +1,95 @@
+// The edit panel, the sort panel and the question before closing.
+
+#include "table/frmData.h"
+
+#include "core/AppError.h"
+#include "core/AppState.h"
+#include "core/Calibration.h"
+#include "core/ErrorReport.h"
+#include "core/NumberText.h"
+#include "core/ScreenPointer.h"
+#include "document/PictureSurface.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Prompts.h"
+#include "table/DataTable.h"
+#include "table/RequestedRow.h"
+#include "table/TableSort.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <cmath>
+
+void frmData::Text1_Change() {
+    if (const auto row = RequestedRow(m_text1->text(), m_table->RowCount())) {
+        SetTopRow(*row);
+        SetRow(*row);
+    }
+    if (m_row >= 1) {
+        m_txtXValue->setText(m_table->CellText(m_row, 1));
+        m_txtYValue->setText(m_table->CellText(m_row, 2));
+        MarkPointOfCurrentRow();
+    }
+}
+
+void frmData::MarkPointOfCurrentRow() {
+    try {
+        const double x = ToPictureX(LeadingNumberValue(m_txtXValue->text()), App().settings.XLog);
+        const double y = ToPictureY(LeadingNumberValue(m_txtYValue->text()), App().settings.YLog);
+        // Half the points colour: red 255 gives a dark red 127.
+        App().Document().Picture2().PSet(x, y, App().settings.PointsColor / 2);
+    } catch (const AppError&) {
+        // A value too large to read has no place to be marked.
+    }
+}
+
+void frmData::cmdSetValues_Click() {
+    double number = 0;
+    try {
+        number = LeadingNumberValue(m_text1->text());
+    } catch (const AppError&) {
+        return;
+    }
+    if (!(number > 0)) {
+        return;
+    }
+    if (const auto row = RequestedRow(m_text1->text(), m_table->RowCount())) {
+        SetTopRow(*row);
+        SetRow(*row);
+    }
+    // The header row keeps its titles whatever is typed.
+    if (m_row >= 1) {
+        m_table->SetCellText(m_row, 1, m_txtXValue->text().trimmed());
+        m_table->SetCellText(m_row, 2, m_txtYValue->text().trimmed());
+    }
+    App().MainForm().mnuViewRefresh_Click();
+}
+
+void frmData::SortGrid() {
+    SetScreenPointer(ScreenPointer::ArrowHourglass);
+    try {
+        SortPoints(*m_table, m_optSortX->isChecked() ? SortKey::X : SortKey::Y);
+    } catch (const AppError& error) {
+        ShowErrorReport(error);
+    }
+    SetScreenPointer(ScreenPointer::Arrow);
+}
+
+void frmData::cmdSort_Click() {
+    SortGrid();
+    Text1_Change();
+}
+
+bool frmData::QueryUnload() {
+    if (m_table->RowCount() < 2) {
+        return true;
+    }
+    const MessageAnswer answer = App().prompts().ShowMessage(
+        QStringLiteral("Save Data from the Grid before leaving?"), QStringLiteral("Last Call"),
+        MessageIcon::Question, MessageButtons::YesNo);
+    if (answer != MessageAnswer::Yes) {
+        return true;
+    }
+    return App().MainForm().mnuDataSave_Click();
+}

@@ -1,0 +1,132 @@
+#include "PictureFixture.h"
+#include "mainwindow/frmMain.h"
+#include "table/DataTable.h"
+#include "table/frmData.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+class DataFiles : public PictureFixture {
+protected:
+    void SetUp() override {
+        PictureFixture::SetUp();
+        ASSERT_TRUE(folder.isValid());
+        AppendPointRow(Table(), 2.5f, -1.0f);
+    }
+    QString Path(const char* name) { return folder.filePath(QString::fromLatin1(name)); }
+    QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    frmMain& Main() { return App().MainForm(); }
+
+    QTemporaryDir folder;
+};
+
+const QByteArray CommaFile =
+    "\"= Point =\",\"= X Axis =\",\"= Y Axis =\"\r\n\" 1\",\" 2.5\",\"-1\"\r\n";
+
+TEST_F(DataFiles, SaveAsOffersTheDataFileTypes) {
+    prompts->fileAnswers.push_back({Path("points.csv"), 3});
+    EXPECT_TRUE(Main().mnuDataSaveAs_Click());
+    ASSERT_EQ(prompts->fileRequests.size(), 1u);
+    const FileDialogRequest& request = prompts->fileRequests[0];
+    EXPECT_EQ(request.filter,
+              QStringLiteral("All Files (*.*)|*.*|Space Delimited (*.txt)|*.txt|"
+                             "Comma Delimited (*.csv)|*.csv|Tab Delimited (*.dat)|*.dat"));
+    EXPECT_EQ(request.filterIndex, 2);
+    EXPECT_TRUE(request.fileName.isEmpty());
+    EXPECT_EQ(request.defaultExtension, QStringLiteral(".dat"));
+    EXPECT_EQ(Read(Path("points.csv")), CommaFile);
+    EXPECT_EQ(App().DataFileName, Path("points.csv"));
+    EXPECT_EQ(Main().PanelText(1), Path("points.csv"));
+}
+
+TEST_F(DataFiles, TheFileTypeNotTheExtensionChoosesTheLayout) {
+    prompts->fileAnswers.push_back({Path("points.csv"), 2});
+    Main().mnuDataSaveAs_Click();
+    EXPECT_TRUE(Read(Path("points.csv")).startsWith("= Point =          = X Axis ="));
+    prompts->fileAnswers.push_back({Path("all.txt"), 1});
+    Main().mnuDataSaveAs_Click();
+    EXPECT_EQ(Read(Path("all.txt")), CommaFile);
+}
+
+TEST_F(DataFiles, SaveWithoutANameIsSaveAsAndWithOneWritesAtOnce) {
+    prompts->fileAnswers.push_back({Path("a.dat"), 4});
+    EXPECT_TRUE(Main().mnuDataSave_Click());
+    EXPECT_EQ(prompts->fileRequests.size(), 1u);
+    AppendPointRow(Table(), 3.0f, 4.0f);
+    EXPECT_TRUE(Main().mnuDataSave_Click());
+    EXPECT_EQ(prompts->fileRequests.size(), 1u) << "no second dialog";
+    EXPECT_EQ(Read(Path("a.dat")).count('\n'), 3);
+    EXPECT_TRUE(Read(Path("a.dat")).startsWith("\t= Point ="));
+}
+
+TEST_F(DataFiles, OverwriteAnsweredNoWritesNothingAndForgetsTheName) {
+    QFile old(Path("old.dat"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("keep me");
+    old.close();
+    prompts->fileAnswers.push_back({Path("old.dat"), 3});
+    prompts->messageAnswers.push_back(MessageAnswer::No);
+    EXPECT_FALSE(Main().mnuDataSaveAs_Click());
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text,
+              Path("old.dat") + QStringLiteral(" exists. Do you want to overwrite it?"));
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("File Exists"));
+    EXPECT_EQ(Read(Path("old.dat")), QByteArray("keep me"));
+    EXPECT_TRUE(App().DataFileName.isEmpty());
+}
+
+TEST_F(DataFiles, CancelWritesNothing) {
+    App().MainForm().SetPanelText(1, QStringLiteral("Data File"));
+    prompts->fileAnswers.push_back({QString(), 2});
+    EXPECT_FALSE(Main().mnuDataSaveAs_Click());
+    EXPECT_TRUE(App().DataFileName.isEmpty());
+    EXPECT_EQ(Main().PanelText(1), QStringLiteral("Data File"));
+}
+
+TEST_F(DataFiles, AppendTwiceKeepsTheNameAndAddsTheWholeTable) {
+    prompts->fileAnswers.push_back({Path("log.dat"), 3});
+    prompts->fileAnswers.push_back({Path("log.dat"), 3});
+    Main().mnuDataAppendTo_Click();
+    Main().mnuDataAppendTo_Click();
+    EXPECT_EQ(prompts->fileRequests[1].fileName, Path("log.dat")) << "the name carries over";
+    EXPECT_EQ(Read(Path("log.dat")), CommaFile + CommaFile);
+    EXPECT_EQ(App().DataFileName, Path("log.dat"));
+    prompts->fileAnswers.push_back({QString(), 3});
+    Main().mnuDataAppendTo_Click();
+    EXPECT_EQ(App().DataFileName, Path("log.dat")) << "cancel keeps it";
+}
+
+TEST_F(DataFiles, AWriteErrorIsReportedAndTheTableStays) {
+    prompts->fileAnswers.push_back({QStringLiteral("/dev/full"), 3});
+    prompts->messageAnswers.push_back(MessageAnswer::Yes); // it exists: overwrite
+    EXPECT_FALSE(Main().mnuDataSaveAs_Click());
+    ASSERT_EQ(prompts->messages.size(), 2u);
+    EXPECT_TRUE(prompts->messages[1].text.startsWith(
+        QStringLiteral("Error #  61 was generated. \rDisk full: /dev/full")))
+        << prompts->messages[1].text.toStdString();
+    EXPECT_EQ(prompts->messages[1].title, QStringLiteral("Error"));
+    EXPECT_EQ(Table().PointCount(), 1);
+}
+
+TEST_F(DataFiles, ClosingAsksAgainWhenTheSaveDidNotHappen) {
+    prompts->messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    prompts->fileAnswers.push_back({QString(), 2}); // the user cancels the dialog...
+    prompts->fileAnswers.push_back({Path("last.dat"), 3});
+    Main().close();
+    EXPECT_EQ(prompts->messages.size(), 2u) << "...and is asked again";
+    EXPECT_EQ(Read(Path("last.dat")), CommaFile);
+}
+
+TEST_F(DataFiles, ClosingWithNoLeavesWithoutSaving) {
+    prompts->messageAnswers = {MessageAnswer::No};
+    Main().close();
+    EXPECT_EQ(prompts->messages.size(), 1u);
+    EXPECT_TRUE(prompts->fileRequests.empty());
+}
+
+} // namespace

@@ -1,0 +1,43 @@
+#include "mainwindow/DefaultPositions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DefaultPositions, TheClassicScreenOf1024By768) {
+    const DefaultLayout layout =
+        ComputeDefaultPositions({15360, 11520}, {15360, 11000}, {5505, 3750});
+    EXPECT_EQ(layout.data, QRectF(0, 0, 7110, 5520));
+    EXPECT_EQ(layout.zoom, QRectF(12940, 0, 2200, 2200));
+    EXPECT_EQ(layout.picture, QRectF(7160, 0, 5730, 5184));
+    EXPECT_EQ(layout.options.size(), QSizeF(9105, 3045));
+    EXPECT_NEAR(layout.options.top(), 6648, 0.01);
+    EXPECT_EQ(layout.options.left(), 0);
+    EXPECT_EQ(layout.guide.size(), QSizeF(5505, 3750));
+    EXPECT_NEAR(layout.guide.left(), 15360 - 1.1 * 5505, 0.01);
+    EXPECT_NEAR(layout.guide.top(), (11000 - 0 + 5184) / 2.0 - 3750 / 2.0, 0.01);
+}
+
+TEST(DefaultPositions, TheGuideIsPlacedByItsSizeBeforeTheMove) {
+    const DefaultLayout first =
+        ComputeDefaultPositions({15360, 11520}, {15360, 11000}, {8000, 2000});
+    const DefaultLayout second =
+        ComputeDefaultPositions({15360, 11520}, {15360, 11000}, first.guide.size());
+    EXPECT_NE(first.guide.topLeft(), second.guide.topLeft());
+    EXPECT_EQ(first.data, second.data);
+    const DefaultLayout third =
+        ComputeDefaultPositions({15360, 11520}, {15360, 11000}, second.guide.size());
+    EXPECT_EQ(second.guide, third.guide) << "stable from then on";
+}
+
+TEST(DefaultPositions, ASmallScreenStillGivesUsableWindows) {
+    const DefaultLayout layout = ComputeDefaultPositions({9600, 7200}, {9600, 7000}, {5505, 3750});
+    EXPECT_GE(layout.data.height(), MinimumWindowTwips);
+    EXPECT_GE(layout.picture.width(), MinimumWindowTwips);
+    EXPECT_GE(layout.picture.height(), MinimumWindowTwips);
+    EXPECT_GE(layout.options.top(), 0);
+    EXPECT_GE(layout.guide.left(), 0);
+    EXPECT_GE(layout.guide.top(), 0);
+}
+
+} // namespace

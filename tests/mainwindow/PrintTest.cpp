@@ -1,0 +1,94 @@
+#include "PictureFixture.h"
+#include "mainwindow/frmMain.h"
+#include "table/DataTable.h"
+#include "table/frmData.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QPrinter>
+#include <QProcess>
+#include <QProgressBar>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+
+namespace {
+
+class Printing : public PictureFixture {
+protected:
+    void SetUp() override {
+        PictureFixture::SetUp();
+        ASSERT_TRUE(folder.isValid());
+        for (int i = 1; i <= 200; ++i) {
+            AppendPointRow(Table(), static_cast<double>(i), static_cast<double>(1000 + i));
+        }
+        App().Data().parentWidget()->resize(500, 300);
+        QCoreApplication::processEvents();
+    }
+
+    // Prints to a PDF file and gives back its text.
+    QString PrintAndRead() {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = folder.filePath(QStringLiteral("table.pdf"));
+        printer.setOutputFileName(pdf);
+        EXPECT_TRUE(App().MainForm().PrintTable(printer));
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+            ADD_FAILURE() << "pdftotext is missing";
+            return {};
+        }
+        QProcess process;
+        process.start(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(Printing, OnlyTheVisibleRowsArePrinted) {
+    Table().SetHeaderFrozen(false);
+    const QString text = PrintAndRead();
+    EXPECT_TRUE(text.contains(QStringLiteral("= X Axis ="))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("1001")));
+    EXPECT_FALSE(text.contains(QStringLiteral("1150"))) << "row 150 is far below the window";
+    EXPECT_FALSE(App().MainForm().ProgressBar().isVisible());
+    EXPECT_EQ(App().MainForm().ProgressBar().maximum(), 201 * 3 + 1);
+}
+
+TEST_F(Printing, AScrolledGridPrintsItsRowsWithTheFrozenHeaderOnTop) {
+    Table().SetHeaderFrozen(true);
+    App().Data().GridData().scrollTo(Table().index(120, 0), QAbstractItemView::PositionAtTop);
+    QCoreApplication::processEvents();
+    const QString text = PrintAndRead();
+    EXPECT_TRUE(text.contains(QStringLiteral("= Y Axis ="))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("1120")));
+    EXPECT_FALSE(text.contains(QStringLiteral("1001")));
+    EXPECT_FALSE(text.contains(QStringLiteral("1119")));
+}
+
+TEST_F(Printing, AnEmptyTablePrintsTheHeader) {
+    Table().Clear();
+    const QString text = PrintAndRead();
+    EXPECT_TRUE(text.contains(QStringLiteral("= Point =")));
+}
+
+TEST_F(Printing, NoMeansNothingAndNoPrinterIsToldClearly) {
+    prompts->messageAnswers = {MessageAnswer::No};
+    App().MainForm().mnuFilePrint_Click();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text,
+              QStringLiteral("Would you like to print the data in the table?"));
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Print"));
+    prompts->messageAnswers = {MessageAnswer::Yes};
+    App().MainForm().mnuFilePrint_Click();
+    // On a machine without printers the user is told; with one the table goes to it.
+    if (prompts->messages.size() == 3u) {
+        EXPECT_EQ(prompts->messages[2].title, QStringLiteral("Print"));
+        EXPECT_EQ(prompts->messages[2].icon, MessageIcon::Exclamation);
+    }
+    EXPECT_FALSE(App().MainForm().ProgressBar().isVisible());
+}
+
+} // namespace

@@ -1,0 +1,148 @@
+#include "PictureFixture.h"
+#include "core/ScreenPointer.h"
+#include "document/PictureSurface.h"
+#include "mainwindow/frmMain.h"
+#include "table/DataTable.h"
+#include "table/frmData.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QRadioButton>
+
+namespace {
+
+class TableCommands : public PictureFixture {
+protected:
+    void SetUp() override {
+        PictureFixture::SetUp();
+        Surface().SetScale({0, 100, 100, 0});
+    }
+    frmMain& Main() { return App().MainForm(); }
+    frmData& Data() { return App().Data(); }
+    void Add(double x, double y) { AppendPointRow(Table(), x, y); }
+};
+
+TEST_F(TableCommands, RemoveAllAsksAndNoChangesNothing) {
+    Add(1, 1);
+    Add(2, 2);
+    prompts->messageAnswers = {MessageAnswer::No};
+    Main().mnuDataRemoveAll_Click();
+    EXPECT_EQ(Table().PointCount(), 2);
+    EXPECT_TRUE(Table().HeaderFrozen());
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text, QStringLiteral("Delete all the rows from the data grid?"));
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Edit Data"));
+
+    App().DataFileName = QStringLiteral("/tmp/kept.dat");
+    prompts->messageAnswers = {MessageAnswer::Yes};
+    Main().mnuDataRemoveAll_Click();
+    EXPECT_EQ(Table().RowCount(), 1);
+    EXPECT_FALSE(Table().HeaderFrozen());
+    EXPECT_EQ(App().DataFileName, QStringLiteral("/tmp/kept.dat"));
+    EXPECT_EQ(Surface().DrawnImage(), Surface().Picture()) << "markers gone";
+}
+
+TEST_F(TableCommands, RemoveSelectedAsksOnlyFromTheDataWindow) {
+    for (int i = 1; i <= 4; ++i) {
+        Add(i, i);
+    }
+    Main().ActivateChildWindow(&Data());
+    Data().SetRow(2);
+    Data().SetRowSel(3);
+    prompts->messageAnswers = {MessageAnswer::No};
+    Main().mnuDataRemoveSelected_Click();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text,
+              QStringLiteral("Delete selected rows from the data grid?"));
+    EXPECT_EQ(Table().PointCount(), 4);
+
+    prompts->messageAnswers = {MessageAnswer::Yes};
+    Data().SetRow(2);
+    Data().SetRowSel(3);
+    Main().mnuDataRemoveSelected_Click();
+    ASSERT_EQ(Table().PointCount(), 2);
+    EXPECT_EQ(Cell(2, 1), QStringLiteral(" 4"));
+    EXPECT_EQ(Cell(1, 0), QStringLiteral("1"));
+    EXPECT_EQ(Cell(2, 0), QStringLiteral("2"));
+}
+
+TEST_F(TableCommands, ASelectionReachingIntoTheHeaderRemovesOnlyItsPoints) {
+    for (int i = 1; i <= 4; ++i) {
+        Add(i, i);
+    }
+    Data().SetRow(0);
+    Data().SetRowSel(2);
+    Main().mnuDataRemoveSelected_Click();
+    ASSERT_EQ(Table().PointCount(), 2);
+    EXPECT_EQ(Cell(1, 1), QStringLiteral(" 3")) << "the unselected third point stays";
+    EXPECT_EQ(Cell(0, 0), QStringLiteral("= Point ="));
+}
+
+TEST_F(TableCommands, SortFromTheMenuChoosesTheKey) {
+    Add(3, 1);
+    Add(1, 3);
+    Add(2, 2);
+    Main().mnuDataSortY_Click();
+    EXPECT_TRUE(Data().OptSortY().isChecked());
+    EXPECT_EQ(Cell(1, 2), QStringLiteral("1"));
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("3"));
+    EXPECT_EQ(CurrentScreenPointer(), ScreenPointer::Arrow);
+    Main().mnuDataSortX_Click();
+    EXPECT_TRUE(Data().OptSortX().isChecked());
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("1"));
+    EXPECT_EQ(Cell(1, 0), QStringLiteral(" 1")) << "point numbers stay";
+}
+
+TEST_F(TableCommands, SortReportsANumberTooLargeToRead) {
+    Add(1, 1);
+    Table().SetCellText(1, 1, QStringLiteral("1e999"));
+    Main().mnuDataSortX_Click();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text, QStringLiteral("Error #  6 was generated. \rOverflow"));
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("1e999"));
+}
+
+TEST_F(TableCommands, RemoveRepeatedSortsRemovesRenumbersAndRedraws) {
+    Add(5, 5);
+    Add(1, 1);
+    Add(5, 5);
+    Add(1, 1.00000001);
+    Main().mnuDataRemoveRepeated_Click();
+    ASSERT_EQ(Table().PointCount(), 2);
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("1"));
+    EXPECT_EQ(Cell(2, 1), QStringLiteral("5"));
+    EXPECT_EQ(Cell(2, 0), QStringLiteral("2"));
+    EXPECT_EQ(Surface().PixelColor(10, 94), App().settings.PointsColor);
+    EXPECT_TRUE(prompts->messages.empty()) << "no question";
+}
+
+TEST_F(TableCommands, CopyPutsTheSelectedBlockOnTheClipboard) {
+    Add(1, 2);
+    Add(-3, 4);
+    Data().SetCol(1);
+    Data().SetRow(1);
+    Main().mnuDataCopy_Click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral(" 1"));
+    Data().SetCol(0);
+    Data().SetRow(1);
+    Data().SetRowSel(2);
+    Data().SetColSel(2);
+    Main().mnuDataCopy_Click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral(" 1\t 1\t 2\r 2\t-3\t 4"));
+}
+
+TEST_F(TableCommands, RefreshRedrawsEveryRowThatHasAPlace) {
+    App().settings.XLog = true;
+    Surface().SetScale({0, 100, 2, 0}); // log10 x from 0 to 2
+    Add(10, 50);                        // log10 = 1: the middle
+    Add(0, 50);                         // no place on a log axis
+    Add(-5, 50);
+    Table().SetCellText(3, 1, QStringLiteral("not a number"));
+    Surface().PSet(5, 5, 0x00FF00);
+    Main().mnuViewRefresh_Click();
+    EXPECT_EQ(Surface().PixelColor(100, 50), App().settings.PointsColor);
+    EXPECT_NE(Surface().PixelColor(5 * 2, 95), 0x00FF00) << "old drawing erased";
+    EXPECT_EQ(Data().Row(), Table().RowCount() - 1) << "the grid ends on the last row";
+}
+
+} // namespace

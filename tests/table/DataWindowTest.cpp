@@ -1,0 +1,175 @@
+#include "PictureFixture.h"
+#include "document/PictureSurface.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+#include "table/DataTable.h"
+#include "table/frmData.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+class DataWindow : public PictureFixture {
+protected:
+    frmData& Data() { return App().Data(); }
+    void AddPoints(int count) {
+        for (int i = 1; i <= count; ++i) {
+            AppendPointRow(Table(), static_cast<float>(i), static_cast<float>(10 * i));
+        }
+    }
+    QPoint CellCentre(int row, int column) {
+        QTableView& grid = Data().GridData();
+        return grid.visualRect(Table().index(row, column)).center();
+    }
+    void ClickCell(int row, int column) {
+        QTest::mouseClick(Data().GridData().viewport(), Qt::LeftButton, {},
+                          CellCentre(row, column));
+    }
+};
+
+TEST_F(DataWindow, ControlsCarryTheirTexts) {
+    EXPECT_EQ(Data().windowTitle(), QStringLiteral("Data Points"));
+    EXPECT_EQ(Data().findChild<QPushButton*>(QStringLiteral("cmdSetValues"))->text(),
+              QStringLiteral("Set New Values"));
+    EXPECT_EQ(Data().findChild<QPushButton*>(QStringLiteral("cmdSort"))->text(),
+              QStringLiteral("&Sort"));
+    EXPECT_TRUE(Data().OptSortX().isChecked());
+    EXPECT_EQ(Data().OptSortY().text(), QStringLiteral("Y Values"));
+    EXPECT_EQ(Data().findChild<QLabel*>(QStringLiteral("Label4"))->text(),
+              QStringLiteral("Sort data grid into ascending numerical order based on X or Y "));
+}
+
+TEST_F(DataWindow, DraggingEitherWaySelectsTheSameRows) {
+    AddPoints(6);
+    QWidget* viewport = Data().GridData().viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, CellCentre(5, 1));
+    QTest::mouseMove(viewport, CellCentre(3, 1));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, CellCentre(3, 1));
+    EXPECT_EQ(std::min(Data().Row(), Data().RowSel()), 3);
+    EXPECT_EQ(std::max(Data().Row(), Data().RowSel()), 5);
+    App().MainForm().mnuDataRemoveSelected_Click(); // the picture window is active: no question
+    ASSERT_EQ(Table().PointCount(), 3);
+    EXPECT_EQ(Cell(3, 1), QStringLiteral(" 6"));
+    EXPECT_EQ(Cell(3, 0), QStringLiteral("3")) << "renumbered in plain form";
+}
+
+TEST_F(DataWindow, ClickShowsThePointInTheEditPanelAndMarksIt) {
+    AddPoints(3);
+    App().Document().Picture2().SetScale({0, 40, 4, 0});
+    ClickCell(2, 1);
+    EXPECT_EQ(Data().Text1().text(), QStringLiteral("2"));
+    EXPECT_EQ(Data().TxtXValue().text(), QStringLiteral(" 2"));
+    EXPECT_EQ(Data().TxtYValue().text(), QStringLiteral(" 20"));
+    // x 2 of 0..4 on 200 pixels, y 20 of 40..0 on 100 pixels; half of red is 127.
+    EXPECT_EQ(Surface().PixelColor(100, 50), 127);
+}
+
+TEST_F(DataWindow, TypedPointNumbersRoundHalvesToEven) {
+    AddPoints(5);
+    Data().Text1().setText(QStringLiteral("3.6"));
+    EXPECT_EQ(Data().Row(), 4);
+    Data().Text1().setText(QStringLiteral("2.5"));
+    EXPECT_EQ(Data().Row(), 2);
+    EXPECT_EQ(Data().TxtXValue().text(), QStringLiteral(" 2"));
+    Data().Text1().setText(QStringLiteral("99"));
+    EXPECT_EQ(Data().Row(), 2) << "a number beyond the table leaves the current row";
+}
+
+TEST_F(DataWindow, SetNewValuesWritesTheTextsAsTyped) {
+    AddPoints(3);
+    Data().Text1().setText(QStringLiteral("2"));
+    Data().TxtXValue().setText(QStringLiteral("  1,5 "));
+    Data().TxtYValue().setText(QStringLiteral("abc"));
+    Data().cmdSetValues_Click();
+    EXPECT_EQ(Cell(2, 1), QStringLiteral("1,5"));
+    EXPECT_EQ(Cell(2, 2), QStringLiteral("abc"));
+}
+
+TEST_F(DataWindow, SetNewValuesIgnoresZeroNegativeAndText) {
+    AddPoints(2);
+    for (const char* number : {"0", "-1", "text", ""}) {
+        Data().Text1().setText(QString::fromLatin1(number));
+        Data().TxtXValue().setText(QStringLiteral("7"));
+        Data().cmdSetValues_Click();
+        EXPECT_EQ(Cell(1, 1), QStringLiteral(" 1")) << number;
+        EXPECT_EQ(Cell(2, 1), QStringLiteral(" 2")) << number;
+        EXPECT_EQ(Cell(0, 1), QStringLiteral("= X Axis =")) << number;
+    }
+}
+
+TEST_F(DataWindow, ABigPointNumberWritesIntoTheCurrentRowButNeverTheHeader) {
+    AddPoints(3);
+    Data().Text1().setText(QStringLiteral("2"));
+    Data().Text1().setText(QStringLiteral("9"));
+    Data().TxtXValue().setText(QStringLiteral("42"));
+    Data().cmdSetValues_Click();
+    EXPECT_EQ(Cell(2, 1), QStringLiteral("42"));
+
+    Data().Text1().setText(QStringLiteral("0")); // the header row becomes current
+    Data().Text1().setText(QStringLiteral("9"));
+    Data().TxtXValue().setText(QStringLiteral("oops"));
+    Data().cmdSetValues_Click();
+    EXPECT_EQ(Cell(0, 1), QStringLiteral("= X Axis ="));
+}
+
+TEST_F(DataWindow, SortButtonFollowsThePointNumberInThePanel) {
+    AppendPointRow(Table(), 3.0f, 30.0f);
+    AppendPointRow(Table(), 1.0f, 10.0f);
+    Data().Text1().setText(QStringLiteral("1"));
+    Data().cmdSort_Click();
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("1"));
+    EXPECT_EQ(Data().TxtXValue().text(), QStringLiteral("1")) << "the panel shows row 1 anew";
+    Data().OptSortY().setChecked(true);
+    Data().cmdSort_Click();
+    EXPECT_EQ(Cell(1, 2), QStringLiteral("10"));
+}
+
+TEST_F(DataWindow, HeaderFreezesWithTwoPointsAndAResizeFreesIt) {
+    AddPoints(1);
+    EXPECT_FALSE(Data().GridData().isRowHidden(0));
+    AddPoints(1);
+    EXPECT_TRUE(Table().HeaderFrozen());
+    EXPECT_TRUE(Data().GridData().isRowHidden(0)) << "the header stays on top as the titles";
+    EXPECT_EQ(Table().headerData(1, Qt::Horizontal).toString(), QStringLiteral("= X Axis ="));
+    Data().parentWidget()->resize(Data().parentWidget()->size() + QSize(10, 10));
+    EXPECT_FALSE(Table().HeaderFrozen());
+    EXPECT_FALSE(Data().GridData().isRowHidden(0));
+}
+
+TEST_F(DataWindow, ClickOnTheHeaderOfAnEmptyTableIsHarmless) {
+    ClickCell(0, 1);
+    EXPECT_EQ(Table().RowCount(), 1);
+    EXPECT_TRUE(Data().Text1().text().isEmpty());
+    EXPECT_EQ(Data().Row(), 0);
+}
+
+TEST_F(DataWindow, RightButtonBeepsAndOpensThePopUpMenu) {
+    AddPoints(1);
+    QTest::mousePress(Data().GridData().viewport(), Qt::RightButton, {}, CellCentre(1, 1));
+    ASSERT_EQ(sound->played.size(), 2u) << "start-up sound, then the beep";
+    EXPECT_EQ(sound->played.back().size(), 800);
+    QMenu& popUp = App().MainForm().mnuPopUpMenu();
+    EXPECT_TRUE(popUp.isVisible());
+    popUp.close();
+}
+
+TEST_F(DataWindow, LastCallOnlyWithPoints) {
+    EXPECT_TRUE(Data().QueryUnload());
+    EXPECT_TRUE(prompts->messages.empty());
+    AddPoints(1);
+    prompts->messageAnswers.push_back(MessageAnswer::No);
+    EXPECT_TRUE(Data().QueryUnload());
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text, QStringLiteral("Save Data from the Grid before leaving?"));
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Last Call"));
+    EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Question);
+}
+
+} // namespace

@@ -1,0 +1,161 @@
+#include "table/TableSort.h"
+#include "core/AppError.h"
+#include "core/NumberText.h"
+#include "table/DataTable.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+
+namespace {
+
+std::unique_ptr<DataTable>
+TableOf(std::initializer_list<std::pair<const char*, const char*>> points) {
+    auto owner = std::make_unique<DataTable>();
+    DataTable& table = *owner;
+    int number = 1;
+    for (const auto& [x, y] : points) {
+        table.AppendRow({PaddedNumberText(static_cast<double>(number++)), QString::fromUtf8(x),
+                         QString::fromUtf8(y)});
+    }
+    return owner;
+}
+
+std::vector<std::pair<QString, QString>> Points(const DataTable& table) {
+    std::vector<std::pair<QString, QString>> points;
+    for (int row = 1; row < table.RowCount(); ++row) {
+        points.emplace_back(table.CellText(row, 1), table.CellText(row, 2));
+    }
+    return points;
+}
+
+using P = std::vector<std::pair<QString, QString>>;
+const QString One = QStringLiteral("1");
+const QString Five = QStringLiteral("5");
+const QString Six = QStringLiteral("6");
+
+TEST(SortPoints, EqualKeysKeepTheirOrder) {
+    auto byXOwner = TableOf({{" 1", " 5"}, {" 1", " 6"}, {" 1", " 5"}});
+    DataTable& byX = *byXOwner;
+    SortPoints(byX, SortKey::X);
+    EXPECT_EQ(Points(byX), (P{{One, Five}, {One, Six}, {One, Five}}));
+    auto byYOwner = TableOf({{" 1", " 5"}, {" 1", " 6"}, {" 1", " 5"}});
+    DataTable& byY = *byYOwner;
+    SortPoints(byY, SortKey::Y);
+    EXPECT_EQ(Points(byY), (P{{One, Five}, {One, Five}, {One, Six}}));
+}
+
+TEST(SortPoints, TextThatIsNoNumberSortsAsZeroAndNumbersStay) {
+    auto tableOwner = TableOf({{"10", "a"}, {"9", "b"}, {"word", "c"}});
+    DataTable& table = *tableOwner;
+    SortPoints(table, SortKey::X);
+    EXPECT_EQ(Points(table), (P{{"0", "0"}, {"9", "0"}, {"10", "0"}}));
+    EXPECT_EQ(table.CellText(1, 0), QStringLiteral(" 1")) << "point numbers do not move";
+    EXPECT_EQ(table.CellText(3, 0), QStringLiteral(" 3"));
+}
+
+TEST(SortPoints, SmallTablesAreRewrittenInPlainForm) {
+    DataTable empty;
+    SortPoints(empty, SortKey::Y);
+    EXPECT_EQ(empty.RowCount(), 1);
+    auto oneOwner = TableOf({{" 2.5", "-1,5"}});
+    DataTable& one = *oneOwner;
+    SortPoints(one, SortKey::X);
+    EXPECT_EQ(Points(one), (P{{"2.5", "-1"}}));
+}
+
+TEST(SortPoints, ANumberTooLargeToReadLeavesTheTableAlone) {
+    auto tableOwner = TableOf({{"3", "1"}, {"1e999", "2"}});
+    DataTable& table = *tableOwner;
+    EXPECT_THROW(SortPoints(table, SortKey::X), AppError);
+    EXPECT_EQ(table.CellText(1, 1), QStringLiteral("3"));
+}
+
+// The order a straight insertion sort gives, as the original command sorted.
+std::vector<std::pair<double, double>> InsertionSorted(std::vector<std::pair<double, double>> v) {
+    for (size_t j = 1; j < v.size(); ++j) {
+        const auto entry = v[j];
+        size_t i = j;
+        while (i > 0 && v[i - 1].first > entry.first) {
+            v[i] = v[i - 1];
+            --i;
+        }
+        v[i] = entry;
+    }
+    return v;
+}
+
+TEST(SortPoints, SameOrderAsAStraightInsertionSort) {
+    std::mt19937 random(11);
+    for (int round = 0; round < 300; ++round) {
+        const int count = static_cast<int>(random() % 60);
+        std::uniform_int_distribution<int> keys(-5, 5); // many equal keys
+        std::vector<std::pair<double, double>> points;
+        DataTable table;
+        for (int i = 0; i < count; ++i) {
+            const double key = keys(random) / 2.0;
+            const double partner = i;
+            points.emplace_back(key, partner);
+            table.AppendRow({QStringLiteral("n"), PlainNumberText(partner), PlainNumberText(key)});
+        }
+        SortPoints(table, SortKey::Y);
+        const auto expected = InsertionSorted(points);
+        for (int i = 0; i < count; ++i) {
+            ASSERT_EQ(table.CellText(i + 1, 2),
+                      PlainNumberText(expected[static_cast<size_t>(i)].first));
+            ASSERT_EQ(table.CellText(i + 1, 1),
+                      PlainNumberText(expected[static_cast<size_t>(i)].second));
+        }
+    }
+}
+
+TEST(RemoveRepeated, OnlyNeighboursAfterTheSortAreCompared) {
+    auto byXOwner = TableOf({{" 1", " 5"}, {" 1", " 6"}, {" 1", " 5"}});
+    DataTable& byX = *byXOwner;
+    SortPoints(byX, SortKey::X);
+    EXPECT_EQ(RemoveRepeatedNeighbours(byX), 0);
+    EXPECT_EQ(byX.PointCount(), 3);
+    auto byYOwner = TableOf({{" 1", " 5"}, {" 1", " 6"}, {" 1", " 5"}});
+    DataTable& byY = *byYOwner;
+    SortPoints(byY, SortKey::Y);
+    EXPECT_EQ(RemoveRepeatedNeighbours(byY), 1);
+    EXPECT_EQ(Points(byY), (P{{One, Five}, {One, Six}}));
+}
+
+TEST(RemoveRepeated, ThreeIdenticalPointsLeaveOneNumberedPlainly) {
+    auto tableOwner = TableOf({{" 2", " 3"}, {" 2", " 3"}, {" 2", " 3"}});
+    DataTable& table = *tableOwner;
+    SortPoints(table, SortKey::X);
+    RemoveRepeatedNeighbours(table);
+    ASSERT_EQ(table.PointCount(), 1);
+    EXPECT_EQ(table.CellText(1, 0), QStringLiteral("1"));
+}
+
+TEST(RemoveRepeated, SevenDigitsMakeARepeat) {
+    auto tableOwner = TableOf({{"1", "1"}, {"1.00000001", "1"}, {"1.0001", "1"}});
+    DataTable& table = *tableOwner;
+    RemoveRepeatedNeighbours(table);
+    EXPECT_EQ(Points(table), (P{{"1", "1"}, {"1.0001", "1"}}));
+    EXPECT_EQ(table.CellText(2, 0), QStringLiteral("2"));
+}
+
+TEST(RemoveRepeated, ValuesBeyondTheFloatRangeCompareInDoublePrecision) {
+    EXPECT_FALSE(SameInSinglePrecision(1e39, 1.0000001e39));
+    EXPECT_TRUE(SameInSinglePrecision(1e39, 1e39));
+    EXPECT_FALSE(SameInSinglePrecision(1e39, 3.5e38));
+    EXPECT_TRUE(SameInSinglePrecision(1.0, 1.00000001));
+    EXPECT_FALSE(SameInSinglePrecision(1.0, 1.0001));
+    auto tableOwner = TableOf({{"1e39", "0"}, {"1.0000001e39", "0"}, {"1.0000001e39", "0"}});
+    DataTable& table = *tableOwner;
+    RemoveRepeatedNeighbours(table);
+    EXPECT_EQ(table.PointCount(), 2);
+}
+
+TEST(RemoveRepeated, AnEmptyTableStaysEmpty) {
+    DataTable table;
+    EXPECT_EQ(RemoveRepeatedNeighbours(table), 0);
+    EXPECT_EQ(table.RowCount(), 1);
+}
+
+} // namespace
