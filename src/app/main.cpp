@@ -1,8 +1,8 @@
 // Kurvex: reads numbers off pictures of graphs.
 
-#include "acquisition/PictureFileLoader.h"
 #include "core/AppState.h"
 #include "core/Startup.h"
+#include "mainwindow/frmMain.h"
 #include "platform/DesktopShell.h"
 #include "platform/QtPrompts.h"
 #include "platform/QtSoundPlayer.h"
@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
     // A picture file named on the command line is opened at once.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() == 2) {
-        OpenPictureFile(arguments.at(1));
+        App().MainForm().ImportPictureFile(arguments.at(1));
     }
     return QApplication::exec();
 }

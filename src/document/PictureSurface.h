@@ -1,10 +1,9 @@
 #pragma once
 
 #include "document/DrawnPicture.h"
+#include "document/PictureType.h"
 
 #include <QWidget>
-
-enum class PictureType { None, Bitmap, Metafile, Icon, EnhancedMetafile };
 
 // Mouse buttons and shift keys as the digitizing handlers see them.
 namespace MouseButton {

@@ -8,10 +8,13 @@
 #include "mainwindow/frmMain.h"
 #include "table/frmData.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -50,6 +53,7 @@ frmDocument::frmDocument(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmDocument"));
     setWindowTitle(QStringLiteral("Picture"));
     setMouseTracking(true);
+    setAcceptDrops(true);
 
     m_picture1 = new QWidget(this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
@@ -195,4 +199,34 @@ void frmDocument::lblbutton_Click(int index) {
     default:
         break;
     }
+}
+
+namespace {
+// The first local file among dropped addresses, or empty text.
+QString DroppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) {
+        return {};
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
+}
+} // namespace
+
+void frmDocument::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void frmDocument::dropEvent(QDropEvent* event) {
+    const QString file = DroppedFile(event->mimeData());
+    if (file.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    App().MainForm().ImportPictureFile(file);
 }

@@ -67,6 +67,9 @@ public:
     void mnuPictureScale_Click();
     void mnuPictureResetScale_Click();
     void mnuPictureImport_Click();
+    // Opens a picture file as a new document, as Import does after its dialog; also used for
+    // a file dropped on the picture window or named on the command line.
+    bool ImportPictureFile(const QString& path);
     void mnuPicturePaste_Click();
     void mnuPictureCapture_Click();
     void mnuPictureScanner_Click();

@@ -2,8 +2,89 @@
 
 #include "mainwindow/frmMain.h"
 
-void frmMain::mnuPictureImport_Click() {}
+#include "acquisition/PictureFiles.h"
+#include "acquisition/PictureLoading.h"
+#include "core/AppError.h"
+#include "core/AppState.h"
+#include "core/ErrorReport.h"
+#include "core/ScreenPointer.h"
+#include "core/SharedRoutines.h"
+#include "document/PictureSurface.h"
+#include "document/frmDocument.h"
+#include "platform/Prompts.h"
 
-void frmMain::mnuPicturePaste_Click() {}
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
 
-void frmMain::mnuPictureCopy_Click() {}
+namespace {
+const QString PictureFilter = QStringLiteral(
+    "All Files (*.*)|*.*|Pictures (*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.png)|*.bmp;*.ico;*.wmf;*.jpg;"
+    "*.gif;*.png");
+}
+
+void frmMain::mnuPictureImport_Click() {
+    m_cmDialog.DialogTitle = QStringLiteral("Import Picture");
+    m_cmDialog.Filter = PictureFilter;
+    m_cmDialog.FilterIndex = 2;
+    m_cmDialog.DefaultExt.clear();
+    m_cmDialog.MustExist = true;
+    m_cmDialog.Keep(App().prompts().AskOpenFile(m_cmDialog.Request()));
+    if (m_cmDialog.FileName.isEmpty()) {
+        return;
+    }
+    ImportPictureFile(m_cmDialog.FileName);
+}
+
+bool frmMain::ImportPictureFile(const QString& path) {
+    ResetDocument();
+    SetScreenPointer(ScreenPointer::ArrowHourglass);
+    PictureSurface& surface = App().Document().Picture2();
+    try {
+        // The PNG decoder takes every path that mentions ".png", wherever in the path it is.
+        if (path.toLower().contains(QStringLiteral(".png"))) {
+            LoadPictureInto(path, surface, false);
+        } else {
+            const LoadedPicture loaded = LoadPictureFile(path);
+            surface.SetPicture(loaded.image, loaded.type, loaded.originalBytes);
+        }
+    } catch (const AppError& error) {
+        ShowErrorReport(error);
+        SetScreenPointer(ScreenPointer::Default);
+        return false;
+    } catch (const std::bad_alloc&) {
+        ShowErrorReport({7, QStringLiteral("Out of memory: ") + path, {}});
+        SetScreenPointer(ScreenPointer::Default);
+        return false;
+    }
+    EnableDataMenu();
+    App().Document().Form_Resize();
+    SetScreenPointer(ScreenPointer::Default);
+    SetPanelText(2, QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+void frmMain::mnuPicturePaste_Click() {
+    ResetDocument();
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QImage picture = clipboard != nullptr ? clipboard->image() : QImage();
+    if (!picture.isNull()) {
+        App().Document().Picture2().SetPicture(picture, PictureType::Bitmap);
+    }
+    EnableDataMenu();
+    App().Document().Form_Resize();
+    SetPanelText(2, QStringLiteral("Clipboard Picture"));
+}
+
+void frmMain::mnuPictureCopy_Click() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) {
+        return;
+    }
+    clipboard->clear();
+    const PictureSurface& surface = App().Document().Picture2();
+    if (surface.HasPicture()) {
+        clipboard->setImage(surface.DrawnImage());
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "document/PictureType.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+struct LoadedPicture {
+    QImage image;
+    PictureType type = PictureType::None;
+    QByteArray originalBytes; // kept for metafiles, which are saved back as they came
+};
+
+// The general picture loader: BMP, ICO, JPEG, GIF (and TIFF, WebP, PNG where the desktop's
+// image plugins read them) through Qt, Windows metafiles through libwmf. Throws AppError:
+// 53 when the file is missing, 481 "Invalid picture" when it is no picture it can read; both
+// name the file.
+LoadedPicture LoadPictureFile(const QString& path);

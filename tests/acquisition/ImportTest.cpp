@@ -1,0 +1,174 @@
+#include "PictureFixture.h"
+#include "core/Calibration.h"
+#include "document/PictureSurface.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+#include "table/DataTable.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+QString Data(const char* name) {
+    return QDir(QStringLiteral(KURVEX_TEST_DATA)).filePath(QString::fromLatin1(name));
+}
+
+class Import : public PictureFixture {
+protected:
+    void SetUp() override {
+        PictureFixture::SetUp();
+        AppendPointRow(Table(), 1.0f, 2.0f);
+    }
+    frmMain& Main() { return App().MainForm(); }
+    bool DataMenuEnabled() {
+        return Main().findChild<QMenu*>(QStringLiteral("mnuData"))->isEnabled();
+    }
+    void DisableDataMenu() {
+        Main().findChild<QMenu*>(QStringLiteral("mnuData"))->setEnabled(false);
+    }
+};
+
+TEST_F(Import, TheDialogOffersPicturesAndCancelChangesNothing) {
+    App().DataFileName = QStringLiteral("/tmp/points.dat");
+    App().calibration.X1 = 5;
+    Main().SetPanelText(2, QStringLiteral("/some/picture.png"));
+    prompts->fileAnswers.push_back({QString(), 2});
+    Main().mnuPictureImport_Click();
+    ASSERT_EQ(prompts->fileRequests.size(), 1u);
+    EXPECT_EQ(prompts->fileRequests[0].filter,
+              QStringLiteral("All Files (*.*)|*.*|Pictures (*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.png)|"
+                             "*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.png"));
+    EXPECT_EQ(prompts->fileRequests[0].filterIndex, 2);
+    EXPECT_TRUE(prompts->fileRequests[0].mustExist);
+    EXPECT_TRUE(Surface().HasPicture());
+    EXPECT_EQ(App().DataFileName, QStringLiteral("/tmp/points.dat"));
+    EXPECT_EQ(App().calibration.X1, 5);
+    EXPECT_EQ(Main().PanelText(2), QStringLiteral("/some/picture.png"));
+}
+
+TEST_F(Import, APictureBecomesANewDocument) {
+    App().DataFileName = QStringLiteral("/tmp/points.dat");
+    DisableDataMenu();
+    prompts->fileAnswers.push_back({Data("picture.gif"), 2});
+    Main().mnuPictureImport_Click();
+    EXPECT_EQ(Surface().Picture().size(), QSize(16, 12));
+    EXPECT_EQ(Main().PanelText(2), Data("picture.gif"));
+    EXPECT_EQ(Main().PanelText(1), QStringLiteral("Data File"));
+    EXPECT_TRUE(App().DataFileName.isEmpty());
+    EXPECT_EQ(App().calibration.X1, Unset);
+    EXPECT_TRUE(DataMenuEnabled());
+    EXPECT_EQ(Table().PointCount(), 1) << "the points stay";
+    prompts->fileAnswers.push_back({QString(), 2});
+    Main().mnuPictureImport_Click();
+    EXPECT_EQ(prompts->fileRequests[1].fileName, Data("picture.gif")) << "the name carries over";
+}
+
+TEST_F(Import, PngGoesThroughTheImagingDecoderWhateverTheCase) {
+    ASSERT_TRUE(Main().ImportPictureFile(Data("x.png.old/picture.bmp")));
+    EXPECT_EQ(Surface().Picture().size(), QSize(5, 4));
+    EXPECT_EQ(Surface().Type(), PictureType::Bitmap);
+    EXPECT_EQ(Main().PanelText(2), Data("x.png.old/picture.bmp"));
+    // The imaging decoder's own error tells which decoder ran.
+    const QString upper = Data("NOT-A-PICTURE.PNG");
+    EXPECT_FALSE(Main().ImportPictureFile(upper));
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text,
+              QStringLiteral("Error #  999 was generated. \rError loading picture ") + upper);
+}
+
+TEST_F(Import, TransparentPngShowsWhite) {
+    ASSERT_TRUE(Main().ImportPictureFile(Data("transparent.png")));
+    EXPECT_EQ(Surface().Picture().size(), QSize(8, 6));
+    EXPECT_EQ(Surface().PixelColor(4, 4), 0xFFFFFF);
+    EXPECT_EQ(Surface().PixelColor(1, 1), 255);
+    EXPECT_EQ(Main().PanelText(2), Data("transparent.png"));
+}
+
+TEST_F(Import, AMetafileShowsAsDrawnAndStaysAMetafile) {
+    ASSERT_TRUE(Main().ImportPictureFile(Data("drawn.wmf")));
+    EXPECT_EQ(Surface().Type(), PictureType::Metafile);
+    EXPECT_FALSE(Surface().OriginalBytes().isEmpty());
+}
+
+TEST_F(Import, BadFilesLeaveAnEmptyPictureAndTheTable) {
+    for (const char* name :
+         {"truncated.png", "not-a-picture.png", "huge-header.png", "truncated.bmp", "truncated.gif",
+          "truncated.jpg", "truncated.ico", "truncated.wmf", "empty.bmp", "missing.gif"}) {
+        prompts->messages.clear();
+        DisableDataMenu();
+        EXPECT_FALSE(Main().ImportPictureFile(Data(name))) << name;
+        ASSERT_EQ(prompts->messages.size(), 1u) << name;
+        EXPECT_TRUE(prompts->messages[0].text.startsWith(QStringLiteral("Error # "))) << name;
+        EXPECT_TRUE(prompts->messages[0].text.contains(QString::fromLatin1(name))) << name;
+        EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Error"));
+        EXPECT_FALSE(Surface().HasPicture()) << name;
+        EXPECT_EQ(Main().PanelText(2), QStringLiteral("Picture File")) << name;
+        EXPECT_FALSE(DataMenuEnabled()) << name;
+    }
+    EXPECT_EQ(Table().PointCount(), 1);
+}
+
+TEST_F(Import, CopyThenPasteCarriesTheMarkers) {
+    Surface().SetScale({0, 100, 200, 0});
+    Surface().PSet(100, 50, 255);
+    Main().mnuPictureCopy_Click();
+    Main().mnuFileNew_Click();
+    ASSERT_FALSE(Surface().HasPicture());
+    DisableDataMenu();
+    Main().mnuPicturePaste_Click();
+    EXPECT_TRUE(Surface().HasPicture());
+    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
+    EXPECT_EQ(QColor(Surface().Picture().pixel(100, 50)), QColor(Qt::red))
+        << "now part of the picture";
+    EXPECT_EQ(Main().PanelText(2), QStringLiteral("Clipboard Picture"));
+    EXPECT_TRUE(DataMenuEnabled());
+    EXPECT_EQ(Table().PointCount(), 1);
+    EXPECT_EQ(App().calibration.Edges(), NeutralFrame);
+}
+
+TEST_F(Import, PasteWithoutAPictureLeavesItEmptyQuietly) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("just text"));
+    Main().mnuPicturePaste_Click();
+    EXPECT_FALSE(Surface().HasPicture());
+    EXPECT_EQ(Main().PanelText(2), QStringLiteral("Clipboard Picture"));
+    EXPECT_TRUE(prompts->messages.empty());
+    EXPECT_EQ(Table().PointCount(), 1);
+}
+
+TEST_F(Import, NewOnAnEmptyDocumentStaysEmpty) {
+    Main().mnuFileNew_Click();
+    Main().mnuFileNew_Click();
+    EXPECT_FALSE(Surface().HasPicture());
+    EXPECT_EQ(Main().PanelText(1), QStringLiteral("Data File"));
+    EXPECT_EQ(Main().PanelText(3), QStringLiteral("X Value"));
+    EXPECT_EQ(Main().PanelText(4), QStringLiteral("Y Value"));
+}
+
+TEST_F(Import, DroppingAFileImportsIt) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(Data("picture.jpg"))});
+    frmDocument& window = App().Document();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    EXPECT_EQ(Surface().Picture().size(), QSize(16, 12));
+    EXPECT_EQ(Main().PanelText(2), Data("picture.jpg"));
+
+    QMimeData text;
+    text.setText(QStringLiteral("no file"));
+    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    refused.setAccepted(false);
+    QCoreApplication::sendEvent(&window, &refused);
+    EXPECT_FALSE(refused.isAccepted());
+}
+
+} // namespace

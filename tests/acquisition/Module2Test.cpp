@@ -1,0 +1,146 @@
+#include "acquisition/Module2.h"
+#include "acquisition/PictureFiles.h"
+#include "acquisition/WmfRenderer.h"
+#include "core/AppError.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString Data(const char* name) {
+    return QDir(QStringLiteral(KURVEX_TEST_DATA)).filePath(QString::fromLatin1(name));
+}
+
+QByteArray Bytes(const char* name) {
+    QFile file(Data(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+AppError ErrorOf(const QVariant& source) {
+    int width = -1;
+    int height = -1;
+    try {
+        DecodeToPicture(source, width, height, 0xFFFFFF, false);
+    } catch (const AppError& error) {
+        return error;
+    }
+    return {};
+}
+
+TEST(DecodeToPicture, APictureKeepsItsExactSize) {
+    int width = -1;
+    int height = 5; // one -1 replaces both
+    const QImage image = DecodeToPicture(Data("graph-60x40.png"), width, height, 0xFFFFFF, false);
+    EXPECT_EQ(image.size(), QSize(60, 40));
+    EXPECT_EQ(width, 60);
+    EXPECT_EQ(height, 40);
+}
+
+TEST(DecodeToPicture, TransparentAreasTakeTheBackColour) {
+    int width = -1;
+    int height = -1;
+    const QImage white = DecodeToPicture(Data("transparent.png"), width, height, 0xFFFFFF, false);
+    EXPECT_EQ(white.pixelColor(0, 0), QColor(Qt::white));
+    EXPECT_EQ(white.pixelColor(1, 1), QColor(Qt::red));
+    const QImage blue = DecodeToPicture(Bytes("transparent.png"), width, height, 0xFF0000, false);
+    EXPECT_EQ(blue.pixelColor(5, 5), QColor(Qt::blue)) << "from bytes too, in the colour given";
+}
+
+TEST(DecodeToPicture, KeepRatioCentresWithHalvesToEven) {
+    // 60 x 40 into 100 x 100: 100 x 66.67 -> 67 high, top (100 - 67) / 2 = 16.5 -> 16.
+    int width = 100;
+    int height = 100;
+    const QImage image = DecodeToPicture(Data("graph-60x40.png"), width, height, 0x00FF00, true);
+    ASSERT_EQ(image.size(), QSize(100, 100));
+    EXPECT_EQ(image.pixelColor(50, 15), QColor(Qt::green)) << "margin above";
+    EXPECT_NE(image.pixelColor(50, 16), QColor(Qt::green)) << "picture from row 16";
+    EXPECT_NE(image.pixelColor(50, 82), QColor(Qt::green));
+    EXPECT_EQ(image.pixelColor(50, 83), QColor(Qt::green)) << "margin below";
+}
+
+TEST(DecodeToPicture, ErrorsCarryTheirNumbersAndSource) {
+    const AppError badPath = ErrorOf(Data("truncated.png"));
+    EXPECT_EQ(badPath.number, 999);
+    EXPECT_EQ(badPath.description,
+              QStringLiteral("Error loading picture ") + Data("truncated.png"));
+    EXPECT_EQ(badPath.source, QStringLiteral("GDI+ Module"));
+    EXPECT_EQ(ErrorOf(QByteArray()).description, QStringLiteral("Error loading picture"));
+    EXPECT_EQ(ErrorOf(QByteArray("garbage")).number, 999);
+    const AppError badKind = ErrorOf(QVariant(42));
+    EXPECT_EQ(badKind.number, 998);
+    EXPECT_EQ(badKind.description, QStringLiteral("Passed invalid parameter as PicFile"));
+    int width = -1;
+    int height = -1;
+    EXPECT_TRUE(DecodeToPicture(QVariant(), width, height, 0, false).isNull());
+}
+
+TEST(DecodeToPicture, AHeaderClaimingTenGigapixelsIsRefused) {
+    StartImaging();
+    EXPECT_EQ(ErrorOf(Data("huge-header.png")).number, 999);
+}
+
+TEST(StreamFromBytes, CoversTheRangeAsked) {
+    const QByteArray bytes("0123456789");
+    EXPECT_EQ(StreamFromBytes(bytes, 2, 0)->data(), QByteArray("23456789"));
+    EXPECT_EQ(StreamFromBytes(bytes, 2, 3)->data(), QByteArray("234"));
+    EXPECT_EQ(StreamFromBytes(bytes, 9, 2), nullptr);
+    EXPECT_EQ(StreamFromBytes(QByteArray(), 0, 0), nullptr);
+    EXPECT_EQ(StreamFromBytes(bytes, -1, 0), nullptr);
+}
+
+TEST(PictureFiles, EveryFormatReadsWithItsType) {
+    for (const char* name : {"picture.bmp", "picture.gif", "picture.jpg", "picture.tif"}) {
+        const LoadedPicture loaded = LoadPictureFile(Data(name));
+        EXPECT_EQ(loaded.image.size(), QSize(16, 12)) << name;
+        EXPECT_EQ(loaded.type, PictureType::Bitmap) << name;
+    }
+    EXPECT_EQ(LoadPictureFile(Data("picture.ico")).type, PictureType::Icon);
+    EXPECT_EQ(LoadPictureFile(Data("picture.bmp")).image.pixelColor(2, 3), QColor(Qt::red));
+}
+
+TEST(PictureFiles, AMetafileIsDrawnAndKeepsItsBytes) {
+    const LoadedPicture loaded = LoadPictureFile(Data("drawn.wmf"));
+    ASSERT_FALSE(loaded.image.isNull());
+    EXPECT_EQ(loaded.type, PictureType::Metafile);
+    EXPECT_EQ(loaded.originalBytes, Bytes("drawn.wmf"));
+    // 800 x 600 units at 1440 to the inch: 53 x 40 pixels at 96 dots per inch.
+    EXPECT_NEAR(loaded.image.width(), 53, 1);
+    EXPECT_NEAR(loaded.image.height(), 40, 1);
+    const QImage& image = loaded.image;
+    const QColor centre = image.pixelColor(image.width() / 2, image.height() * 3 / 4);
+    EXPECT_GT(centre.red(), 200) << "the red rectangle";
+    EXPECT_LT(centre.green(), 80);
+    EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white)) << "outside the drawing";
+}
+
+TEST(PictureFiles, BadFilesAreRefusedWithTheirName) {
+    for (const char* name : {"truncated.bmp", "truncated.gif", "truncated.jpg", "truncated.ico",
+                             "truncated.wmf", "not-a-picture.jpg", "empty.bmp"}) {
+        try {
+            LoadPictureFile(Data(name));
+            ADD_FAILURE() << name << " was read";
+        } catch (const AppError& error) {
+            EXPECT_EQ(error.number, 481) << name;
+            EXPECT_TRUE(error.description.contains(QString::fromLatin1(name))) << name;
+        }
+    }
+    try {
+        LoadPictureFile(Data("missing.bmp"));
+        ADD_FAILURE() << "a missing file was read";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.number, 53);
+    }
+}
+
+TEST(WmfRenderer, OnlyMetafilesAreRendered) {
+    EXPECT_TRUE(LooksLikeWmf(Bytes("drawn.wmf")));
+    EXPECT_FALSE(LooksLikeWmf(Bytes("picture.bmp")));
+    EXPECT_TRUE(RenderWmf(Bytes("picture.bmp"), 1 << 20).isNull());
+    EXPECT_TRUE(RenderWmf(Bytes("drawn.wmf"), 100).isNull()) << "beyond the pixel limit";
+}
+
+} // namespace
