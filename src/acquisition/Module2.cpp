@@ -90,6 +90,10 @@ QImage DecodeToPicture(const QVariant& source, int& width, int& height, int back
     if (width <= 0 || height <= 0) {
         ThrowLoadError(QStringLiteral("Error loading picture"));
     }
+    // An opaque picture at its own size looks the same on any background: no canvas needed.
+    if (!keepRatio && image.size() == QSize(width, height) && !image.hasAlphaChannel()) {
+        return image.convertToFormat(QImage::Format_RGB32);
+    }
     QImage canvas(width, height, QImage::Format_RGB32);
     if (canvas.isNull()) {
         ThrowLoadError(QStringLiteral("Error loading picture"));

@@ -1,23 +1,19 @@
 #include "mainwindow/frmMain.h"
 
-#include "core/AppError.h"
 #include "core/AppState.h"
-#include "core/Calibration.h"
-#include "core/NumberText.h"
 #include "core/SharedRoutines.h"
 #include "document/PictureSurface.h"
 #include "document/frmDocument.h"
 #include "info/frmTip.h"
 #include "options/frmOptions.h"
 #include "table/DataTable.h"
+#include "table/MarkerPositions.h"
 #include "table/frmData.h"
 #include "zoom/frmZoom.h"
 
 #include <QAction>
 #include <QStatusBar>
 #include <QToolBar>
-
-#include <cmath>
 
 void frmMain::mnuFileNew_Click() {
     ResetDocument();
@@ -78,25 +74,8 @@ void frmMain::mnuViewRefresh_Click() {
     PictureSurface& picture = App().Document().Picture2();
     picture.Erase();
     const DataTable& table = data.Table();
-    const bool xLog = App().settings.XLog;
-    const bool yLog = App().settings.YLog;
-    std::vector<QPointF> positions;
-    positions.reserve(static_cast<size_t>(table.PointCount()));
-    for (int row = 1; row < table.RowCount(); ++row) {
-        try {
-            // Positions go through single precision, as the mouse gives them.
-            const auto x =
-                static_cast<float>(ToPictureX(LeadingNumberValue(table.CellText(row, 1)), xLog));
-            const auto y =
-                static_cast<float>(ToPictureY(LeadingNumberValue(table.CellText(row, 2)), yLog));
-            // A value with no place on a logarithmic axis (zero, negative) is left out.
-            if (std::isfinite(x) && std::isfinite(y)) {
-                positions.emplace_back(x, y);
-            }
-        } catch (const AppError&) {
-            // A number too large to read has no place on the picture either.
-        }
-    }
+    const std::vector<QPointF> positions =
+        MarkerPositions(table, App().settings.XLog, App().settings.YLog);
     picture.PSetMany(positions, App().settings.PointsColor);
     if (table.PointCount() > 0) {
         data.SetCol(2);

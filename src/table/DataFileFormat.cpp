@@ -5,17 +5,30 @@ namespace {
 constexpr int SecondColumn = 20;
 constexpr int ThirdColumn = 40;
 
-// Moves to the target column (counted from 1) of the current line, starting a new line when
-// the line is already past it.
-void ToColumn(QString& record, qsizetype& lineStart, int target) {
-    const qsizetype used = record.size() - lineStart;
-    if (used > target - 1) {
-        record += QStringLiteral("\r\n");
-        lineStart = record.size();
-        record += QString(target - 1, QLatin1Char(' '));
-    } else {
-        record += QString(target - 1 - used, QLatin1Char(' '));
+// Appends a cell as UTF-8; the plain ASCII of numbers goes in without a temporary copy.
+void AppendText(QByteArray& out, const QString& text) {
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char* target = out.data() + start;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            out.resize(start);
+            out += text.toUtf8();
+            return;
+        }
+        *target++ = static_cast<char>(c.unicode());
     }
+}
+
+// Moves to the target column (counted from 1) of the current line, starting a new line when
+// the line is already past it. Columns count characters.
+void ToColumn(QByteArray& out, qsizetype& used, int target) {
+    if (used > target - 1) {
+        out += "\r\n";
+        used = 0;
+    }
+    out.append(target - 1 - used, ' ');
+    used = target - 1;
 }
 
 } // namespace
@@ -32,26 +45,30 @@ DataFileLayout LayoutForFileType(int fileTypeIndex) {
 }
 
 void AppendRecord(QByteArray& out, const DataTable::Row& row, DataFileLayout layout) {
-    QString record;
     switch (layout) {
     case DataFileLayout::FixedColumns: {
-        qsizetype lineStart = 0;
-        record = row[0];
-        ToColumn(record, lineStart, SecondColumn);
-        record += row[1];
-        ToColumn(record, lineStart, ThirdColumn);
-        record += row[2];
+        qsizetype used = row[0].size();
+        AppendText(out, row[0]);
+        ToColumn(out, used, SecondColumn);
+        AppendText(out, row[1]);
+        used += row[1].size();
+        ToColumn(out, used, ThirdColumn);
+        AppendText(out, row[2]);
         break;
     }
     case DataFileLayout::Tab:
-        record =
-            QLatin1Char('\t') + row[0] + QLatin1Char('\t') + row[1] + QLatin1Char('\t') + row[2];
+        for (const QString& cell : row) {
+            out += '\t';
+            AppendText(out, cell);
+        }
         break;
     case DataFileLayout::Comma:
-        record = QLatin1Char('"') + row[0] + QStringLiteral("\",\"") + row[1] +
-                 QStringLiteral("\",\"") + row[2] + QLatin1Char('"');
+        for (size_t i = 0; i < row.size(); ++i) {
+            out += i == 0 ? "\"" : "\",\"";
+            AppendText(out, row[i]);
+        }
+        out += '"';
         break;
     }
-    record += QStringLiteral("\r\n");
-    out += record.toUtf8();
+    out += "\r\n";
 }
