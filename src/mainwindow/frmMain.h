@@ -117,6 +117,8 @@ private:
     void CreateProgressBar();
     void FillWindowList();
     void CloseSequence();
+    // The zoom and options windows at their default places.
+    void PlaceToolWindows();
     bool WriteTable(WriteMode mode);
     bool DataWindowIsActive() const;
     void OpenHelp(bool search);

@@ -21,6 +21,7 @@ void frmMain::Form_Load() {
         App().MouseOnPicture = false;
         App().PickColorMode = false;
 
+        PlaceToolWindows();
         App().Zoom().show();
         App().Document().show();
         App().Document().Form_Load();

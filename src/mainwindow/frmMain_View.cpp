@@ -21,6 +21,7 @@ void frmMain::mnuFileNew_Click() {
 
 void frmMain::mnuViewOptions_Click() {
     App().Options().show();
+    App().Options().raise();
     mnuViewRefresh_Click();
     App().Document().setFocus();
 }
@@ -52,6 +53,7 @@ void frmMain::mnuViewZoom_Click() {
         item.setChecked(false);
     } else {
         App().Zoom().show();
+        App().Zoom().raise();
         App().MouseOnPicture = true;
         item.setChecked(true);
     }
@@ -64,6 +66,7 @@ void frmMain::mnuViewSteps_Click() {
         item.setChecked(false);
     } else {
         App().Tip().show();
+        App().Tip().raise();
         item.setChecked(true);
     }
 }

@@ -43,6 +43,16 @@ QSizeF TwipsSize(QSize pixels) {
 
 } // namespace
 
+void frmMain::PlaceToolWindows() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenPixels = screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
+    // The guide is not asked for: it is placed when it is first shown.
+    const DefaultLayout layout =
+        ComputeDefaultPositions(TwipsSize(screenPixels), TwipsSize(size()), QSizeF());
+    Place(App().Zoom(), ToPixels(layout.zoom));
+    Place(App().Options(), ToPixels(layout.options));
+}
+
 void frmMain::mnuWindowDefault_Click() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenPixels = screen != nullptr ? screen->geometry().size() : QSize(1024, 768);

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Drives the real program under Xvfb as a person would: opens a picture, calibrates it with
-two reference points, clicks two data points and checks that their markers are drawn where
-the clicks were.
+two reference points, clicks two data points, checks that their markers are drawn where the
+clicks were, saves the table through the file dialog, compares the file and closes the
+program.
 
 Usage: digitize.py KURVEX_BINARY WORK_FOLDER
 Exits 77 (skipped) when Xvfb or xdotool is missing."""
@@ -113,6 +114,35 @@ def main():
                 failures.append(f"no red marker at picture pixel ({px}, {py}): {colour}")
         if pixel(shot, left + 150, top + 150) != (255, 255, 255):
             failures.append("a marker where nobody clicked")
+
+        # Data > Save: the dialog opens on "Space Delimited"; the name is typed in full.
+        saved = os.path.join(folder, "points.txt")
+        if os.path.exists(saved):
+            os.remove(saved)
+        xdo("key", "ctrl+s")
+        time.sleep(1.0)
+        answer(saved)
+        time.sleep(1.0)
+        expected = (b"= Point =          = X Axis =          = Y Axis =\r\n"
+                    b" 1" + b" " * 17 + b" 20" + b" " * 17 + b" 40\r\n"
+                    b" 2" + b" " * 17 + b" 25" + b" " * 17 + b" 53.33333\r\n")
+        try:
+            with open(saved, "rb") as f:
+                content = f.read()
+        except OSError as error:
+            content = None
+            failures.append(f"the data file was not written: {error}")
+        if content is not None and content != expected:
+            failures.append(f"the data file holds {content!r}")
+
+        # File > Exit asks whether to save the points; the program then ends.
+        xdo("mousemove", "20", "8", "click", "1")
+        xdo("key", "x")
+        xdo("key", "Return")
+        try:
+            program.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            failures.append("the program did not end after Exit")
         for failure in failures:
             print(failure)
         return 1 if failures else 0
