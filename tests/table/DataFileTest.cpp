@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -123,6 +124,9 @@ TEST_F(DataFileWriter, FoldersAndMissingFoldersAreRefused) {
 TEST_F(DataFileWriter, AFolderWeMayNotWriteIsPermissionDenied) {
     QString target;
     if (geteuid() == 0) {
+        if (!QFileInfo(QStringLiteral("/sys/kernel")).isDir()) {
+            GTEST_SKIP() << "no folder here that refuses even root";
+        }
         target = QStringLiteral("/sys/kernel/kurvex-points.dat"); // even root may not write here
     } else {
         ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
