@@ -7,6 +7,7 @@
 #include "mainwindow/HelpWindow.h"
 #include "mainwindow/StatusPanels.h"
 #include "mainwindow/frmMain.h"
+#include "options/frmOptions.h"
 #include "table/DataTable.h"
 #include "table/frmData.h"
 
@@ -127,11 +128,40 @@ TEST_F(MainWindow, ToolbarHasSixteenButtonsInFiveGroups) {
                                  "Capture",
                                  "Scanner",
                                  "Zoom"}));
+    QStringList tips;
     for (QAction* action : Main().tbToolBar().actions()) {
         if (!action->isSeparator()) {
             EXPECT_FALSE(action->icon().isNull()) << action->data().toString().toStdString();
+            tips << action->toolTip();
         }
     }
+    EXPECT_EQ(tips,
+              (QStringList{"New Picture", "Save Data Points", "Print Data Points", "Paste Picture",
+                           "Open Picture File", "Sort based on X", "Sort based on Y", "Remove All",
+                           "Remove Repeated Values", "Remove Selected Values", "Autoread points",
+                           "Interpolate between already selected points", "Options",
+                           "Capture Image from Screen", "Acquire Image from Scanner", "Zoom"}));
+}
+
+TEST_F(MainWindow, ToolbarKeysDoWhatTheirMenuItemsDo) {
+    Main().tbToolBar_ButtonClick(QStringLiteral("Zoom"));
+    EXPECT_FALSE(Main().Item("mnuViewZoom").isChecked()) << "the zoom window was shown at start";
+    Main().tbToolBar_ButtonClick(QStringLiteral("Zoom"));
+    EXPECT_TRUE(Main().Item("mnuViewZoom").isChecked());
+    prompts->messageAnswers = {MessageAnswer::No};
+    Main().tbToolBar_ButtonClick(QStringLiteral("Print"));
+    EXPECT_EQ(prompts->messages.back().title, QStringLiteral("Print"));
+    prompts->fileAnswers.push_back({QString(), 2});
+    Main().tbToolBar_ButtonClick(QStringLiteral("Open"));
+    EXPECT_EQ(prompts->fileRequests.back().filterIndex, 2);
+    EXPECT_TRUE(prompts->fileRequests.back().mustExist);
+    prompts->fileAnswers.push_back({QString(), 2});
+    Main().tbToolBar_ButtonClick(QStringLiteral("Save"));
+    EXPECT_EQ(prompts->fileRequests.back().defaultExtension, QStringLiteral(".dat"));
+    Main().tbToolBar_ButtonClick(QStringLiteral("New"));
+    EXPECT_FALSE(Surface().HasPicture());
+    Main().tbToolBar_ButtonClick(QStringLiteral("Options"));
+    EXPECT_TRUE(App().Options().isVisible());
 }
 
 TEST_F(MainWindow, ToolbarKeysRunTheirCommandsEvenWithTheDataMenuDisabled) {
