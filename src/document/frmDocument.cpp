@@ -7,6 +7,7 @@
 #include "document/ViewportLayout.h"
 #include "mainwindow/frmMain.h"
 #include "table/frmData.h"
+#include "zoom/frmZoom.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -117,7 +118,9 @@ void frmDocument::Form_Load() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
     const int left = dataWindow->width() + TwipsToPixels(50);
-    const int width = std::max(TwipsToPixels(3000), screenSize.width() - left - TwipsToPixels(50));
+    // Up to the zoom window, which stands at the right edge of the screen.
+    const int zoomLeft = App().Zoom().isVisible() ? App().Zoom().x() : screenSize.width();
+    const int width = std::max(TwipsToPixels(3000), zoomLeft - left - TwipsToPixels(50));
     window->setGeometry(left, 0, width, static_cast<int>(0.45 * screenSize.height()));
     Form_Resize();
 }

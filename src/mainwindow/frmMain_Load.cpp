@@ -32,6 +32,7 @@ void frmMain::Form_Load() {
         App().Options().hide();
         QCoreApplication::processEvents();
         App().Document().Picture2().SetDrawWidth(App().settings.DotSize);
+        App().Document().Picture2().SetPointerIndex(App().settings.PointerIndex);
 
         mnuViewZoom_Click();
         mnuPictureResetScale_Click();
