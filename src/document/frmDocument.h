@@ -71,4 +71,5 @@ private:
     QSizeGrip* m_label1 = nullptr;
     float m_lastDragX = 0;
     float m_lastDragY = 0;
+    bool m_rotating = false;
 };

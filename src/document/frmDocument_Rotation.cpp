@@ -1,10 +1,131 @@
-// Rotation of a tilted picture and saving the picture come with their own commands; until
-// then the strip's buttons for them do nothing.
+// Turning a tilted picture, taking the last turn back, and saving the picture.
 
 #include "document/frmDocument.h"
 
-void frmDocument::RotatePicture() {}
+#include "acquisition/PictureFiles.h"
+#include "core/AppError.h"
+#include "core/AppState.h"
+#include "core/ErrorReport.h"
+#include "core/NumberText.h"
+#include "core/ScreenPointer.h"
+#include "core/SharedRoutines.h"
+#include "document/PictureSurface.h"
+#include "document/PictureWriter.h"
+#include "document/RotatePixels.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Prompts.h"
 
-void frmDocument::UndoRotate() {}
+#include <QCoreApplication>
 
-void frmDocument::SavePictureAs() {}
+#include <cmath>
+
+namespace {
+
+// The angle typed by the user; 0 (also Cancel) means do not turn.
+double AskAngle() {
+    for (;;) {
+        const QString answer =
+            App().prompts().AskText(QStringLiteral("Please type a value between 0 and 360"),
+                                    QStringLiteral("Degrees to rotate the picture"));
+        double angle = 0;
+        try {
+            angle = LeadingNumberValue(answer);
+        } catch (const AppError&) {
+            angle = -1; // too large to read: out of range like any other
+        }
+        if (angle == 0) {
+            return 0;
+        }
+        if (angle > 0 && angle < 360) {
+            return angle;
+        }
+        App().prompts().ShowMessage(
+            QStringLiteral("Select an angle greater than 0 and less than 360 degrees"),
+            QStringLiteral("Angle Error"), MessageIcon::Information, MessageButtons::Ok);
+    }
+}
+
+QString FilterFor(PictureType type) {
+    switch (type) {
+    case PictureType::Metafile:
+        return QStringLiteral("Windows Metafile (*.wmf)|*.wmf");
+    case PictureType::Icon:
+        return QStringLiteral("Icon (*.ico)|*.ico");
+    default:
+        return QStringLiteral("Bitmap (*.bmp)|*.bmp");
+    }
+}
+
+} // namespace
+
+void frmDocument::RotatePicture() {
+    // The strip stays usable while a turn lets events run; a second turn waits for the first.
+    if (m_rotating) {
+        return;
+    }
+    m_picture2->setFocus();
+    double angle = AskAngle();
+    if (angle == 0) {
+        return;
+    }
+    m_rotating = true;
+    SetScreenPointer(ScreenPointer::Hourglass);
+    try {
+        WritePicture(RotationWorkingFile(), m_picture2->Picture(), m_picture2->Type(),
+                     m_picture2->OriginalBytes());
+    } catch (const AppError& error) {
+        // Without the working file the turn could not be taken back.
+        ShowErrorReport(error);
+        m_rotating = false;
+        return;
+    }
+    const QImage source = m_picture2->Picture();
+    const double pi = 4 * std::atan(1.0);
+    QImage turned(RotatedSize(source.size(), angle * pi / 180), QImage::Format_RGB32);
+    turned.fill(Qt::white);
+    RotatePixels(turned, source, angle, [] { QCoreApplication::processEvents(); });
+    m_picture2->SetPicture(turned, PictureType::Bitmap);
+    SetScreenPointer(ScreenPointer::Default);
+    m_rotating = false;
+}
+
+void frmDocument::UndoRotate() {
+    m_picture2->setFocus();
+    try {
+        const LoadedPicture before = LoadPictureFile(RotationWorkingFile());
+        m_picture2->SetPicture(before.image, before.type, before.originalBytes);
+    } catch (const AppError&) {
+        // No turn has been made in this run: nothing to take back.
+    }
+}
+
+void frmDocument::SavePictureAs() {
+    CommonDialog& dialog = App().MainForm().CMDialog();
+    dialog.DialogTitle = QStringLiteral("Save Picture");
+    dialog.Filter = FilterFor(m_picture2->Type());
+    dialog.FilterIndex = 1;
+    dialog.FileName.clear();
+    dialog.DefaultExt = QStringLiteral(".bmp");
+    dialog.MustExist = false;
+    dialog.Keep(App().prompts().AskSaveFile(dialog.Request()));
+    const QString path = dialog.FileName;
+    if (path.isEmpty()) {
+        return;
+    }
+    if (FileExists(path)) {
+        const MessageAnswer answer = App().prompts().ShowMessage(
+            path + QStringLiteral(" exists. Do you want to overwrite it?"),
+            QStringLiteral("File Exists"), MessageIcon::Question, MessageButtons::YesNo);
+        if (answer != MessageAnswer::Yes) {
+            dialog.FileName.clear();
+            return;
+        }
+    }
+    SetScreenPointer(ScreenPointer::ArrowHourglass);
+    try {
+        WritePicture(path, m_picture2->Picture(), m_picture2->Type(), m_picture2->OriginalBytes());
+    } catch (const AppError& error) {
+        ShowErrorReport(error);
+    }
+    SetScreenPointer(ScreenPointer::Default);
+}

@@ -1,17 +1,17 @@
 #include "mainwindow/frmMain.h"
 
 #include "core/AppState.h"
+#include "document/PictureWriter.h"
 #include "table/frmData.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 
 // Closing the frame closes every other window, letting each one's own closing run, and ends
 // the program; nothing here cancels the close.
 void frmMain::CloseSequence() {
     // The working file of picture rotation is of no use after the run.
-    QFile::remove(QDir(QDir::tempPath()).filePath(QStringLiteral("kurvex_tempfile")));
+    QFile::remove(RotationWorkingFile());
 
     for (QWidget* window : App().LoadedToolWindows()) {
         window->close();

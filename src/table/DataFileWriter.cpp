@@ -1,6 +1,7 @@
 #include "table/DataFileWriter.h"
 
 #include "core/AppError.h"
+#include "core/FileErrors.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,27 +15,7 @@ namespace {
 constexpr qsizetype ChunkBytes = 1 << 20;
 
 [[noreturn]] void ThrowFileError(const QFileDevice& file, const QString& path) {
-    const QString native = QDir::toNativeSeparators(path);
-    const QString reason = file.errorString();
-    const QFileInfo info(path);
-    int number = ErrorNumber::PathFileAccess;
-    QString description = QStringLiteral("Path/File access error");
-    if (reason.contains(QStringLiteral("No space"), Qt::CaseInsensitive) ||
-        reason.contains(QStringLiteral("quota"), Qt::CaseInsensitive)) {
-        number = ErrorNumber::DiskFull;
-        description = QStringLiteral("Disk full");
-    } else if (reason.contains(QStringLiteral("ermission"), Qt::CaseInsensitive) ||
-               reason.contains(QStringLiteral("read-only"), Qt::CaseInsensitive)) {
-        number = ErrorNumber::PermissionDenied;
-        description = QStringLiteral("Permission denied");
-    } else if (!info.absoluteDir().exists()) {
-        number = ErrorNumber::PathNotFound;
-        description = QStringLiteral("Path not found");
-    }
-    throw AppError{number,
-                   description + QStringLiteral(": ") + native + QStringLiteral(" (") + reason +
-                       QLatin1Char(')'),
-                   {}};
+    throw FileErrorFor(file, path);
 }
 
 void WriteRecords(QFileDevice& file, const DataTable& table, DataFileLayout layout,

@@ -1,0 +1,27 @@
+#include "core/FileErrors.h"
+
+#include <QDir>
+#include <QFileDevice>
+#include <QFileInfo>
+
+AppError FileErrorFor(const QFileDevice& file, const QString& path) {
+    const QString reason = file.errorString();
+    int number = ErrorNumber::PathFileAccess;
+    QString description = QStringLiteral("Path/File access error");
+    if (reason.contains(QStringLiteral("No space"), Qt::CaseInsensitive) ||
+        reason.contains(QStringLiteral("quota"), Qt::CaseInsensitive)) {
+        number = ErrorNumber::DiskFull;
+        description = QStringLiteral("Disk full");
+    } else if (reason.contains(QStringLiteral("ermission"), Qt::CaseInsensitive) ||
+               reason.contains(QStringLiteral("read-only"), Qt::CaseInsensitive)) {
+        number = ErrorNumber::PermissionDenied;
+        description = QStringLiteral("Permission denied");
+    } else if (!QFileInfo(path).absoluteDir().exists()) {
+        number = ErrorNumber::PathNotFound;
+        description = QStringLiteral("Path not found");
+    }
+    return {number,
+            description + QStringLiteral(": ") + QDir::toNativeSeparators(path) +
+                QStringLiteral(" (") + reason + QLatin1Char(')'),
+            {}};
+}

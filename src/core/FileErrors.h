@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/AppError.h"
+
+class QFileDevice;
+
+// The error for a failed file operation, with the classic number (61 disk full, 70 permission
+// denied, 76 path not found, 75 otherwise) and a description that names the file and gives the
+// system's reason.
+AppError FileErrorFor(const QFileDevice& file, const QString& path);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "document/PictureType.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// Writes a picture in its own format: a metafile as the WMF bytes it came from, an icon as
+// ICO, anything else as BMP. The file is put in place only when it is completely written.
+// Throws AppError (481 when there is no picture, file errors as for data files).
+void WritePicture(const QString& path, const QImage& picture, PictureType type,
+                  const QByteArray& originalBytes);
+
+// The file that keeps the picture as it was before the last rotation.
+QString RotationWorkingFile();

@@ -1,0 +1,99 @@
+#include "document/RotatePixels.h"
+#include "document/PictureWriter.h"
+
+#include "core/AppError.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+// 200 x 100, white, with a red block in the top right corner.
+QImage MarkedPicture() {
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 5; y < 25; ++y) {
+        for (int x = 170; x < 195; ++x) {
+            image.setPixelColor(x, y, Qt::red);
+        }
+    }
+    return image;
+}
+
+TEST(RotatePixels, AQuarterTurnSwapsTheSidesAndTurnsCounterClockwise) {
+    const QImage source = MarkedPicture();
+    const double pi = 4 * std::atan(1.0);
+    const QSize size = RotatedSize(source.size(), pi / 2);
+    EXPECT_EQ(size, QSize(100, 200));
+    QImage destination(size, QImage::Format_RGB32);
+    destination.fill(Qt::white);
+    double angle = 90;
+    int columns = 0;
+    RotatePixels(destination, source, angle, [&columns] { ++columns; });
+    EXPECT_DOUBLE_EQ(angle, pi / 2) << "the caller's angle comes back in radians";
+    EXPECT_EQ(columns, 100) << "one breath per column pair";
+    // Turned counter-clockwise, the top right corner goes to the top left.
+    EXPECT_EQ(destination.pixelColor(15, 15), QColor(Qt::red));
+    EXPECT_EQ(destination.pixelColor(85, 15), QColor(Qt::white));
+    EXPECT_EQ(destination.pixelColor(15, 185), QColor(Qt::white));
+    EXPECT_EQ(destination.pixelColor(85, 185), QColor(Qt::white));
+}
+
+TEST(RotatePixels, SmallTurnsKeepTheCentreAndGrowTheBox) {
+    const QImage source = MarkedPicture();
+    const double pi = 4 * std::atan(1.0);
+    const QSize size = RotatedSize(source.size(), 10 * pi / 180);
+    EXPECT_EQ(size, QSize(static_cast<int>(std::nearbyint(200 * std::cos(10 * pi / 180) +
+                                                          100 * std::sin(10 * pi / 180))),
+                          static_cast<int>(std::nearbyint(100 * std::cos(10 * pi / 180) +
+                                                          200 * std::sin(10 * pi / 180)))));
+    QImage destination(size, QImage::Format_RGB32);
+    destination.fill(Qt::green);
+    double angle = 10;
+    RotatePixels(destination, source, angle);
+    EXPECT_EQ(destination.pixelColor(size.width() / 2, size.height() / 2), QColor(Qt::white));
+    EXPECT_EQ(destination.pixelColor(0, 0), QColor(Qt::green))
+        << "no source there: background stays";
+}
+
+TEST(PictureWriter, WritesEachTypeInItsOwnFormat) {
+    QTemporaryDir folder;
+    const QImage picture = MarkedPicture();
+    const QString bmp = folder.filePath(QStringLiteral("p.bmp"));
+    WritePicture(bmp, picture, PictureType::Bitmap, {});
+    QImageReader reader(bmp);
+    EXPECT_EQ(reader.format(), QByteArray("bmp"));
+    EXPECT_EQ(reader.read().size(), QSize(200, 100));
+
+    const QString wmf = folder.filePath(QStringLiteral("p.wmf"));
+    WritePicture(wmf, picture, PictureType::Metafile, QByteArray("\xD7\xCD\xC6\x9A original"));
+    QFile file(wmf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("\xD7\xCD\xC6\x9A original"));
+
+    const QString ico = folder.filePath(QStringLiteral("p.ico"));
+    WritePicture(ico, picture.scaled(32, 32), PictureType::Icon, {});
+    EXPECT_EQ(QImageReader(ico).format(), QByteArray("ico"));
+}
+
+TEST(PictureWriter, NoPictureOrNoPlaceIsAnError) {
+    QTemporaryDir folder;
+    EXPECT_THROW(
+        WritePicture(folder.filePath(QStringLiteral("x.bmp")), QImage(), PictureType::None, {}),
+        AppError);
+    EXPECT_THROW(WritePicture(folder.path(), MarkedPicture(), PictureType::Bitmap, {}), AppError);
+    try {
+        WritePicture(folder.filePath(QStringLiteral("missing/x.bmp")), MarkedPicture(),
+                     PictureType::Bitmap, {});
+        ADD_FAILURE() << "written into a missing folder";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.number, ErrorNumber::PathNotFound);
+    }
+}
+
+} // namespace

@@ -1,0 +1,137 @@
+#include "PictureFixture.h"
+#include "document/PictureSurface.h"
+#include "document/PictureWriter.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+namespace {
+
+class Rotation : public PictureFixture {
+protected:
+    void SetUp() override {
+        PictureFixture::SetUp();
+        QFile::remove(RotationWorkingFile());
+        QImage picture(200, 100, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        picture.setPixelColor(190, 10, Qt::red);
+        Surface().SetPicture(picture);
+    }
+    frmDocument& Window() { return App().Document(); }
+    void Rotate(std::initializer_list<const char*> answers) {
+        for (const char* answer : answers) {
+            prompts->textAnswers.push_back(QString::fromLatin1(answer));
+        }
+        Window().RotatePicture();
+    }
+};
+
+TEST_F(Rotation, ZeroCancelOrTextChangeNothing) {
+    for (const char* answer : {"0", "", "abc"}) {
+        Rotate({answer});
+        EXPECT_EQ(Surface().Picture().size(), QSize(200, 100)) << answer;
+    }
+    EXPECT_FALSE(QFile::exists(RotationWorkingFile())) << "no working file either";
+    ASSERT_FALSE(prompts->textPrompts.empty());
+    EXPECT_EQ(prompts->textPrompts[0].title, QStringLiteral("Degrees to rotate the picture"));
+    EXPECT_EQ(prompts->textPrompts[0].prompt,
+              QStringLiteral("Please type a value between 0 and 360"));
+    EXPECT_TRUE(prompts->messages.empty());
+}
+
+TEST_F(Rotation, AnglesOutsideTheRangeAreAskedAgain) {
+    Rotate({"360", "-10", "400", "1e999", "359.5"});
+    ASSERT_EQ(prompts->messages.size(), 4u);
+    for (const auto& box : prompts->messages) {
+        EXPECT_EQ(box.text,
+                  QStringLiteral("Select an angle greater than 0 and less than 360 degrees"));
+        EXPECT_EQ(box.title, QStringLiteral("Angle Error"));
+        EXPECT_EQ(box.icon, MessageIcon::Information);
+    }
+    EXPECT_EQ(prompts->textPrompts.size(), 5u);
+    EXPECT_TRUE(QFile::exists(RotationWorkingFile()));
+}
+
+TEST_F(Rotation, AQuarterTurnSwapsTheSidesAndUndoBringsTheLastPictureBack) {
+    Rotate({"90"});
+    EXPECT_EQ(Surface().Picture().size(), QSize(100, 200));
+    EXPECT_EQ(Surface().PixelColor(10, 10), 255) << "top right turned to top left";
+    Rotate({"90"});
+    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
+    Window().UndoRotate();
+    EXPECT_EQ(Surface().Picture().size(), QSize(100, 200)) << "the picture before the second turn";
+    Window().UndoRotate();
+    EXPECT_EQ(Surface().Picture().size(), QSize(100, 200)) << "one level only";
+}
+
+TEST_F(Rotation, UndoWithoutATurnChangesNothing) {
+    Window().UndoRotate();
+    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
+    EXPECT_TRUE(prompts->messages.empty());
+}
+
+TEST_F(Rotation, StripButtonsRunTheirCommands) {
+    prompts->textAnswers.push_back(QStringLiteral("90"));
+    Window().lblbutton_Click(0);
+    EXPECT_EQ(Surface().Picture().size(), QSize(100, 200));
+    Window().lblbutton_Click(1);
+    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
+    prompts->fileAnswers.push_back({QString(), 1});
+    Window().lblbutton_Click(3);
+    EXPECT_EQ(prompts->fileRequests.size(), 1u);
+}
+
+TEST_F(Rotation, SaveOffersTheTypeOfThePicture) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("picture.bmp"));
+    prompts->fileAnswers.push_back({path, 1});
+    Window().SavePictureAs();
+    ASSERT_EQ(prompts->fileRequests.size(), 1u);
+    EXPECT_EQ(prompts->fileRequests[0].filter, QStringLiteral("Bitmap (*.bmp)|*.bmp"));
+    EXPECT_EQ(prompts->fileRequests[0].filterIndex, 1);
+    EXPECT_EQ(prompts->fileRequests[0].defaultExtension, QStringLiteral(".bmp"));
+    QImageReader reader(path);
+    EXPECT_EQ(reader.format(), QByteArray("bmp"));
+    EXPECT_EQ(reader.read().size(), QSize(200, 100));
+
+    Surface().SetPicture(QImage(10, 10, QImage::Format_RGB32), PictureType::Metafile,
+                         QByteArray("\xD7\xCD\xC6\x9Ametafile"));
+    prompts->fileAnswers.push_back({QString(), 1});
+    Window().SavePictureAs();
+    EXPECT_EQ(prompts->fileRequests[1].filter, QStringLiteral("Windows Metafile (*.wmf)|*.wmf"));
+}
+
+TEST_F(Rotation, DecliningTheOverwriteWritesNothing) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("old.bmp"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("keep");
+    old.close();
+    prompts->fileAnswers.push_back({path, 1});
+    prompts->messageAnswers.push_back(MessageAnswer::No);
+    Window().SavePictureAs();
+    EXPECT_EQ(prompts->messages[0].text,
+              path + QStringLiteral(" exists. Do you want to overwrite it?"));
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("File Exists"));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("keep"));
+    EXPECT_TRUE(App().MainForm().CMDialog().FileName.isEmpty());
+}
+
+TEST_F(Rotation, SavingAnEmptyPictureIsReported) {
+    Surface().ClearPicture();
+    QTemporaryDir folder;
+    prompts->fileAnswers.push_back({folder.filePath(QStringLiteral("empty.bmp")), 1});
+    Window().SavePictureAs();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Error"));
+    EXPECT_TRUE(
+        prompts->messages[0].text.startsWith(QStringLiteral("Error #  481 was generated.")));
+}
+
+} // namespace
