@@ -4,6 +4,7 @@
 #include "core/ErrorReport.h"
 #include "core/ScreenPointer.h"
 #include "core/SharedRoutines.h"
+#include "document/frmDocument.h"
 #include "info/frmSplash.h"
 #include "mainwindow/frmMain.h"
 
@@ -40,8 +41,12 @@ void Main() {
         ShowMaximized(main);
         main.mnuViewSteps_Click();
         if (App().SplashLoaded()) {
+            // Topmost until it goes, also where no window manager keeps it there.
+            App().Splash().raise();
             App().Splash().WaitAndClose();
             App().UnloadSplash();
+            // The picture window comes forward as the splash goes.
+            main.ActivateChildWindow(&App().Document());
         }
         main.raise();
         main.activateWindow();

@@ -1,12 +1,13 @@
 #include "info/frmSplash.h"
 
 #include "core/AppState.h"
+#include "info/ProgramInfo.h"
 #include "platform/Clock.h"
 
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
-#include <QVBoxLayout>
 
 namespace {
 constexpr qint64 ShownForMilliseconds = 3000;
@@ -15,24 +16,52 @@ constexpr qint64 ShownForMilliseconds = 3000;
 frmSplash::frmSplash(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmSplash"));
-    auto* layout = new QVBoxLayout(this);
-    auto* title = new QLabel(QStringLiteral("Kurvex 2016"), this);
-    QFont font = title->font();
-    font.setPointSize(28);
-    font.setBold(true);
-    title->setFont(font);
-    title->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
-    setFixedSize(420, 200);
+    // A calm backdrop of its own, with the program's colours.
+    setAutoFillBackground(true);
+    QPalette colors = palette();
+    QLinearGradient backdrop(0, 0, 0, 260);
+    backdrop.setColorAt(0, QColor(232, 240, 252));
+    backdrop.setColorAt(1, QColor(196, 214, 240));
+    colors.setBrush(QPalette::Window, backdrop);
+    setPalette(colors);
+
+    const auto label = [this](const char* name, const QString& text) {
+        auto* created = new QLabel(text, this);
+        created->setObjectName(QString::fromLatin1(name));
+        created->setWordWrap(true);
+        return created;
+    };
+    QLabel* product = label("lblProductName", ProgramInfo::Title);
+    QFont big = product->font();
+    big.setPointSize(28);
+    big.setBold(true);
+    product->setFont(big);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(label("lblCompanyProduct", ProgramInfo::Company), 0, 0);
+    grid->addWidget(product, 1, 0);
+    grid->addWidget(label("Label1", QStringLiteral("Numbers from pictures of graphs")), 2, 0);
+    grid->addWidget(label("lblPlatform", QStringLiteral("For Windows")), 0, 1, Qt::AlignRight);
+    grid->addWidget(label("lblVersion", VersionText()), 1, 1, Qt::AlignRight);
+    grid->addWidget(label("lblCopyright", ProgramInfo::LegalNotice), 3, 0);
+    grid->addWidget(label("lblCompany", ProgramInfo::Company), 3, 1, Qt::AlignRight);
+    m_dateLine = label("lblDate", {});
+    grid->addWidget(m_dateLine, 4, 0, 1, 2);
+    QLabel* warning = label("lblWarning", ProgramInfo::Warning);
+    QFont small = warning->font();
+    small.setPointSize(7);
+    warning->setFont(small);
+    grid->addWidget(warning, 5, 0, 1, 2);
+    setFixedSize(480, 260);
 }
 
 void frmSplash::ShowNow() {
+    m_shownAt = App().clock().Now();
+    m_dateLine->setText(SplashDateLine(m_shownAt, QLocale()));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().center() - rect().center());
     }
     show();
     repaint();
-    m_shownAt = App().clock().Now();
 }
 
 void frmSplash::WaitAndClose() {
@@ -43,4 +72,8 @@ void frmSplash::WaitAndClose() {
         }
     }
     close();
+}
+
+QString frmSplash::DateLine() const {
+    return m_dateLine->text();
 }

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QWidget>
 
+class QLabel;
+
 // The frameless window shown while the program starts.
 class frmSplash : public QWidget {
     Q_OBJECT
@@ -14,6 +16,9 @@ public:
     // Waits until the window has been up for three seconds, then closes it.
     void WaitAndClose();
 
+    QString DateLine() const;
+
 private:
     QDateTime m_shownAt;
+    QLabel* m_dateLine = nullptr;
 };

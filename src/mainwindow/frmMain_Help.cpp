@@ -4,6 +4,7 @@
 
 #include "core/AppState.h"
 #include "core/SharedRoutines.h"
+#include "info/frmAbout.h"
 #include "mainwindow/HelpWindow.h"
 #include "platform/Prompts.h"
 
@@ -56,4 +57,7 @@ void frmMain::mnuHelpWin7_Click() {
     ShellOpen(ViewerPage);
 }
 
-void frmMain::mnuHelpAbout_Click() {}
+void frmMain::mnuHelpAbout_Click() {
+    frmAbout about(this);
+    about.exec();
+}

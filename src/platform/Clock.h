@@ -7,6 +7,6 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDateTime Now() const = 0;
-    // Waits while letting window events run.
+    // Waits while windows repaint; the user's input waits until the end.
     virtual void Wait(int milliseconds) = 0;
 };

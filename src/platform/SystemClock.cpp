@@ -11,7 +11,8 @@ void SystemClock::Wait(int milliseconds) {
     if (milliseconds <= 0) {
         return;
     }
+    // Windows repaint meanwhile, but no click or key is taken before the wait is over.
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }

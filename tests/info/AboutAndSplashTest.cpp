@@ -1,0 +1,66 @@
+#include "AppFixture.h"
+#include "core/Startup.h"
+#include "info/frmAbout.h"
+#include "info/frmSplash.h"
+#include "mainwindow/frmMain.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+using AboutAndSplash = AppFixture;
+
+TEST_F(AboutAndSplash, AboutBoxTellsWhatTheProgramIs) {
+    frmAbout about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Kurvex 2013"));
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+              QStringLiteral("Version 4.2.0"));
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblScanVersion"))->text(),
+              QStringLiteral("EZTwain v."));
+    EXPECT_TRUE(about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))
+                    ->text()
+                    .startsWith(QStringLiteral("Warning:  This application is provided as is.")));
+    about.picIcon_Click();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(
+        prompts->messages[0].text,
+        QStringLiteral("Do something for free for somebody else... at least give free smiles!"));
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Oops"));
+    about.MyUrl_Click();
+    ASSERT_EQ(shell->calls.size(), 1u);
+    EXPECT_TRUE(shell->calls[0].file.startsWith(QStringLiteral("MailTo:")));
+    EXPECT_FALSE(shell->calls[0].file.contains(QLatin1Char(' ')));
+}
+
+TEST_F(AboutAndSplash, HelpAboutOpensTheBoxModally) {
+    bool seen = false;
+    QTimer::singleShot(0, [&seen] {
+        if (auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
+            seen = true;
+            box->accept();
+        }
+    });
+    App().MainForm().mnuHelpAbout_Click();
+    EXPECT_TRUE(seen);
+}
+
+TEST_F(AboutAndSplash, SplashStaysThreeSecondsFromWhenItWasShown) {
+    clock->now = QDateTime(QDate(2026, 3, 5), QTime(10, 0, 0));
+    App().Splash().ShowNow();
+    EXPECT_TRUE(App().Splash().DateLine().contains(QStringLiteral("2026")));
+    clock->Advance(1000);
+    App().Splash().WaitAndClose();
+    EXPECT_EQ(clock->waitedMilliseconds, 2000);
+    EXPECT_EQ(clock->now.time(), QTime(10, 0, 3));
+
+    App().UnloadSplash();
+    clock->waitedMilliseconds = 0;
+    App().Splash().ShowNow();
+    clock->Advance(5000);
+    App().Splash().WaitAndClose();
+    EXPECT_EQ(clock->waitedMilliseconds, 0) << "asked late, it goes at once";
+}
+
+} // namespace
