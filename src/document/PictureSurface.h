@@ -29,6 +29,8 @@ public:
     PictureType Type() const { return m_type; }
     const QByteArray& OriginalBytes() const { return m_originalBytes; }
     const QImage& DrawnImage() const { return m_drawing.Drawn(); }
+    // For drawing many pixels at once; the caller repaints afterwards.
+    DrawnPicture& Drawing() { return m_drawing; }
 
     void SetScale(const EdgeValues& edges) { m_drawing.SetScale(edges); }
     const UserCoordinates& Coordinates() const { return m_drawing.Coordinates(); }
@@ -49,7 +51,7 @@ public:
     int ForeColor() const { return m_foreColor; }
     void SetForeColor(int packedColor) { m_foreColor = packedColor; }
 
-    // One of the custom mouse pointers (see PointerImages).
+    // One of the custom mouse pointers, numbered from 1 (see PointerImages).
     void SetPointerIndex(int index);
     int PointerIndex() const { return m_pointerIndex; }
 

@@ -55,8 +55,8 @@ void DrawShape(QPainter& p, int index) {
 
 } // namespace
 
-QImage PointerImage(int index) {
-    index = std::clamp(index, 0, PointerImageCount - 1);
+QImage PointerImage(int number) {
+    const int index = std::clamp(number, 1, PointerImageCount) - 1;
     QImage image(Size, Size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -67,8 +67,8 @@ QImage PointerImage(int index) {
     return image;
 }
 
-QCursor PointerCursor(int index) {
-    const bool picker = std::clamp(index, 0, PointerImageCount - 1) == PointerImageCount - 1;
-    return QCursor(QPixmap::fromImage(PointerImage(index)), picker ? 1 : Centre,
+QCursor PointerCursor(int number) {
+    const bool picker = std::clamp(number, 1, PointerImageCount) == ColourPickerPointer;
+    return QCursor(QPixmap::fromImage(PointerImage(number)), picker ? 1 : Centre,
                    picker ? 30 : Centre);
 }

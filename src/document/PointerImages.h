@@ -3,9 +3,10 @@
 #include <QCursor>
 #include <QImage>
 
-// The custom mouse pointers of the picture, chosen by PointerIndex; the last one is the
-// colour picker.
+// The custom mouse pointers of the picture, numbered from 1 and chosen by PointerIndex; the
+// last one is the colour picker.
 inline constexpr int PointerImageCount = 7;
+inline constexpr int ColourPickerPointer = PointerImageCount;
 
-QImage PointerImage(int index);
-QCursor PointerCursor(int index);
+QImage PointerImage(int number);
+QCursor PointerCursor(int number);

@@ -136,7 +136,6 @@ void frmDocument::RecordDragPoint(float x, float y) {
 }
 
 void frmDocument::Picture2_MouseMove(int button, int /*shift*/, float x, float y) {
-    m_picture2->SetPointerIndex(App().settings.PointerIndex);
     App().MouseOnPicture = true;
     if (App().ScaleModeOn) {
         ShowScaleCrossHair(x, y);

@@ -2,23 +2,97 @@
 
 #include <QWidget>
 
-class QFrame;
+#include <array>
 
-// The options window "Options". Its controls mirror the settings; Apply stores them.
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTabWidget;
+
+// The options window "Options": four pages (Axis, AutoRead, Interpolation, Pointers) whose
+// controls mirror the settings. Almost every change stores all settings at once (Apply), so
+// it takes effect immediately; "&Apply" does the same on request. Loading fills the controls
+// from the settings and leaves the settings as they were.
 class frmOptions : public QWidget {
     Q_OBJECT
 public:
     explicit frmOptions(QWidget* parent = nullptr);
 
-    // The sample of the auto-read data colour (a packed colour; -1 is ignored).
-    void SetDataColorSample(int packedColor);
-    int DataColorSample() const { return m_dataColor; }
-
-    void cmdARColorTolerance_Change();
-    // Stores the values of the controls in the settings.
     void cmdApply_Click();
+    // Keeps the tolerance number within 0..510, moves the slider, recolours the swatches and
+    // applies.
+    void cmdARColorTolerance_Change();
+    // Previews the auto-read sweep grid over the picture.
+    void ShowGrid();
+    // Lets the user choose the colour of one sample.
+    void QueColor(QFrame& sample);
+    void cmdARdataColor_Click();
+    void cmdPicSizeInfo_Click();
+    void cmdScalePicture_Click();
+    void chkGrid_Click();
+    void TxtRadius_Change();
+
+    // The data-colour sample, set by picking a colour from the picture (-1 is ignored).
+    void SetDataColorSample(int packedColor);
+    int DataColorSample() const;
+    int SampleColor(const char* sampleName) const;
+
+    QTabWidget& tbsOptions() { return *m_tabs; }
+    QLineEdit& ToleranceBox() { return *m_tolerance; }
+    QSlider& ToleranceSlider() { return *m_toleranceSlider; }
+    QLineEdit& TxtCols() { return *m_txtCols; }
+    QLineEdit& TxtRows() { return *m_txtRows; }
+    QLineEdit& TxtRadius() { return *m_txtRadius; }
+    QLineEdit& TxtSplinePoints() { return *m_txtSplinePoints; }
+    QCheckBox& CheckXLog() { return *m_checkXLog; }
+    QCheckBox& CheckYLog() { return *m_checkYLog; }
+    QCheckBox& CheckEscUndo() { return *m_checkESCundo; }
+    QCheckBox& ChkGrid() { return *m_chkGrid; }
+    QRadioButton& OptSplineY() { return *m_optSplineY; }
+    QSlider& PointerSlider() { return *m_slider; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    QFrame* m_frameARdataColor = nullptr;
-    int m_dataColor = 0;
+    QWidget* CreateAxisPage();
+    QWidget* CreateAutoReadPage();
+    QWidget* CreateInterpolationPage();
+    QWidget* CreatePointersPage();
+    QFrame* Sample(const char* name, int packedColor);
+    // A sample shows its colour and keeps it as a packed value.
+    static void PaintSample(QFrame& sample, int packedColor);
+    QPushButton* ColourButton(const char* name, const QString& caption, QFrame* sample);
+    void Form_Load();
+    void DrawDotSample();
+    void ShowPointerImage();
+    void SelectTab(int step);
+
+    QTabWidget* m_tabs = nullptr;
+    QCheckBox* m_checkXLog = nullptr;
+    QCheckBox* m_checkYLog = nullptr;
+    QLabel* m_note = nullptr;
+    QLineEdit* m_txtRadius = nullptr;
+    QLabel* m_pictureSample = nullptr;
+    int m_sampleWidth = 3;
+    QLineEdit* m_tolerance = nullptr;
+    QSlider* m_toleranceSlider = nullptr;
+    QFrame* m_tolMin = nullptr;
+    QFrame* m_tolMax = nullptr;
+    std::array<QFrame*, 15> m_tol{};
+    QLineEdit* m_txtCols = nullptr;
+    QLineEdit* m_txtRows = nullptr;
+    QCheckBox* m_chkGrid = nullptr;
+    QRadioButton* m_optSplineX = nullptr;
+    QRadioButton* m_optSplineY = nullptr;
+    QLineEdit* m_txtSplinePoints = nullptr;
+    QCheckBox* m_checkESCundo = nullptr;
+    QSlider* m_slider = nullptr;
+    QLabel* m_imagePointer = nullptr;
+    // While the controls are filled from the settings, nothing is stored back.
+    bool m_loading = true;
 };

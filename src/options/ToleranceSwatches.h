@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// The colours the options window shows for the auto-read colour tolerance: each channel of the
+// data colour within +/- t, with t half the tolerance number (halves to even).
+struct ToleranceSwatches {
+    int lowest = 0; // packed R + 256G + 65536B
+    int highest = 0;
+    std::array<int, 15> steps{}; // the middles of 15 equal steps from lowest to highest
+};
+
+ToleranceSwatches SwatchesFor(int packedDataColor, int halfTolerance);
+
+// Half the tolerance number, rounded with halves to the even neighbour.
+int HalfTolerance(double toleranceNumber);
+
+// The number a text holds when the whole text (blanks around it aside) is one number, as a
+// tolerance or other setting box expects; nothing for "12abc" or "abc".
+std::optional<double> WholeNumber(const QString& text);

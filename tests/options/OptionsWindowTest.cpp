@@ -1,0 +1,187 @@
+#include "PictureFixture.h"
+#include "document/PictureSurface.h"
+#include "document/PointerImages.h"
+#include "mainwindow/frmMain.h"
+#include "options/frmOptions.h"
+#include "table/DataTable.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+class OptionsWindow : public PictureFixture {
+protected:
+    frmOptions& Options() { return App().Options(); }
+    void Reopen() {
+        Options().close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST_F(OptionsWindow, PagesInTheirOrder) {
+    QTabWidget& tabs = Options().tbsOptions();
+    ASSERT_EQ(tabs.count(), 4);
+    EXPECT_EQ(tabs.tabText(0), QStringLiteral("Axis"));
+    EXPECT_EQ(tabs.tabText(1), QStringLiteral("AutoRead"));
+    EXPECT_EQ(tabs.tabText(2), QStringLiteral("Interpolation"));
+    EXPECT_EQ(tabs.tabText(3), QStringLiteral("Pointers"));
+    EXPECT_EQ(Options().findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+              QStringLiteral("Note:\r\n       Select Log Axis before scaling the picture."));
+    EXPECT_EQ(Options().TxtRadius().text(), QStringLiteral(" 3"));
+}
+
+TEST_F(OptionsWindow, LoadingLeavesEverySettingAsItWas) {
+    App().settings.ARColorTolerance = 77;
+    App().settings.GridRows = 9;
+    App().settings.XLog = true;
+    App().settings.PointerIndex = 4;
+    App().settings.SplineOnX = false;
+    const Settings before = App().settings;
+    Reopen();
+    frmOptions& options = Options();
+    EXPECT_EQ(App().settings.ARColorTolerance, before.ARColorTolerance);
+    EXPECT_EQ(App().settings.GridRows, 9);
+    EXPECT_TRUE(options.CheckXLog().isChecked());
+    EXPECT_EQ(options.PointerSlider().value(), 4);
+    EXPECT_TRUE(options.OptSplineY().isChecked());
+    EXPECT_EQ(options.ToleranceBox().text(), QStringLiteral("77"));
+}
+
+TEST_F(OptionsWindow, LogAxesApplyAtOnceAndSurviveReopening) {
+    Options().CheckXLog().click();
+    EXPECT_TRUE(App().settings.XLog);
+    Options().CheckYLog().click();
+    EXPECT_TRUE(App().settings.YLog);
+    Reopen();
+    EXPECT_TRUE(Options().CheckXLog().isChecked());
+    EXPECT_TRUE(Options().CheckYLog().isChecked());
+    Options().CheckEscUndo().click();
+    EXPECT_FALSE(App().settings.EscUndo);
+}
+
+TEST_F(OptionsWindow, ToleranceIsKeptWithinItsRange) {
+    Options().ToleranceBox().setText(QStringLiteral("600"));
+    EXPECT_EQ(Options().ToleranceBox().text(), QStringLiteral("510"));
+    EXPECT_EQ(App().settings.ARColorTolerance, 510);
+    EXPECT_EQ(Options().ToleranceSlider().value(), 500) << "pinned at its end";
+    Options().ToleranceBox().setText(QStringLiteral("-5"));
+    EXPECT_EQ(Options().ToleranceBox().text(), QStringLiteral("0"));
+    Options().ToleranceBox().setText(QStringLiteral("120"));
+    EXPECT_EQ(App().settings.ARColorTolerance, 120);
+    EXPECT_EQ(Options().ToleranceSlider().value(), 120);
+    Options().ToleranceBox().setText(QStringLiteral("abc"));
+    EXPECT_EQ(Options().ToleranceBox().text(), QStringLiteral("abc"));
+    EXPECT_EQ(App().settings.ARColorTolerance, 0);
+    Options().ToleranceSlider().setValue(250);
+    EXPECT_EQ(Options().ToleranceBox().text(), QStringLiteral("250"));
+    EXPECT_EQ(App().settings.ARColorTolerance, 250);
+}
+
+TEST_F(OptionsWindow, SwatchesFollowTheDataColour) {
+    Options().ToleranceBox().setText(QStringLiteral("100"));
+    EXPECT_EQ(Options().SampleColor("frmTolMin"), PackedRgb(30, 205, 0));
+    EXPECT_EQ(Options().SampleColor("frmTolMax"), PackedRgb(130, 255, 80));
+    EXPECT_EQ(Options().SampleColor("frmTOL1"), PackedRgb(33, 208, 0));
+}
+
+TEST_F(OptionsWindow, GridPreviewAndItsCheckBox) {
+    LoadWhitePicture(100, 100);
+    Surface().SetScale({0, 100, 100, 0});
+    Surface().PSet(55, 45, 255);
+    Options().TxtCols().setText(QStringLiteral("10"));
+    Surface().PSet(55, 45, 255);
+    Options().TxtRows().setText(QStringLiteral("10"));
+    EXPECT_EQ(App().settings.GridRows, 10);
+    EXPECT_NE(Surface().PixelColor(3, 0), 0xFFFFFF) << "a grid line along the top";
+    EXPECT_EQ(Surface().PixelColor(55, 55), 0xFFFFFF) << "the marks are erased by the preview";
+    Options().TxtRows().setText(QStringLiteral("0"));
+    EXPECT_EQ(App().settings.GridRows, 0) << "stored, even if no grid can be drawn";
+    Surface().Erase();
+    Options().ShowGrid();
+    EXPECT_EQ(Surface().DrawnImage(), Surface().Picture()) << "no grid for 0 rows";
+    Surface().PSet(55, 45, 255);
+    Options().ChkGrid().click();
+    EXPECT_FALSE(Options().ChkGrid().isChecked());
+    EXPECT_EQ(Surface().DrawnImage(), Surface().Picture()) << "unchecking erases the marks too";
+}
+
+TEST_F(OptionsWindow, GuideMeHalvesThePictureSize) {
+    LoadWhitePicture(400, 300);
+    Options().findChild<QPushButton*>(QStringLiteral("cmdPicSizeInfo"))->click();
+    EXPECT_EQ(Options().TxtCols().text(), QStringLiteral("200"));
+    EXPECT_EQ(Options().TxtRows().text(), QStringLiteral("150"));
+    EXPECT_EQ(App().settings.GridCols, 200);
+    EXPECT_EQ(App().settings.GridRows, 150);
+}
+
+TEST_F(OptionsWindow, ColourButtonsAskAndCancelChangesNothing) {
+    prompts->colorAnswers = {PackedRgb(1, 2, 3), std::nullopt};
+    Options().findChild<QPushButton*>(QStringLiteral("cmdPointsColor"))->click();
+    EXPECT_EQ(App().settings.PointsColor, PackedRgb(1, 2, 3));
+    Options().findChild<QPushButton*>(QStringLiteral("cmdScaleColor"))->click();
+    EXPECT_EQ(App().settings.ScaleColor, PackedRgb(0, 0, 255));
+    EXPECT_TRUE(prompts->messages.empty());
+}
+
+TEST_F(OptionsWindow, PickingTheDataColourStartsWithAMessage) {
+    Options().findChild<QPushButton*>(QStringLiteral("cmdARdataColor"))->click();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(
+        prompts->messages[0].text,
+        QStringLiteral("Click on the picture to select data point color.\r\nThis color will be "
+                       "used to scan the picture and auto-read points"));
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Color Picker for AutoRead"));
+    EXPECT_TRUE(App().PickColorMode);
+    EXPECT_EQ(Surface().PointerIndex(), ColourPickerPointer);
+}
+
+TEST_F(OptionsWindow, DotSizeAndPointerApplyToThePicture) {
+    Options().TxtRadius().setText(QStringLiteral("5"));
+    EXPECT_EQ(App().settings.DotSize, 5);
+    EXPECT_EQ(Surface().DrawWidth(), 5);
+    Options().TxtRadius().setText(QStringLiteral("0"));
+    EXPECT_EQ(App().settings.DotSize, 5) << "a width the picture cannot take is not taken";
+    Options().PointerSlider().setValue(3);
+    EXPECT_EQ(App().settings.PointerIndex, 3);
+    EXPECT_EQ(Surface().PointerIndex(), 3);
+    EXPECT_EQ(Options().PointerSlider().maximum(), PointerImageCount - 1);
+}
+
+TEST_F(OptionsWindow, NumbersFromTheBoxesAreStored) {
+    Options().TxtSplinePoints().setText(QStringLiteral("12.5 points"));
+    EXPECT_EQ(App().settings.SplinePoints, 12) << "numeric prefix, halves to even";
+    Options().OptSplineY().click();
+    EXPECT_FALSE(App().settings.SplineOnX);
+    Options().TxtCols().setText(QStringLiteral("1e99"));
+    EXPECT_EQ(App().settings.GridCols, 50) << "too large for the setting: left as it was";
+}
+
+TEST_F(OptionsWindow, ScalePictureAppliesThenEntersScaleMode) {
+    Options().findChild<QPushButton*>(QStringLiteral("cmdScalePicture"))->click();
+    EXPECT_TRUE(App().ScaleModeOn);
+    EXPECT_EQ(prompts->messages.back().title, QStringLiteral("Scale Info"));
+}
+
+TEST_F(OptionsWindow, ControlTabWrapsAroundThePages) {
+    frmOptions& options = Options();
+    options.show();
+    options.activateWindow();
+    QCoreApplication::processEvents();
+    options.tbsOptions().setCurrentIndex(3);
+    QTest::keyClick(&options.tbsOptions(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(options.tbsOptions().currentIndex(), 0);
+    QTest::keyClick(&options.tbsOptions(), Qt::Key_Backtab,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(options.tbsOptions().currentIndex(), 3);
+}
+
+} // namespace
