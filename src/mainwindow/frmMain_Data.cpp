@@ -99,7 +99,3 @@ void frmMain::mnuDataCopy_Click() {
         clipboard->setText(text);
     }
 }
-
-void frmMain::mnuDataAR_Click() {}
-
-void frmMain::mnuDataSpline_Click() {}

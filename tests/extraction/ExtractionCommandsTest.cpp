@@ -1,0 +1,155 @@
+#include "PictureFixture.h"
+#include "document/PictureSurface.h"
+#include "mainwindow/frmMain.h"
+#include "table/DataTable.h"
+#include "table/frmData.h"
+
+#include <QAction>
+#include <QProgressBar>
+#include <QRadioButton>
+
+namespace {
+
+class Extraction : public PictureFixture {
+protected:
+    frmMain& Main() { return App().MainForm(); }
+    void Add(double x, double y) { AppendPointRow(Table(), x, y); }
+};
+
+// A 100 x 100 white picture calibrated 0..10 on both axes with a vertical line in the data
+// colour at column 50 (x = 5).
+class AutoRead : public Extraction {
+protected:
+    void SetUp() override {
+        Extraction::SetUp();
+        QImage picture(100, 100, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        for (int row = 0; row < 100; ++row) {
+            picture.setPixelColor(50, row, QColor(80, 255, 30));
+        }
+        Surface().SetPicture(picture);
+        App().calibration.LeftX = 0;
+        App().calibration.RightX = 10;
+        App().calibration.TopY = 10;
+        App().calibration.BottomY = 0;
+        Surface().SetScale(App().calibration.Edges());
+        App().settings.GridCols = 10;
+        App().settings.GridRows = 10;
+        App().settings.DotSize = 1;
+        Surface().SetDrawWidth(1);
+    }
+};
+
+TEST_F(AutoRead, StoresEveryGridPositionOnTheCurveAndReports) {
+    clock->now = QDateTime(QDate(2026, 12, 6), QTime(9, 30, 0));
+    Main().mnuDataAR_Click();
+    // x = 5 is a grid column; y from 0 to 10 in steps of 1, y = 0 lying outside the picture.
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    const QString text = prompts->messages[0].text;
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Auto Reading"));
+    EXPECT_TRUE(text.startsWith(
+        QStringLiteral("The number of values found and stored is: 10\r\nStarting time: ")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\r\nEnding time: ")));
+    ASSERT_EQ(Table().PointCount(), 10);
+    EXPECT_EQ(Cell(1, 1), QStringLiteral(" 5"));
+    EXPECT_EQ(Cell(1, 2), QStringLiteral(" 1"));
+    EXPECT_EQ(Surface().PixelColor(50, 50), App().settings.ARPointColor)
+        << "found positions are marked";
+    EXPECT_FALSE(Main().ProgressBar().isVisible());
+    EXPECT_EQ(sound->played.back().size(), 800) << "the beep";
+}
+
+TEST_F(AutoRead, OnALogAxisTheValueIsTenToTheCoordinate) {
+    App().settings.XLog = true;
+    App().settings.GridRows = 2;
+    Main().mnuDataAR_Click();
+    ASSERT_GE(Table().PointCount(), 1);
+    EXPECT_EQ(Cell(1, 1), QStringLiteral(" 100000")) << "10 to the power 5";
+}
+
+TEST_F(AutoRead, AGridWithoutColumnsOrRowsIsRefused) {
+    App().settings.GridRows = 0;
+    Main().mnuDataAR_Click();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Auto Reading"));
+    EXPECT_EQ(Table().PointCount(), 0);
+}
+
+TEST_F(AutoRead, ToleranceDecidesWhatIsAHit) {
+    App().settings.ARDataColor = PackedRgb(80, 255, 30) + 101;
+    App().settings.ARColorTolerance = 100;
+    Main().mnuDataAR_Click();
+    EXPECT_EQ(Table().PointCount(), 0);
+    EXPECT_TRUE(prompts->messages[0].text.startsWith(
+        QStringLiteral("The number of values found and stored is: 0")));
+}
+
+TEST_F(Extraction, InterpolationNeedsFourPoints) {
+    Add(3, 1);
+    Add(1, 1);
+    Add(1, 1);
+    Add(2, 5);
+    Main().mnuDataSpline_Click();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text,
+              QStringLiteral("You need at least two values to perform any interpolation."));
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Insufficient Data"));
+    ASSERT_EQ(Table().PointCount(), 3) << "de-duplicated all the same";
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("1")) << "and sorted";
+}
+
+TEST_F(Extraction, InterpolatedPointsJoinTheTableOnYes) {
+    for (const double x : {10.0, 0.0, 4.0, 6.0}) {
+        Add(x, 2 * x);
+    }
+    App().settings.SplinePoints = 5;
+    prompts->messageAnswers = {MessageAnswer::Yes};
+    Main().mnuDataSpline_Click();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text,
+              QStringLiteral("You want to add these interpolated points to your current data?"));
+    EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Question);
+    ASSERT_EQ(Table().PointCount(), 9);
+    EXPECT_EQ(Cell(5, 0), QStringLiteral(" 5"));
+    EXPECT_EQ(Cell(5, 1), QStringLiteral(" 2"));
+    EXPECT_EQ(Cell(5, 2), QStringLiteral(" 4"));
+    EXPECT_EQ(Cell(9, 1), QStringLiteral(" 10"));
+}
+
+TEST_F(Extraction, NoLeavesTheSortedTable) {
+    for (const double x : {3.0, 1.0, 2.0, 4.0}) {
+        Add(x, x * x);
+    }
+    prompts->messageAnswers = {MessageAnswer::No};
+    Main().mnuDataSpline_Click();
+    ASSERT_EQ(Table().PointCount(), 4);
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("1"));
+    EXPECT_EQ(Cell(4, 1), QStringLiteral("4"));
+}
+
+TEST_F(Extraction, EqualIndependentValuesFailUntilTheOtherAxisIsChosen) {
+    Add(1, 1);
+    Add(1, 2);
+    Add(2, 3);
+    Add(3, 4);
+    Main().mnuDataSpline_Click();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_TRUE(prompts->messages[0].text.startsWith(QStringLiteral(
+        "The interpolation method is failing with these data.\r\nTry againg changing the "
+        "Independant Variable\r\nError #  11 was generated. \rDivision by zero")))
+        << prompts->messages[0].text.toStdString();
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(App().MsgText, prompts->messages[0].text);
+
+    App().settings.SplineOnX = false;
+    App().settings.SplinePoints = 3;
+    prompts->messageAnswers = {MessageAnswer::Yes};
+    Main().mnuDataSpline_Click();
+    EXPECT_TRUE(App().Data().OptSortY().isChecked());
+    ASSERT_EQ(Table().PointCount(), 7);
+    EXPECT_EQ(Cell(7, 2), QStringLiteral(" 4")) << "Y samples in the Y column";
+    EXPECT_EQ(Cell(7, 1), QStringLiteral(" 3")) << "X values in the X column";
+}
+
+} // namespace

@@ -1,0 +1,147 @@
+#include "core/AppError.h"
+#include "core/Settings.h"
+#include "extraction/AutoReadGrid.h"
+#include "extraction/NaturalSpline.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+std::vector<std::pair<double, double>> Visits(const EdgeValues& edges, int cols, int rows) {
+    std::vector<std::pair<double, double>> visits;
+    SweepAutoReadGrid(edges, cols, rows, [&](double& x, double& y) { visits.emplace_back(x, y); });
+    return visits;
+}
+
+TEST(AutoReadGrid, ColumnsFromTheLeftRowsFromTheBottom) {
+    const auto visits = Visits({0, 1, 1, 0}, 2, 2);
+    ASSERT_EQ(visits.size(), 9u);
+    EXPECT_EQ(visits[0], std::make_pair(0.0, 0.0));
+    EXPECT_EQ(visits[1], std::make_pair(0.0, 0.5));
+    EXPECT_EQ(visits[3], std::make_pair(0.5, 0.0));
+    EXPECT_EQ(visits[8], std::make_pair(1.0, 1.0));
+}
+
+TEST(AutoReadGrid, ReversedEdgesStillRunFromLeftAndBottom) {
+    const auto visits = Visits({1, 0, 0, 1}, 2, 2); // right < left, top < bottom
+    ASSERT_EQ(visits.size(), 9u);
+    EXPECT_EQ(visits.front(), std::make_pair(1.0, 1.0));
+    EXPECT_EQ(visits.back(), std::make_pair(0.0, 0.0));
+}
+
+TEST(AutoReadGrid, AnAxisWithEqualEdgesIsSampledOnceAndBadCountsNotAtAll) {
+    EXPECT_EQ(Visits({5, 1, 5, 0}, 10, 2).size(), 3u);
+    EXPECT_TRUE(Visits({0, 1, 1, 0}, 0, 5).empty());
+    EXPECT_TRUE(Visits({0, 1, 1, 0}, 5, -1).empty());
+}
+
+TEST(AutoReadGrid, TheSweepGoesOnFromWhatTheVisitLeaves) {
+    int visits = 0;
+    SweepAutoReadGrid({0, 1, 1, 0}, 2, 2, [&](double& x, double&) {
+        ++visits;
+        x = 1.0; // jumps to the last column
+    });
+    EXPECT_EQ(visits, 3) << "one column only";
+}
+
+TEST(AutoReadGrid, TheDefaultGridSamplesAboutFiftyOneByFiftyOne) {
+    const auto visits = Visits(NeutralFrame, 50, 50);
+    EXPECT_GE(visits.size(), 50u * 50u);
+    EXPECT_LE(visits.size(), 51u * 51u);
+}
+
+TEST(AutoReadGrid, ColourTestComparesPackedValues) {
+    const int data = PackedRgb(80, 255, 30);
+    EXPECT_TRUE(IsDataColour(data + 100, data, 100)) << "exactly the tolerance";
+    EXPECT_FALSE(IsDataColour(data + 101, data, 100));
+    EXPECT_TRUE(IsDataColour(data - 100, data, 100));
+    EXPECT_FALSE(IsDataColour(data + 65536, data, 65535)) << "one step of blue";
+    EXPECT_TRUE(IsDataColour(data + 256 - 200, data, 100)) << "green up, red down";
+    EXPECT_FALSE(IsDataColour(-1, data, 100)) << "outside the picture";
+    EXPECT_TRUE(IsDataColour(-1, 0, 1));
+}
+
+std::vector<float> Floats(std::initializer_list<float> values) {
+    return values;
+}
+
+TEST(NaturalSpline, AStraightLineStaysStraight) {
+    const auto samples = NaturalSplineSamples(Floats({0, 1, 2, 10}), Floats({1, 3, 5, 21}), 50);
+    ASSERT_EQ(samples.size(), 50u);
+    EXPECT_NEAR(samples.front().x(), 0.2, 1e-6) << "one step after the first point";
+    EXPECT_NEAR(samples.back().x(), 10.0, 1e-4);
+    for (const QPointF& sample : samples) {
+        EXPECT_NEAR(sample.y(), 2 * sample.x() + 1, 1e-4);
+    }
+}
+
+// A plain double-precision natural spline, solved by the textbook equations, to check the
+// single-precision method of the program.
+double ReferenceSpline(const std::vector<double>& x, const std::vector<double>& y, double at) {
+    const size_t n = x.size();
+    std::vector<double> h(n - 1), alpha(n), l(n, 1), mu(n), z(n), c(n), b(n - 1), d(n - 1);
+    for (size_t i = 0; i + 1 < n; ++i) {
+        h[i] = x[i + 1] - x[i];
+    }
+    for (size_t i = 1; i + 1 < n; ++i) {
+        alpha[i] = 3 / h[i] * (y[i + 1] - y[i]) - 3 / h[i - 1] * (y[i] - y[i - 1]);
+        l[i] = 2 * (x[i + 1] - x[i - 1]) - h[i - 1] * mu[i - 1];
+        mu[i] = h[i] / l[i];
+        z[i] = (alpha[i] - h[i - 1] * z[i - 1]) / l[i];
+    }
+    for (size_t j = n - 1; j-- > 0;) {
+        c[j] = z[j] - mu[j] * c[j + 1];
+        b[j] = (y[j + 1] - y[j]) / h[j] - h[j] * (c[j + 1] + 2 * c[j]) / 3;
+        d[j] = (c[j + 1] - c[j]) / (3 * h[j]);
+    }
+    size_t j = 0;
+    while (j + 2 < n && at >= x[j + 1]) {
+        ++j;
+    }
+    const double t = at - x[j];
+    return y[j] + b[j] * t + c[j] * t * t + d[j] * t * t * t;
+}
+
+TEST(NaturalSpline, AgreesWithTheTextbookSplineOnRandomPoints) {
+    std::mt19937 random(5);
+    std::uniform_real_distribution<float> gap(0.5f, 2.0f);
+    std::uniform_real_distribution<float> value(-5.0f, 5.0f);
+    for (int round = 0; round < 50; ++round) {
+        const int n = 4 + round % 10;
+        std::vector<float> u;
+        std::vector<float> v;
+        float position = value(random);
+        for (int i = 0; i < n; ++i) {
+            u.push_back(position);
+            v.push_back(value(random));
+            position += gap(random);
+        }
+        const auto samples = NaturalSplineSamples(u, v, 37);
+        const std::vector<double> x(u.begin(), u.end());
+        const std::vector<double> y(v.begin(), v.end());
+        for (const QPointF& sample : samples) {
+            ASSERT_NEAR(sample.y(), ReferenceSpline(x, y, sample.x()), 2e-3) << "round " << round;
+        }
+    }
+}
+
+TEST(NaturalSpline, ArithmeticFaultsStopIt) {
+    const auto errorOf = [](std::vector<float> u, int m) {
+        try {
+            NaturalSplineSamples(u, Floats({1, 2, 3, 4}), m);
+        } catch (const AppError& error) {
+            return error.number;
+        }
+        return 0;
+    };
+    EXPECT_EQ(errorOf(Floats({0, 1, 1, 2}), 10), 11) << "two equal independent values";
+    EXPECT_EQ(errorOf(Floats({0, 1, 2, 3}), 0), 11) << "no samples asked for";
+    EXPECT_EQ(errorOf(Floats({0, 1, 2, 3}), -2), 5);
+    EXPECT_EQ(errorOf(Floats({0, 1, 2}), 10), 5) << "too few points";
+    EXPECT_EQ(errorOf(Floats({0, 1e-38f, 2e-38f, 3e-38f}), 10), 6) << "overflow";
+}
+
+} // namespace
