@@ -5,6 +5,7 @@
 #include "mainwindow/frmMain.h"
 #include "platform/DesktopShell.h"
 #include "platform/QtPrompts.h"
+#include "platform/QtScreenSource.h"
 #include "platform/QtSoundPlayer.h"
 #include "platform/SystemClock.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
     platform.clock = std::make_unique<SystemClock>();
     platform.sound = std::make_unique<QtSoundPlayer>();
     platform.shell = std::make_unique<DesktopShell>();
+    platform.screen = std::make_unique<QtScreenSource>();
     AppState state(std::move(platform));
 
     Main();

@@ -7,6 +7,7 @@
 #include "options/frmOptions.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
+#include "platform/ScreenSource.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
 #include "table/frmData.h"
@@ -17,7 +18,8 @@ AppState* current = nullptr;
 }
 
 AppState::AppState(Platform platform) : m_platform(std::move(platform)) {
-    Q_ASSERT(m_platform.prompts && m_platform.clock && m_platform.sound && m_platform.shell);
+    Q_ASSERT(m_platform.prompts && m_platform.clock && m_platform.sound && m_platform.shell &&
+             m_platform.screen);
     current = this;
 }
 

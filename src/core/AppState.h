@@ -15,6 +15,7 @@ class Prompts;
 class Clock;
 class SoundPlayer;
 class Shell;
+class ScreenSource;
 class frmMain;
 class frmDocument;
 class frmData;
@@ -29,6 +30,7 @@ struct Platform {
     std::unique_ptr<Clock> clock;
     std::unique_ptr<SoundPlayer> sound;
     std::unique_ptr<Shell> shell;
+    std::unique_ptr<ScreenSource> screen;
 };
 
 // The one record every window shares: settings, calibration, working flags, the desktop
@@ -57,6 +59,7 @@ public:
     Clock& clock() { return *m_platform.clock; }
     SoundPlayer& sound() { return *m_platform.sound; }
     Shell& shell() { return *m_platform.shell; }
+    ScreenSource& screen() { return *m_platform.screen; }
 
     frmMain& MainForm();
     frmDocument& Document();

@@ -49,13 +49,15 @@ void frmMain::mnuViewZoom_Click() {
     QAction& item = Item("mnuViewZoom");
     if (item.isChecked()) {
         App().Zoom().hide();
-        App().MouseOnPicture = false;
+        App().Zoom().SetTimerEnabled(false);
         item.setChecked(false);
+        App().MouseOnPicture = false;
     } else {
         App().Zoom().show();
         App().Zoom().raise();
-        App().MouseOnPicture = true;
+        App().Zoom().SetTimerEnabled(true);
         item.setChecked(true);
+        App().MouseOnPicture = true;
     }
 }
 

@@ -12,6 +12,7 @@
 #include "options/ToleranceSwatches.h"
 #include "platform/Prompts.h"
 #include "zoom/GridDrawing.h"
+#include "zoom/frmZoom.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -59,6 +60,7 @@ void frmOptions::cmdApply_Click() {
     s.EscUndo = m_checkESCundo->isChecked();
     s.ARPointColor = SampleColor("frameARpointColor");
     s.ZoomLineColor = SampleColor("frameZoomLineColor");
+    App().Zoom().SetLineColor(s.ZoomLineColor);
     s.ARDataColor = SampleColor("frameARdataColor");
     if (const auto tolerance = WholeNumber(m_tolerance->text())) {
         if (const auto whole = WholeInt32(*tolerance)) {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "zoom/GridLines.h"
+
 class PictureSurface;
 
-// Draws a grid over the picture: vertical lines every colStep pixels and horizontal lines
-// every rowStep pixels from the top-left corner, as fine dotted lines of dark and light grey.
-// Nothing is drawn when a step is below 3 pixels (the lines would hide the picture).
+// The grid over the picture, as part of its drawing (an erase removes it).
 void DrawGrid(PictureSurface& surface, double rowStep, double colStep);

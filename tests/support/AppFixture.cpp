@@ -8,6 +8,8 @@ void AppFixture::SetUp() {
     auto fakeClock = std::make_unique<FakeClock>();
     auto fakeSound = std::make_unique<FakeSoundPlayer>();
     auto fakeShell = std::make_unique<FakeShell>();
+    auto fakeScreen = std::make_unique<FakeScreenSource>();
+    screen = fakeScreen.get();
     prompts = fakePrompts.get();
     clock = fakeClock.get();
     sound = fakeSound.get();
@@ -16,6 +18,7 @@ void AppFixture::SetUp() {
     platform.clock = std::move(fakeClock);
     platform.sound = std::move(fakeSound);
     platform.shell = std::move(fakeShell);
+    platform.screen = std::move(fakeScreen);
     state = std::make_unique<AppState>(std::move(platform));
 }
 

@@ -17,5 +17,6 @@ protected:
     FakeClock* clock = nullptr;
     FakeSoundPlayer* sound = nullptr;
     FakeShell* shell = nullptr;
+    FakeScreenSource* screen = nullptr;
     std::unique_ptr<AppState> state;
 };

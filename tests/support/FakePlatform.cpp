@@ -68,3 +68,16 @@ void FakeClock::Wait(int milliseconds) {
     waitedMilliseconds += milliseconds;
     Advance(milliseconds);
 }
+
+QImage FakeScreenSource::Grab(const QRect& rectangle) const {
+    grabs.push_back(rectangle);
+    QImage image(rectangle.size(), QImage::Format_RGB32);
+    for (int row = 0; row < image.height(); ++row) {
+        for (int column = 0; column < image.width(); ++column) {
+            const int x = rectangle.x() + column;
+            const int y = rectangle.y() + row;
+            image.setPixel(column, row, qRgb(((x % 256) + 256) % 256, ((y % 256) + 256) % 256, 7));
+        }
+    }
+    return image;
+}

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
+#include "platform/ScreenSource.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
 
@@ -81,4 +82,15 @@ public:
         calls.push_back({file, parameters, workingFolder, verb});
         return result;
     }
+};
+
+// A screen whose pixel at (x, y) has the colour (x mod 256, y mod 256, 7), so a test can tell
+// which rectangle was read.
+class FakeScreenSource final : public ScreenSource {
+public:
+    QPoint cursor{100, 100};
+    mutable std::vector<QRect> grabs;
+
+    QPoint CursorPosition() const override { return cursor; }
+    QImage Grab(const QRect& rectangle) const override;
 };

@@ -1,0 +1,38 @@
+#include "zoom/GridLines.h"
+
+#include "document/DrawnPicture.h"
+
+namespace {
+constexpr int DarkGrey = 0x808080;
+constexpr int LightGrey = 0xC0C0C0;
+} // namespace
+
+void ForEachGridPixel(QSize size, double rowStep, double colStep,
+                      const std::function<void(int column, int row, int packedColor)>& setPixel) {
+    if (rowStep < MinimumGridStep || colStep < MinimumGridStep) {
+        return;
+    }
+    const auto checker = [](int column, int row) {
+        return (column + row) % 2 == 0 ? DarkGrey : LightGrey;
+    };
+    for (float x = 0; x <= size.width(); x += static_cast<float>(colStep)) {
+        const int column = static_cast<int>(x);
+        for (int row = 0; row < size.height(); ++row) {
+            setPixel(column, row, checker(column, row));
+        }
+    }
+    for (float y = 0; y <= size.height(); y += static_cast<float>(rowStep)) {
+        const int row = static_cast<int>(y);
+        for (int column = 0; column < size.width(); ++column) {
+            setPixel(column, row, checker(column, row));
+        }
+    }
+}
+
+void DrawGrid(QImage& image, double rowStep, double colStep) {
+    ForEachGridPixel(image.size(), rowStep, colStep, [&image](int column, int row, int color) {
+        if (image.rect().contains(column, row)) {
+            image.setPixelColor(column, row, ColorFromPacked(color));
+        }
+    });
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+
+#include <functional>
+
+// A grid of vertical lines every colStep pixels and horizontal lines every rowStep pixels
+// from the top-left corner, as fine dotted lines of dark and light grey (packed colours).
+// Nothing is drawn when a step is below 3 pixels (the lines would hide what they lie on).
+inline constexpr double MinimumGridStep = 3;
+
+void ForEachGridPixel(QSize size, double rowStep, double colStep,
+                      const std::function<void(int column, int row, int packedColor)>& setPixel);
+
+// The grid over an image, such as the magnifier's view.
+void DrawGrid(QImage& image, double rowStep, double colStep);

@@ -1,0 +1,86 @@
+#include "PictureFixture.h"
+#include "mainwindow/frmMain.h"
+#include "zoom/frmZoom.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTest>
+
+namespace {
+
+class ZoomWindow : public PictureFixture {
+protected:
+    frmZoom& Zoom() { return App().Zoom(); }
+};
+
+TEST_F(ZoomWindow, StartsAtSevenHundredFiftyPercentWithTheGrid) {
+    EXPECT_EQ(Zoom().windowTitle(), QStringLiteral("Zoom"));
+    EXPECT_FLOAT_EQ(Zoom().ZoomFactor(), 7.5f);
+    EXPECT_EQ(Zoom().txtZoom().text(), QStringLiteral("750%"));
+    EXPECT_TRUE(Zoom().chkGrid().isChecked());
+    EXPECT_TRUE(App().MainForm().Item("mnuViewZoom").isChecked());
+}
+
+TEST_F(ZoomWindow, FollowsThePointerOnlyOverThePicture) {
+    Zoom().resize(200, 200);
+    App().MouseOnPicture = false;
+    Zoom().tmrZoom_Timer();
+    EXPECT_TRUE(Zoom().View().isNull()) << "blank away from the picture";
+    EXPECT_TRUE(screen->grabs.empty());
+
+    App().MouseOnPicture = true;
+    screen->cursor = QPoint(400, 300);
+    Zoom().tmrZoom_Timer();
+    ASSERT_EQ(screen->grabs.size(), 1u);
+    EXPECT_TRUE(screen->grabs[0].contains(QPoint(400, 300)));
+    EXPECT_FALSE(Zoom().View().isNull());
+    // The screen pixel under the pointer fills the view's centre.
+    const QImage& view = Zoom().View();
+    const QColor centre = view.pixelColor(view.width() / 2 + 1, view.height() / 2 + 1);
+    EXPECT_EQ(centre.blue(), 7);
+    EXPECT_NEAR(centre.red(), 400 % 256, 1);
+
+    Zoom().tmrZoom_Timer(); // resting: no new copy until 250 ms have passed
+    EXPECT_EQ(screen->grabs.size(), 1u);
+    for (int tick = 0; tick < 5; ++tick) {
+        Zoom().tmrZoom_Timer();
+    }
+    EXPECT_EQ(screen->grabs.size(), 2u) << "refreshed while resting";
+}
+
+TEST_F(ZoomWindow, TypedPercentagesAreAppliedAndLimited) {
+    Zoom().txtZoom().setText(QStringLiteral("5"));
+    Zoom().txtZoom_LostFocus();
+    EXPECT_EQ(Zoom().txtZoom().text(), QStringLiteral("25%"));
+    EXPECT_EQ(Zoom().hsbZoom().value(), 25);
+    Zoom().txtZoom().setText(QStringLiteral("5000"));
+    Zoom().txtZoom_LostFocus();
+    EXPECT_EQ(Zoom().txtZoom().text(), QStringLiteral("1000%"));
+    Zoom().hsbZoom().setValue(300);
+    EXPECT_EQ(Zoom().txtZoom().text(), QStringLiteral("300%"));
+    EXPECT_FLOAT_EQ(Zoom().ZoomFactor(), 3.0f);
+}
+
+TEST_F(ZoomWindow, OnlyDigitsCanBeTyped) {
+    Zoom().txtZoom().clear();
+    QTest::keyClicks(&Zoom().txtZoom(), QStringLiteral("4x0%0"));
+    EXPECT_EQ(Zoom().txtZoom().text(), QStringLiteral("400"));
+    QTest::keyClick(&Zoom().txtZoom(), Qt::Key_Return);
+    EXPECT_FLOAT_EQ(Zoom().ZoomFactor(), 4.0f);
+}
+
+TEST_F(ZoomWindow, ClosingIsTheSameAsTheMenu) {
+    Zoom().close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(App().MainForm().Item("mnuViewZoom").isChecked());
+    EXPECT_FALSE(App().MouseOnPicture);
+    App().MainForm().mnuViewZoom_Click();
+    EXPECT_FLOAT_EQ(Zoom().ZoomFactor(), 7.5f) << "loaded afresh";
+    EXPECT_TRUE(Zoom().isVisible());
+}
+
+} // namespace
