@@ -106,3 +106,7 @@ QList<QWidget*> AppState::LoadedToolWindows() const {
     }
     return windows;
 }
+
+frmZoom* AppState::ZoomIfLoaded() const {
+    return m_zoom.data();
+}

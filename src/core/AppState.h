@@ -72,6 +72,7 @@ public:
     bool SplashLoaded() const { return !m_splash.isNull(); }
     void UnloadSplash();
     bool TipLoaded() const { return !m_tip.isNull(); }
+    frmZoom* ZoomIfLoaded() const;
     // The separate windows that exist now (zoom, options, guide), without creating any.
     QList<QWidget*> LoadedToolWindows() const;
 

@@ -1,5 +1,6 @@
 #include "mainwindow/frmMain.h"
 
+#include "acquisition/frmCaptureNew.h"
 #include "core/AppState.h"
 #include "core/Calibration.h"
 #include "core/CalibrationCommands.h"
@@ -8,6 +9,7 @@
 #include "platform/Prompts.h"
 
 #include <QAction>
+#include <QEventLoop>
 
 void frmMain::mnuPictureScale_Click() {
     QAction& item = Item("mnuPictureScale");
@@ -36,6 +38,14 @@ void frmMain::mnuPictureResetScale_Click() {
     App().Document().Picture2().SetScale(App().calibration.Edges());
 }
 
-void frmMain::mnuPictureCapture_Click() {}
+void frmMain::mnuPictureCapture_Click() {
+    // Modal until the capture window goes, also while it hides for the countdown.
+    QEventLoop waiting;
+    auto* capture = new frmCaptureNew;
+    connect(capture, &QObject::destroyed, &waiting, &QEventLoop::quit);
+    capture->show();
+    waiting.exec();
+    ActivateChildWindow(&App().Document());
+}
 
 void frmMain::mnuPictureScanner_Click() {}

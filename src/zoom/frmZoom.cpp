@@ -108,6 +108,10 @@ void frmZoom::SetTimerEnabled(bool enabled) {
     }
 }
 
+bool frmZoom::TimerEnabled() const {
+    return m_tmrZoom->isActive();
+}
+
 void frmZoom::tmrZoom_Timer() {
     if (!App().MouseOnPicture || isMinimized()) {
         m_picZoom->image = QImage();

@@ -26,6 +26,7 @@ public:
     void txtZoom_LostFocus();
     void chkGrid_Click();
     void SetTimerEnabled(bool enabled);
+    bool TimerEnabled() const;
 
     float ZoomFactor() const { return m_zoomFactor; }
     QSlider& hsbZoom() { return *m_hsbZoom; }

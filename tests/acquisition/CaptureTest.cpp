@@ -1,0 +1,123 @@
+#include "PictureFixture.h"
+#include "acquisition/CaptureGeometry.h"
+#include "acquisition/frmCaptureNew.h"
+#include "document/PictureSurface.h"
+#include "mainwindow/frmMain.h"
+#include "table/DataTable.h"
+#include "zoom/frmZoom.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+TEST(CaptureGeometry, EitherCornerFirstGivesTheSameRectangle) {
+    EXPECT_EQ(CaptureRectangle(10, 110, 20, 70), QRect(10, 20, 100, 50));
+    EXPECT_EQ(CaptureRectangle(110, 10, 70, 20), QRect(10, 20, 100, 50));
+    EXPECT_EQ(CaptureRectangle(10.5, 20.5, 0, 1), QRect(10, 0, 10, 1)) << "halves to even";
+    EXPECT_TRUE(ReadoutInBlack(31128));
+    EXPECT_FALSE(ReadoutInBlack(31127));
+}
+
+class Capture : public PictureFixture {
+protected:
+    void SetUp() override {
+        PictureFixture::SetUp();
+        AppendPointRow(Table(), 1.0f, 1.0f);
+        capture = new frmCaptureNew;
+    }
+    void TearDown() override {
+        delete capture.data();
+        PictureFixture::TearDown();
+    }
+    void Freeze() { capture->btnCaptureOK_Click(); }
+    QPointer<frmCaptureNew> capture;
+};
+
+TEST_F(Capture, InstructionsAndTheMagnifierPaused) {
+    EXPECT_EQ(
+        capture->findChild<QLabel*>(QStringLiteral("lblCapture"))->text(),
+        QStringLiteral("Switch to the window with the area that you want to capture.\r\nYou have 5 "
+                       "seconds to do this after you click OK."));
+    EXPECT_FALSE(App().Zoom().TimerEnabled());
+    capture->btnCaptureCancel_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(capture.isNull());
+    EXPECT_TRUE(App().Zoom().TimerEnabled()) << "back once the window goes";
+    EXPECT_TRUE(Surface().HasPicture()) << "cancelling changes nothing";
+}
+
+TEST_F(Capture, OkCountsDownThenFreezesTheScreen) {
+    clock->waitedMilliseconds = 0;
+    Freeze();
+    EXPECT_EQ(clock->waitedMilliseconds, 5000);
+    EXPECT_EQ(sound->played.back().size(), 800);
+    ASSERT_FALSE(capture->Frozen().isNull());
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Define Area to Capture"));
+    EXPECT_EQ(prompts->messages[0].text,
+              QStringLiteral(
+                  "Use your mouse to select the area you want to digitize:\r\n- Left button to "
+                  "define area.\r\n- Right button to redefine area."));
+}
+
+TEST_F(Capture, ADraggedRectangleBecomesThePicture) {
+    Freeze();
+    capture->Form_MouseDown(1, QPointF(110, 70));
+    EXPECT_TRUE(capture->Selecting());
+    capture->Form_MouseMove(QPointF(10, 20));
+    EXPECT_EQ(capture->Readout(), QStringLiteral("100x50"));
+    capture->Form_MouseDown(1, QPointF(10, 20));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(capture.isNull()) << "the window closes";
+    ASSERT_EQ(Surface().Picture().size(), QSize(100, 50));
+    // The fake screen's pixel (x, y) is (x mod 256, y mod 256, 7).
+    EXPECT_EQ(QColor(Surface().Picture().pixel(0, 0)), QColor(10, 20, 7));
+    EXPECT_EQ(App().MainForm().PanelText(2), QStringLiteral("Clipboard Picture"));
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(100, 50));
+    EXPECT_EQ(Table().PointCount(), 1);
+}
+
+TEST_F(Capture, RightButtonStartsOverAndAnEmptyRectangleKeepsThePicture) {
+    Freeze();
+    capture->Form_MouseDown(1, QPointF(5, 5));
+    capture->Form_MouseDown(2, QPointF(50, 50));
+    EXPECT_FALSE(capture->Selecting());
+    capture->Form_MouseDown(1, QPointF(30, 30));
+    capture->Form_MouseMove(QPointF(34, 33));
+    EXPECT_TRUE(capture->Readout().isEmpty()) << "too small for its read-out";
+    capture->Form_MouseDown(1, QPointF(30, 30));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(capture.isNull());
+    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100)) << "the old picture stays";
+}
+
+TEST_F(Capture, EscapeClosesWithoutCapturing) {
+    Freeze();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(capture.data(), &escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(capture.isNull());
+    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
+}
+
+TEST_F(Capture, TheMenuCommandWaitsForTheWindow) {
+    delete capture.data();
+    bool seen = false;
+    QTimer::singleShot(0, [&seen] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* open = qobject_cast<frmCaptureNew*>(window)) {
+                seen = true;
+                open->btnCaptureCancel_Click();
+            }
+        }
+    });
+    App().MainForm().mnuPictureCapture_Click();
+    EXPECT_TRUE(seen);
+}
+
+} // namespace
