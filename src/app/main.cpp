@@ -7,6 +7,7 @@
 #include "platform/QtPrompts.h"
 #include "platform/QtScreenSource.h"
 #include "platform/QtSoundPlayer.h"
+#include "platform/SaneScanner.h"
 #include "platform/SystemClock.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ int main(int argc, char* argv[]) {
     platform.sound = std::make_unique<QtSoundPlayer>();
     platform.shell = std::make_unique<DesktopShell>();
     platform.screen = std::make_unique<QtScreenSource>();
+    platform.scanner = std::make_unique<SaneScanner>(*platform.prompts);
     AppState state(std::move(platform));
 
     Main();

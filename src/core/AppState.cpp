@@ -7,6 +7,7 @@
 #include "options/frmOptions.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
+#include "platform/ScannerService.h"
 #include "platform/ScreenSource.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
@@ -19,7 +20,7 @@ AppState* current = nullptr;
 
 AppState::AppState(Platform platform) : m_platform(std::move(platform)) {
     Q_ASSERT(m_platform.prompts && m_platform.clock && m_platform.sound && m_platform.shell &&
-             m_platform.screen);
+             m_platform.screen && m_platform.scanner);
     current = this;
 }
 

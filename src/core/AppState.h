@@ -16,6 +16,7 @@ class Clock;
 class SoundPlayer;
 class Shell;
 class ScreenSource;
+class ScannerService;
 class frmMain;
 class frmDocument;
 class frmData;
@@ -31,6 +32,7 @@ struct Platform {
     std::unique_ptr<SoundPlayer> sound;
     std::unique_ptr<Shell> shell;
     std::unique_ptr<ScreenSource> screen;
+    std::unique_ptr<ScannerService> scanner;
 };
 
 // The one record every window shares: settings, calibration, working flags, the desktop
@@ -60,6 +62,7 @@ public:
     SoundPlayer& sound() { return *m_platform.sound; }
     Shell& shell() { return *m_platform.shell; }
     ScreenSource& screen() { return *m_platform.screen; }
+    ScannerService& scanner() { return *m_platform.scanner; }
 
     frmMain& MainForm();
     frmDocument& Document();

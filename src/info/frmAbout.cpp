@@ -4,6 +4,7 @@
 #include "core/SharedRoutines.h"
 #include "info/ProgramInfo.h"
 #include "platform/Prompts.h"
+#include "platform/ScannerService.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -45,8 +46,11 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     title->setFont(big);
     QLabel* version = label("lblVersion", VersionText());
     QLabel* description = label("lblDescription", DescriptionText());
-    // No scanner library is reachable from here: the line keeps its design text.
+    // Without a scanner library the line keeps its design text.
     QLabel* scanner = label("lblScanVersion", QStringLiteral("EZTwain v."));
+    if (const int version = App().scanner().EasyVersion(); version > 0) {
+        scanner->setText(ScannerVersionText(version));
+    }
     QLabel* invitation =
         label("Label1",
               QStringLiteral("If you have any comments, please click here to send me an e-mail:"));

@@ -1,15 +1,21 @@
 #include "mainwindow/frmMain.h"
 
 #include "acquisition/frmCaptureNew.h"
+#include "core/AppError.h"
 #include "core/AppState.h"
 #include "core/Calibration.h"
 #include "core/CalibrationCommands.h"
+#include "core/ErrorReport.h"
+#include "core/ScreenPointer.h"
 #include "document/PictureSurface.h"
 #include "document/frmDocument.h"
 #include "platform/Prompts.h"
+#include "platform/ScannerService.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QEventLoop>
+#include <QGuiApplication>
 
 void frmMain::mnuPictureScale_Click() {
     QAction& item = Item("mnuPictureScale");
@@ -48,4 +54,31 @@ void frmMain::mnuPictureCapture_Click() {
     ActivateChildWindow(&App().Document());
 }
 
-void frmMain::mnuPictureScanner_Click() {}
+void frmMain::mnuPictureScanner_Click() {
+    try {
+        ScannerService& scanner = App().scanner();
+        if (!scanner.IsAvailable()) {
+            App().prompts().ShowMessage(QStringLiteral("Scanner not available."),
+                                        QStringLiteral("Check Scanner Availability"),
+                                        MessageIcon::Critical, MessageButtons::Ok);
+            return;
+        }
+        // Looking for devices can take seconds while network scanners are asked.
+        SetScreenPointer(ScreenPointer::Hourglass);
+        scanner.SelectImageSource();
+        if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+            clipboard->clear();
+        }
+        const bool acquired = scanner.AcquireToClipboard();
+        SetScreenPointer(ScreenPointer::Default);
+        if (!acquired) {
+            App().prompts().ShowMessage(
+                QStringLiteral("No image was acquired or transfer to the clipboard failed."),
+                QString(), MessageIcon::Information, MessageButtons::Ok);
+        }
+        mnuPicturePaste_Click();
+    } catch (const AppError& error) {
+        ShowErrorReport(error);
+        SetScreenPointer(ScreenPointer::Default);
+    }
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -39,6 +40,9 @@ public:
                             const QString& defaultText = {}) = 0;
     virtual FileDialogResult AskOpenFile(const FileDialogRequest& request) = 0;
     virtual FileDialogResult AskSaveFile(const FileDialogRequest& request) = 0;
+    // The position of the item the user chose from a list, or nothing on Cancel.
+    virtual std::optional<int> AskChoice(const QString& prompt, const QString& title,
+                                         const QStringList& items) = 0;
     // A packed colour R + 256*G + 65536*B, or nothing when the user cancels.
     virtual std::optional<int> AskColor(int initialColor) = 0;
 };

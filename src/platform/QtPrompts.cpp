@@ -111,6 +111,18 @@ FileDialogResult QtPrompts::AskSaveFile(const FileDialogRequest& request) {
     return RunFileDialog(request, QFileDialog::AcceptSave);
 }
 
+std::optional<int> QtPrompts::AskChoice(const QString& prompt, const QString& title,
+                                        const QStringList& items) {
+    bool accepted = false;
+    const QString chosen =
+        QInputDialog::getItem(DialogParent(), title, prompt, items, 0, false, &accepted);
+    if (!accepted) {
+        return std::nullopt;
+    }
+    const auto index = items.indexOf(chosen);
+    return index >= 0 ? std::optional<int>(static_cast<int>(index)) : std::nullopt;
+}
+
 std::optional<int> QtPrompts::AskColor(int initialColor) {
     const QColor initial(initialColor & 0xFF, (initialColor >> 8) & 0xFF,
                          (initialColor >> 16) & 0xFF);

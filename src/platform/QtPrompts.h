@@ -11,5 +11,7 @@ public:
                     const QString& defaultText) override;
     FileDialogResult AskOpenFile(const FileDialogRequest& request) override;
     FileDialogResult AskSaveFile(const FileDialogRequest& request) override;
+    std::optional<int> AskChoice(const QString& prompt, const QString& title,
+                                 const QStringList& items) override;
     std::optional<int> AskColor(int initialColor) override;
 };

@@ -9,6 +9,8 @@ void AppFixture::SetUp() {
     auto fakeSound = std::make_unique<FakeSoundPlayer>();
     auto fakeShell = std::make_unique<FakeShell>();
     auto fakeScreen = std::make_unique<FakeScreenSource>();
+    auto fakeScanner = std::make_unique<FakeScanner>();
+    scanner = fakeScanner.get();
     screen = fakeScreen.get();
     prompts = fakePrompts.get();
     clock = fakeClock.get();
@@ -19,6 +21,7 @@ void AppFixture::SetUp() {
     platform.sound = std::move(fakeSound);
     platform.shell = std::move(fakeShell);
     platform.screen = std::move(fakeScreen);
+    platform.scanner = std::move(fakeScanner);
     state = std::make_unique<AppState>(std::move(platform));
 }
 

@@ -18,5 +18,6 @@ protected:
     FakeSoundPlayer* sound = nullptr;
     FakeShell* shell = nullptr;
     FakeScreenSource* screen = nullptr;
+    FakeScanner* scanner = nullptr;
     std::unique_ptr<AppState> state;
 };

@@ -2,6 +2,9 @@
 
 #include "core/AppError.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include <gtest/gtest.h>
 
 MessageAnswer FakePrompts::ShowMessage(const QString& text, const QString& title, MessageIcon icon,
@@ -80,4 +83,25 @@ QImage FakeScreenSource::Grab(const QRect& rectangle) const {
         }
     }
     return image;
+}
+
+std::optional<int> FakePrompts::AskChoice(const QString&, const QString&,
+                                          const QStringList& items) {
+    choices.push_back(items);
+    if (choiceAnswers.empty()) {
+        ADD_FAILURE() << "Unexpected choice";
+        return std::nullopt;
+    }
+    const auto answer = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    return answer;
+}
+
+bool FakeScanner::AcquireToClipboard() {
+    ++acquisitions;
+    if (image.isNull()) {
+        return false;
+    }
+    QGuiApplication::clipboard()->setImage(image);
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
+#include "platform/ScannerService.h"
 #include "platform/ScreenSource.h"
 #include "platform/Shell.h"
 #include "platform/SoundPlayer.h"
@@ -42,6 +43,11 @@ public:
     FileDialogResult AskOpenFile(const FileDialogRequest& request) override;
     FileDialogResult AskSaveFile(const FileDialogRequest& request) override;
     std::optional<int> AskColor(int initialColor) override;
+    std::optional<int> AskChoice(const QString& prompt, const QString& title,
+                                 const QStringList& items) override;
+
+    std::deque<std::optional<int>> choiceAnswers;
+    std::vector<QStringList> choices;
 
 private:
     FileDialogResult AnswerFileDialog(const FileDialogRequest& request, const char* kind);
@@ -93,4 +99,18 @@ public:
 
     QPoint CursorPosition() const override { return cursor; }
     QImage Grab(const QRect& rectangle) const override;
+};
+
+// A scanner that answers as the test says and puts its image on the clipboard.
+class FakeScanner final : public ScannerService {
+public:
+    bool available = true;
+    QImage image;
+    int selections = 0;
+    int acquisitions = 0;
+
+    bool IsAvailable() override { return available; }
+    void SelectImageSource() override { ++selections; }
+    bool AcquireToClipboard() override;
+    int EasyVersion() override { return 102; }
 };

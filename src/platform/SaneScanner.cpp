@@ -1,0 +1,199 @@
+#include "platform/SaneScanner.h"
+
+#include "platform/Prompts.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QStringList>
+
+#include <sane/sane.h>
+
+#include <vector>
+
+namespace {
+
+// SANE for the length of one operation.
+class SaneSession {
+public:
+    SaneSession() { m_ok = sane_init(&m_version, nullptr) == SANE_STATUS_GOOD; }
+    ~SaneSession() {
+        if (m_ok) {
+            sane_exit();
+        }
+    }
+    SaneSession(const SaneSession&) = delete;
+    SaneSession& operator=(const SaneSession&) = delete;
+    bool Ok() const { return m_ok; }
+    SANE_Int Version() const { return m_version; }
+
+private:
+    bool m_ok = false;
+    SANE_Int m_version = 0;
+};
+
+struct Device {
+    QString name;
+    QString description;
+};
+
+std::vector<Device> ListDevices() {
+    const SANE_Device** devices = nullptr;
+    std::vector<Device> list;
+    if (sane_get_devices(&devices, SANE_FALSE) != SANE_STATUS_GOOD || devices == nullptr) {
+        return list;
+    }
+    for (int i = 0; devices[i] != nullptr; ++i) {
+        const SANE_Device* device = devices[i];
+        list.push_back(
+            {QString::fromUtf8(device->name),
+             QStringLiteral("%1 %2 (%3)")
+                 .arg(QString::fromUtf8(device->vendor), QString::fromUtf8(device->model),
+                      QString::fromUtf8(device->name))});
+    }
+    return list;
+}
+
+// One frame's bytes into the image: grey, RGB interleaved, or one colour channel.
+void StoreFrame(QImage& image, const SANE_Parameters& p, const std::vector<SANE_Byte>& bytes) {
+    const int width = p.pixels_per_line;
+    const int bytesPerSample = p.depth == 16 ? 2 : 1;
+    for (int row = 0; row < image.height(); ++row) {
+        const SANE_Byte* line =
+            bytes.data() + static_cast<size_t>(row) * static_cast<size_t>(p.bytes_per_line);
+        auto* target = reinterpret_cast<QRgb*>(image.scanLine(row));
+        for (int column = 0; column < width; ++column) {
+            const auto sample = [&](int index) -> int {
+                if (p.depth == 1) {
+                    const int bit = line[index / 8] & (0x80 >> (index % 8));
+                    return bit != 0 ? 0 : 255; // 1 is black in line art
+                }
+                return line[static_cast<size_t>(index * bytesPerSample)];
+            };
+            const QRgb old = target[column];
+            switch (p.format) {
+            case SANE_FRAME_GRAY: {
+                const int grey = sample(column);
+                target[column] = qRgb(grey, grey, grey);
+                break;
+            }
+            case SANE_FRAME_RGB:
+                target[column] =
+                    qRgb(sample(3 * column), sample(3 * column + 1), sample(3 * column + 2));
+                break;
+            case SANE_FRAME_RED:
+                target[column] = qRgb(sample(column), qGreen(old), qBlue(old));
+                break;
+            case SANE_FRAME_GREEN:
+                target[column] = qRgb(qRed(old), sample(column), qBlue(old));
+                break;
+            case SANE_FRAME_BLUE:
+                target[column] = qRgb(qRed(old), qGreen(old), sample(column));
+                break;
+            default:
+                break;
+            }
+        }
+    }
+}
+
+} // namespace
+
+SaneScanner::SaneScanner(Prompts& prompts) : m_prompts(prompts) {}
+
+bool SaneScanner::IsAvailable() {
+    const SaneSession session;
+    return session.Ok();
+}
+
+int SaneScanner::EasyVersion() {
+    const SaneSession session;
+    if (!session.Ok()) {
+        return 0;
+    }
+    return SANE_VERSION_MAJOR(session.Version()) * 100 + SANE_VERSION_MINOR(session.Version());
+}
+
+void SaneScanner::SelectImageSource() {
+    const SaneSession session;
+    if (!session.Ok()) {
+        return;
+    }
+    const std::vector<Device> devices = ListDevices();
+    if (devices.empty()) {
+        return;
+    }
+    QStringList names;
+    for (const Device& device : devices) {
+        names << device.description;
+    }
+    if (const auto chosen =
+            m_prompts.AskChoice(QStringLiteral("Select the scanner to acquire from:"),
+                                QStringLiteral("Select Source"), names)) {
+        m_device = devices[static_cast<size_t>(*chosen)].name;
+    }
+}
+
+QImage SaneScanner::Acquire(const QString& deviceName) {
+    SANE_Handle handle = nullptr;
+    if (sane_open(deviceName.toUtf8().constData(), &handle) != SANE_STATUS_GOOD) {
+        return {};
+    }
+    QImage image;
+    bool lastFrame = false;
+    while (!lastFrame) {
+        SANE_Parameters p{};
+        if (sane_start(handle) != SANE_STATUS_GOOD ||
+            sane_get_parameters(handle, &p) != SANE_STATUS_GOOD || p.pixels_per_line <= 0 ||
+            p.bytes_per_line <= 0) {
+            image = QImage();
+            break;
+        }
+        std::vector<SANE_Byte> bytes;
+        SANE_Byte buffer[32768];
+        SANE_Int length = 0;
+        SANE_Status status = SANE_STATUS_GOOD;
+        while ((status = sane_read(handle, buffer, sizeof buffer, &length)) == SANE_STATUS_GOOD) {
+            bytes.insert(bytes.end(), buffer, buffer + length);
+        }
+        if (status != SANE_STATUS_EOF) {
+            image = QImage();
+            break;
+        }
+        const int lines =
+            p.lines > 0 ? p.lines
+                        : static_cast<int>(bytes.size() / static_cast<size_t>(p.bytes_per_line));
+        bytes.resize(static_cast<size_t>(lines) * static_cast<size_t>(p.bytes_per_line));
+        if (image.isNull()) {
+            image = QImage(p.pixels_per_line, lines, QImage::Format_RGB32);
+            image.fill(Qt::black);
+        }
+        if (image.height() == lines && image.width() == p.pixels_per_line) {
+            StoreFrame(image, p, bytes);
+        }
+        lastFrame = p.last_frame != SANE_FALSE;
+    }
+    sane_cancel(handle);
+    sane_close(handle);
+    return image;
+}
+
+bool SaneScanner::AcquireToClipboard() {
+    const SaneSession session;
+    if (!session.Ok()) {
+        return false;
+    }
+    if (m_device.isEmpty()) {
+        const std::vector<Device> devices = ListDevices();
+        if (devices.empty()) {
+            return false;
+        }
+        m_device = devices.front().name;
+    }
+    const QImage image = Acquire(m_device);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (image.isNull() || clipboard == nullptr) {
+        return false;
+    }
+    clipboard->setImage(image);
+    return true;
+}

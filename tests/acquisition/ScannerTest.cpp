@@ -1,0 +1,84 @@
+#include "PictureFixture.h"
+#include "document/PictureSurface.h"
+#include "mainwindow/frmMain.h"
+#include "platform/SaneScanner.h"
+#include "table/DataTable.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+namespace {
+
+class Scanner : public PictureFixture {
+protected:
+    void SetUp() override {
+        PictureFixture::SetUp();
+        AppendPointRow(Table(), 1.0f, 1.0f);
+        App().MainForm().SetPanelText(2, QStringLiteral("graph.png"));
+    }
+};
+
+TEST_F(Scanner, NoScannerSaysSoAndChangesNothing) {
+    scanner->available = false;
+    App().MainForm().mnuPictureScanner_Click();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text, QStringLiteral("Scanner not available."));
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Check Scanner Availability"));
+    EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(scanner->selections, 0);
+    EXPECT_TRUE(Surface().HasPicture());
+    EXPECT_EQ(App().MainForm().PanelText(2), QStringLiteral("graph.png"));
+}
+
+TEST_F(Scanner, AScannedImageBecomesThePicture) {
+    scanner->image = QImage(30, 20, QImage::Format_RGB32);
+    scanner->image.fill(Qt::green);
+    App().MainForm().mnuPictureScanner_Click();
+    EXPECT_EQ(scanner->selections, 1);
+    EXPECT_EQ(Surface().Picture().size(), QSize(30, 20));
+    EXPECT_EQ(App().MainForm().PanelText(2), QStringLiteral("Clipboard Picture"));
+    EXPECT_TRUE(prompts->messages.empty());
+    EXPECT_EQ(Table().PointCount(), 1);
+}
+
+TEST_F(Scanner, AFailedScanLeavesAnEmptyPicture) {
+    QGuiApplication::clipboard()->setImage(QImage(5, 5, QImage::Format_RGB32));
+    App().MainForm().mnuPictureScanner_Click();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text,
+              QStringLiteral("No image was acquired or transfer to the clipboard failed."));
+    EXPECT_TRUE(prompts->messages[0].title.isEmpty());
+    EXPECT_FALSE(Surface().HasPicture()) << "the clipboard was emptied before the scan";
+    EXPECT_EQ(App().MainForm().PanelText(2), QStringLiteral("Clipboard Picture"));
+}
+
+// SANE's own test backend is a real device: two of them, test:0 and test:1.
+TEST(SaneScanner, ScansFromTheTestDevice) {
+    QTemporaryDir config;
+    QFile list(config.filePath(QStringLiteral("dll.conf")));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("test\n");
+    list.close();
+    qputenv("SANE_CONFIG_DIR", config.path().toLocal8Bit());
+    FakePrompts prompts;
+    SaneScanner sane(prompts);
+    ASSERT_TRUE(sane.IsAvailable());
+    EXPECT_GT(sane.EasyVersion(), 100);
+    prompts.choiceAnswers.push_back(1);
+    sane.SelectImageSource();
+    ASSERT_EQ(prompts.choices.size(), 1u);
+    EXPECT_EQ(prompts.choices[0].size(), 2);
+    EXPECT_EQ(sane.ChosenDevice(), QStringLiteral("test:1"));
+    QGuiApplication::clipboard()->clear();
+    ASSERT_TRUE(sane.AcquireToClipboard());
+    const QImage scanned = QGuiApplication::clipboard()->image();
+    // The test device's default resolution makes a tiny frame; that it arrives is the point.
+    EXPECT_FALSE(scanned.isNull());
+    EXPECT_GE(scanned.width(), 1);
+    EXPECT_TRUE(SaneScanner::Acquire(QStringLiteral("no-such-device")).isNull());
+    qunsetenv("SANE_CONFIG_DIR");
+}
+
+} // namespace
