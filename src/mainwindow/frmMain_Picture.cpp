@@ -57,14 +57,15 @@ void frmMain::mnuPictureCapture_Click() {
 void frmMain::mnuPictureScanner_Click() {
     try {
         ScannerService& scanner = App().scanner();
+        // Looking for devices can take seconds while network scanners are asked.
+        SetScreenPointer(ScreenPointer::Hourglass);
         if (!scanner.IsAvailable()) {
+            SetScreenPointer(ScreenPointer::Default);
             App().prompts().ShowMessage(QStringLiteral("Scanner not available."),
                                         QStringLiteral("Check Scanner Availability"),
                                         MessageIcon::Critical, MessageButtons::Ok);
             return;
         }
-        // Looking for devices can take seconds while network scanners are asked.
-        SetScreenPointer(ScreenPointer::Hourglass);
         scanner.SelectImageSource();
         if (QClipboard* clipboard = QGuiApplication::clipboard()) {
             clipboard->clear();

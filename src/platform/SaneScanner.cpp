@@ -101,8 +101,9 @@ void StoreFrame(QImage& image, const SANE_Parameters& p, const std::vector<SANE_
 SaneScanner::SaneScanner(Prompts& prompts) : m_prompts(prompts) {}
 
 bool SaneScanner::IsAvailable() {
+    // Without a device there is nothing to scan from: say so before the picture is touched.
     const SaneSession session;
-    return session.Ok();
+    return session.Ok() && !ListDevices().empty();
 }
 
 int SaneScanner::EasyVersion() {

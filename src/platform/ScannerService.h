@@ -5,6 +5,7 @@
 class ScannerService {
 public:
     virtual ~ScannerService() = default;
+    // Whether there is a scanner to acquire from.
     virtual bool IsAvailable() = 0;
     // Lets the user choose the device; cancelling keeps the previous choice.
     virtual void SelectImageSource() = 0;

@@ -82,3 +82,21 @@ TEST(SaneScanner, ScansFromTheTestDevice) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SaneScanner, NoDeviceMeansNoScanner) {
+    QTemporaryDir config;
+    QFile list(config.filePath(QStringLiteral("dll.conf")));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("# no backends\n");
+    list.close();
+    qputenv("SANE_CONFIG_DIR", config.path().toLocal8Bit());
+    FakePrompts prompts;
+    SaneScanner sane(prompts);
+    EXPECT_FALSE(sane.IsAvailable());
+    EXPECT_FALSE(sane.AcquireToClipboard());
+    qunsetenv("SANE_CONFIG_DIR");
+}
+
+} // namespace

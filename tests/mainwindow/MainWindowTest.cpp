@@ -310,6 +310,25 @@ TEST_F(MainWindow, DefaultPositionsNeverFailOnAMinimisedOrMaximisedWindow) {
     EXPECT_TRUE(App().Data().parentWidget()->isMinimized());
 }
 
+TEST_F(MainWindow, WindowMenuListsTheChildWindows) {
+    QMenu* window = Main().findChild<QMenu*>(QStringLiteral("mnuWindow"));
+    emit window->aboutToShow();
+    QStringList listed;
+    for (QAction* action : window->actions()) {
+        if (action->property("windowListEntry").toBool() && !action->isSeparator()) {
+            listed << action->text();
+        }
+    }
+    EXPECT_EQ(listed.size(), 2);
+    EXPECT_TRUE(listed.join(QLatin1Char(' ')).contains(QStringLiteral("Data Points")));
+    emit window->aboutToShow();
+    int entries = 0;
+    for (QAction* action : window->actions()) {
+        entries += action->property("windowListEntry").toBool() && !action->isSeparator() ? 1 : 0;
+    }
+    EXPECT_EQ(entries, 2) << "the list is rebuilt, not added to";
+}
+
 TEST_F(MainWindow, NewPictureKeepsThePoints) {
     AppendPointRow(Table(), 1.0f, 1.0f);
     Main().Item("mnuFileNew").setEnabled(true);
