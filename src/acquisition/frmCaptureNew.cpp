@@ -1,5 +1,7 @@
 #include "acquisition/frmCaptureNew.h"
 
+#include "core/WindowGeometry.h"
+
 #include "acquisition/CaptureGeometry.h"
 #include "core/AppState.h"
 #include "core/SharedRoutines.h"
@@ -24,13 +26,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
-
-namespace {
-QRect ScreenGeometry() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
-}
-} // namespace
 
 frmCaptureNew::frmCaptureNew(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/Startup.h"
+#include "info/ProgramInfo.h"
 #include "mainwindow/frmMain.h"
 #include "platform/DesktopShell.h"
 #include "platform/QtPrompts.h"
@@ -18,7 +19,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kurvex"));
+    QApplication::setApplicationName(ProgramInfo::Title);
     // The close sequence of the main window ends the program, whatever else is still open.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -1,4 +1,5 @@
 #include "core/Startup.h"
+#include "info/ProgramInfo.h"
 
 #include "core/AppState.h"
 #include "core/ErrorReport.h"
@@ -55,6 +56,6 @@ void Main() {
         ShowErrorReport(error, true);
     } catch (const std::bad_alloc&) {
         App().UnloadSplash();
-        ShowErrorReport({7, QStringLiteral("Out of memory"), QStringLiteral("Kurvex")}, true);
+        ShowErrorReport({7, QStringLiteral("Out of memory"), ProgramInfo::Title}, true);
     }
 }

@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int PlaceholderSize = 32;
+constexpr int ForegroundColor = 0;
 
 int ButtonState(Qt::MouseButtons buttons) {
     int state = 0;
@@ -86,7 +87,7 @@ void PictureSurface::Erase() {
 }
 
 void PictureSurface::PSet(double x, double y) {
-    PSet(x, y, m_foreColor);
+    PSet(x, y, ForegroundColor);
 }
 
 void PictureSurface::PSet(double x, double y, int packedColor) {

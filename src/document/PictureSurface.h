@@ -38,6 +38,7 @@ public:
     QPointF UserPosition(QPointF widgetPosition) const;
 
     void Erase();
+    // A dot in the picture's foreground colour, black.
     void PSet(double x, double y);
     void PSet(double x, double y, int packedColor);
     void PSetMany(const std::vector<QPointF>& positions, int packedColor);
@@ -48,8 +49,6 @@ public:
 
     int DrawWidth() const { return m_drawing.DrawWidth(); }
     void SetDrawWidth(int pixels) { m_drawing.SetDrawWidth(pixels); }
-    int ForeColor() const { return m_foreColor; }
-    void SetForeColor(int packedColor) { m_foreColor = packedColor; }
 
     // One of the custom mouse pointers, numbered from 1 (see PointerImages).
     void SetPointerIndex(int index);
@@ -76,6 +75,5 @@ private:
     DrawnPicture m_drawing;
     PictureType m_type = PictureType::None;
     QByteArray m_originalBytes;
-    int m_foreColor = 0;
     int m_pointerIndex = -1;
 };

@@ -1,5 +1,7 @@
 #include "document/frmDocument.h"
 
+#include "core/WindowGeometry.h"
+
 #include "core/AppState.h"
 #include "core/Twips.h"
 #include "document/ButtonLabel.h"
@@ -111,17 +113,13 @@ void frmDocument::CreateButtonStrip() {
 }
 
 void frmDocument::Form_Load() {
-    QWidget* window = parentWidget() != nullptr ? parentWidget() : this;
-    const QWidget* dataWindow =
-        App().Data().parentWidget() != nullptr ? App().Data().parentWidget() : &App().Data();
     // The frame is maximised only after this, so the screen gives the room it will have.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize screenSize = screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
-    const int left = dataWindow->width() + TwipsToPixels(50);
+    const QSize screenSize = ScreenGeometry().size();
+    const int left = FrameOf(App().Data()).width() + TwipsToPixels(50);
     // Up to the zoom window, which stands at the right edge of the screen.
     const int zoomLeft = App().Zoom().isVisible() ? App().Zoom().x() : screenSize.width();
     const int width = std::max(TwipsToPixels(3000), zoomLeft - left - TwipsToPixels(50));
-    window->setGeometry(left, 0, width, static_cast<int>(0.45 * screenSize.height()));
+    FrameOf(*this).setGeometry(left, 0, width, static_cast<int>(0.45 * screenSize.height()));
     Form_Resize();
 }
 

@@ -1,6 +1,7 @@
 // Calibration clicks, recording clicks and drags, the position read-out and the undo key.
 
 #include "document/frmDocument.h"
+#include "info/ProgramInfo.h"
 
 #include "core/AppError.h"
 #include "core/AppState.h"
@@ -17,7 +18,6 @@
 namespace {
 
 const QString ScaleModeTitle = QStringLiteral("Scale Mode");
-const QString ProgramTitle = QStringLiteral("Kurvex");
 // Pure blue, for the scale-mode cross-hair.
 constexpr int CrossHairColor = 0xFF0000;
 
@@ -45,7 +45,8 @@ double frmDocument::AskReferenceValue(char axis, int pointNumber) {
         App().prompts().ShowMessage(QStringLiteral("You have pressed CANCEL.\r\nYou will need to "
                                                    "select your points again.\r\nMeanwhile zero "
                                                    "will be used."),
-                                    ProgramTitle, MessageIcon::Information, MessageButtons::Ok);
+                                    ProgramInfo::Title, MessageIcon::Information,
+                                    MessageButtons::Ok);
     }
     try {
         return LeadingNumberValue(answer);

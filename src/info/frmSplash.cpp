@@ -1,6 +1,7 @@
 #include "info/frmSplash.h"
 
 #include "core/AppState.h"
+#include "core/WindowGeometry.h"
 #include "info/ProgramInfo.h"
 #include "platform/Clock.h"
 
@@ -57,9 +58,7 @@ frmSplash::frmSplash(QWidget* parent)
 void frmSplash::ShowNow() {
     m_shownAt = App().clock().Now();
     m_dateLine->setText(SplashDateLine(m_shownAt, QLocale()));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->geometry().center() - rect().center());
-    }
+    move(ScreenGeometry().center() - rect().center());
     show();
     repaint();
 }

@@ -1,5 +1,7 @@
 #include "info/frmTip.h"
 
+#include "core/WindowGeometry.h"
+
 #include "core/AppState.h"
 #include "core/Twips.h"
 #include "document/frmDocument.h"
@@ -115,9 +117,7 @@ QStringList frmTip::Pages() {
 
 void frmTip::PlaceBesideThePicture() {
     const frmMain& main = App().MainForm();
-    const QWidget& picture = App().Document().parentWidget() != nullptr
-                                 ? *App().Document().parentWidget()
-                                 : static_cast<const QWidget&>(App().Document());
+    const QWidget& picture = FrameOf(App().Document());
     const int left = main.width() - static_cast<int>(1.1 * width());
     const int top = (main.height() - picture.y() + picture.height()) / 2 - height() / 2;
     move(std::max(0, left), std::max(0, top));

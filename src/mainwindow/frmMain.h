@@ -35,7 +35,6 @@ public:
     // Puts a child window into the MDI area, without a Close command of its own.
     QMdiSubWindow* AddChildWindow(QWidget* child);
     void ActivateChildWindow(QWidget* child);
-    QMdiArea& MdiArea() { return *m_mdiArea; }
 
     QString PanelText(int panel) const;
     void SetPanelText(int panel, const QString& text);

@@ -1,5 +1,6 @@
 // Collecting many points at once: auto-read by colour and interpolation by a spline.
 
+#include "info/ProgramInfo.h"
 #include "mainwindow/frmMain.h"
 
 #include "core/AppError.h"
@@ -13,7 +14,7 @@
 #include "document/PictureSurface.h"
 #include "document/frmDocument.h"
 #include "extraction/AutoReadGrid.h"
-#include "extraction/NaturalSpline.h"
+#include "extraction/TableSpline.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 #include "table/DataTable.h"
@@ -49,8 +50,9 @@ void frmMain::mnuDataAR_Click() {
     SetScreenPointer(ScreenPointer::Hourglass);
     int count = 0;
     const EdgeValues edges = App().calibration.Edges();
-    const bool showProgress = Item("mnuViewToolbar").isChecked();
-    if (showProgress) {
+    // Read at every position, as hiding the toolbar stops the bar; found once, not per position.
+    const QAction& toolbarShown = Item("mnuViewToolbar");
+    if (toolbarShown.isChecked()) {
         const double maximum =
             static_cast<double>(s.GridCols) * s.GridRows + s.GridCols + s.GridRows;
         m_progressBar->setRange(0, static_cast<int>(std::min(maximum, 2e9)));
@@ -68,8 +70,7 @@ void frmMain::mnuDataAR_Click() {
             picture.PSet(x, y, s.ARPointColor);
             ++count;
         }
-        if (Item("mnuViewToolbar").isChecked() &&
-            m_progressBar->value() < m_progressBar->maximum()) {
+        if (toolbarShown.isChecked() && m_progressBar->value() < m_progressBar->maximum()) {
             m_progressBar->setValue(m_progressBar->value() + 1);
         }
     });
@@ -101,40 +102,18 @@ void frmMain::mnuDataSpline_Click() {
     try {
         (s.SplineOnX ? data.OptSortX() : data.OptSortY()).setChecked(true);
         data.SortGrid();
-        const int independent = s.SplineOnX ? 1 : 2;
-        const int dependent = s.SplineOnX ? 2 : 1;
-        std::vector<float> u(static_cast<size_t>(n));
-        std::vector<float> v(static_cast<size_t>(n));
-        for (int row = 1; row <= n; ++row) {
-            u[static_cast<size_t>(row - 1)] =
-                static_cast<float>(LeadingNumberValue(table.CellText(row, independent)));
-            v[static_cast<size_t>(row - 1)] =
-                static_cast<float>(LeadingNumberValue(table.CellText(row, dependent)));
-        }
-        const std::vector<QPointF> samples = NaturalSplineSamples(u, v, s.SplinePoints);
-        std::vector<QPointF> points;
-        points.reserve(samples.size());
+        const std::vector<QPointF> points = InterpolateTable(table, s.SplineOnX, s.SplinePoints);
         PictureSurface& picture = App().Document().Picture2();
-        for (const QPointF& sample : samples) {
-            const QPointF point = s.SplineOnX ? sample : QPointF(sample.y(), sample.x());
-            points.push_back(point);
+        for (const QPointF& point : points) {
             // Drawn where the markers of recorded points go: at the logarithm on a log axis.
             picture.PSet(ToPictureX(point.x(), s.XLog), ToPictureY(point.y(), s.YLog),
                          s.SplineColor);
         }
         const MessageAnswer answer = App().prompts().ShowMessage(
             QStringLiteral("You want to add these interpolated points to your current data?"),
-            QStringLiteral("Kurvex"), MessageIcon::Question, MessageButtons::YesNo);
+            ProgramInfo::Title, MessageIcon::Question, MessageButtons::YesNo);
         if (answer == MessageAnswer::Yes) {
-            std::vector<DataTable::Row> rows;
-            rows.reserve(points.size());
-            int number = table.RowCount();
-            for (const QPointF& point : points) {
-                rows.push_back({PaddedNumberText(static_cast<double>(number++)),
-                                PaddedNumberText(static_cast<float>(point.x())),
-                                PaddedNumberText(static_cast<float>(point.y()))});
-            }
-            table.AppendRows(std::move(rows));
+            table.AppendRows(InterpolatedRows(table.RowCount(), points));
         } else {
             picture.Erase();
         }

@@ -1,5 +1,6 @@
 // The Help menu: the program's own help pages and the note on the old help viewer.
 
+#include "info/ProgramInfo.h"
 #include "mainwindow/frmMain.h"
 
 #include "core/AppState.h"
@@ -22,9 +23,9 @@ void frmMain::OpenHelp(bool search) {
         return;
     }
     if (!QFile::exists(App().HelpFile)) {
-        App().prompts().ShowMessage(
-            QStringLiteral("The help file ") + App().HelpFile + QStringLiteral(" cannot be found."),
-            QStringLiteral("Kurvex"), MessageIcon::None, MessageButtons::Ok);
+        App().prompts().ShowMessage(QStringLiteral("The help file ") + App().HelpFile +
+                                        QStringLiteral(" cannot be found."),
+                                    ProgramInfo::Title, MessageIcon::None, MessageButtons::Ok);
         return;
     }
     if (!m_helpWindow) {

@@ -2,6 +2,8 @@
 
 #include "mainwindow/frmMain.h"
 
+#include "core/WindowGeometry.h"
+
 #include "core/AppState.h"
 #include "core/Twips.h"
 #include "document/frmDocument.h"
@@ -33,31 +35,27 @@ void Place(QWidget& window, const QRect& geometry) {
     window.setGeometry(geometry);
 }
 
-QWidget& FrameOf(QWidget& child) {
-    return child.parentWidget() != nullptr ? *child.parentWidget() : child;
-}
-
 QSizeF TwipsSize(QSize pixels) {
     return {PixelsToTwips(pixels.width()), PixelsToTwips(pixels.height())};
+}
+
+// The default layout for the screen and this frame, with the guide at its current size.
+DefaultLayout LayoutFor(QSize frame, QSize guide) {
+    return ComputeDefaultPositions(TwipsSize(ScreenGeometry().size()), TwipsSize(frame),
+                                   TwipsSize(guide));
 }
 
 } // namespace
 
 void frmMain::PlaceToolWindows() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize screenPixels = screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
     // The guide is not asked for: it is placed when it is first shown.
-    const DefaultLayout layout =
-        ComputeDefaultPositions(TwipsSize(screenPixels), TwipsSize(size()), QSizeF());
+    const DefaultLayout layout = LayoutFor(size(), QSize());
     Place(App().Zoom(), ToPixels(layout.zoom));
     Place(App().Options(), ToPixels(layout.options));
 }
 
 void frmMain::mnuWindowDefault_Click() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize screenPixels = screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
-    const DefaultLayout layout = ComputeDefaultPositions(TwipsSize(screenPixels), TwipsSize(size()),
-                                                         TwipsSize(App().Tip().size()));
+    const DefaultLayout layout = LayoutFor(size(), App().Tip().size());
     Place(FrameOf(App().Data()), ToPixels(layout.data));
     Place(App().Zoom(), ToPixels(layout.zoom));
     Place(FrameOf(App().Document()), ToPixels(layout.picture));

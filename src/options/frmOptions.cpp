@@ -5,6 +5,7 @@
 #include "core/AppState.h"
 #include "core/NumberText.h"
 #include "core/Twips.h"
+#include "core/WindowGeometry.h"
 #include "document/DrawnPicture.h"
 #include "document/PointerImages.h"
 
@@ -340,9 +341,7 @@ void frmOptions::Form_Load() {
     m_note->setText(QStringLiteral("Note:\r\n       Select Log Axis before scaling the picture."));
     resize(std::max(TwipsToPixels(9105), sizeHint().width()),
            std::max(TwipsToPixels(3045), sizeHint().height()));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(0, std::max(0, screen->geometry().height() - static_cast<int>(1.6 * height())));
-    }
+    move(0, std::max(0, ScreenGeometry().height() - static_cast<int>(1.6 * height())));
     m_tabs->setCurrentIndex(0);
     m_txtSplinePoints->setText(PlainNumberText(static_cast<double>(s.SplinePoints)));
     m_txtRows->setText(PlainNumberText(static_cast<double>(s.GridRows)));

@@ -14,10 +14,6 @@ namespace {
 
 constexpr qsizetype ChunkBytes = 1 << 20;
 
-[[noreturn]] void ThrowFileError(const QFileDevice& file, const QString& path) {
-    throw FileErrorFor(file, path);
-}
-
 void WriteRecords(QFileDevice& file, const DataTable& table, DataFileLayout layout,
                   const QString& path) {
     QByteArray chunk;
@@ -26,13 +22,13 @@ void WriteRecords(QFileDevice& file, const DataTable& table, DataFileLayout layo
         AppendRecord(chunk, row, layout);
         if (chunk.size() >= ChunkBytes) {
             if (file.write(chunk) != chunk.size()) {
-                ThrowFileError(file, path);
+                throw FileErrorFor(file, path);
             }
             chunk.clear();
         }
     }
     if (file.write(chunk) != chunk.size() || !file.flush()) {
-        ThrowFileError(file, path);
+        throw FileErrorFor(file, path);
     }
 }
 
@@ -55,21 +51,21 @@ void WriteDataFile(const DataTable& table, const QString& path, DataFileLayout l
                                                  ? QIODevice::Append
                                                  : QIODevice::WriteOnly | QIODevice::Truncate;
         if (!file.open(openMode)) {
-            ThrowFileError(file, path);
+            throw FileErrorFor(file, path);
         }
         WriteRecords(file, table, layout, path);
         file.close();
         if (file.error() != QFileDevice::NoError) {
-            ThrowFileError(file, path);
+            throw FileErrorFor(file, path);
         }
         return;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        ThrowFileError(file, path);
+        throw FileErrorFor(file, path);
     }
     WriteRecords(file, table, layout, path);
     if (!file.commit()) {
-        ThrowFileError(file, path);
+        throw FileErrorFor(file, path);
     }
 }

@@ -1,5 +1,7 @@
 #include "table/frmData.h"
 
+#include "core/WindowGeometry.h"
+
 #include "core/AppState.h"
 #include "core/Twips.h"
 #include "table/DataTable.h"
@@ -136,18 +138,16 @@ void frmData::Form_Load() {
     m_grid->setColumnWidth(1, TwipsToPixels(1600));
     m_grid->setColumnWidth(2, TwipsToPixels(1600));
     m_grid->setFixedWidth(TwipsToPixels(4100));
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int screenHeight = screen != nullptr ? screen->geometry().height() : 768;
     // The window sits inside the frame, so its frame is what gets the designed size.
-    QWidget* window = parentWidget() != nullptr ? parentWidget() : this;
-    window->resize(TwipsToPixels(7110),
-                   std::max(TwipsToPixels(2000), screenHeight - TwipsToPixels(6000)));
+    FrameOf(*this).resize(
+        TwipsToPixels(7110),
+        std::max(TwipsToPixels(2000), ScreenGeometry().height() - TwipsToPixels(6000)));
 }
 
 void frmData::Form_Resize() {
     m_table->SetHeaderFrozen(false);
-    const QWidget* window = parentWidget() != nullptr ? parentWidget() : this;
-    m_grid->setGeometry(0, 0, m_grid->width(), std::max(0, window->height() - TwipsToPixels(800)));
+    m_grid->setGeometry(0, 0, m_grid->width(),
+                        std::max(0, FrameOf(*this).height() - TwipsToPixels(800)));
     const QSize grip = m_label1->sizeHint();
     m_label1->setGeometry(width() - grip.width() - TwipsToPixels(40),
                           height() - grip.height() - TwipsToPixels(40), grip.width(),

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/Twips.h"
+#include "core/WindowGeometry.h"
 #include "document/DrawnPicture.h"
 #include "mainwindow/frmMain.h"
 #include "platform/ScreenSource.h"
@@ -85,9 +86,7 @@ frmZoom::frmZoom(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_chkGrid->setChecked(true);
     setMinimumSize(TwipsToPixels(1680), TwipsToPixels(1680));
     resize(TwipsToPixels(2200), TwipsToPixels(2200));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->geometry().width() - static_cast<int>(1.1 * width()), 0);
-    }
+    move(ScreenGeometry().width() - static_cast<int>(1.1 * width()), 0);
     SetLineColor(App().settings.ZoomLineColor);
 }
 
