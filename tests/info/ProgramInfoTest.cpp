@@ -2,15 +2,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(ProgramInfo, VersionAndDescription) {
-    EXPECT_EQ(VersionText(), QStringLiteral("Version 4.2.0"));
-    EXPECT_EQ(
-        DescriptionText(),
-        QStringLiteral("This program was written to help gathering values from images.\r\n\r\n"
-                       "Written by:\r") +
-            ProgramInfo::LegalNotice);
-}
-
 TEST(ProgramInfo, SplashDateLineUsesTheTwelveHourClock) {
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     EXPECT_EQ(SplashDateLine(QDateTime(QDate(2026, 3, 5), QTime(14, 7, 9)), english),

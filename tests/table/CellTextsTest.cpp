@@ -16,16 +16,6 @@ protected:
     DataTable table;
 };
 
-TEST_F(CellBlockText, OneCellIsJustItsText) {
-    EXPECT_EQ(::CellBlockText(table, {1, 1, 1, 1}), QStringLiteral(" 1"));
-}
-
-TEST_F(CellBlockText, RowsByCarriageReturnCellsByTab) {
-    EXPECT_EQ(::CellBlockText(table, {1, 0, 2, 2}), QStringLiteral(" 1\t 1\t 2\r 2\t-3.5\t 4"));
-    EXPECT_EQ(::CellBlockText(table, {2, 2, 1, 0}), ::CellBlockText(table, {1, 0, 2, 2}))
-        << "either corner first";
-}
-
 TEST_F(CellBlockText, HeaderComesAlongWhenSelected) {
     EXPECT_EQ(::CellBlockText(table, {0, 1, 1, 2}),
               QStringLiteral("= X Axis =\t= Y Axis =\r 1\t 2"));

@@ -70,14 +70,4 @@ TEST(DataTable, ManyRowsArriveInOneInsert) {
     EXPECT_EQ(inserted.count(), 1);
 }
 
-TEST(DataTable, CellsHoldAnyText) {
-    DataTable table;
-    AppendPointRow(table, 1.0f, 1.0f);
-    QSignalSpy changed(&table, &QAbstractItemModel::dataChanged);
-    table.SetCellText(1, 1, QStringLiteral("1,5"));
-    EXPECT_EQ(table.data(table.index(1, 1)).toString(), QStringLiteral("1,5"));
-    EXPECT_EQ(changed.count(), 1);
-    EXPECT_FALSE(table.data(table.index(5, 1)).isValid());
-}
-
 } // namespace
