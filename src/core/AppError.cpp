@@ -11,3 +11,10 @@ QString ErrorReportText(const AppError& error, bool withSource) {
     }
     return text;
 }
+
+AppError OutOfMemoryError() {
+    return {ErrorNumber::OutOfMemory,
+            QStringLiteral("Out of memory: the command needs more memory than the computer can "
+                           "give. Try a smaller number of points or a smaller picture."),
+            {}};
+}

@@ -4,8 +4,8 @@
 
 // A run-time error that a command reports to the user with the standard error box.
 // The numbers follow the classic run-time error numbers users may know from other tools
-// (6 overflow, 53 file not found, 61 disk full, 70 permission denied, 75 path/file access
-// error, 76 path not found).
+// (6 overflow, 7 out of memory, 53 file not found, 61 disk full, 70 permission denied, 75 path/file
+// access error, 76 path not found).
 struct AppError {
     int number = 0;
     QString description;
@@ -14,6 +14,7 @@ struct AppError {
 
 namespace ErrorNumber {
 inline constexpr int Overflow = 6;
+inline constexpr int OutOfMemory = 7;
 inline constexpr int FileNotFound = 53;
 inline constexpr int DiskFull = 61;
 inline constexpr int PermissionDenied = 70;
@@ -24,3 +25,6 @@ inline constexpr int PathNotFound = 76;
 // Builds the text of the standard error box: "Error # " + padded number + " was generated. "
 // + CR + description, and the source appended directly when given.
 QString ErrorReportText(const AppError& error, bool withSource = false);
+
+// The error of a command whose memory, sized from what the user asked for, cannot be had.
+AppError OutOfMemoryError();

@@ -51,6 +51,10 @@ public:
     bool PickColorMode = false;
     bool MouseOnPicture = false;
     QString DataFileName;
+    // The file type chosen in the dialog that named DataFileName (1 fixed columns, 2 comma,
+    // 3 tab): Save and the save offered at exit write that file in its own layout, whatever
+    // file dialog ran since.
+    int DataFileType = 2;
     QVariant InputValue;
     QString MsgText;
     int LoopIndex = 0;

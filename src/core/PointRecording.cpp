@@ -17,13 +17,17 @@ namespace {
 template <typename T> T DataValue(T coordinate, bool logAxis) {
     const double value =
         logAxis ? std::pow(10.0, static_cast<double>(coordinate)) : static_cast<double>(coordinate);
-    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<T>::max()) {
+    // A power that vanishes to 0 is not the data value either: 0 has no place on a log axis.
+    const bool vanished = logAxis && static_cast<T>(value) == 0;
+    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<T>::max() || vanished) {
         throw AppError{ErrorNumber::Overflow, QStringLiteral("Overflow"), {}};
     }
     return static_cast<T>(value);
 }
 
-template <typename T> void ShowOrRecord(T& x, T& y, bool save) {
+enum class OnFailure { ShowBox, StayQuiet };
+
+template <typename T> bool ShowOrRecord(T& x, T& y, bool save, OnFailure onFailure) {
     try {
         const T dataX = DataValue(x, App().settings.XLog);
         const T dataY = DataValue(y, App().settings.YLog);
@@ -36,16 +40,24 @@ template <typename T> void ShowOrRecord(T& x, T& y, bool save) {
         if (save) {
             AppendPointRow(App().Data().Table(), x, y);
         }
+        return true;
     } catch (const AppError& error) {
-        ShowErrorReport(error);
+        if (onFailure == OnFailure::ShowBox) {
+            ShowErrorReport(error);
+        }
+        return false;
     }
 }
 
 } // namespace
 
 void ShowOrRecordPoint(float& x, float& y, bool save) {
-    ShowOrRecord(x, y, save);
+    ShowOrRecord(x, y, save, save ? OnFailure::ShowBox : OnFailure::StayQuiet);
 }
 void ShowOrRecordPoint(double& x, double& y, bool save) {
-    ShowOrRecord(x, y, save);
+    ShowOrRecord(x, y, save, save ? OnFailure::ShowBox : OnFailure::StayQuiet);
+}
+
+bool RecordFoundPoint(double x, double y) {
+    return ShowOrRecord(x, y, true, OnFailure::StayQuiet);
 }

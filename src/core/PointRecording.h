@@ -4,6 +4,14 @@
 // coordinate on a logarithmic axis), shows them in status panels 3 and 4 and, when save is
 // true, appends them to the data table. The values keep the precision of the caller's type:
 // a float from the mouse is written with 7 significant digits, a double with 15.
-// A value that does not fit the caller's type ends the operation with the standard error box.
+//
+// A value that does not fit the caller's type (or that vanishes to 0 on a logarithmic axis)
+// ends a recording with the standard error box; a position merely shown leaves the panels as
+// they were without a box, since it comes from every mouse move.
 void ShowOrRecordPoint(float& x, float& y, bool save);
 void ShowOrRecordPoint(double& x, double& y, bool save);
+
+// Records a point found by a batch command (auto-read): the same panels and row as
+// ShowOrRecordPoint with save, but a position whose value cannot be recorded is only
+// reported back (false), so that the batch can skip it and count it.
+bool RecordFoundPoint(double x, double y);

@@ -36,7 +36,3 @@ void WritePicture(const QString& path, const QImage& picture, PictureType type,
         throw FileErrorFor(file, path);
     }
 }
-
-QString RotationWorkingFile() {
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("kurvex_tempfile"));
-}

@@ -11,6 +11,3 @@
 // Throws AppError (481 when there is no picture, file errors as for data files).
 void WritePicture(const QString& path, const QImage& picture, PictureType type,
                   const QByteArray& originalBytes);
-
-// The file that keeps the picture as it was before the last rotation.
-QString RotationWorkingFile();

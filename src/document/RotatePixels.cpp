@@ -11,8 +11,8 @@ QSize RotatedSize(QSize source, double radians) {
             static_cast<int>(std::nearbyint(h * c + w * s))};
 }
 
-void RotatePixels(QImage& destination, const QImage& source, double& angle,
-                  const std::function<void()>& afterColumn) {
+bool RotatePixels(QImage& destination, const QImage& source, double& angle,
+                  const std::function<bool()>& afterColumn) {
     const double pi = 4 * std::atan(1.0);
     angle = angle * pi / 180;
     const QImage from = source.convertToFormat(QImage::Format_RGB32);
@@ -47,8 +47,9 @@ void RotatePixels(QImage& destination, const QImage& source, double& angle,
             copy(dw2 + y, dh2 - x, sw2 + ys, sh2 - xs);
             copy(dw2 - y, dh2 + x, sw2 - ys, sh2 + xs);
         }
-        if (afterColumn) {
-            afterColumn();
+        if (afterColumn && !afterColumn()) {
+            return false;
         }
     }
+    return true;
 }

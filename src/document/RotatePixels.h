@@ -13,6 +13,7 @@ QSize RotatedSize(QSize source, double radians);
 // pixel at offset (x, y) from its centre takes the source pixel at the same distance, turned
 // by the angle, so the content turns counter-clockwise on screen. Destination pixels with no
 // source pixel, or more than the larger half size from the centre, keep their colour.
-// afterColumn runs after each column pair, to let the window breathe.
-void RotatePixels(QImage& destination, const QImage& source, double& angle,
-                  const std::function<void()>& afterColumn = {});
+// afterColumn runs after each of the max(W, H) / 2 column steps of the destination, to let the
+// window breathe; when it answers false the turn ends there, half done, and this returns false.
+bool RotatePixels(QImage& destination, const QImage& source, double& angle,
+                  const std::function<bool()>& afterColumn = {});

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "document/PictureType.h"
+
+#include <QByteArray>
+#include <QImage>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class ButtonLabel;
 class PictureSurface;
@@ -32,8 +37,12 @@ public:
     void UndoLastPoint();
     void lblbutton_Click(int index);
 
+    // Turns the picture by a typed angle; Escape while it turns leaves the picture as it was.
     void RotatePicture();
+    // Brings back the picture as it was before the last turn of this run, if any.
     void UndoRotate();
+    void ForgetPictureBeforeRotation();
+    bool Rotating() const { return m_rotating; }
     void SavePictureAs();
 
     PictureSurface& Picture2() { return *m_picture2; }
@@ -72,4 +81,12 @@ private:
     float m_lastDragX = 0;
     float m_lastDragY = 0;
     bool m_rotating = false;
+    // The picture before the last turn, kept in memory (shared with the surface until the
+    // turn replaces it), so no other program or user can read or replace it.
+    struct PictureBeforeRotation {
+        QImage image;
+        PictureType type = PictureType::None;
+        QByteArray originalBytes;
+    };
+    std::optional<PictureBeforeRotation> m_beforeRotation;
 };

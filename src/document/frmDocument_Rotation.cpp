@@ -12,10 +12,11 @@
 #include "document/PictureSurface.h"
 #include "document/PictureWriter.h"
 #include "document/RotatePixels.h"
+#include "mainwindow/LongCommand.h"
 #include "mainwindow/frmMain.h"
 #include "platform/Prompts.h"
 
-#include <QCoreApplication>
+#include <QProgressBar>
 
 #include <cmath>
 
@@ -59,7 +60,7 @@ QString FilterFor(PictureType type) {
 } // namespace
 
 void frmDocument::RotatePicture() {
-    // The strip stays usable while a turn lets events run; a second turn waits for the first.
+    // A second turn waits for the first.
     if (m_rotating) {
         return;
     }
@@ -70,33 +71,45 @@ void frmDocument::RotatePicture() {
     }
     m_rotating = true;
     SetScreenPointer(ScreenPointer::Hourglass);
-    try {
-        WritePicture(RotationWorkingFile(), m_picture2->Picture(), m_picture2->Type(),
-                     m_picture2->OriginalBytes());
-    } catch (const AppError& error) {
-        // Without the working file the turn could not be taken back.
-        ShowErrorReport(error);
-        m_rotating = false;
-        return;
-    }
     const QImage source = m_picture2->Picture();
     const double pi = 4 * std::atan(1.0);
     QImage turned(RotatedSize(source.size(), angle * pi / 180), QImage::Format_RGB32);
+    if (turned.isNull()) {
+        m_rotating = false;
+        ShowErrorReport(OutOfMemoryError());
+        return;
+    }
     turned.fill(Qt::white);
-    RotatePixels(turned, source, angle, [] { QCoreApplication::processEvents(); });
-    m_picture2->SetPicture(turned, PictureType::Bitmap);
+    bool stopped = false;
+    {
+        LongCommand command(&App().MainForm().ProgressBar(),
+                            std::max(turned.width(), turned.height()) / 2);
+        std::int64_t columns = 0;
+        RotatePixels(turned, source, angle, [&] {
+            stopped = command.Advance(++columns);
+            return !stopped;
+        });
+    }
+    if (!stopped) {
+        m_beforeRotation =
+            PictureBeforeRotation{source, m_picture2->Type(), m_picture2->OriginalBytes()};
+        m_picture2->SetPicture(turned, PictureType::Bitmap);
+    }
     SetScreenPointer(ScreenPointer::Default);
     m_rotating = false;
 }
 
 void frmDocument::UndoRotate() {
     m_picture2->setFocus();
-    try {
-        const LoadedPicture before = LoadPictureFile(RotationWorkingFile());
-        m_picture2->SetPicture(before.image, before.type, before.originalBytes);
-    } catch (const AppError&) {
-        // No turn has been made in this run: nothing to take back.
+    // No turn has been made in this run: nothing to take back.
+    if (m_beforeRotation) {
+        m_picture2->SetPicture(m_beforeRotation->image, m_beforeRotation->type,
+                               m_beforeRotation->originalBytes);
     }
+}
+
+void frmDocument::ForgetPictureBeforeRotation() {
+    m_beforeRotation.reset();
 }
 
 void frmDocument::SavePictureAs() {

@@ -10,29 +10,36 @@ AutoReadSteps StepsFor(const EdgeValues& edges, int cols, int rows) {
 namespace {
 
 // A counted loop over a floating-point range that runs while the counter has not passed the
-// far bound in the step's direction; a step of 0 visits the start once.
+// far bound in the step's direction; a step of 0 visits the start once. Rounding of the
+// running sum can add at most one position to the nominal steps + 1, so more than that means
+// the sum has stopped moving. body returns false to end the loop, and so does this.
 template <typename Body>
-void CountedLoop(double& counter, double from, double to, double step, Body body) {
-    for (counter = from; step >= 0 ? counter <= to : counter >= to; counter += step) {
-        body();
-        if (step == 0) {
+bool CountedLoop(double from, double to, double step, int steps, Body body) {
+    const std::int64_t mostPositions = static_cast<std::int64_t>(steps) + 2;
+    std::int64_t positions = 0;
+    for (double counter = from; step >= 0 ? counter <= to : counter >= to; counter += step) {
+        if (!body(counter)) {
+            return false;
+        }
+        if (step == 0 || ++positions >= mostPositions) {
             break;
         }
     }
+    return true;
 }
 
 } // namespace
 
-void SweepAutoReadGrid(const EdgeValues& edges, int cols, int rows,
-                       const std::function<void(double& x, double& y)>& visit) {
+bool SweepAutoReadGrid(const EdgeValues& edges, int cols, int rows,
+                       const std::function<bool(double x, double y)>& visit) {
     if (cols < 1 || rows < 1) {
-        return;
+        return true;
     }
     const AutoReadSteps steps = StepsFor(edges, cols, rows);
-    double x = 0;
-    double y = 0;
-    CountedLoop(x, edges.Left, edges.Right, steps.dx,
-                [&] { CountedLoop(y, edges.Bottom, edges.Top, steps.dy, [&] { visit(x, y); }); });
+    return CountedLoop(edges.Left, edges.Right, steps.dx, cols, [&](double x) {
+        return CountedLoop(edges.Bottom, edges.Top, steps.dy, rows,
+                           [&](double y) { return visit(x, y); });
+    });
 }
 
 bool IsDataColour(int pixel, int dataColour, int tolerance) {

@@ -9,8 +9,10 @@
 // edge towards the top edge in (rows) steps, as running sums, so whether the far edge itself is
 // sampled follows from their rounding. An axis whose two edges are equal is sampled once.
 //
-// visit receives the position by reference: auto-read turns it into data values to record
-// and back, and the sweep goes on from what visit leaves there.
+// visit receives each position as a copy, so nothing it does to a position can move the
+// sweep; it returns false to end the sweep there (the user stopped it). A running sum that
+// no longer moves (a step below the resolution of the coordinates) ends its axis instead of
+// spinning: no axis is sampled more than one position beyond its nominal count.
 struct AutoReadSteps {
     double dx = 0;
     double dy = 0;
@@ -18,8 +20,9 @@ struct AutoReadSteps {
 
 AutoReadSteps StepsFor(const EdgeValues& edges, int cols, int rows);
 
-void SweepAutoReadGrid(const EdgeValues& edges, int cols, int rows,
-                       const std::function<void(double& x, double& y)>& visit);
+// Returns false when visit ended the sweep early.
+bool SweepAutoReadGrid(const EdgeValues& edges, int cols, int rows,
+                       const std::function<bool(double x, double y)>& visit);
 
 // Whether a pixel's packed colour is within the tolerance of the data colour; the packed
 // values are compared as whole numbers, so blue weighs 65536 and green 256 times red.

@@ -21,7 +21,9 @@ std::vector<QPointF> InterpolateTable(const DataTable& table, bool xIndependent,
     return points;
 }
 
-std::vector<DataTable::Row> InterpolatedRows(int firstNumber, const std::vector<QPointF>& points) {
+std::vector<DataTable::Row>
+InterpolatedRows(int firstNumber, const std::vector<QPointF>& points,
+                 const std::function<bool(std::int64_t done)>& keepGoing) {
     std::vector<DataTable::Row> rows;
     rows.reserve(points.size());
     int number = firstNumber;
@@ -29,6 +31,9 @@ std::vector<DataTable::Row> InterpolatedRows(int firstNumber, const std::vector<
         rows.push_back({PaddedNumberText(static_cast<double>(number++)),
                         PaddedNumberText(static_cast<float>(point.x())),
                         PaddedNumberText(static_cast<float>(point.y()))});
+        if (keepGoing && !keepGoing(static_cast<std::int64_t>(rows.size()))) {
+            break;
+        }
     }
     return rows;
 }

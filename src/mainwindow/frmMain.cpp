@@ -106,7 +106,11 @@ void frmMain::mnuFileExit_Click() {
 void frmMain::closeEvent(QCloseEvent* event) {
     if (!m_closing) {
         m_closing = true;
-        CloseSequence();
+        if (!CloseSequence()) {
+            m_closing = false;
+            event->ignore();
+            return;
+        }
     }
     event->accept();
 }

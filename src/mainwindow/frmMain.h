@@ -115,7 +115,7 @@ private:
     void CreateToolbar();
     void CreateProgressBar();
     void FillWindowList();
-    void CloseSequence();
+    bool CloseSequence();
     // The zoom and options windows at their default places.
     void PlaceToolWindows();
     bool WriteTable(WriteMode mode);

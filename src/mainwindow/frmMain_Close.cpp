@@ -1,26 +1,23 @@
 #include "mainwindow/frmMain.h"
 
 #include "core/AppState.h"
-#include "document/PictureWriter.h"
+#include "document/frmDocument.h"
 #include "table/frmData.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
-// Closing the frame closes every other window, letting each one's own closing run, and ends
-// the program; nothing here cancels the close.
-void frmMain::CloseSequence() {
-    // The working file of picture rotation is of no use after the run.
-    QFile::remove(RotationWorkingFile());
-
+// Closing the frame first offers to save the table (the user may choose to stay), then closes
+// every other window, letting each one's own closing run, and ends the program.
+bool frmMain::CloseSequence() {
+    if (!App().Data().QueryUnload()) {
+        return false;
+    }
+    App().Document().ForgetPictureBeforeRotation();
     for (QWidget* window : App().LoadedToolWindows()) {
         window->close();
         QCoreApplication::processEvents();
     }
-    // The points must not be lost on the way out: a save the user asked for that did not
-    // happen (dialog cancelled, write failed) asks again.
-    while (!App().Data().QueryUnload()) {
-    }
     QCoreApplication::processEvents();
     QCoreApplication::quit();
+    return true;
 }

@@ -1,6 +1,7 @@
 // Collecting many points at once: auto-read by colour and interpolation by a spline.
 
 #include "info/ProgramInfo.h"
+#include "mainwindow/LongCommand.h"
 #include "mainwindow/frmMain.h"
 
 #include "core/AppError.h"
@@ -24,6 +25,9 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QRadioButton>
+
+#include <new>
+#include <stdexcept>
 
 namespace {
 
@@ -49,40 +53,49 @@ void frmMain::mnuDataAR_Click() {
     const QDateTime start = App().clock().Now();
     SetScreenPointer(ScreenPointer::Hourglass);
     int count = 0;
+    std::int64_t skipped = 0;
+    std::int64_t positions = 0;
     const EdgeValues edges = App().calibration.Edges();
-    // Read at every position, as hiding the toolbar stops the bar; found once, not per position.
-    const QAction& toolbarShown = Item("mnuViewToolbar");
-    if (toolbarShown.isChecked()) {
-        const double maximum =
-            static_cast<double>(s.GridCols) * s.GridRows + s.GridCols + s.GridRows;
-        m_progressBar->setRange(0, static_cast<int>(std::min(maximum, 2e9)));
-        m_progressBar->setValue(0);
-        m_progressBar->show();
+    bool stopped = false;
+    {
+        // The bar counts columns x rows + columns + rows, as the grid has one more position
+        // than steps on each axis.
+        const std::int64_t maximum =
+            static_cast<std::int64_t>(s.GridCols) * s.GridRows + s.GridCols + s.GridRows;
+        LongCommand command(Item("mnuViewToolbar").isChecked() ? m_progressBar : nullptr, maximum);
+        PictureSurface& picture = App().Document().Picture2();
+        SweepAutoReadGrid(edges, s.GridCols, s.GridRows, [&](double x, double y) {
+            const int pixel = picture.Point(static_cast<float>(x), static_cast<float>(y));
+            if (IsDataColour(pixel, s.ARDataColor, s.ARColorTolerance)) {
+                // A position whose value does not fit (a log axis far past its range) is
+                // skipped and counted, never shown in a box per position.
+                if (RecordFoundPoint(x, y)) {
+                    picture.PSet(x, y, s.ARPointColor);
+                    ++count;
+                } else {
+                    ++skipped;
+                }
+            }
+            return !command.Advance(++positions);
+        });
+        stopped = command.Stopped();
     }
-    PictureSurface& picture = App().Document().Picture2();
-    SweepAutoReadGrid(edges, s.GridCols, s.GridRows, [&](double& x, double& y) {
-        const int pixel = picture.Point(static_cast<float>(x), static_cast<float>(y));
-        if (IsDataColour(pixel, s.ARDataColor, s.ARColorTolerance)) {
-            ShowOrRecordPoint(x, y, true);
-            // Back to the grid's own coordinates, from which the sweep goes on.
-            x = ToPictureX(x, s.XLog);
-            y = ToPictureY(y, s.YLog);
-            picture.PSet(x, y, s.ARPointColor);
-            ++count;
-        }
-        if (toolbarShown.isChecked() && m_progressBar->value() < m_progressBar->maximum()) {
-            m_progressBar->setValue(m_progressBar->value() + 1);
-        }
-    });
     const QDateTime end = App().clock().Now();
     m_progressBar->hide();
     SetScreenPointer(ScreenPointer::Default);
     PlayResourceSound(BeepSound);
-    App().prompts().ShowMessage(
-        QStringLiteral("The number of values found and stored is: ") + QString::number(count) +
-            QStringLiteral("\r\nStarting time: ") + TimeOfDay(start) +
-            QStringLiteral("\r\nEnding time: ") + TimeOfDay(end),
-        QStringLiteral("Auto Reading"), MessageIcon::Information, MessageButtons::Ok);
+    QString report = QStringLiteral("The number of values found and stored is: ") +
+                     QString::number(count) + QStringLiteral("\r\nStarting time: ") +
+                     TimeOfDay(start) + QStringLiteral("\r\nEnding time: ") + TimeOfDay(end);
+    if (skipped > 0) {
+        report += QStringLiteral("\r\nPositions skipped (their values do not fit a number): ") +
+                  QString::number(skipped);
+    }
+    if (stopped) {
+        report += QStringLiteral("\r\nStopped with Esc before the end of the grid.");
+    }
+    App().prompts().ShowMessage(report, QStringLiteral("Auto Reading"), MessageIcon::Information,
+                                MessageButtons::Ok);
 }
 
 void frmMain::mnuDataSpline_Click() {
@@ -104,19 +117,45 @@ void frmMain::mnuDataSpline_Click() {
         data.SortGrid();
         const std::vector<QPointF> points = InterpolateTable(table, s.SplineOnX, s.SplinePoints);
         PictureSurface& picture = App().Document().Picture2();
-        for (const QPointF& point : points) {
-            // Drawn where the markers of recorded points go: at the logarithm on a log axis.
-            picture.PSet(ToPictureX(point.x(), s.XLog), ToPictureY(point.y(), s.YLog),
-                         s.SplineColor);
+        // Escape while the samples are drawn or turned into rows adds nothing to the table.
+        bool stopped = false;
+        {
+            LongCommand command(m_progressBar, static_cast<std::int64_t>(points.size()));
+            std::int64_t drawn = 0;
+            for (const QPointF& point : points) {
+                // Drawn where the markers of recorded points go: at the logarithm on a log
+                // axis.
+                picture.PSet(ToPictureX(point.x(), s.XLog), ToPictureY(point.y(), s.YLog),
+                             s.SplineColor);
+                if (command.Advance(++drawn)) {
+                    stopped = true;
+                    break;
+                }
+            }
         }
-        const MessageAnswer answer = App().prompts().ShowMessage(
-            QStringLiteral("You want to add these interpolated points to your current data?"),
-            ProgramInfo::Title, MessageIcon::Question, MessageButtons::YesNo);
+        const MessageAnswer answer =
+            stopped ? MessageAnswer::No
+                    : App().prompts().ShowMessage(
+                          QStringLiteral(
+                              "You want to add these interpolated points to your current data?"),
+                          ProgramInfo::Title, MessageIcon::Question, MessageButtons::YesNo);
+        std::vector<DataTable::Row> rows;
         if (answer == MessageAnswer::Yes) {
-            table.AppendRows(InterpolatedRows(table.RowCount(), points));
+            LongCommand command(m_progressBar, static_cast<std::int64_t>(points.size()));
+            rows = InterpolatedRows(table.RowCount(), points,
+                                    [&](std::int64_t done) { return !command.Advance(done); });
+        }
+        if (rows.size() == points.size() && answer == MessageAnswer::Yes) {
+            table.AppendRows(std::move(rows));
         } else {
             picture.Erase();
         }
+    } catch (const std::bad_alloc&) {
+        ShowErrorReport(OutOfMemoryError());
+        return;
+    } catch (const std::length_error&) {
+        ShowErrorReport(OutOfMemoryError());
+        return;
     } catch (const AppError& error) {
         SetScreenPointer(ScreenPointer::Arrow);
         App().MsgText = QStringLiteral("The interpolation method is failing with these data.\r\n"

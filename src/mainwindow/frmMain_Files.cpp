@@ -29,7 +29,7 @@ void PrepareDataDialog(CommonDialog& dialog, bool clearName) {
 bool frmMain::WriteTable(WriteMode mode) {
     try {
         WriteDataFile(App().Data().Table(), App().DataFileName,
-                      LayoutForFileType(m_cmDialog.FilterIndex), mode);
+                      LayoutForFileType(App().DataFileType), mode);
     } catch (const AppError& error) {
         ShowErrorReport(error);
         return false;
@@ -48,7 +48,9 @@ bool frmMain::mnuDataSave_Click() {
 bool frmMain::mnuDataSaveAs_Click() {
     PrepareDataDialog(m_cmDialog, true);
     m_cmDialog.Keep(App().prompts().AskSaveFile(m_cmDialog.Request()));
+    // A cancelled or declined dialog forgets the data file; the next Save asks again.
     App().DataFileName = m_cmDialog.FileName;
+    App().DataFileType = m_cmDialog.FilterIndex;
     if (App().DataFileName.isEmpty()) {
         return false;
     }
@@ -76,6 +78,7 @@ bool frmMain::mnuDataAppendTo_Click() {
     }
     m_cmDialog.Keep(result);
     App().DataFileName = result.path;
+    App().DataFileType = result.filterIndex;
     SetScreenPointer(ScreenPointer::ArrowHourglass);
     const bool written = WriteTable(WriteMode::Append);
     SetScreenPointer(ScreenPointer::Default);

@@ -3,6 +3,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "core/AppState.h"
+#include "core/ErrorReport.h"
 #include "mainwindow/ButtonTip.h"
 #include "mainwindow/CommandTable.h"
 #include "mainwindow/StatusPanels.h"
@@ -53,7 +54,7 @@ void frmMain::CreateMenus() {
             if (action->isCheckable()) {
                 action->setChecked(!action->isChecked());
             }
-            command(*this);
+            RunCommand([this, command] { command(*this); });
         });
         m_items[entry.name] = action;
     }
@@ -106,7 +107,8 @@ void frmMain::CreateToolbar() {
         button->setObjectName(QStringLiteral("tbButton") + key);
         button->setData(key);
         button->setToolTip(QString::fromLatin1(entry.toolTip));
-        connect(button, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
+        connect(button, &QAction::triggered, this,
+                [this, key] { RunCommand([this, key] { tbToolBar_ButtonClick(key); }); });
     }
     m_toolBar->setMouseTracking(true);
     m_toolBar->installEventFilter(this);

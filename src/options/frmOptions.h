@@ -3,6 +3,8 @@
 #include <QWidget>
 
 #include <array>
+#include <map>
+#include <optional>
 
 class QCheckBox;
 class QFrame;
@@ -71,6 +73,10 @@ private:
     void DrawDotSample();
     void ShowPointerImage();
     void SelectTab(int step);
+    // The whole number in a box that Apply may store; nothing when the text cannot be read as
+    // one or passes highest, and then the user hears why (once for each text typed). The box
+    // keeps the text as typed, the setting its value.
+    std::optional<int> BoundedNumber(const QLineEdit& box, int highest, const QString& what);
 
     QTabWidget* m_tabs = nullptr;
     QCheckBox* m_checkXLog = nullptr;
@@ -95,4 +101,5 @@ private:
     QLabel* m_imagePointer = nullptr;
     // While the controls are filled from the settings, nothing is stored back.
     bool m_loading = true;
+    std::map<const QLineEdit*, QString> m_refusedTexts;
 };

@@ -28,6 +28,11 @@
 namespace {
 
 constexpr int HighestTolerance = 510;
+// Beyond these a command would take minutes or more memory than a desktop has, and a dot
+// would cover the picture.
+constexpr int MostGridSteps = 10000;
+constexpr int MostSplinePoints = 1000000;
+constexpr int LargestDotSize = 100;
 
 // A 32-bit whole number from a double, halves to even; nothing when it does not fit.
 std::optional<int> WholeInt32(double value) {
@@ -49,6 +54,24 @@ std::optional<int> PrefixInt32(const QLineEdit& box) {
 }
 
 } // namespace
+
+std::optional<int> frmOptions::BoundedNumber(const QLineEdit& box, int highest,
+                                             const QString& what) {
+    const std::optional<int> number = PrefixInt32(box);
+    if (number && *number <= highest) {
+        m_refusedTexts.erase(&box);
+        return number;
+    }
+    if (m_refusedTexts[&box] != box.text()) {
+        m_refusedTexts[&box] = box.text();
+        App().prompts().ShowMessage(
+            what + QStringLiteral(" can be at most ") + QString::number(highest) +
+                QStringLiteral(". The setting keeps its value until the "
+                               "box holds a number up to that."),
+            QStringLiteral("Options"), MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+    return std::nullopt;
+}
 
 void frmOptions::cmdApply_Click() {
     if (m_loading) {
@@ -73,13 +96,17 @@ void frmOptions::cmdApply_Click() {
     PictureSurface& picture = App().Document().Picture2();
     picture.SetDrawWidth(s.DotSize);
     s.ScaleColor = SampleColor("frameScaleColor");
-    if (const auto rows = PrefixInt32(*m_txtRows)) {
+    if (const auto rows = BoundedNumber(*m_txtRows, MostGridSteps,
+                                        QStringLiteral("The number of rows of the sweep grid"))) {
         s.GridRows = *rows;
     }
-    if (const auto cols = PrefixInt32(*m_txtCols)) {
+    if (const auto cols = BoundedNumber(
+            *m_txtCols, MostGridSteps, QStringLiteral("The number of columns of the sweep grid"))) {
         s.GridCols = *cols;
     }
-    if (const auto points = PrefixInt32(*m_txtSplinePoints)) {
+    if (const auto points =
+            BoundedNumber(*m_txtSplinePoints, MostSplinePoints,
+                          QStringLiteral("The number of points to be interpolated"))) {
         s.SplinePoints = *points;
     }
     s.SplineOnX = m_optSplineX->isChecked();
@@ -178,11 +205,13 @@ void frmOptions::chkGrid_Click() {
 void frmOptions::TxtRadius_Change() {
     try {
         const double width = LeadingNumberValue(m_txtRadius->text().trimmed());
-        // A width the picture cannot take leaves the one it has.
-        if (width >= 1 && width <= 32767) {
+        // A width below one pixel leaves the one the picture has.
+        if (width >= 1 &&
+            BoundedNumber(*m_txtRadius, LargestDotSize, QStringLiteral("The size of a dot"))) {
             m_sampleWidth = static_cast<int>(std::nearbyint(width));
         }
     } catch (const AppError&) {
+        BoundedNumber(*m_txtRadius, LargestDotSize, QStringLiteral("The size of a dot"));
     }
     DrawDotSample();
     cmdApply_Click();

@@ -24,8 +24,9 @@ public:
     void Form_Load();
     // Unfreezes the header and fits the grid to the window.
     void Form_Resize();
-    // Asked before the window closes: offers to save a table that holds points. Returns
-    // false when the user wanted to save and the points were not saved.
+    // Asked before the program closes: offers to save a table that holds points, and another
+    // place when the data file cannot be written. Returns false when the user chose to stay
+    // in the program; the points are never dropped without the user saying No.
     bool QueryUnload();
 
     void GridData_Click();

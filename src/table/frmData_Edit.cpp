@@ -85,11 +85,25 @@ bool frmData::QueryUnload() {
     if (m_table->RowCount() < 2) {
         return true;
     }
-    const MessageAnswer answer = App().prompts().ShowMessage(
-        QStringLiteral("Save Data from the Grid before leaving?"), QStringLiteral("Last Call"),
-        MessageIcon::Question, MessageButtons::YesNo);
-    if (answer != MessageAnswer::Yes) {
-        return true;
+    frmMain& main = App().MainForm();
+    for (;;) {
+        const MessageAnswer answer = App().prompts().ShowMessage(
+            QStringLiteral("Save Data from the Grid before leaving?"), QStringLiteral("Last Call"),
+            MessageIcon::Question, MessageButtons::YesNoCancel);
+        if (answer == MessageAnswer::No) {
+            return true;
+        }
+        if (answer != MessageAnswer::Yes) {
+            return false; // the user stays in the program
+        }
+        const bool named = !App().DataFileName.isEmpty();
+        if (main.mnuDataSave_Click()) {
+            return true;
+        }
+        // The file named before cannot be written (its folder gone or read-only): offer another
+        // place; cancelling that asks the question again.
+        if (named && main.mnuDataSaveAs_Click()) {
+            return true;
+        }
     }
-    return App().MainForm().mnuDataSave_Click();
 }

@@ -82,6 +82,37 @@ TEST_F(PointRecording, OverflowEndsInTheErrorBoxNeverInARow) {
     EXPECT_EQ(App().MsgText, QStringLiteral("Error #  6 was generated. \rOverflow"));
 }
 
+TEST_F(PointRecording, AValueThatVanishesOnALogAxisIsRefusedLikeAnOverflow) {
+    App().settings.YLog = true;
+    float x = 1.0f;
+    float y = -50.0f; // 1E-50 is 0 as a float
+    ShowOrRecordPoint(x, y, true);
+    double dx = 1.0;
+    double dy = -400.0;
+    ShowOrRecordPoint(dx, dy, true);
+    EXPECT_EQ(Table().RowCount(), 1);
+    EXPECT_EQ(prompts->messages.size(), 2u);
+}
+
+TEST_F(PointRecording, ShowingAPositionThatDoesNotFitOpensNoBox) {
+    App().settings.XLog = true;
+    App().MainForm().SetPanelText(3, QStringLiteral("before"));
+    float x = 39.0f;
+    float y = 1.0f;
+    ShowOrRecordPoint(x, y, false); // every mouse move past the range comes here
+    EXPECT_TRUE(prompts->messages.empty());
+    EXPECT_EQ(Panel(3), QStringLiteral("before"));
+}
+
+TEST_F(PointRecording, AFoundPointThatDoesNotFitIsReportedBackQuietly) {
+    App().settings.XLog = true;
+    EXPECT_FALSE(RecordFoundPoint(400.0, 1.0));
+    EXPECT_TRUE(RecordFoundPoint(2.0, 1.0));
+    EXPECT_TRUE(prompts->messages.empty());
+    ASSERT_EQ(Table().PointCount(), 1);
+    EXPECT_EQ(Table().CellText(1, 1), QStringLiteral(" 100"));
+}
+
 TEST_F(PointRecording, NotANumberIsRefusedToo) {
     double x = std::numeric_limits<double>::quiet_NaN();
     double y = 1.0;

@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <new>
+#include <vector>
+
 namespace {
 
 using SharedRoutines = AppFixture;
@@ -109,6 +112,25 @@ TEST_F(SharedRoutines, ErrorReportShowsTheClassicBox) {
     EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(prompts->messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(App().MsgText, prompts->messages[0].text);
+}
+
+TEST_F(SharedRoutines, ACommandThatCannotGetItsMemoryEndsInTheErrorBox) {
+    RunCommand([] { throw std::bad_alloc(); });
+    RunCommand([] {
+        std::vector<double> samples;
+        samples.reserve(samples.max_size() + 1); // more than can ever be asked for
+    });
+    ASSERT_EQ(prompts->messages.size(), 2u);
+    for (const ShownMessage& box : prompts->messages) {
+        EXPECT_TRUE(
+            box.text.startsWith(QStringLiteral("Error #  7 was generated. \rOut of memory")))
+            << box.text.toStdString();
+        EXPECT_EQ(box.title, QStringLiteral("Error"));
+    }
+    bool ran = false;
+    RunCommand([&] { ran = true; });
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(prompts->messages.size(), 2u);
 }
 
 } // namespace

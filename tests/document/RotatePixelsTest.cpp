@@ -34,7 +34,10 @@ TEST(RotatePixels, AQuarterTurnSwapsTheSidesAndTurnsCounterClockwise) {
     destination.fill(Qt::white);
     double angle = 90;
     int columns = 0;
-    RotatePixels(destination, source, angle, [&columns] { ++columns; });
+    EXPECT_TRUE(RotatePixels(destination, source, angle, [&columns] {
+        ++columns;
+        return true;
+    }));
     EXPECT_DOUBLE_EQ(angle, pi / 2) << "the caller's angle comes back in radians";
     EXPECT_EQ(columns, 100) << "one breath per column pair";
     // Turned counter-clockwise, the top right corner goes to the top left.
@@ -42,6 +45,11 @@ TEST(RotatePixels, AQuarterTurnSwapsTheSidesAndTurnsCounterClockwise) {
     EXPECT_EQ(destination.pixelColor(85, 15), QColor(Qt::white));
     EXPECT_EQ(destination.pixelColor(15, 185), QColor(Qt::white));
     EXPECT_EQ(destination.pixelColor(85, 185), QColor(Qt::white));
+
+    angle = 90;
+    int before = 0;
+    EXPECT_FALSE(RotatePixels(destination, source, angle, [&before] { return ++before < 10; }));
+    EXPECT_EQ(before, 10) << "a turn told to stop ends at once";
 }
 
 TEST(RotatePixels, SmallTurnsKeepTheCentreAndGrowTheBox) {

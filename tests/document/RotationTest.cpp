@@ -1,12 +1,14 @@
 #include "PictureFixture.h"
 #include "document/PictureSurface.h"
-#include "document/PictureWriter.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QKeyEvent>
+#include <QProgressBar>
 #include <QTemporaryDir>
 
 namespace {
@@ -15,7 +17,6 @@ class Rotation : public PictureFixture {
 protected:
     void SetUp() override {
         PictureFixture::SetUp();
-        QFile::remove(RotationWorkingFile());
         QImage picture(200, 100, QImage::Format_RGB32);
         picture.fill(Qt::white);
         picture.setPixelColor(190, 10, Qt::red);
@@ -35,7 +36,6 @@ TEST_F(Rotation, ZeroCancelOrTextChangeNothing) {
         Rotate({answer});
         EXPECT_EQ(Surface().Picture().size(), QSize(200, 100)) << answer;
     }
-    EXPECT_FALSE(QFile::exists(RotationWorkingFile())) << "no working file either";
     ASSERT_FALSE(prompts->textPrompts.empty());
     EXPECT_EQ(prompts->textPrompts[0].title, QStringLiteral("Degrees to rotate the picture"));
     EXPECT_EQ(prompts->textPrompts[0].prompt,
@@ -53,7 +53,60 @@ TEST_F(Rotation, AnglesOutsideTheRangeAreAskedAgain) {
         EXPECT_EQ(box.icon, MessageIcon::Information);
     }
     EXPECT_EQ(prompts->textPrompts.size(), 5u);
-    EXPECT_TRUE(QFile::exists(RotationWorkingFile()));
+    EXPECT_EQ(Surface().Picture().size(), QSize(201, 102)) << "half a degree";
+}
+
+TEST_F(Rotation, NoFileOutsideTheProgramTakesPartInATurn) {
+    // Whatever lies at the temporary folder's old working-file name, a link to a file of the
+    // user's among them, is neither written nor read by Rotate and Undo Rotate.
+    QTemporaryDir folder;
+    const QString precious = folder.filePath(QStringLiteral("precious.txt"));
+    {
+        QFile file(precious);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("keep");
+    }
+    const QString planted = QDir(QDir::tempPath()).filePath(QStringLiteral("kurvex_tempfile"));
+    QFile::remove(planted);
+    ASSERT_TRUE(QFile::link(precious, planted));
+    Window().UndoRotate();
+    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100)) << "no turn made, nothing loaded";
+    Rotate({"90"});
+    Window().UndoRotate();
+    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
+    QFile file(precious);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("keep"));
+    QFile::remove(planted);
+}
+
+TEST_F(Rotation, TwoPictureWindowsKeepTheirOwnTurns) {
+    // As two running copies of the program would: each one's Undo brings back its own picture.
+    frmDocument other;
+    QImage small(30, 10, QImage::Format_RGB32);
+    small.fill(Qt::white);
+    other.Picture2().SetPicture(small);
+    Rotate({"90"});
+    prompts->textAnswers.push_back(QStringLiteral("90"));
+    other.RotatePicture();
+    other.UndoRotate();
+    EXPECT_EQ(other.Picture2().Picture().size(), QSize(30, 10));
+    Window().UndoRotate();
+    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
+    other.ForgetPictureBeforeRotation();
+    Window().UndoRotate();
+    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
+}
+
+TEST_F(Rotation, EscapeWhileTurningLeavesThePictureAsItWas) {
+    QCoreApplication::postEvent(&Window(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+    Rotate({"45"});
+    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
+    EXPECT_EQ(Surface().PixelColor(190, 10), 255);
+    Window().UndoRotate();
+    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100)) << "a stopped turn is no turn";
+    EXPECT_FALSE(App().MainForm().ProgressBar().isVisible());
+    EXPECT_TRUE(prompts->messages.empty());
 }
 
 TEST_F(Rotation, AQuarterTurnSwapsTheSidesAndUndoBringsTheLastPictureBack) {

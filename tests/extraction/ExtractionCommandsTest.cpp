@@ -5,6 +5,8 @@
 #include "table/frmData.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QProgressBar>
 #include <QRadioButton>
 
@@ -66,6 +68,41 @@ TEST_F(AutoRead, OnALogAxisTheValueIsTenToTheCoordinate) {
     Main().mnuDataAR_Click();
     ASSERT_GE(Table().PointCount(), 1);
     EXPECT_EQ(Cell(1, 1), QStringLiteral(" 100000")) << "10 to the power 5";
+}
+
+TEST_F(AutoRead, PositionsPastTheRangeOfALogAxisAreSkippedAndCounted) {
+    // Column 50 lies at x = 400 (10^400 overflows) or at x = -400 (10^-400 vanishes); either
+    // way the sweep goes on over the whole grid with no box per position.
+    for (const double half : {400.0, -400.0}) {
+        prompts->messages.clear();
+        App().settings.XLog = true;
+        App().calibration.LeftX = 0;
+        App().calibration.RightX = 2 * half;
+        Surface().SetScale(App().calibration.Edges());
+        Main().mnuDataAR_Click();
+        ASSERT_EQ(prompts->messages.size(), 1u) << half;
+        const QString text = prompts->messages[0].text;
+        EXPECT_TRUE(text.startsWith(QStringLiteral("The number of values found and stored is: 0")))
+            << text.toStdString();
+        EXPECT_TRUE(text.endsWith(
+            QStringLiteral("Positions skipped (their values do not fit a number): 10")))
+            << text.toStdString();
+        EXPECT_EQ(Table().PointCount(), 0);
+    }
+}
+
+TEST_F(AutoRead, EscapeStopsTheRunAndKeepsWhatWasFound) {
+    App().settings.GridCols = 1000;
+    App().settings.GridRows = 1000;
+    // Escape is waiting when the run starts; the run looks at the keyboard before its first
+    // position, so it stops before it finds anything.
+    QCoreApplication::postEvent(&Main(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+    Main().mnuDataAR_Click();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_TRUE(prompts->messages[0].text.endsWith(
+        QStringLiteral("Stopped with Esc before the end of the grid.")));
+    EXPECT_LT(Table().PointCount(), 1000);
+    EXPECT_FALSE(Main().ProgressBar().isVisible());
 }
 
 TEST_F(AutoRead, AGridWithoutColumnsOrRowsIsRefused) {

@@ -12,7 +12,10 @@ namespace {
 
 std::vector<std::pair<double, double>> Visits(const EdgeValues& edges, int cols, int rows) {
     std::vector<std::pair<double, double>> visits;
-    SweepAutoReadGrid(edges, cols, rows, [&](double& x, double& y) { visits.emplace_back(x, y); });
+    SweepAutoReadGrid(edges, cols, rows, [&](double x, double y) {
+        visits.emplace_back(x, y);
+        return true;
+    });
     return visits;
 }
 
@@ -38,13 +41,19 @@ TEST(AutoReadGrid, AnAxisWithEqualEdgesIsSampledOnceAndBadCountsNotAtAll) {
     EXPECT_TRUE(Visits({0, 1, 1, 0}, 5, -1).empty());
 }
 
-TEST(AutoReadGrid, TheSweepGoesOnFromWhatTheVisitLeaves) {
+TEST(AutoReadGrid, TheVisitCanEndTheSweep) {
     int visits = 0;
-    SweepAutoReadGrid({0, 1, 1, 0}, 2, 2, [&](double& x, double&) {
-        ++visits;
-        x = 1.0; // jumps to the last column
-    });
-    EXPECT_EQ(visits, 3) << "one column only";
+    EXPECT_FALSE(
+        SweepAutoReadGrid({0, 1, 1, 0}, 2, 2, [&](double, double) { return ++visits < 4; }));
+    EXPECT_EQ(visits, 4);
+}
+
+TEST(AutoReadGrid, ASumThatStopsMovingEndsItsAxis) {
+    // Steps far below the resolution of coordinates near 1e17: the running sums never move.
+    const double far = 1e17;
+    const auto visits = Visits({far, far + 64, far + 64, far}, 1000, 1000);
+    EXPECT_LE(visits.size(), 1002u * 1002u);
+    EXPECT_GE(visits.size(), 1u);
 }
 
 TEST(AutoReadGrid, TheDefaultGridSamplesAboutFiftyOneByFiftyOne) {

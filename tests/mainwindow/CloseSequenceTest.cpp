@@ -12,19 +12,13 @@ namespace {
 
 using CloseSequence = AppFixture;
 
-TEST_F(CloseSequence, ClosingTheFrameClosesEveryOtherWindowAndTheWorkingFile) {
+TEST_F(CloseSequence, ClosingTheFrameClosesEveryOtherWindow) {
     Main();
-    const QString workingFile = QDir(QDir::tempPath()).filePath(QStringLiteral("kurvex_tempfile"));
-    {
-        QFile stale(workingFile);
-        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    }
     EXPECT_TRUE(App().MainForm().close());
     EXPECT_FALSE(App().MainForm().isVisible());
     EXPECT_FALSE(App().Zoom().isVisible());
     EXPECT_FALSE(App().Options().isVisible());
     EXPECT_FALSE(App().Tip().isVisible());
-    EXPECT_FALSE(QFile::exists(workingFile));
 }
 
 TEST_F(CloseSequence, ExitWithoutAWorkingFileIsNoError) {

@@ -1,4 +1,5 @@
 #include "PictureFixture.h"
+#include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
 #include "table/DataTable.h"
 #include "table/frmData.h"
@@ -127,6 +128,43 @@ TEST_F(DataFiles, ClosingWithNoLeavesWithoutSaving) {
     Main().close();
     EXPECT_EQ(prompts->messages.size(), 1u);
     EXPECT_TRUE(prompts->fileRequests.empty());
+}
+
+TEST_F(DataFiles, SaveKeepsTheLayoutOfTheFileWhateverDialogRanSince) {
+    prompts->fileAnswers.push_back({Path("tab.dat"), 4});
+    ASSERT_TRUE(Main().mnuDataSaveAs_Click());
+    const QByteArray tabFile = Read(Path("tab.dat"));
+    ASSERT_TRUE(tabFile.startsWith("\t= Point ="));
+    // Another file dialog that ends on another file type: a cancelled Save Picture, and an
+    // Append To cancelled on the fixed-columns type.
+    prompts->fileAnswers.push_back({QString(), 1});
+    App().Document().SavePictureAs();
+    prompts->fileAnswers.push_back({QString(), 2});
+    Main().mnuDataAppendTo_Click();
+    ASSERT_TRUE(Main().mnuDataSave_Click());
+    EXPECT_EQ(Read(Path("tab.dat")), tabFile);
+}
+
+TEST_F(DataFiles, ClosingWhenTheFileCannotBeWrittenOffersAnotherPlaceOrStaying) {
+    App().DataFileName = Path("gone/points.dat"); // its folder was removed
+    App().DataFileType = 3;
+    // Yes: the save fails (error box), Save As is offered and cancelled, the question comes
+    // back, and Cancel keeps the program open with its points.
+    prompts->messageAnswers = {MessageAnswer::Yes, MessageAnswer::Ok, MessageAnswer::Cancel};
+    prompts->fileAnswers.push_back({QString(), 3});
+    EXPECT_FALSE(Main().close());
+    ASSERT_EQ(prompts->messages.size(), 3u);
+    EXPECT_EQ(prompts->messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(prompts->messages[1].title, QStringLiteral("Error"));
+    EXPECT_EQ(prompts->messages[2].title, QStringLiteral("Last Call"));
+    EXPECT_EQ(Table().PointCount(), 1);
+
+    // Closing again: Yes, the save fails, Save As to a place that works, and the program ends.
+    prompts->messages.clear();
+    prompts->messageAnswers = {MessageAnswer::Yes, MessageAnswer::Ok};
+    prompts->fileAnswers.push_back({Path("saved.csv"), 3});
+    EXPECT_TRUE(Main().close());
+    EXPECT_EQ(Read(Path("saved.csv")), CommaFile);
 }
 
 } // namespace

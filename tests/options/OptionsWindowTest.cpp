@@ -165,6 +165,36 @@ TEST_F(OptionsWindow, NumbersFromTheBoxesAreStored) {
     EXPECT_EQ(App().settings.GridCols, 50) << "too large for the setting: left as it was";
 }
 
+TEST_F(OptionsWindow, NumbersPastTheirLimitAreRefusedOnceWithAMessage) {
+    struct Case {
+        QLineEdit& box;
+        const char* tooLarge;
+        std::int32_t Settings::*setting;
+        const char* fits;
+        std::int32_t stored;
+    };
+    const Case cases[] = {
+        {Options().TxtCols(), "20001", &Settings::GridCols, "10000", 10000},
+        {Options().TxtRows(), "2000000000", &Settings::GridRows, "7", 7},
+        {Options().TxtSplinePoints(), "2000000000", &Settings::SplinePoints, "1000000", 1000000},
+        {Options().TxtRadius(), "500", &Settings::DotSize, "100", 100},
+    };
+    for (const Case& c : cases) {
+        const std::int32_t before = App().settings.*c.setting;
+        prompts->messages.clear();
+        c.box.setText(QString::fromLatin1(c.tooLarge));
+        EXPECT_EQ(App().settings.*c.setting, before) << c.tooLarge;
+        EXPECT_EQ(c.box.text(), QString::fromLatin1(c.tooLarge)) << "the text stays as typed";
+        ASSERT_EQ(prompts->messages.size(), 1u) << c.tooLarge;
+        EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Options"));
+        EXPECT_TRUE(prompts->messages[0].text.contains(QStringLiteral(" can be at most ")));
+        Options().cmdApply_Click();
+        EXPECT_EQ(prompts->messages.size(), 1u) << "the same text is not refused twice";
+        c.box.setText(QString::fromLatin1(c.fits));
+        EXPECT_EQ(App().settings.*c.setting, c.stored) << c.fits;
+    }
+}
+
 TEST_F(OptionsWindow, ScalePictureAppliesThenEntersScaleMode) {
     Options().findChild<QPushButton*>(QStringLiteral("cmdScalePicture"))->click();
     EXPECT_TRUE(App().ScaleModeOn);
