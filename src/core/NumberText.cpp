@@ -2,11 +2,14 @@
 
 #include "core/AppError.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -29,7 +32,21 @@ template <typename T> QString UnsignedText(T magnitude, int significantDigits) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                       std::chars_format::scientific, significantDigits - 1);
-    const std::string scientific(buffer, result.ptr);
+    std::string scientific(buffer, result.ptr);
+    // Near the largest double, rounding up gives a number no double holds (1.79769313486232E+308)
+    // and the text would not read back: those digits are cut instead of rounded.
+    double readBack = 0;
+    if (std::from_chars(scientific.data(), scientific.data() + scientific.size(), readBack).ec ==
+        std::errc::result_out_of_range) {
+        const auto exact =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(magnitude),
+                          std::chars_format::scientific, 20);
+        const std::string longer(buffer, exact.ptr);
+        const auto cut = longer.find('e');
+        // "d." and significantDigits - 1 further digits, then the exponent.
+        scientific =
+            longer.substr(0, static_cast<size_t>(significantDigits) + 1) + longer.substr(cut);
+    }
     const auto ePos = scientific.find('e');
     std::string digits = scientific.substr(0, ePos);
     digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
@@ -213,6 +230,18 @@ double LeadingNumberValue(const QString& input) {
     const double value = std::strtod(number.c_str(), nullptr);
     if (std::isinf(value)) {
         ThrowOverflow();
+    }
+    return value;
+}
+
+std::optional<double> WholeNumber(const QString& text) {
+    // "1,000" is no number here: a comma would be read as a thousands separator otherwise.
+    QLocale plain = QLocale::c();
+    plain.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = plain.toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value)) {
+        return std::nullopt;
     }
     return value;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The three number-text rules of the data table. Numbers are always written and read with
 // "." as the decimal point, whatever the user's locale.
 //
@@ -24,3 +26,8 @@ QString PlainNumberText(float value);
 // a numeric prefix reads as 0. Throws AppError (6, "Overflow") when the number is too large
 // for a double.
 double LeadingNumberValue(const QString& text);
+
+// The number a text holds when the whole text (blanks around it aside) is one finite number
+// with "." as its decimal point, as a setting box or a typed value expects; nothing for
+// "12abc", "1,5", "abc" or an empty text.
+std::optional<double> WholeNumber(const QString& text);

@@ -26,7 +26,16 @@ DrawnPicture::DrawnPicture() {
 }
 
 void DrawnPicture::SetPicture(const QImage& picture) {
-    m_picture = picture.convertToFormat(QImage::Format_RGB32);
+    if (picture.hasAlphaChannel()) {
+        // Transparent parts show white, as on paper: dropping the alpha would turn them black
+        // and hide black curves and axes.
+        m_picture = QImage(picture.size(), QImage::Format_RGB32);
+        m_picture.fill(Qt::white);
+        QPainter painter(&m_picture);
+        painter.drawImage(0, 0, picture);
+    } else {
+        m_picture = picture.convertToFormat(QImage::Format_RGB32);
+    }
     // A drawn image of its own from the start, so that the first dot does not copy it.
     m_drawn = m_picture.copy();
     m_drawnAreas.clear();

@@ -67,15 +67,16 @@ void frmMain::mnuPictureScanner_Click() {
             return;
         }
         scanner.SelectImageSource();
-        if (QClipboard* clipboard = QGuiApplication::clipboard()) {
-            clipboard->clear();
-        }
         const bool acquired = scanner.AcquireToClipboard();
         SetScreenPointer(ScreenPointer::Default);
-        if (!acquired) {
+        // A cancelled or failed scan brings nothing: the picture, its calibration and the
+        // clipboard stay as they were.
+        const QClipboard* clipboard = QGuiApplication::clipboard();
+        if (!acquired || clipboard == nullptr || clipboard->image().isNull()) {
             App().prompts().ShowMessage(
                 QStringLiteral("No image was acquired or transfer to the clipboard failed."),
                 QString(), MessageIcon::Information, MessageButtons::Ok);
+            return;
         }
         mnuPicturePaste_Click();
     } catch (const AppError& error) {

@@ -1,5 +1,6 @@
 // Printing the table as the data window shows it.
 
+#include "mainwindow/LongCommand.h"
 #include "mainwindow/frmMain.h"
 
 #include "core/AppState.h"
@@ -88,17 +89,29 @@ bool frmMain::PrintTable(QPrinter& printer) {
     const int pixelY = std::max(1, static_cast<int>(std::lround(1440.0 / printer.logicalDpiY())));
 
     frmData& data = App().Data();
+    // The bar follows the cells looked at, as the grid's own count goes (the command's own
+    // bar stays hidden: it only listens for Escape).
+    LongCommand command;
     PrintProgress progress;
     progress.start = [this](int maximum) {
         m_progressBar->setRange(0, maximum);
         m_progressBar->setValue(0);
         m_progressBar->show();
     };
-    progress.advance = [this](int value) {
+    progress.advance = [this, &command](int value) {
         m_progressBar->setValue(value);
+        return !command.StopRequested();
     };
     const auto [row, column] = PrintGrid(painter, DisplayOf(data), pixelX, pixelY, progress);
     m_progressBar->hide();
+    if (command.Stopped()) {
+        // Nothing half printed reaches the printer.
+        printer.abort();
+        painter.end();
+        App().prompts().ShowMessage(QStringLiteral("Printing was stopped. Nothing was printed."),
+                                    PrintTitle, MessageIcon::Information, MessageButtons::Ok);
+        return false;
+    }
     const bool printed = painter.end();
     data.SetCol(column);
     data.SetRow(row);

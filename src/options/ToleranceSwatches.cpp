@@ -1,7 +1,5 @@
 #include "options/ToleranceSwatches.h"
 
-#include <QLocale>
-
 #include <algorithm>
 #include <cmath>
 
@@ -40,13 +38,4 @@ ToleranceSwatches SwatchesFor(int packedDataColor, int halfTolerance) {
         swatches.steps[static_cast<size_t>(i - 1)] = Pack(parts[0], parts[1], parts[2]);
     }
     return swatches;
-}
-
-std::optional<double> WholeNumber(const QString& text) {
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
 }

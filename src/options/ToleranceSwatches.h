@@ -17,7 +17,3 @@ ToleranceSwatches SwatchesFor(int packedDataColor, int halfTolerance);
 
 // Half the tolerance number, rounded with halves to the even neighbour.
 int HalfTolerance(double toleranceNumber);
-
-// The number a text holds when the whole text (blanks around it aside) is one number, as a
-// tolerance or other setting box expects; nothing for "12abc" or "abc".
-std::optional<double> WholeNumber(const QString& text);

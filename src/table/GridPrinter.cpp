@@ -41,8 +41,8 @@ std::pair<int, int> PrintGrid(QPainter& painter, const GridDisplay& grid, int pi
         double y = y0;
         for (int r = 0; r < rows; ++r) {
             ++counter;
-            if (progress.advance) {
-                progress.advance(counter);
+            if (progress.advance && !progress.advance(counter)) {
+                return lastCell;
             }
             r = SkipScrolledOut(r, grid.fixedRows, grid.topRow);
             if (r >= rows) {

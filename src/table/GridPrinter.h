@@ -22,9 +22,10 @@ struct GridDisplay {
     std::function<QString(int row, int column)> cellText;
 };
 
+// advance answers false when the user stopped the printing; the grid then ends where it is.
 struct PrintProgress {
     std::function<void(int maximum)> start;
-    std::function<void(int value)> advance;
+    std::function<bool(int value)> advance;
 };
 
 // Prints the cells visible in the grid window at their places, column by column, with the

@@ -20,6 +20,7 @@
 #include <QRadioButton>
 
 #include <cmath>
+#include <utility>
 
 void frmData::Text1_Change() {
     if (const auto row = RequestedRow(m_text1->text(), m_table->RowCount())) {
@@ -59,10 +60,26 @@ void frmData::cmdSetValues_Click() {
         SetRow(*row);
     }
     // The header row keeps its titles whatever is typed.
-    if (m_row >= 1) {
-        m_table->SetCellText(m_row, 1, m_txtXValue->text().trimmed());
-        m_table->SetCellText(m_row, 2, m_txtYValue->text().trimmed());
+    if (m_row < 1) {
+        App().MainForm().mnuViewRefresh_Click();
+        return;
     }
+    // A value that is not wholly a number ("1,5", "abc") would be read as another number by
+    // every later command: it is refused and the row keeps its values.
+    for (const auto& [box, name] : {std::pair{m_txtXValue, "X"}, std::pair{m_txtYValue, "Y"}}) {
+        if (!WholeNumber(box->text())) {
+            App().prompts().ShowMessage(
+                QStringLiteral("The %1 value \"%2\" is not a number. Type a number with a point "
+                               "as its decimal separator, such as 1.5 or 2E-03; the point keeps "
+                               "its values.")
+                    .arg(QLatin1String(name), box->text().trimmed()),
+                QStringLiteral("Set New Values"), MessageIcon::Exclamation, MessageButtons::Ok);
+            box->setFocus();
+            return;
+        }
+    }
+    m_table->SetCellText(m_row, 1, m_txtXValue->text().trimmed());
+    m_table->SetCellText(m_row, 2, m_txtYValue->text().trimmed());
     App().MainForm().mnuViewRefresh_Click();
 }
 

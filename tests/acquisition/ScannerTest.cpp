@@ -43,15 +43,23 @@ TEST_F(Scanner, AScannedImageBecomesThePicture) {
     EXPECT_EQ(Table().PointCount(), 1);
 }
 
-TEST_F(Scanner, AFailedScanLeavesAnEmptyPicture) {
-    QGuiApplication::clipboard()->setImage(QImage(5, 5, QImage::Format_RGB32));
+TEST_F(Scanner, AFailedScanChangesNothing) {
+    const QImage before = Surface().Picture();
+    App().calibration.RightX = 42;
+    QImage onClipboard(5, 5, QImage::Format_RGB32);
+    onClipboard.fill(Qt::blue);
+    QGuiApplication::clipboard()->setImage(onClipboard);
     App().MainForm().mnuPictureScanner_Click();
     ASSERT_EQ(prompts->messages.size(), 1u);
     EXPECT_EQ(prompts->messages[0].text,
               QStringLiteral("No image was acquired or transfer to the clipboard failed."));
     EXPECT_TRUE(prompts->messages[0].title.isEmpty());
-    EXPECT_FALSE(Surface().HasPicture()) << "the clipboard was emptied before the scan";
-    EXPECT_EQ(App().MainForm().PanelText(2), QStringLiteral("Clipboard Picture"));
+    EXPECT_EQ(Surface().Picture(), before);
+    EXPECT_EQ(App().calibration.RightX, 42) << "the calibration stays";
+    EXPECT_EQ(App().MainForm().PanelText(2), QStringLiteral("graph.png"));
+    EXPECT_EQ(Table().PointCount(), 1);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(5, 5))
+        << "the user's clipboard too";
 }
 
 // SANE's own test backend is a real device: two of them, test:0 and test:1.

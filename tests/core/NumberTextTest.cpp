@@ -36,7 +36,7 @@ TEST(NumberText, PaddedDoubleTexts) {
         {9999999999999999.0, " 1E+16"},
         {1234567890123456.0, " 1.23456789012346E+15"},
         {1e300, " 1E+300"},
-        {std::numeric_limits<double>::max(), " 1.79769313486232E+308"},
+        {std::numeric_limits<double>::max(), " 1.79769313486231E+308"},
         {std::numeric_limits<double>::denorm_min(), " 4.94065645841247E-324"},
         {20.0, " 20"},
         {1e14, " 100000000000000"},
@@ -189,6 +189,30 @@ TEST(NumberTextRoundTrip, NumbersAroundThePlainAndExponentEdges) {
                 << text.toStdString();
         }
     }
+}
+
+TEST(NumberText, OnlyAWholeNumberIsANumber) {
+    EXPECT_EQ(WholeNumber(QStringLiteral(" 7 ")), 7.0);
+    EXPECT_EQ(WholeNumber(QStringLiteral("-5")), -5.0);
+    EXPECT_EQ(WholeNumber(QStringLiteral("12.5")), 12.5);
+    EXPECT_EQ(WholeNumber(QStringLiteral("-1.5E-05")), -1.5e-05) << "as the program writes it";
+    for (const char* text : {"12abc", "abc", "", "1,5", "1,000", "inf", "nan", "1e999"}) {
+        EXPECT_FALSE(WholeNumber(QString::fromLatin1(text)).has_value()) << text;
+    }
+}
+
+TEST(NumberText, EveryNumberWrittenReadsBack) {
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(PlainNumberText(-largest), QStringLiteral("-1.79769313486231E+308"));
+    for (const double value :
+         {largest, -largest, std::numeric_limits<double>::min(),
+          std::numeric_limits<double>::denorm_min(), 1e308, -9.99999999999999e307,
+          static_cast<double>(std::numeric_limits<float>::max())}) {
+        const double back = LeadingNumberValue(PaddedNumberText(value));
+        EXPECT_NEAR(back / value, 1.0, 1e-14) << PlainNumberText(value).toStdString();
+    }
+    const float largestFloat = std::numeric_limits<float>::max();
+    EXPECT_NEAR(LeadingNumberValue(PlainNumberText(largestFloat)) / largestFloat, 1.0, 1e-6);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr int PackedWhite = 0xFFFFFF;
+
 DrawnPicture WhitePicture(int width, int height, const EdgeValues& edges) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -101,6 +103,24 @@ TEST(DrawnPicture, FarAwayOrInvalidPositionsDrawNothing) {
     EXPECT_EQ(picture.Drawn(), picture.Picture());
     picture.Line(5, -1e300, 5, 1e300, 255); // a line across the whole picture and far beyond
     EXPECT_EQ(picture.Point(5, 5), 255);
+}
+
+TEST(DrawnPicture, TransparencyShowsWhiteNeverBlack) {
+    // As GIF, ICO and pasted pictures bring it: clear, half-covering black, and opaque black.
+    for (const QImage::Format format :
+         {QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_Indexed8}) {
+        QImage image(3, 1, QImage::Format_ARGB32);
+        image.setPixelColor(0, 0, QColor(0, 0, 0, 0));
+        image.setPixelColor(1, 0, QColor(0, 0, 0, 128));
+        image.setPixelColor(2, 0, QColor(0, 0, 0, 255));
+        DrawnPicture picture;
+        picture.SetPicture(image.convertToFormat(format));
+        EXPECT_EQ(picture.PixelColor(0, 0), PackedWhite) << format;
+        if (format != QImage::Format_Indexed8) { // a palette keeps only clear or opaque
+            EXPECT_NEAR(picture.PixelColor(1, 0) & 0xFF, 127, 2) << format;
+        }
+        EXPECT_EQ(picture.PixelColor(2, 0), 0) << format;
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressBar>
@@ -55,6 +56,19 @@ TEST_F(Printing, OnlyTheVisibleRowsArePrinted) {
     EXPECT_FALSE(text.contains(QStringLiteral("1150"))) << "row 150 is far below the window";
     EXPECT_FALSE(App().MainForm().ProgressBar().isVisible());
     EXPECT_EQ(App().MainForm().ProgressBar().maximum(), 201 * 3 + 1);
+}
+
+TEST_F(Printing, EscapeStopsThePrintingAndSaysSo) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("stopped.pdf")));
+    QCoreApplication::postEvent(&App().MainForm(),
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+    EXPECT_FALSE(App().MainForm().PrintTable(printer));
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text,
+              QStringLiteral("Printing was stopped. Nothing was printed."));
+    EXPECT_FALSE(App().MainForm().ProgressBar().isVisible());
 }
 
 TEST_F(Printing, AScrolledGridPrintsItsRowsWithTheFrozenHeaderOnTop) {

@@ -26,13 +26,3 @@ TEST(ToleranceSwatches, HalfToleranceRoundsHalvesToEven) {
     EXPECT_EQ(HalfTolerance(103), 52);
     EXPECT_EQ(HalfTolerance(510), 255);
 }
-
-TEST(ToleranceSwatches, OnlyAWholeNumberIsANumber) {
-    EXPECT_EQ(WholeNumber(QStringLiteral(" 7 ")), 7.0);
-    EXPECT_EQ(WholeNumber(QStringLiteral("-5")), -5.0);
-    EXPECT_EQ(WholeNumber(QStringLiteral("12.5")), 12.5);
-    EXPECT_FALSE(WholeNumber(QStringLiteral("12abc")).has_value());
-    EXPECT_FALSE(WholeNumber(QStringLiteral("abc")).has_value());
-    EXPECT_FALSE(WholeNumber(QString()).has_value());
-    EXPECT_FALSE(WholeNumber(QStringLiteral("1,5")).has_value());
-}

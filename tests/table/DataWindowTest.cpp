@@ -82,14 +82,35 @@ TEST_F(DataWindow, TypedPointNumbersRoundHalvesToEven) {
     EXPECT_EQ(Data().Row(), 2) << "a number beyond the table leaves the current row";
 }
 
-TEST_F(DataWindow, SetNewValuesWritesTheTextsAsTyped) {
+TEST_F(DataWindow, SetNewValuesWritesTheNumbersAsTypedAndRefusesOtherTexts) {
     AddPoints(3);
     Data().Text1().setText(QStringLiteral("2"));
-    Data().TxtXValue().setText(QStringLiteral("  1,5 "));
-    Data().TxtYValue().setText(QStringLiteral("abc"));
+    Data().TxtXValue().setText(QStringLiteral("  1.50 "));
+    Data().TxtYValue().setText(QStringLiteral("-2E-03"));
     Data().cmdSetValues_Click();
-    EXPECT_EQ(Cell(2, 1), QStringLiteral("1,5"));
-    EXPECT_EQ(Cell(2, 2), QStringLiteral("abc"));
+    EXPECT_EQ(Cell(2, 1), QStringLiteral("1.50"));
+    EXPECT_EQ(Cell(2, 2), QStringLiteral("-2E-03"));
+    EXPECT_TRUE(prompts->messages.empty());
+
+    const struct {
+        const char* x;
+        const char* y;
+        const char* named;
+    } refused[] = {{"1,5", "3", "The X value \"1,5\""},
+                   {"3", "abc", "The Y value \"abc\""},
+                   {"", "3", "The X value \"\""}};
+    for (const auto& values : refused) {
+        prompts->messages.clear();
+        Data().TxtXValue().setText(QString::fromLatin1(values.x));
+        Data().TxtYValue().setText(QString::fromLatin1(values.y));
+        Data().cmdSetValues_Click();
+        ASSERT_EQ(prompts->messages.size(), 1u) << values.named;
+        EXPECT_TRUE(prompts->messages[0].text.startsWith(QString::fromLatin1(values.named)))
+            << prompts->messages[0].text.toStdString();
+        EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Set New Values"));
+        EXPECT_EQ(Cell(2, 1), QStringLiteral("1.50")) << "the row keeps its values";
+        EXPECT_EQ(Cell(2, 2), QStringLiteral("-2E-03"));
+    }
 }
 
 TEST_F(DataWindow, SetNewValuesIgnoresZeroNegativeAndText) {
