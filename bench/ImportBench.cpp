@@ -32,7 +32,7 @@ QString ScanFile(const char* format) {
 
 void BM_DecodeAlone(benchmark::State& state, const char* format) {
     const QString path = ScanFile(format);
-    QImageReader::setAllocationLimit(DecodeLimitMegabytes);
+    SetDecodeLimits();
     for (auto _ : state) {
         QImageReader reader(path);
         benchmark::DoNotOptimize(reader.read());

@@ -24,16 +24,33 @@ QColor BackColorOf(int packed) {
     return QColor(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
 }
 
-QImage Decode(QImageReader& reader) {
+QImage Decode(QImageReader& reader, const QString& failure) {
     reader.setAutoTransform(true);
+    const QString tooLarge = TooLargeReason(reader.size());
+    if (!tooLarge.isEmpty()) {
+        ThrowLoadError(failure + QStringLiteral(" (") + tooLarge + QLatin1Char(')'));
+    }
     return reader.read();
 }
 
 } // namespace
 
+void SetDecodeLimits() {
+    QImageReader::setAllocationLimit(DecodeLimitMegabytes);
+}
+
+QString TooLargeReason(QSize size) {
+    if (!size.isValid() || static_cast<qint64>(size.width()) * size.height() <= MostPicturePixels) {
+        return {};
+    }
+    return QStringLiteral("the picture has %1 x %2 pixels; at most %3 megapixels can be read")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(MostPicturePixels / (1024 * 1024));
+}
+
 int StartImaging() {
     static int started = 0;
-    QImageReader::setAllocationLimit(DecodeLimitMegabytes);
     return ++started;
 }
 
@@ -66,15 +83,16 @@ QImage DecodeToPicture(const QVariant& source, int& width, int& height, int back
     if (source.typeId() == QMetaType::QString) {
         const QString path = source.toString();
         QImageReader reader(path);
-        image = Decode(reader);
+        const QString failure = QStringLiteral("Error loading picture ") + path;
+        image = Decode(reader, failure);
         if (image.isNull()) {
-            ThrowLoadError(QStringLiteral("Error loading picture ") + path);
+            ThrowLoadError(failure);
         }
     } else if (source.typeId() == QMetaType::QByteArray) {
         const std::unique_ptr<QBuffer> stream = StreamFromBytes(source.toByteArray(), 0, 0);
         if (stream) {
             QImageReader reader(stream.get());
-            image = Decode(reader);
+            image = Decode(reader, QStringLiteral("Error loading picture"));
         }
         if (image.isNull()) {
             ThrowLoadError(QStringLiteral("Error loading picture"));

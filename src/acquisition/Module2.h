@@ -16,9 +16,19 @@ class QBuffer;
 //   999 "Error loading picture <path>"          the file cannot be opened or decoded
 //   999 "Error loading picture"                 the bytes are empty or cannot be decoded
 
-// The largest picture decoded, in megabytes of decoded pixels: a header that claims more is
-// refused instead of exhausting memory.
-inline constexpr int DecodeLimitMegabytes = 1024;
+// The largest picture the program takes: 64 megapixels (256 MB of pixels, a 600 dpi scan of
+// a large page). A header that claims more is refused before anything is decoded; the picture
+// and its drawn copy then stay well inside a desktop's memory.
+inline constexpr qint64 MostPicturePixels = 64LL * 1024 * 1024;
+inline constexpr int DecodeLimitMegabytes = static_cast<int>(MostPicturePixels * 4 / 1024 / 1024);
+
+// Gives every image reader of the process the same decode limit; called once at start, so no
+// import can raise it for the ones that follow.
+void SetDecodeLimits();
+
+// The reason a picture of this size is refused, naming the largest that is taken; empty when
+// it may be decoded.
+QString TooLargeReason(QSize size);
 
 // Starts and stops decoding around one load; the token pairs them.
 int StartImaging();

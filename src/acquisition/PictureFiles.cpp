@@ -1,6 +1,7 @@
 #include "acquisition/PictureFiles.h"
 
 #include "acquisition/Module2.h"
+#include "acquisition/WmfHeader.h"
 #include "acquisition/WmfRenderer.h"
 #include "core/AppError.h"
 
@@ -15,14 +16,17 @@ namespace {
 constexpr int InvalidPicture = 481;
 
 [[noreturn]] void ThrowInvalid(const QString& path, const QString& reason) {
-    throw AppError{
-        InvalidPicture,
-        QStringLiteral("Invalid picture: ") + QDir::toNativeSeparators(path) +
-            (reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + QLatin1Char(')')),
-        {}};
+    throw InvalidPictureError(path, reason);
 }
 
 } // namespace
+
+AppError InvalidPictureError(const QString& path, const QString& reason) {
+    return {InvalidPicture,
+            QStringLiteral("Invalid picture: ") + QDir::toNativeSeparators(path) +
+                (reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + QLatin1Char(')')),
+            {}};
+}
 
 LoadedPicture LoadPictureFile(const QString& path) {
     const QFileInfo info(path);
@@ -44,8 +48,15 @@ LoadedPicture LoadPictureFile(const QString& path) {
 
     LoadedPicture loaded;
     if (LooksLikeWmf(bytes)) {
-        const qint64 mostPixels = static_cast<qint64>(DecodeLimitMegabytes) * 1024 * 1024 / 4;
-        loaded.image = RenderWmf(bytes, mostPixels);
+        const QString problem = WmfHeaderProblem(bytes);
+        if (!problem.isEmpty()) {
+            ThrowInvalid(path, problem);
+        }
+        QSize displaySize;
+        loaded.image = RenderWmf(bytes, MostPicturePixels, &displaySize);
+        if (const QString tooLarge = TooLargeReason(displaySize); !tooLarge.isEmpty()) {
+            ThrowInvalid(path, tooLarge);
+        }
         if (loaded.image.isNull()) {
             ThrowInvalid(path, QStringLiteral("the metafile cannot be drawn"));
         }
@@ -60,6 +71,10 @@ LoadedPicture LoadPictureFile(const QString& path) {
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     const QByteArray format = reader.format();
+    const QString tooLarge = TooLargeReason(reader.size());
+    if (!tooLarge.isEmpty()) {
+        ThrowInvalid(path, tooLarge);
+    }
     loaded.image = reader.read();
     if (loaded.image.isNull()) {
         ThrowInvalid(path, reader.errorString());

@@ -17,3 +17,7 @@ struct LoadedPicture {
 // 53 when the file is missing, 481 "Invalid picture" when it is no picture it can read; both
 // name the file.
 LoadedPicture LoadPictureFile(const QString& path);
+
+struct AppError;
+// 481 "Invalid picture: <path> (<reason>)", the error of a file that is no picture it can read.
+AppError InvalidPictureError(const QString& path, const QString& reason);

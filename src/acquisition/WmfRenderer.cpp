@@ -1,6 +1,7 @@
 // libwmf's headers define macros such as U8 and U16 that clash with Qt's, so they come after
 // every Qt header and stay in this file alone.
 #include "acquisition/WmfRenderer.h"
+#include "acquisition/WmfHeader.h"
 
 #include <cstdlib>
 #include <memory>
@@ -16,12 +17,26 @@ struct ApiDeleter {
     void operator()(wmfAPI* api) const { wmf_api_destroy(api); }
 };
 
-// libwmf leaves the image it drew to its caller but does not export gd's destructor; the
-// image is three blocks from malloc: the pixels, the row pointers and the record.
+// libwmf leaves the image it drew to its caller but does not export gd's destructor; every
+// block the image owns came from malloc: palette rows, the true-colour pixels and their row
+// pointers, the polygon buffer, the line style and the clip list. Brush and tile images
+// belong to the drawing, not to the image.
 struct GdImageDeleter {
     void operator()(gdImage* image) const {
+        if (image->pixels != nullptr) {
+            for (int row = 0; row < image->sy; ++row) {
+                std::free(image->pixels[row]);
+            }
+            std::free(image->pixels);
+        }
         std::free(image->_tpixels);
         std::free(image->tpixels);
+        std::free(image->polyInts);
+        std::free(image->style);
+        if (image->clip != nullptr) {
+            std::free(image->clip->list);
+            std::free(image->clip);
+        }
         std::free(image);
     }
 };
@@ -43,8 +58,8 @@ bool LooksLikeWmf(const QByteArray& bytes) {
     return placeable || plain;
 }
 
-QImage RenderWmf(const QByteArray& bytes, qint64 mostPixels) {
-    if (!LooksLikeWmf(bytes)) {
+QImage RenderWmf(const QByteArray& bytes, qint64 mostPixels, QSize* displaySize) {
+    if (!LooksLikeWmf(bytes) || !WmfHeaderProblem(bytes).isEmpty()) {
         return {};
     }
     wmfAPI_Options options{};
@@ -70,7 +85,13 @@ QImage RenderWmf(const QByteArray& bytes, qint64 mostPixels) {
     unsigned int width = 0;
     unsigned int height = 0;
     if (wmf_display_size(api.get(), &width, &height, 96, 96) != wmf_E_None || width == 0 ||
-        height == 0 || static_cast<qint64>(width) * height > mostPixels) {
+        height == 0 || width > 0x7FFFFFFFu || height > 0x7FFFFFFFu) {
+        return {};
+    }
+    if (displaySize != nullptr) {
+        *displaySize = QSize(static_cast<int>(width), static_cast<int>(height));
+    }
+    if (static_cast<qint64>(width) * height > mostPixels) {
         return {};
     }
     wmf_gd_t* device = WMF_GD_GetData(api.get());
@@ -88,6 +109,9 @@ QImage RenderWmf(const QByteArray& bytes, qint64 mostPixels) {
         return {};
     }
     QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    if (image.isNull()) {
+        return {};
+    }
     for (unsigned int row = 0; row < height; ++row) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(row)));
         for (unsigned int column = 0; column < width; ++column) {

@@ -1,5 +1,7 @@
 // Kurvex: reads numbers off pictures of graphs.
 
+#include "acquisition/DecoderProcess.h"
+#include "acquisition/Module2.h"
 #include "core/AppState.h"
 #include "core/Startup.h"
 #include "info/ProgramInfo.h"
@@ -18,7 +20,12 @@
 #include <algorithm>
 
 int main(int argc, char* argv[]) {
+    // Started by the program itself to decode one picture file, and nothing else.
+    if (IsDecoderCall(argc, argv)) {
+        return RunDecoderProcess(argc, argv);
+    }
     QApplication application(argc, argv);
+    SetDecodeLimits();
     QApplication::setApplicationName(ProgramInfo::Title);
     // The close sequence of the main window ends the program, whatever else is still open.
     QApplication::setQuitOnLastWindowClosed(false);

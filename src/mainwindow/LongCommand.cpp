@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QProgressBar>
+#include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -89,8 +91,19 @@ void LongCommand::ShowProgress() {
     }
 }
 
+bool LongCommand::IsLetThrough(QObject* watched) const {
+    if (!m_letThrough) {
+        return false;
+    }
+    if (const auto* widget = qobject_cast<QWidget*>(watched)) {
+        return widget->window() == m_letThrough->window();
+    }
+    const auto* window = qobject_cast<QWindow*>(watched);
+    return window != nullptr && window == m_letThrough->window()->windowHandle();
+}
+
 bool LongCommand::eventFilter(QObject* watched, QEvent* event) {
-    if (!IsUserCommand(event->type())) {
+    if (!IsUserCommand(event->type()) || IsLetThrough(watched)) {
         return QObject::eventFilter(watched, event);
     }
     if (event->type() == QEvent::KeyPress &&

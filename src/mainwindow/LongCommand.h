@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class QProgressBar;
+class QWidget;
 
 // A command that works on the user-interface thread for a long time (auto-read, interpolation,
 // rotation, printing). While one exists it lets the windows repaint now and then, keeps the
@@ -28,7 +29,16 @@ public:
     // The same without progress.
     bool StopRequested() { return Advance(m_done); }
 
+    // The same, looking at the clock at every call: for loops whose every pass is slow.
+    bool StopRequestedNow() {
+        m_callsUntilClockCheck = 0;
+        return Advance(m_done);
+    }
+
     bool Stopped() const { return m_stopped; }
+
+    // Input for this window (a progress box with its Cancel button) goes through.
+    void LetThrough(QWidget* window) { m_letThrough = window; }
 
     // Whether some long command is running now, for commands that must not start meanwhile.
     static bool IsRunning();
@@ -38,8 +48,10 @@ protected:
 
 private:
     void ShowProgress();
+    bool IsLetThrough(QObject* watched) const;
 
     QPointer<QProgressBar> m_bar;
+    QPointer<QWidget> m_letThrough;
     std::int64_t m_maximum = 0;
     std::int64_t m_done = 0;
     int m_shownPermille = -1;

@@ -2,8 +2,8 @@
 
 #include "mainwindow/frmMain.h"
 
+#include "acquisition/DecodeProgress.h"
 #include "acquisition/PictureFiles.h"
-#include "acquisition/PictureLoading.h"
 #include "core/AppError.h"
 #include "core/AppState.h"
 #include "core/ErrorReport.h"
@@ -38,26 +38,27 @@ void frmMain::mnuPictureImport_Click() {
 }
 
 bool frmMain::ImportPictureFile(const QString& path) {
-    ResetDocument();
     SetScreenPointer(ScreenPointer::ArrowHourglass);
-    PictureSurface& surface = App().Document().Picture2();
+    // The file is decoded before anything changes: a file that cannot be read, or that the
+    // user gives up waiting for, leaves the picture, its calibration and the table as they were.
+    std::optional<LoadedPicture> loaded;
     try {
-        // The PNG decoder takes every path that mentions ".png", wherever in the path it is.
-        if (path.toLower().contains(QStringLiteral(".png"))) {
-            LoadPictureInto(path, surface, false);
-        } else {
-            const LoadedPicture loaded = LoadPictureFile(path);
-            surface.SetPicture(loaded.image, loaded.type, loaded.originalBytes);
-        }
+        loaded = DecodeWithProgressBox(this, path);
     } catch (const AppError& error) {
         ShowErrorReport(error);
         SetScreenPointer(ScreenPointer::Default);
         return false;
     } catch (const std::bad_alloc&) {
-        ShowErrorReport({7, QStringLiteral("Out of memory: ") + path, {}});
+        ShowErrorReport({ErrorNumber::OutOfMemory, QStringLiteral("Out of memory: ") + path, {}});
         SetScreenPointer(ScreenPointer::Default);
         return false;
     }
+    if (!loaded) {
+        SetScreenPointer(ScreenPointer::Default);
+        return false;
+    }
+    ResetDocument();
+    App().Document().Picture2().SetPicture(loaded->image, loaded->type, loaded->originalBytes);
     EnableDataMenu();
     App().Document().Form_Resize();
     SetScreenPointer(ScreenPointer::Default);

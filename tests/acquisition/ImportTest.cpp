@@ -1,4 +1,5 @@
 #include "PictureFixture.h"
+#include "TestData.h"
 #include "core/Calibration.h"
 #include "document/PictureSurface.h"
 #include "document/frmDocument.h"
@@ -15,10 +16,6 @@
 #include <QUrl>
 
 namespace {
-
-QString Data(const char* name) {
-    return QDir(QStringLiteral(KURVEX_TEST_DATA)).filePath(QString::fromLatin1(name));
-}
 
 class Import : public PictureFixture {
 protected:
@@ -97,10 +94,17 @@ TEST_F(Import, AMetafileShowsAsDrawnAndStaysAMetafile) {
     EXPECT_FALSE(Surface().OriginalBytes().isEmpty());
 }
 
-TEST_F(Import, BadFilesLeaveAnEmptyPictureAndTheTable) {
+TEST_F(Import, BadFilesChangeNothingButSaySo) {
+    // Broken files, and hostile ones that crash the metafile library, ask for 16000 x 16000
+    // pixels or claim gigabytes: each ends in the error box naming it, and the picture, its
+    // status text and the table stay.
+    const QImage before = Surface().Picture();
+    Main().SetPanelText(2, QStringLiteral("graph.png"));
     for (const char* name :
          {"truncated.png", "not-a-picture.png", "huge-header.png", "truncated.bmp", "truncated.gif",
-          "truncated.jpg", "truncated.ico", "truncated.wmf", "empty.bmp", "missing.gif"}) {
+          "truncated.jpg", "truncated.ico", "truncated.wmf", "empty.bmp", "missing.gif",
+          "hostile/text-null-glyph.wmf", "hostile/pixels-16000.png", "hostile/extent-16000.wmf",
+          "hostile/huge-record.wmf"}) {
         prompts->messages.clear();
         DisableDataMenu();
         EXPECT_FALSE(Main().ImportPictureFile(Data(name))) << name;
@@ -108,11 +112,23 @@ TEST_F(Import, BadFilesLeaveAnEmptyPictureAndTheTable) {
         EXPECT_TRUE(prompts->messages[0].text.startsWith(QStringLiteral("Error # "))) << name;
         EXPECT_TRUE(prompts->messages[0].text.contains(QString::fromLatin1(name))) << name;
         EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Error"));
-        EXPECT_FALSE(Surface().HasPicture()) << name;
-        EXPECT_EQ(Main().PanelText(2), QStringLiteral("Picture File")) << name;
+        EXPECT_EQ(Surface().Picture(), before) << name;
+        EXPECT_EQ(Main().PanelText(2), QStringLiteral("graph.png")) << name;
         EXPECT_FALSE(DataMenuEnabled()) << name;
     }
     EXPECT_EQ(Table().PointCount(), 1);
+}
+
+TEST_F(Import, GiantPicturesAreRefusedByTheirSize) {
+    for (const char* name : {"hostile/pixels-16000.png", "hostile/extent-16000.wmf"}) {
+        prompts->messages.clear();
+        EXPECT_FALSE(Main().ImportPictureFile(Data(name)));
+        ASSERT_EQ(prompts->messages.size(), 1u);
+        EXPECT_TRUE(prompts->messages[0].text.endsWith(
+            QStringLiteral("(the picture has 16000 x 16000 pixels; at most 64 megapixels can be "
+                           "read)")))
+            << prompts->messages[0].text.toStdString();
+    }
 }
 
 TEST_F(Import, CopyThenPasteCarriesTheMarkers) {

@@ -1,3 +1,6 @@
+#include "acquisition/DecoderProcess.h"
+#include "acquisition/Module2.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -6,6 +9,10 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
+    // The import starts this program again as its picture decoder.
+    if (IsDecoderCall(argc, argv)) {
+        return RunDecoderProcess(argc, argv);
+    }
     // Window tests run offscreen unless told otherwise, also when test discovery runs them
     // outside the test environment.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
@@ -18,6 +25,7 @@ int main(int argc, char** argv) {
         setenv("TMPDIR", ownTemp.path().toLocal8Bit().constData(), 1);
     }
     QApplication application(argc, argv);
+    SetDecodeLimits();
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

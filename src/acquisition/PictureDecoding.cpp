@@ -1,0 +1,12 @@
+#include "acquisition/PictureDecoding.h"
+
+#include "acquisition/Module2.h"
+
+LoadedPicture DecodePictureFile(const QString& path) {
+    if (path.toLower().contains(QStringLiteral(".png"))) {
+        int width = -1;
+        int height = -1;
+        return {DecodeToPicture(path, width, height, 0xFFFFFF, false), PictureType::Bitmap, {}};
+    }
+    return LoadPictureFile(path);
+}

@@ -1,0 +1,180 @@
+#include "acquisition/DecoderProcess.h"
+#include "acquisition/DecoderReply.h"
+#include "acquisition/Module2.h"
+#include "acquisition/WmfHeader.h"
+#include "core/AppError.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QtEndian>
+
+#include "TestData.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void PutWord(QByteArray& bytes, qsizetype at, quint16 value) {
+    qToLittleEndian(value, bytes.data() + at);
+}
+
+TEST(WmfHeader, WhatTheMetafileLibraryWouldTrustIsCheckedFirst) {
+    const QByteArray good = Bytes("drawn.wmf");
+    ASSERT_TRUE(WmfHeaderProblem(good).isEmpty());
+    ASSERT_TRUE(WmfHeaderProblem(Bytes("hostile/slow-b.wmf")).isEmpty()) << "a plain header";
+
+    const auto changed = [&](qsizetype at, quint16 value) {
+        QByteArray bytes = good;
+        PutWord(bytes, at, value);
+        return WmfHeaderProblem(bytes);
+    };
+    EXPECT_TRUE(changed(14, 0).contains(QStringLiteral("0 units per inch")));
+    EXPECT_TRUE(changed(14, 2881).contains(QStringLiteral("2881 units per inch")));
+    EXPECT_TRUE(changed(14, 2880).isEmpty());
+    EXPECT_TRUE(changed(10, 0).contains(QStringLiteral("no width"))) << "right = left";
+    EXPECT_TRUE(changed(22 + 2, 10).contains(QStringLiteral("damaged"))) << "header size";
+    EXPECT_TRUE(changed(22 + 14, 0x7FFF).contains(QStringLiteral("larger than the file")));
+    EXPECT_TRUE(changed(22 + 18, 0xFFFF).contains(QStringLiteral("past the end")))
+        << "the first record's size";
+    EXPECT_TRUE(changed(22 + 18, 2).contains(QStringLiteral("past the end")))
+        << "a record shorter than its own fields";
+    EXPECT_FALSE(WmfHeaderProblem(good.left(30)).isEmpty());
+    EXPECT_FALSE(WmfHeaderProblem(Bytes("hostile/huge-record.wmf")).isEmpty());
+}
+
+TEST(DecoderReply, APictureArrivesWholeInAnyPieces) {
+    QImage image(7, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 7; ++x) {
+            image.setPixel(x, y, qRgb(x * 30, y * 80, 5));
+        }
+    }
+    const LoadedPicture sent{image, PictureType::Metafile, QByteArray("\xD7\xCD\xC6\x9A wmf")};
+    const QByteArray reply = PictureReply(sent);
+    for (const qsizetype piece : {qsizetype(1), qsizetype(5), reply.size()}) {
+        DecoderReplyReader reader;
+        for (qsizetype at = 0; at < reply.size(); at += piece) {
+            reader.Feed(reply.constData() + at, std::min(piece, reply.size() - at));
+        }
+        ASSERT_EQ(reader.Finish(), DecoderReplyReader::State::Picture) << piece;
+        EXPECT_EQ(reader.Picture().image, image);
+        EXPECT_EQ(reader.Picture().type, PictureType::Metafile);
+        EXPECT_EQ(reader.Picture().originalBytes, sent.originalBytes);
+    }
+}
+
+TEST(DecoderReply, AnErrorArrivesWithItsNumberAndTexts) {
+    const AppError sent{999, QStringLiteral("Error loading picture /tmp/ä.png"),
+                        QStringLiteral("GDI+ Module")};
+    const QByteArray reply = ErrorReply(sent);
+    DecoderReplyReader reader;
+    reader.Feed(reply.constData(), reply.size());
+    ASSERT_EQ(reader.Finish(), DecoderReplyReader::State::Error);
+    EXPECT_EQ(reader.Error().number, 999);
+    EXPECT_EQ(reader.Error().description, sent.description);
+    EXPECT_EQ(reader.Error().source, sent.source);
+}
+
+TEST(DecoderReply, ADamagedReplyIsNeverTakenForAPicture) {
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QByteArray good = PictureReply({image, PictureType::Bitmap, {}});
+    const auto stateOf = [](const QByteArray& reply) {
+        DecoderReplyReader reader;
+        reader.Feed(reply.constData(), reply.size());
+        return reader.Finish();
+    };
+    QByteArray giant = good;
+    qToLittleEndian<quint32>(100000, giant.data() + 12); // width
+    qToLittleEndian<quint32>(100000, giant.data() + 16); // height: ten gigapixels
+    QByteArray wrongType = good;
+    qToLittleEndian<quint32>(9, wrongType.data() + 8);
+    QByteArray longText = ErrorReply({1, QStringLiteral("x"), {}});
+    qToLittleEndian<quint32>(0x7FFFFFFF, longText.data() + 12);
+    for (const QByteArray& damaged :
+         {good.left(good.size() - 1), good + "x", QByteArray("KVXE") + good.mid(4), giant,
+          wrongType, longText, QByteArray(), QByteArray("garbage")}) {
+        EXPECT_EQ(stateOf(damaged), DecoderReplyReader::State::Damaged)
+            << damaged.left(24).toHex().toStdString();
+    }
+}
+
+// The decoder process runs this test program again with the decode option.
+class DecoderProcess : public ::testing::Test {
+protected:
+    static std::optional<LoadedPicture> Decode(const char* name, int wallClockMs = 15000) {
+        DecodeWait wait;
+        wait.wallClockMs = wallClockMs;
+        return DecodeInChildProcess(Data(name), wait);
+    }
+    static AppError ErrorOf(const char* name, int wallClockMs = 15000) {
+        try {
+            Decode(name, wallClockMs);
+        } catch (const AppError& error) {
+            return error;
+        }
+        ADD_FAILURE() << name << " decoded";
+        return {};
+    }
+};
+
+TEST_F(DecoderProcess, GoodFilesArriveAsTheLoadersGiveThem) {
+    const auto bitmap = Decode("picture.gif");
+    ASSERT_TRUE(bitmap.has_value());
+    EXPECT_EQ(bitmap->image.size(), QSize(16, 12));
+    EXPECT_EQ(bitmap->type, PictureType::Bitmap);
+    const auto metafile = Decode("drawn.wmf");
+    ASSERT_TRUE(metafile.has_value());
+    EXPECT_EQ(metafile->type, PictureType::Metafile);
+    EXPECT_EQ(metafile->originalBytes, Bytes("drawn.wmf"));
+}
+
+TEST_F(DecoderProcess, TheLoadersErrorsComeBackAsTheyWere) {
+    const AppError png = ErrorOf("truncated.png");
+    EXPECT_EQ(png.number, 999);
+    EXPECT_EQ(png.description, QStringLiteral("Error loading picture ") + Data("truncated.png"));
+    EXPECT_EQ(png.source, QStringLiteral("GDI+ Module"));
+    EXPECT_EQ(ErrorOf("missing.bmp").number, ErrorNumber::FileNotFound);
+}
+
+TEST_F(DecoderProcess, AFileThatCrashesTheDecoderIsAnError) {
+    const AppError error = ErrorOf("hostile/text-null-glyph.wmf");
+    EXPECT_EQ(error.number, 481);
+    EXPECT_TRUE(error.description.contains(Data("hostile/text-null-glyph.wmf")));
+}
+
+TEST_F(DecoderProcess, AFileThatKeepsTheDecoderBusyIsGivenUp) {
+    // The wall clock ends them, whatever their processor time.
+    for (const char* name : {"hostile/slow-a.wmf", "hostile/slow-b.wmf"}) {
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            Decode(name, 2000);
+        } catch (const AppError& error) {
+            EXPECT_TRUE(error.description.contains(QString::fromLatin1(name)));
+        }
+        EXPECT_LT(clock.elapsed(), 10000) << name;
+    }
+    EXPECT_TRUE(ErrorOf("hostile/slow-a.wmf", 1000)
+                    .description.endsWith(QStringLiteral("(decoding took longer than 1 seconds)")));
+}
+
+TEST_F(DecoderProcess, AChunkClaimingGigabytesEndsWithinTheLimits) {
+    // A picture or an error, whichever the PNG library makes of it; never the program's end.
+    try {
+        Decode("hostile/itxt-2gb.png", 10000);
+    } catch (const AppError& error) {
+        EXPECT_TRUE(error.description.contains(QStringLiteral("itxt-2gb.png")));
+    }
+}
+
+TEST_F(DecoderProcess, CancellingStopsTheChildAndBringsNothing) {
+    DecodeWait wait;
+    wait.keepWaiting = [] {
+        return false;
+    };
+    EXPECT_FALSE(DecodeInChildProcess(Data("hostile/slow-a.wmf"), wait).has_value());
+}
+
+} // namespace

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+
+// Files of tests/data, by their path below it.
+inline QString Data(const char* name) {
+    return QDir(QStringLiteral(KURVEX_TEST_DATA)).filePath(QString::fromLatin1(name));
+}
+
+inline QByteArray Bytes(const char* name) {
+    QFile file(Data(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
