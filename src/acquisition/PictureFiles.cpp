@@ -41,7 +41,10 @@ LoadedPicture LoadPictureFile(const QString& path) {
                        QStringLiteral("Permission denied: ") + QDir::toNativeSeparators(path),
                        {}};
     }
-    const QByteArray bytes = file.readAll();
+    return LoadPictureBytes(file.readAll(), path);
+}
+
+LoadedPicture LoadPictureBytes(const QByteArray& bytes, const QString& path) {
     if (bytes.isEmpty()) {
         ThrowInvalid(path, QStringLiteral("the file is empty"));
     }

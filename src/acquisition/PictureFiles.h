@@ -17,6 +17,8 @@ struct LoadedPicture {
 // 53 when the file is missing, 481 "Invalid picture" when it is no picture it can read; both
 // name the file.
 LoadedPicture LoadPictureFile(const QString& path);
+// The same for the bytes of a file; path only names it in messages.
+LoadedPicture LoadPictureBytes(const QByteArray& bytes, const QString& path);
 
 struct AppError;
 // 481 "Invalid picture: <path> (<reason>)", the error of a file that is no picture it can read.

@@ -1,5 +1,6 @@
 #include "platform/SaneScanner.h"
 
+#include "acquisition/ScanFrame.h"
 #include "platform/Prompts.h"
 
 #include <QClipboard>
@@ -8,6 +9,7 @@
 
 #include <sane/sane.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -53,46 +55,20 @@ std::vector<Device> ListDevices() {
     return list;
 }
 
-// One frame's bytes into the image: grey, RGB interleaved, or one colour channel.
-void StoreFrame(QImage& image, const SANE_Parameters& p, const std::vector<SANE_Byte>& bytes) {
-    const int width = p.pixels_per_line;
-    const int bytesPerSample = p.depth == 16 ? 2 : 1;
-    for (int row = 0; row < image.height(); ++row) {
-        const SANE_Byte* line =
-            bytes.data() + static_cast<size_t>(row) * static_cast<size_t>(p.bytes_per_line);
-        auto* target = reinterpret_cast<QRgb*>(image.scanLine(row));
-        for (int column = 0; column < width; ++column) {
-            const auto sample = [&](int index) -> int {
-                if (p.depth == 1) {
-                    const int bit = line[index / 8] & (0x80 >> (index % 8));
-                    return bit != 0 ? 0 : 255; // 1 is black in line art
-                }
-                return line[static_cast<size_t>(index * bytesPerSample)];
-            };
-            const QRgb old = target[column];
-            switch (p.format) {
-            case SANE_FRAME_GRAY: {
-                const int grey = sample(column);
-                target[column] = qRgb(grey, grey, grey);
-                break;
-            }
-            case SANE_FRAME_RGB:
-                target[column] =
-                    qRgb(sample(3 * column), sample(3 * column + 1), sample(3 * column + 2));
-                break;
-            case SANE_FRAME_RED:
-                target[column] = qRgb(sample(column), qGreen(old), qBlue(old));
-                break;
-            case SANE_FRAME_GREEN:
-                target[column] = qRgb(qRed(old), sample(column), qBlue(old));
-                break;
-            case SANE_FRAME_BLUE:
-                target[column] = qRgb(qRed(old), qGreen(old), sample(column));
-                break;
-            default:
-                break;
-            }
-        }
+std::optional<ScanFrame::Kind> KindOf(SANE_Frame format) {
+    switch (format) {
+    case SANE_FRAME_GRAY:
+        return ScanFrame::Kind::Grey;
+    case SANE_FRAME_RGB:
+        return ScanFrame::Kind::Rgb;
+    case SANE_FRAME_RED:
+        return ScanFrame::Kind::Red;
+    case SANE_FRAME_GREEN:
+        return ScanFrame::Kind::Green;
+    case SANE_FRAME_BLUE:
+        return ScanFrame::Kind::Blue;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -168,8 +144,13 @@ QImage SaneScanner::Acquire(const QString& deviceName) {
             image = QImage(p.pixels_per_line, lines, QImage::Format_RGB32);
             image.fill(Qt::black);
         }
-        if (image.height() == lines && image.width() == p.pixels_per_line) {
-            StoreFrame(image, p, bytes);
+        const std::optional<ScanFrame::Kind> kind = KindOf(p.format);
+        // A frame this program cannot read brings no picture rather than a wrong one.
+        if (!kind ||
+            !StoreScanFrame(image, {*kind, p.depth, p.pixels_per_line, p.bytes_per_line, lines},
+                            bytes.data(), bytes.size())) {
+            image = QImage();
+            break;
         }
         lastFrame = p.last_frame != SANE_FALSE;
     }

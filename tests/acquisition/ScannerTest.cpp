@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
+#include <utility>
+
 namespace {
 
 class Scanner : public PictureFixture {
@@ -62,14 +64,22 @@ TEST_F(Scanner, AFailedScanChangesNothing) {
         << "the user's clipboard too";
 }
 
+// SANE reads SANE_CONFIG_DIR once per process and keeps the folder: every test of the process
+// writes its dll.conf and test.conf into this one folder.
+void WriteSaneConfig(const QByteArray& backends, const QByteArray& testDevice = {}) {
+    static QTemporaryDir folder;
+    qputenv("SANE_CONFIG_DIR", folder.path().toLocal8Bit());
+    for (const auto& [name, text] :
+         {std::pair{"dll.conf", backends}, std::pair{"test.conf", testDevice}}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+}
+
 // SANE's own test backend is a real device: two of them, test:0 and test:1.
 TEST(SaneScanner, ScansFromTheTestDevice) {
-    QTemporaryDir config;
-    QFile list(config.filePath(QStringLiteral("dll.conf")));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write("test\n");
-    list.close();
-    qputenv("SANE_CONFIG_DIR", config.path().toLocal8Bit());
+    WriteSaneConfig("test\n");
     FakePrompts prompts;
     SaneScanner sane(prompts);
     ASSERT_TRUE(sane.IsAvailable());
@@ -94,16 +104,40 @@ TEST(SaneScanner, ScansFromTheTestDevice) {
 namespace {
 
 TEST(SaneScanner, NoDeviceMeansNoScanner) {
-    QTemporaryDir config;
-    QFile list(config.filePath(QStringLiteral("dll.conf")));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-    list.write("# no backends\n");
-    list.close();
-    qputenv("SANE_CONFIG_DIR", config.path().toLocal8Bit());
+    WriteSaneConfig("# no backends\n");
     FakePrompts prompts;
     SaneScanner sane(prompts);
     EXPECT_FALSE(sane.IsAvailable());
     EXPECT_FALSE(sane.AcquireToClipboard());
+    qunsetenv("SANE_CONFIG_DIR");
+}
+
+// Each kind of frame the test device sends, solid white: line art, grey and colour at every
+// depth, and colour in three passes.
+TEST(SaneScanner, EveryFrameKindOfTheTestDeviceArrivesWhite) {
+    const char* settings[] = {
+        "mode Gray\ndepth 1\n",
+        "mode Gray\ndepth 8\n",
+        "mode Gray\ndepth 16\n",
+        "mode Color\ndepth 8\n",
+        "mode Color\ndepth 16\n",
+        "mode Color\ndepth 8\nthree-pass true\n",
+        "mode Color\ndepth 16\nthree-pass true\ninvert-endianess false\n",
+    };
+    for (const char* setting : settings) {
+        WriteSaneConfig("test\n", QByteArray("number_of_devices 1\nresolution 25\n"
+                                             "test-picture \"Solid white\"\n") +
+                                      setting);
+        FakePrompts prompts;
+        SaneScanner sane(prompts);
+        QGuiApplication::clipboard()->clear();
+        ASSERT_TRUE(sane.AcquireToClipboard()) << setting;
+        const QImage scanned = QGuiApplication::clipboard()->image();
+        ASSERT_FALSE(scanned.isNull()) << setting;
+        EXPECT_EQ(scanned.pixel(0, 0), qRgb(255, 255, 255)) << setting;
+        EXPECT_EQ(scanned.pixel(scanned.width() - 1, scanned.height() - 1), qRgb(255, 255, 255))
+            << setting;
+    }
     qunsetenv("SANE_CONFIG_DIR");
 }
 
