@@ -1,5 +1,7 @@
 #include "acquisition/CaptureGeometry.h"
 
+#include <QRectF>
+
 #include <algorithm>
 #include <cmath>
 
@@ -16,4 +18,10 @@ QRect CaptureRectangle(double x1, double x2, double y1, double y2) {
 
 bool ReadoutInBlack(int packedColorAtCentre) {
     return packedColorAtCentre >= 62255 / 2.0;
+}
+
+QRect ScreenPixelsOf(const QRect& drawn, double devicePixelRatio) {
+    const QRectF scaled(drawn.x() * devicePixelRatio, drawn.y() * devicePixelRatio,
+                        drawn.width() * devicePixelRatio, drawn.height() * devicePixelRatio);
+    return scaled.toAlignedRect();
 }

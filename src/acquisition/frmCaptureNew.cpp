@@ -128,13 +128,15 @@ void frmCaptureNew::Form_MouseMove(QPointF position) {
     }
     m_current = position;
     const QRect area = CaptureRectangle(m_anchor.x(), position.x(), m_anchor.y(), position.y());
-    const QString text = QStringLiteral("%1x%2").arg(area.width()).arg(area.height());
+    // On a scaled display the rectangle covers more screen pixels than window units.
+    const QRect pixels = ScreenPixelsOf(area, m_frozen.devicePixelRatio());
+    const QString text = QStringLiteral("%1x%2").arg(pixels.width()).arg(pixels.height());
     const QFontMetrics metrics(font());
     m_readout.clear();
     if (metrics.horizontalAdvance(text) < area.width() && metrics.height() < area.height()) {
         m_readout = text;
-        const QPoint centre(area.right() + 1 - area.width() / 2,
-                            area.bottom() + 1 - area.height() / 2);
+        const QPoint centre(pixels.right() + 1 - pixels.width() / 2,
+                            pixels.bottom() + 1 - pixels.height() / 2);
         const int colour =
             m_frozen.rect().contains(centre) ? PackedFromColor(QColor(m_frozen.pixel(centre))) : 0;
         m_readoutBlack = ReadoutInBlack(colour);
@@ -149,7 +151,9 @@ void frmCaptureNew::CaptureArea(double x1, double x2, double y1, double y2) {
         return;
     }
     m_readout.clear();
-    const QImage picture = m_frozen.copy(area);
+    QImage picture = m_frozen.copy(ScreenPixelsOf(area, m_frozen.devicePixelRatio()));
+    // The picture is its pixels; the screen's scale does not come with it.
+    picture.setDevicePixelRatio(1);
     if (QClipboard* clipboard = QGuiApplication::clipboard()) {
         clipboard->clear();
         clipboard->setImage(picture);

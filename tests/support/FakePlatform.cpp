@@ -74,11 +74,13 @@ void FakeClock::Wait(int milliseconds) {
 
 QImage FakeScreenSource::Grab(const QRect& rectangle) const {
     grabs.push_back(rectangle);
-    QImage image(rectangle.size(), QImage::Format_RGB32);
+    const QRect pixels(rectangle.topLeft() * pixelRatio, rectangle.size() * pixelRatio);
+    QImage image(pixels.size(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(pixelRatio);
     for (int row = 0; row < image.height(); ++row) {
         for (int column = 0; column < image.width(); ++column) {
-            const int x = rectangle.x() + column;
-            const int y = rectangle.y() + row;
+            const int x = pixels.x() + column;
+            const int y = pixels.y() + row;
             image.setPixel(column, row, qRgb(((x % 256) + 256) % 256, ((y % 256) + 256) % 256, 7));
         }
     }

@@ -95,6 +95,8 @@ public:
 class FakeScreenSource final : public ScreenSource {
 public:
     QPoint cursor{100, 100};
+    // The device pixel ratio of a scaled display: a grab then holds this many pixels per unit.
+    double pixelRatio = 1;
     mutable std::vector<QRect> grabs;
 
     QPoint CursorPosition() const override { return cursor; }
