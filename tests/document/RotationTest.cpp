@@ -2,14 +2,18 @@
 #include "document/PictureSurface.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
+#include "table/DataTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QUrl>
 
 namespace {
 
@@ -96,6 +100,19 @@ TEST_F(Rotation, TwoPictureWindowsKeepTheirOwnTurns) {
     other.ForgetPictureBeforeRotation();
     Window().UndoRotate();
     EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
+}
+
+TEST_F(Rotation, AClickWhileTurningIsNotTaken) {
+    // The click arrives while the turn lets the windows breathe: taken then, it would record a
+    // point on the picture that is about to be replaced.
+    const QPointF pixel(40, 30);
+    QCoreApplication::postEvent(
+        &Surface(), new QMouseEvent(QEvent::MouseButtonPress, pixel, Surface().mapToGlobal(pixel),
+                                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    Rotate({"90"});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Surface().Picture().size(), QSize(100, 200));
+    EXPECT_EQ(Table().PointCount(), 0);
 }
 
 TEST_F(Rotation, EscapeWhileTurningLeavesThePictureAsItWas) {
