@@ -29,5 +29,5 @@ QString SplashDateLine(const QDateTime& moment, const QLocale& locale) {
 }
 
 QString ScannerVersionText(int easyVersion) {
-    return QStringLiteral("EZTwain v.") + PaddedNumberText(easyVersion / 100.0);
+    return QStringLiteral("SANE v. %1.%2").arg(easyVersion / 100).arg(easyVersion % 100);
 }

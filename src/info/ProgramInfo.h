@@ -33,5 +33,6 @@ QString DescriptionText();
 // clock with the locale's AM/PM designator.
 QString SplashDateLine(const QDateTime& moment, const QLocale& locale);
 
-// The scanner library line: "EZTwain v." and the version / 100 with a leading blank.
+// The scanner library line: "SANE v." and its major and minor version (the version is
+// major x 100 + minor).
 QString ScannerVersionText(int easyVersion);

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/SharedRoutines.h"
+#include "core/ShownText.h"
 #include "info/ProgramInfo.h"
 #include "platform/Prompts.h"
 #include "platform/ScannerService.h"
@@ -45,9 +46,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     big.setBold(true);
     title->setFont(big);
     QLabel* version = label("lblVersion", VersionText());
-    QLabel* description = label("lblDescription", DescriptionText());
+    QLabel* description = label("lblDescription", ShownText(DescriptionText()));
     // Without a scanner library the line keeps its design text.
-    QLabel* scanner = label("lblScanVersion", QStringLiteral("EZTwain v."));
+    QLabel* scanner = label("lblScanVersion", QStringLiteral("SANE v."));
     if (const int version = App().scanner().EasyVersion(); version > 0) {
         scanner->setText(ScannerVersionText(version));
     }

@@ -1,5 +1,7 @@
 #include "info/frmTip.h"
 
+#include "core/ShownText.h"
+
 #include "core/WindowGeometry.h"
 
 #include "core/AppState.h"
@@ -125,7 +127,7 @@ void frmTip::PlaceBesideThePicture() {
 
 void frmTip::DisplayCurrentTip() {
     if (!m_tips.isEmpty()) {
-        m_lblTipText->setText(m_tips.at(m_currentTip - 1));
+        m_lblTipText->setText(ShownText(m_tips.at(m_currentTip - 1)));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/AppState.h"
 #include "core/NumberText.h"
+#include "core/ShownText.h"
 #include "core/Twips.h"
 #include "core/WindowGeometry.h"
 #include "document/DrawnPicture.h"
@@ -338,7 +339,8 @@ QWidget* frmOptions::CreatePointersPage() {
 void frmOptions::Form_Load() {
     m_loading = true;
     const Settings& s = App().settings;
-    m_note->setText(QStringLiteral("Note:\r\n       Select Log Axis before scaling the picture."));
+    m_note->setText(
+        ShownText(QStringLiteral("Note:\r\n       Select Log Axis before scaling the picture.")));
     resize(std::max(TwipsToPixels(9105), sizeHint().width()),
            std::max(TwipsToPixels(3045), sizeHint().height()));
     move(0, std::max(0, ScreenGeometry().height() - static_cast<int>(1.6 * height())));

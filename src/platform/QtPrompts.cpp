@@ -1,5 +1,6 @@
 #include "platform/QtPrompts.h"
 
+#include "core/ShownText.h"
 #include "platform/FileFilter.h"
 
 #include <QApplication>
@@ -77,7 +78,7 @@ FileDialogResult RunFileDialog(const FileDialogRequest& request, QFileDialog::Ac
 
 MessageAnswer QtPrompts::ShowMessage(const QString& text, const QString& title, MessageIcon icon,
                                      MessageButtons buttons) {
-    QMessageBox box(ToQtIcon(icon), title, text, ToQtButtons(buttons), DialogParent());
+    QMessageBox box(ToQtIcon(icon), title, ShownText(text), ToQtButtons(buttons), DialogParent());
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
@@ -98,8 +99,8 @@ MessageAnswer QtPrompts::ShowMessage(const QString& text, const QString& title, 
 QString QtPrompts::AskText(const QString& prompt, const QString& title,
                            const QString& defaultText) {
     bool accepted = false;
-    const QString text = QInputDialog::getText(DialogParent(), title, prompt, QLineEdit::Normal,
-                                               defaultText, &accepted);
+    const QString text = QInputDialog::getText(DialogParent(), title, ShownText(prompt),
+                                               QLineEdit::Normal, defaultText, &accepted);
     return accepted ? text : QString();
 }
 
@@ -115,7 +116,7 @@ std::optional<int> QtPrompts::AskChoice(const QString& prompt, const QString& ti
                                         const QStringList& items) {
     bool accepted = false;
     const QString chosen =
-        QInputDialog::getItem(DialogParent(), title, prompt, items, 0, false, &accepted);
+        QInputDialog::getItem(DialogParent(), title, ShownText(prompt), items, 0, false, &accepted);
     if (!accepted) {
         return std::nullopt;
     }

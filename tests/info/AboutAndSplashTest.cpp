@@ -18,7 +18,11 @@ TEST_F(AboutAndSplash, AboutBoxTellsWhatTheProgramIs) {
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
               QStringLiteral("Version 4.2.0"));
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblScanVersion"))->text(),
-              QStringLiteral("EZTwain v. 1.02"));
+              QStringLiteral("SANE v. 1.2"));
+    EXPECT_TRUE(about.findChild<QLabel*>(QStringLiteral("lblDescription"))
+                    ->text()
+                    .contains(QStringLiteral("Written by:\n")))
+        << "a lone CR shows as a line break";
     EXPECT_TRUE(about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))
                     ->text()
                     .startsWith(QStringLiteral("Warning:  This application is provided as is.")));

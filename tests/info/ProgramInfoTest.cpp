@@ -13,6 +13,8 @@ TEST(ProgramInfo, SplashDateLineUsesTheTwelveHourClock) {
 }
 
 TEST(ProgramInfo, ScannerVersionLine) {
-    EXPECT_EQ(ScannerVersionText(200), QStringLiteral("EZTwain v. 2"));
-    EXPECT_EQ(ScannerVersionText(113), QStringLiteral("EZTwain v. 1.13"));
+    // The scanner library really used, SANE, with its major and minor version.
+    EXPECT_EQ(ScannerVersionText(200), QStringLiteral("SANE v. 2.0"));
+    EXPECT_EQ(ScannerVersionText(113), QStringLiteral("SANE v. 1.13"));
+    EXPECT_EQ(ScannerVersionText(102), QStringLiteral("SANE v. 1.2"));
 }

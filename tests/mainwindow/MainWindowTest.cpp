@@ -1,4 +1,5 @@
 #include "PictureFixture.h"
+#include "core/ShownText.h"
 #include "core/Startup.h"
 #include "document/PictureSurface.h"
 #include "document/frmDocument.h"
@@ -270,7 +271,7 @@ TEST_F(MainWindow, GuideStepsThroughSevenPagesAndWraps) {
     }
     EXPECT_EQ(guide.CurrentTip(), 1);
     guide.NextTip();
-    EXPECT_EQ(guide.TipText(), frmTip::Pages().at(1));
+    EXPECT_EQ(guide.TipText(), ShownText(frmTip::Pages().at(1)));
     EXPECT_EQ(guide.findChild<QPushButton*>(QStringLiteral("cmdHelp"))->text(),
               QStringLiteral(" &Help"));
     EXPECT_TRUE(frmTip::Pages().at(6).endsWith(QStringLiteral("continously record data points.")));

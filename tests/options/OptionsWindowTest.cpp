@@ -35,7 +35,7 @@ TEST_F(OptionsWindow, PagesInTheirOrder) {
     EXPECT_EQ(tabs.tabText(2), QStringLiteral("Interpolation"));
     EXPECT_EQ(tabs.tabText(3), QStringLiteral("Pointers"));
     EXPECT_EQ(Options().findChild<QLabel*>(QStringLiteral("Label1"))->text(),
-              QStringLiteral("Note:\r\n       Select Log Axis before scaling the picture."));
+              QStringLiteral("Note:\n       Select Log Axis before scaling the picture."));
     EXPECT_EQ(Options().TxtRadius().text(), QStringLiteral(" 3"));
 }
 
