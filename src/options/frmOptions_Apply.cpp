@@ -161,7 +161,7 @@ void frmOptions::ShowGrid() {
     PictureSurface& picture = App().Document().Picture2();
     picture.Erase();
     DrawGrid(picture, static_cast<double>(picture.height()) / *rows,
-             static_cast<double>(picture.width()) / *cols);
+             static_cast<double>(picture.width()) / *cols, MinimumSweepGridStep);
 }
 
 void frmOptions::QueColor(QFrame& sample) {

@@ -5,4 +5,5 @@
 class PictureSurface;
 
 // The grid over the picture, as part of its drawing (an erase removes it).
-void DrawGrid(PictureSurface& surface, double rowStep, double colStep);
+void DrawGrid(PictureSurface& surface, double rowStep, double colStep,
+              double minimumStep = MinimumGridStep);

@@ -8,8 +8,9 @@ constexpr int LightGrey = 0xC0C0C0;
 } // namespace
 
 void ForEachGridPixel(QSize size, double rowStep, double colStep,
-                      const std::function<void(int column, int row, int packedColor)>& setPixel) {
-    if (rowStep < MinimumGridStep || colStep < MinimumGridStep) {
+                      const std::function<void(int column, int row, int packedColor)>& setPixel,
+                      double minimumStep) {
+    if (!(rowStep >= minimumStep && colStep >= minimumStep)) {
         return;
     }
     const auto checker = [](int column, int row) {

@@ -175,6 +175,9 @@ bool frmZoom::eventFilter(QObject* watched, QEvent* event) {
     }
     switch (event->type()) {
     case QEvent::FocusIn: {
+        if (m_returningFocus) {
+            break;
+        }
         // The number alone, selected, ready to be typed over.
         const int percent =
             static_cast<int>(std::nearbyint(ZoomFromText(m_txtZoom->text()) * 100.0f));
@@ -188,9 +191,13 @@ bool frmZoom::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // Applied as when the box is left (the slider then gives the view the focus),
+            // and back in the box, the applied percentage selected for the next value.
             txtZoom_LostFocus();
-            m_txtZoom->setText(
-                QString::number(static_cast<int>(std::nearbyint(m_zoomFactor * 100.0f))));
+            m_returningFocus = true;
+            m_txtZoom->setFocus();
+            m_returningFocus = false;
+            m_txtZoom->setText(ZoomText(m_zoomFactor));
             m_txtZoom->selectAll();
             return true;
         }

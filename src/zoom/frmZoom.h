@@ -48,4 +48,6 @@ private:
     float m_zoomFactor = 7.5f;
     QPoint m_lastCursor{-100, -100};
     int m_idleTime = 0;
+    // While Enter brings the focus back to the percentage box, the box keeps its "%".
+    bool m_returningFocus = false;
 };

@@ -114,6 +114,17 @@ TEST_F(OptionsWindow, GridPreviewAndItsCheckBox) {
     EXPECT_EQ(Surface().DrawnImage(), Surface().Picture()) << "unchecking erases the marks too";
 }
 
+TEST_F(OptionsWindow, TheSweepGridIsPreviewedDownToHalfAPixel) {
+    LoadWhitePicture(100, 100);
+    // Guide me on a small picture: a line every 2 pixels, which the magnifier would not draw.
+    Options().TxtCols().setText(QStringLiteral("49"));
+    Options().TxtRows().setText(QStringLiteral("49"));
+    EXPECT_NE(Surface().PixelColor(0, 5), 0xFFFFFF) << "the first column line";
+    EXPECT_NE(Surface().PixelColor(2, 5), 0xFFFFFF) << "2 pixels on";
+    Options().TxtCols().setText(QStringLiteral("300")); // a third of a pixel
+    EXPECT_EQ(Surface().DrawnImage(), Surface().Picture()) << "below half a pixel: no grid";
+}
+
 TEST_F(OptionsWindow, GuideMeHalvesThePictureSize) {
     LoadWhitePicture(400, 300);
     Options().findChild<QPushButton*>(QStringLiteral("cmdPicSizeInfo"))->click();

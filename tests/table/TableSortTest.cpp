@@ -72,7 +72,8 @@ TEST(SortPoints, ANumberTooLargeToReadLeavesTheTableAlone) {
     EXPECT_EQ(table.CellText(1, 1), QStringLiteral("3"));
 }
 
-// The order a straight insertion sort gives, as the original command sorted.
+// A straight insertion sort, the reference: the sort must keep points with equal keys in the
+// order they had, exactly as this one does.
 std::vector<std::pair<double, double>> InsertionSorted(std::vector<std::pair<double, double>> v) {
     for (size_t j = 1; j < v.size(); ++j) {
         const auto entry = v[j];

@@ -73,6 +73,18 @@ TEST_F(ZoomWindow, OnlyDigitsCanBeTyped) {
     EXPECT_FLOAT_EQ(Zoom().ZoomFactor(), 4.0f);
 }
 
+TEST_F(ZoomWindow, EnterAppliesAndLeavesThePercentageSelectedInTheBox) {
+    Zoom().show();
+    QApplication::setActiveWindow(&Zoom());
+    Zoom().txtZoom().setFocus();
+    Zoom().txtZoom().setText(QStringLiteral("450"));
+    QTest::keyClick(&Zoom().txtZoom(), Qt::Key_Return);
+    EXPECT_FLOAT_EQ(Zoom().ZoomFactor(), 4.5f);
+    EXPECT_TRUE(Zoom().txtZoom().hasFocus()) << "not the view";
+    EXPECT_EQ(Zoom().txtZoom().text(), QStringLiteral("450%"));
+    EXPECT_EQ(Zoom().txtZoom().selectedText(), QStringLiteral("450%"));
+}
+
 TEST_F(ZoomWindow, ClosingIsTheSameAsTheMenu) {
     Zoom().close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
