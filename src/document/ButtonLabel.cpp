@@ -22,7 +22,8 @@ void ButtonLabel::mousePressEvent(QMouseEvent* event) {
 void ButtonLabel::mouseReleaseEvent(QMouseEvent* event) {
     SetTextColor(Qt::black);
     event->accept();
-    if (rect().contains(event->position().toPoint())) {
+    // Any button lights the label; only the left one clicks it.
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit Clicked();
     }
 }

@@ -173,7 +173,10 @@ bool frmDocument::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_picture1 && event->type() == QEvent::MouseMove) {
         MouseLeftPicture();
     } else if (watched == m_picture4 && event->type() == QEvent::MouseButtonRelease) {
-        App().MainForm().mnuViewImageToolbar_Click();
+        // A click is the left button's; the others do nothing here.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            App().MainForm().mnuViewImageToolbar_Click();
+        }
         return true;
     } else if (watched == m_picture2 && event->type() == QEvent::KeyPress) {
         // The window sees keys before its picture does.

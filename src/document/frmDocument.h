@@ -66,7 +66,9 @@ private:
     void MouseLeftPicture();
     void ShowScaleCrossHair(float x, float y);
     void ClickInScaleMode(float x, float y);
-    void RecordDragPoint(float x, float y);
+    // Records a point of a right-button drag; x and y come back as data values when a point
+    // was recorded, for the caption.
+    void RecordDragPoint(float& x, float& y);
     // Asks for the X or Y value of a reference point; an empty answer gives 0 and a warning.
     double AskReferenceValue(char axis, int pointNumber);
 

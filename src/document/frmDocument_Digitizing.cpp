@@ -121,7 +121,7 @@ void frmDocument::ShowScaleCrossHair(float x, float y) {
     m_picture2->SetDrawWidth(width);
 }
 
-void frmDocument::RecordDragPoint(float x, float y) {
+void frmDocument::RecordDragPoint(float& x, float& y) {
     if (App().ScaleModeOn &&
         AskYesNo(QStringLiteral("You are in scale mode. Do you want to exit Scale Mode before "
                                 "trying to save data points?"))) {

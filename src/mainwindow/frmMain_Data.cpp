@@ -77,11 +77,14 @@ void frmMain::mnuDataSortY_Click() {
 
 void frmMain::mnuDataRemoveRepeated_Click() {
     frmData& data = App().Data();
-    data.SortGrid();
-    try {
-        RemoveRepeatedNeighbours(data.Table());
-    } catch (const AppError& error) {
-        ShowErrorReport(error);
+    // A cell the sort could not read has been reported once; the same cell would stop the
+    // removal too.
+    if (data.SortGrid()) {
+        try {
+            RemoveRepeatedNeighbours(data.Table());
+        } catch (const AppError& error) {
+            ShowErrorReport(error);
+        }
     }
     if (data.Table().RowCount() > 2) {
         data.Table().SetHeaderFrozen(true);

@@ -35,7 +35,8 @@ public:
     void cmdSetValues_Click();
     void cmdSort_Click();
     // The sort with the key of the option buttons, as every sort command runs it.
-    void SortGrid();
+    // False when a cell could not be read; the user has been told.
+    bool SortGrid();
 
     DataTable& Table() { return *m_table; }
     QTableView& GridData() { return *m_grid; }

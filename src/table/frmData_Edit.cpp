@@ -83,14 +83,17 @@ void frmData::cmdSetValues_Click() {
     App().MainForm().mnuViewRefresh_Click();
 }
 
-void frmData::SortGrid() {
+bool frmData::SortGrid() {
     SetScreenPointer(ScreenPointer::ArrowHourglass);
+    bool sorted = true;
     try {
         SortPoints(*m_table, m_optSortX->isChecked() ? SortKey::X : SortKey::Y);
     } catch (const AppError& error) {
         ShowErrorReport(error);
+        sorted = false;
     }
     SetScreenPointer(ScreenPointer::Arrow);
+    return sorted;
 }
 
 void frmData::cmdSort_Click() {

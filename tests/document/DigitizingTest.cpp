@@ -204,6 +204,14 @@ TEST_F(Digitizing, RightButtonDragRecordsOncePerNewPosition) {
     EXPECT_EQ(App().Document().windowTitle().left(3), QStringLiteral("X= "));
 }
 
+TEST_F(Digitizing, ADragOnALogAxisShowsTheDataValueInTheCaption) {
+    App().settings.XLog = true;
+    Press(Qt::RightButton, QPoint(40, 25));
+    Move(Qt::RightButton, QPoint(50, 25)); // picture x 2.5
+    ASSERT_EQ(Table().PointCount(), 2);
+    EXPECT_EQ(App().Document().windowTitle(), QStringLiteral("X=  316.2278, Y=  7.5"));
+}
+
 TEST_F(Digitizing, RightDragInScaleModeOffersToLeaveIt) {
     EnterScaleMode();
     prompts->messageAnswers = {MessageAnswer::No};

@@ -68,6 +68,16 @@ TEST_F(PictureWindow, StripButtonsChangeColourAndUndoTheLastPoint) {
     auto* undo = Window().findChild<QLabel*>(QStringLiteral("lblbutton2"));
     ASSERT_NE(undo, nullptr);
     EXPECT_EQ(undo->text(), QStringLiteral("Undo Last Point"));
+    for (const Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mousePress(undo, other);
+        EXPECT_EQ(undo->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QTest::mouseRelease(undo, other);
+        EXPECT_EQ(Table().RowCount(), 2) << "only the left button clicks";
+    }
+    auto* picture4 = Window().findChild<QLabel*>(QStringLiteral("Picture4"));
+    QTest::mouseClick(picture4, Qt::RightButton);
+    EXPECT_TRUE(App().MainForm().Item("mnuViewImageToolbar").isChecked())
+        << "the strip stays for the right button";
     QTest::mousePress(undo, Qt::LeftButton);
     EXPECT_EQ(undo->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     QTest::mouseRelease(undo, Qt::LeftButton);

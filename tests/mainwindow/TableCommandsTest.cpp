@@ -102,6 +102,16 @@ TEST_F(TableCommands, SortReportsANumberTooLargeToRead) {
     EXPECT_EQ(Cell(1, 1), QStringLiteral("1e999"));
 }
 
+TEST_F(TableCommands, RemoveRepeatedReportsAnOverflowingCellOnce) {
+    Add(1, 1);
+    Add(1, 1);
+    Table().SetCellText(2, 1, QStringLiteral("1E+400"));
+    Main().mnuDataRemoveRepeated_Click();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text, QStringLiteral("Error #  6 was generated. \rOverflow"));
+    EXPECT_EQ(Table().PointCount(), 2) << "nothing removed";
+}
+
 TEST_F(TableCommands, RemoveRepeatedSortsRemovesRenumbersAndRedraws) {
     Add(5, 5);
     Add(1, 1);
