@@ -80,7 +80,8 @@ QString frmCaptureNew::InstructionText() const {
 void frmCaptureNew::btnCaptureOK_Click() {
     m_frame->hide();
     hide();
-    App().clock().Wait(CountdownSeconds * 1000);
+    // Pending events run meanwhile: the user goes to the window with the area to capture.
+    App().clock().Wait(CountdownSeconds * 1000, Clock::Input::Taken);
     PlayResourceSound(BeepSound);
     const QRect screen = ScreenGeometry();
     m_frozen = App().screen().Grab(screen).convertToFormat(QImage::Format_RGB32);

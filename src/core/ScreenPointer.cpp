@@ -26,7 +26,14 @@ void SetScreenPointer(ScreenPointer pointer) {
     case ScreenPointer::ArrowHourglass:
         QApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
         return;
+    case ScreenPointer::Custom:
+        return; // set with its image by SetCustomScreenPointer
     }
+}
+
+void SetCustomScreenPointer(const QCursor& pointer) {
+    SetScreenPointer(ScreenPointer::Custom);
+    QApplication::setOverrideCursor(pointer);
 }
 
 ScreenPointer CurrentScreenPointer() {

@@ -13,6 +13,7 @@
 #include "core/ScreenPointer.h"
 #include "core/SharedRoutines.h"
 #include "document/PictureSurface.h"
+#include "document/PointerImages.h"
 #include "document/frmDocument.h"
 #include "extraction/AutoReadGrid.h"
 #include "extraction/TableSpline.h"
@@ -82,7 +83,7 @@ void frmMain::mnuDataAR_Click() {
     }
     const QDateTime end = App().clock().Now();
     m_progressBar->hide();
-    SetScreenPointer(ScreenPointer::Default);
+    SetCustomScreenPointer(PointerCursor(s.PointerIndex));
     PlayResourceSound(BeepSound);
     QString report = QStringLiteral("The number of values found and stored is: ") +
                      QString::number(count) + QStringLiteral("\r\nStarting time: ") +
@@ -108,7 +109,7 @@ void frmMain::mnuDataSpline_Click() {
         App().prompts().ShowMessage(
             QStringLiteral("You need at least two values to perform any interpolation."),
             QStringLiteral("Insufficient Data"), MessageIcon::Information, MessageButtons::Ok);
-        SetScreenPointer(ScreenPointer::Default);
+        SetCustomScreenPointer(PointerCursor(App().settings.PointerIndex));
         return;
     }
     const Settings& s = App().settings;
@@ -166,5 +167,5 @@ void frmMain::mnuDataSpline_Click() {
         return;
     }
     mnuViewRefresh_Click();
-    SetScreenPointer(ScreenPointer::Default);
+    SetCustomScreenPointer(PointerCursor(s.PointerIndex));
 }

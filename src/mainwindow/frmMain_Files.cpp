@@ -72,11 +72,11 @@ bool frmMain::mnuDataSaveAs_Click() {
 bool frmMain::mnuDataAppendTo_Click() {
     PrepareDataDialog(m_cmDialog, false);
     const FileDialogResult result = App().prompts().AskSaveFile(m_cmDialog.Request());
+    // A cancelled dialog returns, and keeps, an empty name; the data file stays as it was.
+    m_cmDialog.Keep(result);
     if (result.path.isEmpty()) {
-        m_cmDialog.FilterIndex = result.filterIndex;
         return false;
     }
-    m_cmDialog.Keep(result);
     App().DataFileName = result.path;
     App().DataFileType = result.filterIndex;
     SetScreenPointer(ScreenPointer::ArrowHourglass);

@@ -7,6 +7,8 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDateTime Now() const = 0;
-    // Waits while windows repaint; the user's input waits until the end.
-    virtual void Wait(int milliseconds) = 0;
+    enum class Input { HeldBack, Taken };
+    // Waits while windows repaint; the user's input waits until the end, or is taken meanwhile
+    // (the capture countdown, during which the user goes to the window to capture).
+    virtual void Wait(int milliseconds, Input input = Input::HeldBack) = 0;
 };

@@ -7,12 +7,11 @@ QDateTime SystemClock::Now() const {
     return QDateTime::currentDateTime();
 }
 
-void SystemClock::Wait(int milliseconds) {
+void SystemClock::Wait(int milliseconds, Input input) {
     if (milliseconds <= 0) {
         return;
     }
-    // Windows repaint meanwhile, but no click or key is taken before the wait is over.
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    loop.exec(input == Input::Taken ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }

@@ -5,5 +5,5 @@
 class SystemClock final : public Clock {
 public:
     QDateTime Now() const override;
-    void Wait(int milliseconds) override;
+    void Wait(int milliseconds, Input input = Input::HeldBack) override;
 };

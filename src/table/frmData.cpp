@@ -60,7 +60,6 @@ frmData::frmData(QWidget* parent) : QWidget(parent) {
             FollowViewSelection();
         }
     });
-    connect(m_grid, &QTableView::clicked, this, [this] { GridData_Click(); });
     connect(m_table, &DataTable::HeaderFrozenChanged, this, &frmData::ShowHeaderState);
     // Rows that go away take the current row and the selection end with them, as far as the
     // last row that is left.

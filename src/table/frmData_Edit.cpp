@@ -22,6 +22,23 @@
 #include <cmath>
 #include <utility>
 
+namespace {
+
+// A typed value loses the spaces around it, and nothing else: tabs and line breaks stay.
+QString WithoutOuterSpaces(const QString& text) {
+    qsizetype first = 0;
+    qsizetype end = text.size();
+    while (first < end && text.at(first) == QLatin1Char(' ')) {
+        ++first;
+    }
+    while (end > first && text.at(end - 1) == QLatin1Char(' ')) {
+        --end;
+    }
+    return text.mid(first, end - first);
+}
+
+} // namespace
+
 void frmData::Text1_Change() {
     if (const auto row = RequestedRow(m_text1->text(), m_table->RowCount())) {
         SetTopRow(*row);
@@ -78,8 +95,8 @@ void frmData::cmdSetValues_Click() {
             return;
         }
     }
-    m_table->SetCellText(m_row, 1, m_txtXValue->text().trimmed());
-    m_table->SetCellText(m_row, 2, m_txtYValue->text().trimmed());
+    m_table->SetCellText(m_row, 1, WithoutOuterSpaces(m_txtXValue->text()));
+    m_table->SetCellText(m_row, 2, WithoutOuterSpaces(m_txtYValue->text()));
     App().MainForm().mnuViewRefresh_Click();
 }
 

@@ -109,5 +109,11 @@ bool frmData::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    // The grid is clicked when the left button comes up, wherever it went down: a drag along
+    // one row is a click on that row too. The selection is complete by then.
+    if (watched == m_grid->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        GridData_Click();
+    }
     return QWidget::eventFilter(watched, event);
 }

@@ -55,6 +55,7 @@ TEST_F(Capture, OkCountsDownThenFreezesTheScreen) {
     clock->waitedMilliseconds = 0;
     Freeze();
     EXPECT_EQ(clock->waitedMilliseconds, 5000);
+    EXPECT_EQ(clock->lastWaitInput, Clock::Input::Taken) << "the user's input runs meanwhile";
     EXPECT_EQ(sound->played.back().size(), 800);
     ASSERT_FALSE(capture->Frozen().isNull());
     ASSERT_EQ(prompts->messages.size(), 1u);

@@ -1,4 +1,5 @@
 #include "PictureFixture.h"
+#include "core/ScreenPointer.h"
 #include "document/PictureSurface.h"
 #include "mainwindow/frmMain.h"
 #include "table/DataTable.h"
@@ -60,6 +61,7 @@ TEST_F(AutoRead, StoresEveryGridPositionOnTheCurveAndReports) {
         << "found positions are marked";
     EXPECT_FALSE(Main().ProgressBar().isVisible());
     EXPECT_EQ(sound->played.back().size(), 800) << "the beep";
+    EXPECT_EQ(CurrentScreenPointer(), ScreenPointer::Custom) << "the picture's own pointer";
 }
 
 TEST_F(AutoRead, OnALogAxisTheValueIsTenToTheCoordinate) {
@@ -152,6 +154,7 @@ TEST_F(Extraction, InterpolatedPointsJoinTheTableOnYes) {
     EXPECT_EQ(Cell(5, 1), QStringLiteral(" 2"));
     EXPECT_EQ(Cell(5, 2), QStringLiteral(" 4"));
     EXPECT_EQ(Cell(9, 1), QStringLiteral(" 10"));
+    EXPECT_EQ(CurrentScreenPointer(), ScreenPointer::Custom);
 }
 
 TEST_F(Extraction, NoLeavesTheSortedTable) {

@@ -100,6 +100,10 @@ TEST_F(DataFiles, AppendTwiceKeepsTheNameAndAddsTheWholeTable) {
     prompts->fileAnswers.push_back({QString(), 3});
     Main().mnuDataAppendTo_Click();
     EXPECT_EQ(App().DataFileName, Path("log.dat")) << "cancel keeps it";
+    EXPECT_TRUE(Main().CMDialog().FileName.isEmpty()) << "but the dialog returned no name";
+    prompts->fileAnswers.push_back({QString(), 3});
+    Main().mnuDataAppendTo_Click();
+    EXPECT_TRUE(prompts->fileRequests.back().fileName.isEmpty()) << "and opens with none";
 }
 
 TEST_F(DataFiles, AWriteErrorIsReportedAndTheTableStays) {

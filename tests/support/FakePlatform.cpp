@@ -63,7 +63,8 @@ std::optional<int> FakePrompts::AskColor(int) {
     return answer;
 }
 
-void FakeClock::Wait(int milliseconds) {
+void FakeClock::Wait(int milliseconds, Input input) {
+    lastWaitInput = input;
     if (failNextWait) {
         failNextWait = false;
         throw AppError{53, QStringLiteral("File not found"), QStringLiteral("Kurvex")};

@@ -62,7 +62,8 @@ public:
     bool failNextWait = false;
 
     QDateTime Now() const override { return now; }
-    void Wait(int milliseconds) override;
+    void Wait(int milliseconds, Input input = Input::HeldBack) override;
+    Input lastWaitInput = Input::HeldBack;
     void Advance(int milliseconds) { now = now.addMSecs(milliseconds); }
 };
 

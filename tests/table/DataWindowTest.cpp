@@ -71,6 +71,17 @@ TEST_F(DataWindow, ClickShowsThePointInTheEditPanelAndMarksIt) {
     EXPECT_EQ(Surface().PixelColor(100, 50), 127);
 }
 
+TEST_F(DataWindow, ADragAlongOneRowShowsThatRowAsAClickDoes) {
+    AddPoints(3);
+    QWidget* viewport = Data().GridData().viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, CellCentre(2, 1));
+    QTest::mouseMove(viewport, CellCentre(2, 2));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, CellCentre(2, 2));
+    EXPECT_EQ(Data().Text1().text(), QStringLiteral("2"));
+    EXPECT_EQ(Data().TxtXValue().text(), QStringLiteral(" 2"));
+    EXPECT_EQ(Data().TxtYValue().text(), QStringLiteral(" 20"));
+}
+
 TEST_F(DataWindow, TypedPointNumbersRoundHalvesToEven) {
     AddPoints(5);
     Data().Text1().setText(QStringLiteral("3.6"));
@@ -86,10 +97,10 @@ TEST_F(DataWindow, SetNewValuesWritesTheNumbersAsTypedAndRefusesOtherTexts) {
     AddPoints(3);
     Data().Text1().setText(QStringLiteral("2"));
     Data().TxtXValue().setText(QStringLiteral("  1.50 "));
-    Data().TxtYValue().setText(QStringLiteral("-2E-03"));
+    Data().TxtYValue().setText(QStringLiteral(" \t-2E-03 "));
     Data().cmdSetValues_Click();
     EXPECT_EQ(Cell(2, 1), QStringLiteral("1.50"));
-    EXPECT_EQ(Cell(2, 2), QStringLiteral("-2E-03"));
+    EXPECT_EQ(Cell(2, 2), QStringLiteral("\t-2E-03")) << "only spaces are trimmed";
     EXPECT_TRUE(prompts->messages.empty());
 
     const struct {
@@ -109,7 +120,7 @@ TEST_F(DataWindow, SetNewValuesWritesTheNumbersAsTypedAndRefusesOtherTexts) {
             << prompts->messages[0].text.toStdString();
         EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Set New Values"));
         EXPECT_EQ(Cell(2, 1), QStringLiteral("1.50")) << "the row keeps its values";
-        EXPECT_EQ(Cell(2, 2), QStringLiteral("-2E-03"));
+        EXPECT_EQ(Cell(2, 2), QStringLiteral("\t-2E-03"));
     }
 }
 
