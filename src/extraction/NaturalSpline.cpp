@@ -45,20 +45,25 @@ std::vector<QPointF> NaturalSplineSamples(const std::vector<float>& knotsU,
     const auto at = [](std::vector<float>& a, int i) -> float& {
         return a[static_cast<size_t>(i)];
     };
+    // A stored value widened for the arithmetic between stores: two singles are never added
+    // or subtracted in single precision.
+    const auto wide = [](std::vector<float>& a, int i) {
+        return static_cast<double>(a[static_cast<size_t>(i)]);
+    };
 
-    const float step = Store(Divide(at(u, n) - at(u, 1), m));
+    const float step = Store(Divide(wide(u, n) - wide(u, 1), m));
     for (int i = 1; i <= n - 1; ++i) {
-        at(h, i) = Store(at(u, i + 1) - at(u, i));
-        at(s, i) = Store(Divide(6.0 * (at(v, i + 1) - at(v, i)), at(h, i)));
+        at(h, i) = Store(wide(u, i + 1) - wide(u, i));
+        at(s, i) = Store(Divide(6.0 * (wide(v, i + 1) - wide(v, i)), at(h, i)));
     }
     at(d, 1) = 0;
     at(r, 1) = 0;
-    at(d, 2) = Store(2.0 * (at(h, 1) + at(h, 2)));
-    at(r, 2) = Store(at(s, 2) - at(s, 1));
+    at(d, 2) = Store(2.0 * (wide(h, 1) + wide(h, 2)));
+    at(r, 2) = Store(wide(s, 2) - wide(s, 1));
     for (int i = 3; i <= n - 1; ++i) {
-        at(d, i) = Store(2.0 * (at(h, i - 1) + at(h, i)) -
+        at(d, i) = Store(2.0 * (wide(h, i - 1) + wide(h, i)) -
                          Divide(static_cast<double>(at(h, i - 1)) * at(h, i - 1), at(d, i - 1)));
-        at(r, i) = Store((at(s, i) - at(s, i - 1)) -
+        at(r, i) = Store((wide(s, i) - wide(s, i - 1)) -
                          Divide(static_cast<double>(at(h, i - 1)) * at(r, i - 1), at(d, i - 1)));
     }
     at(M, n) = 0;
@@ -67,9 +72,9 @@ std::vector<QPointF> NaturalSplineSamples(const std::vector<float>& knotsU,
     }
     at(M, 1) = 0;
     for (int i = 1; i <= n - 1; ++i) {
-        at(c3, i) = Store(Divide(at(M, i + 1) - at(M, i), 6.0 * at(h, i)));
+        at(c3, i) = Store(Divide(wide(M, i + 1) - wide(M, i), 6.0 * at(h, i)));
         at(c2, i) = Store(at(M, i) / 2.0);
-        at(c1, i) = Store(Divide(at(v, i + 1) - at(v, i), at(h, i)) -
+        at(c1, i) = Store(Divide(wide(v, i + 1) - wide(v, i), at(h, i)) -
                           (2.0 * at(M, i) + at(M, i + 1)) * at(h, i) / 6.0);
     }
 

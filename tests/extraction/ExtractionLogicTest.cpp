@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <fstream>
 #include <random>
+#include <string>
+#include <system_error>
+#include <vector>
 
 namespace {
 
@@ -151,6 +156,72 @@ TEST(NaturalSpline, ArithmeticFaultsStopIt) {
     EXPECT_EQ(errorOf(Floats({0, 1, 2, 3}), -2), 5);
     EXPECT_EQ(errorOf(Floats({0, 1, 2}), 10), 5) << "too few points";
     EXPECT_EQ(errorOf(Floats({0, 1e-38f, 2e-38f, 3e-38f}), 10), 6) << "overflow";
+}
+
+} // namespace
+
+namespace {
+
+// A hexadecimal float as Python's float.hex() writes it ("-0x1.8p+1").
+double HexNumber(const std::string& text) {
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::string digits = text.substr(negative ? 3 : 2); // past the sign and "0x"
+    double value = 0;
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                        std::chars_format::hex);
+    EXPECT_EQ(result.ec, std::errc()) << text;
+    return negative ? -value : value;
+}
+
+struct SplineCase {
+    std::string name;
+    int samples = 0;
+    std::vector<float> u, v;
+    std::vector<std::pair<float, float>> expected;
+};
+
+std::vector<SplineCase> SplineReference() {
+    std::ifstream file(KURVEX_TEST_DATA "/spline-reference.txt");
+    std::vector<SplineCase> cases;
+    std::string kind;
+    while (file >> kind) {
+        if (kind == "case") {
+            cases.emplace_back();
+            file >> cases.back().name >> cases.back().samples;
+            continue;
+        }
+        std::string first;
+        std::string second;
+        file >> first >> second;
+        const auto a = static_cast<float>(HexNumber(first));
+        const auto b = static_cast<float>(HexNumber(second));
+        if (kind == "knot") {
+            cases.back().u.push_back(a);
+            cases.back().v.push_back(b);
+        } else {
+            cases.back().expected.emplace_back(a, b);
+        }
+    }
+    return cases;
+}
+
+// The reference was computed by scripts/make_spline_reference.py from the interpolation
+// rules alone: single-precision stores, double-precision arithmetic between them. Every
+// sample must be the same single, not merely close: a sum taken in single precision shows
+// as a differing last digit.
+TEST(NaturalSpline, SamplesMatchTheRulesToTheLastBit) {
+    const std::vector<SplineCase> cases = SplineReference();
+    ASSERT_EQ(cases.size(), 4u);
+    for (const SplineCase& c : cases) {
+        const std::vector<QPointF> samples = NaturalSplineSamples(c.u, c.v, c.samples);
+        ASSERT_EQ(samples.size(), c.expected.size()) << c.name;
+        for (size_t k = 0; k < samples.size(); ++k) {
+            EXPECT_EQ(static_cast<float>(samples[k].x()), c.expected[k].first)
+                << c.name << " sample " << k + 1;
+            EXPECT_EQ(static_cast<float>(samples[k].y()), c.expected[k].second)
+                << c.name << " sample " << k + 1;
+        }
+    }
 }
 
 } // namespace
