@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,21 @@ struct FileDialogResult {
     int filterIndex = 1;
 };
 
+// The scanner's settings dialog: the device it scans from, the resolutions (dots per inch)
+// and colour modes that device offers, and the values it starts with.
+struct ScanSettingsRequest {
+    QString device;
+    QList<int> resolutions;
+    int resolution = 0;
+    QStringList modes;
+    QString mode;
+};
+
+struct ScanSettings {
+    int resolution = 0;
+    QString mode;
+};
+
 // Every modal question, message and dialog the program shows goes through here, so that
 // tests can answer them from a script.
 class Prompts {
@@ -45,4 +61,6 @@ public:
                                          const QStringList& items) = 0;
     // A packed colour R + 256*G + 65536*B, or nothing when the user cancels.
     virtual std::optional<int> AskColor(int initialColor) = 0;
+    // The settings of one scan, or nothing when the user cancels.
+    virtual std::optional<ScanSettings> AskScanSettings(const ScanSettingsRequest& request) = 0;
 };

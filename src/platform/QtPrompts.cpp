@@ -5,9 +5,16 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -132,4 +139,34 @@ std::optional<int> QtPrompts::AskColor(int initialColor) {
         return std::nullopt;
     }
     return chosen.red() + 256 * chosen.green() + 65536 * chosen.blue();
+}
+
+std::optional<ScanSettings> QtPrompts::AskScanSettings(const ScanSettingsRequest& request) {
+    QDialog dialog(DialogParent());
+    dialog.setObjectName(QStringLiteral("ScanSettings"));
+    dialog.setWindowTitle(QStringLiteral("Scan"));
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(QStringLiteral("Scanner:"), new QLabel(request.device, &dialog));
+    auto* resolution = new QComboBox(&dialog);
+    for (const int dots : request.resolutions) {
+        resolution->addItem(QStringLiteral("%1 dpi").arg(dots), dots);
+    }
+    resolution->setCurrentIndex(
+        std::max(0, static_cast<int>(request.resolutions.indexOf(request.resolution))));
+    resolution->setEnabled(!request.resolutions.isEmpty());
+    form->addRow(QStringLiteral("&Resolution:"), resolution);
+    auto* mode = new QComboBox(&dialog);
+    mode->addItems(request.modes);
+    mode->setCurrentText(request.mode);
+    mode->setEnabled(!request.modes.isEmpty());
+    form->addRow(QStringLiteral("Colour &mode:"), mode);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Scan"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return ScanSettings{resolution->currentData().toInt(), mode->currentText()};
 }

@@ -14,4 +14,5 @@ public:
     std::optional<int> AskChoice(const QString& prompt, const QString& title,
                                  const QStringList& items) override;
     std::optional<int> AskColor(int initialColor) override;
+    std::optional<ScanSettings> AskScanSettings(const ScanSettingsRequest& request) override;
 };

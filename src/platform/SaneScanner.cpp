@@ -2,13 +2,18 @@
 
 #include "acquisition/ScanFrame.h"
 #include "platform/Prompts.h"
+#include "platform/SaneOptions.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QProgressDialog>
 #include <QStringList>
 
 #include <sane/sane.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -110,10 +115,19 @@ void SaneScanner::SelectImageSource() {
     }
 }
 
-QImage SaneScanner::Acquire(const QString& deviceName) {
+QImage SaneScanner::Acquire(const QString& deviceName, const Steps& steps) {
     SANE_Handle handle = nullptr;
     if (sane_open(deviceName.toUtf8().constData(), &handle) != SANE_STATUS_GOOD) {
         return {};
+    }
+    if (steps.settings) {
+        const SaneOptions options(handle);
+        const std::optional<ScanSettings> chosen = steps.settings(options.Request(deviceName));
+        if (!chosen) {
+            sane_close(handle);
+            return {};
+        }
+        options.Apply(*chosen);
     }
     QImage image;
     bool lastFrame = false;
@@ -129,8 +143,18 @@ QImage SaneScanner::Acquire(const QString& deviceName) {
         SANE_Byte buffer[32768];
         SANE_Int length = 0;
         SANE_Status status = SANE_STATUS_GOOD;
+        const qint64 expected = p.lines > 0 ? static_cast<qint64>(p.lines) * p.bytes_per_line : 0;
+        bool cancelled = false;
         while ((status = sane_read(handle, buffer, sizeof buffer, &length)) == SANE_STATUS_GOOD) {
             bytes.insert(bytes.end(), buffer, buffer + length);
+            if (steps.keepGoing && !steps.keepGoing(static_cast<qint64>(bytes.size()), expected)) {
+                cancelled = true;
+                break;
+            }
+        }
+        if (cancelled) {
+            image = QImage();
+            break;
         }
         if (status != SANE_STATUS_EOF) {
             image = QImage();
@@ -171,7 +195,27 @@ bool SaneScanner::AcquireToClipboard() {
         }
         m_device = devices.front().name;
     }
-    const QImage image = Acquire(m_device);
+    // The device's own settings first, then the image with its progress and a Cancel.
+    QProgressDialog progress(QStringLiteral("Scanning from %1 ...").arg(m_device),
+                             QStringLiteral("Cancel"), 0, 1000, QApplication::activeWindow());
+    progress.setWindowTitle(QStringLiteral("Scan"));
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    Steps steps;
+    steps.settings = [this](const ScanSettingsRequest& request) {
+        return m_prompts.AskScanSettings(request);
+    };
+    steps.keepGoing = [&progress](qint64 done, qint64 expected) {
+        if (expected > 0) {
+            progress.setValue(static_cast<int>(std::min<qint64>(done, expected) * 1000 / expected));
+        }
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    };
+    const QImage image = Acquire(m_device, steps);
+    progress.hide();
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (image.isNull() || clipboard == nullptr) {
         return false;

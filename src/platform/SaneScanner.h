@@ -2,8 +2,13 @@
 
 #include "platform/ScannerService.h"
 
+#include "platform/Prompts.h"
+
 #include <QImage>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 class Prompts;
 
@@ -18,8 +23,16 @@ public:
     bool AcquireToClipboard() override;
     int EasyVersion() override;
 
-    // One image from the device with that name; a null image when nothing was acquired.
-    static QImage Acquire(const QString& deviceName);
+    // What the scan asks of its caller: the settings for the device (nothing cancels the scan)
+    // and, as the image arrives, whether to go on (bytes so far, bytes expected; 0 unknown).
+    struct Steps {
+        std::function<std::optional<ScanSettings>(const ScanSettingsRequest&)> settings;
+        std::function<bool(qint64 done, qint64 expected)> keepGoing;
+    };
+
+    // One image from the device with that name; a null image when nothing was acquired or
+    // the user cancelled.
+    static QImage Acquire(const QString& deviceName, const Steps& steps = {});
     QString ChosenDevice() const { return m_device; }
 
 private:

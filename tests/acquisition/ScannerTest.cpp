@@ -90,9 +90,9 @@ TEST(SaneScanner, ScansFromTheTestDevice) {
     EXPECT_EQ(prompts.choices[0].size(), 2);
     EXPECT_EQ(sane.ChosenDevice(), QStringLiteral("test:1"));
     QGuiApplication::clipboard()->clear();
+    prompts.scanAnswers.push_back(ScanSettings{50, QStringLiteral("Gray")});
     ASSERT_TRUE(sane.AcquireToClipboard());
     const QImage scanned = QGuiApplication::clipboard()->image();
-    // The test device's default resolution makes a tiny frame; that it arrives is the point.
     EXPECT_FALSE(scanned.isNull());
     EXPECT_GE(scanned.width(), 1);
     EXPECT_TRUE(SaneScanner::Acquire(QStringLiteral("no-such-device")).isNull());
@@ -131,6 +131,8 @@ TEST(SaneScanner, EveryFrameKindOfTheTestDeviceArrivesWhite) {
         FakePrompts prompts;
         SaneScanner sane(prompts);
         QGuiApplication::clipboard()->clear();
+        prompts.scanAnswers.push_back(
+            ScanSettings{25, QString::fromLatin1(setting).section(QLatin1Char('\n'), 0, 0).mid(5)});
         ASSERT_TRUE(sane.AcquireToClipboard()) << setting;
         const QImage scanned = QGuiApplication::clipboard()->image();
         ASSERT_FALSE(scanned.isNull()) << setting;
@@ -138,6 +140,41 @@ TEST(SaneScanner, EveryFrameKindOfTheTestDeviceArrivesWhite) {
         EXPECT_EQ(scanned.pixel(scanned.width() - 1, scanned.height() - 1), qRgb(255, 255, 255))
             << setting;
     }
+    qunsetenv("SANE_CONFIG_DIR");
+}
+
+TEST(SaneScanner, TheScanDialogOffersTheDevicesSettingsAndTheyApply) {
+    WriteSaneConfig("test\n", "number_of_devices 1\nresolution 25\nmode Gray\n"
+                              "test-picture \"Solid white\"\n");
+    FakePrompts prompts;
+    SaneScanner sane(prompts);
+    const auto scanAt = [&](int resolution) {
+        prompts.scanAnswers.push_back(ScanSettings{resolution, QStringLiteral("Color")});
+        QGuiApplication::clipboard()->clear();
+        EXPECT_TRUE(sane.AcquireToClipboard()) << resolution;
+        return QGuiApplication::clipboard()->image().size();
+    };
+    const QSize coarse = scanAt(25);
+    ASSERT_FALSE(prompts.scanRequests.empty());
+    const ScanSettingsRequest& request = prompts.scanRequests[0];
+    EXPECT_EQ(request.device, QStringLiteral("test:0"));
+    EXPECT_EQ(request.resolution, 25) << "the device's own value to start with";
+    EXPECT_TRUE(request.resolutions.contains(300));
+    EXPECT_TRUE(request.resolutions.contains(1200));
+    EXPECT_FALSE(request.resolutions.contains(2400)) << "beyond the device's range";
+    EXPECT_EQ(request.mode, QStringLiteral("Gray"));
+    EXPECT_TRUE(request.modes.contains(QStringLiteral("Color")));
+    const QSize fine = scanAt(50);
+    EXPECT_NEAR(fine.width(), 2 * coarse.width(), 2);
+    EXPECT_NEAR(fine.height(), 2 * coarse.height(), 2);
+
+    // Cancel in the dialog: nothing is scanned and the clipboard keeps what it held.
+    QImage held(3, 3, QImage::Format_RGB32);
+    held.fill(Qt::red);
+    QGuiApplication::clipboard()->setImage(held);
+    prompts.scanAnswers.push_back(std::nullopt);
+    EXPECT_FALSE(sane.AcquireToClipboard());
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(3, 3));
     qunsetenv("SANE_CONFIG_DIR");
 }
 

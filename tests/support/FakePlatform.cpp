@@ -100,6 +100,17 @@ std::optional<int> FakePrompts::AskChoice(const QString&, const QString&,
     return answer;
 }
 
+std::optional<ScanSettings> FakePrompts::AskScanSettings(const ScanSettingsRequest& request) {
+    scanRequests.push_back(request);
+    if (scanAnswers.empty()) {
+        ADD_FAILURE() << "Unexpected scan settings dialog";
+        return std::nullopt;
+    }
+    const auto answer = scanAnswers.front();
+    scanAnswers.pop_front();
+    return answer;
+}
+
 bool FakeScanner::AcquireToClipboard() {
     ++acquisitions;
     if (image.isNull()) {

@@ -49,6 +49,10 @@ public:
     std::deque<std::optional<int>> choiceAnswers;
     std::vector<QStringList> choices;
 
+    std::optional<ScanSettings> AskScanSettings(const ScanSettingsRequest& request) override;
+    std::deque<std::optional<ScanSettings>> scanAnswers;
+    std::vector<ScanSettingsRequest> scanRequests;
+
 private:
     FileDialogResult AnswerFileDialog(const FileDialogRequest& request, const char* kind);
 };
