@@ -52,6 +52,11 @@ def main():
     write("decoder_reply", "error",
           b"\x00" + error_reply(999, "Error loading picture /tmp/a.png", "GDI+ Module"))
     write("decoder_reply", "giant", b"\x05" + picture_reply(1, 100000, 100000, b""))
+    # Scan frames: kind, depth, width, line length, lines, then samples.
+    write("scan_frame", "grey8", bytes([0, 1, 4, 4, 2]) + bytes(range(8)))
+    write("scan_frame", "rgb16", bytes([1, 2, 2, 12, 1]) + bytes(range(12)))
+    write("scan_frame", "lineart", bytes([0, 0, 9, 2, 3]) + b"\xaa\x55" * 3)
+    write("scan_frame", "red-pass", bytes([2, 1, 3, 3, 2]) + b"\x10\x20\x30\x40\x50\x60")
     for i, text in enumerate(["1.5", " -2.5E-03 ", "1E+308", "-1.79769313486231E+308", "&HFF",
                               "&O777", "1,5", "12abc", "4.9E-324", "  7 ", "1D+5", ".5", "-"]):
         write("number_text", f"text{i}", text.encode())

@@ -3,6 +3,7 @@
 #include "acquisition/DecoderReply.h"
 #include "acquisition/Module2.h"
 #include "acquisition/PictureFiles.h"
+#include "acquisition/ScanFrame.h"
 #include "acquisition/WmfHeader.h"
 #include "acquisition/WmfRenderer.h"
 #include "core/AppError.h"
@@ -52,8 +53,7 @@ void PictureBytes(const std::uint8_t* data, std::size_t size) {
     }
     try {
         const LoadedPicture loaded = LoadPictureBytes(bytes, QStringLiteral("fuzz"));
-        if (static_cast<qint64>(loaded.image.width()) * loaded.image.height() >
-            MostPicturePixels) {
+        if (static_cast<qint64>(loaded.image.width()) * loaded.image.height() > MostPicturePixels) {
             std::abort();
         }
     } catch (const AppError&) {
@@ -62,8 +62,8 @@ void PictureBytes(const std::uint8_t* data, std::size_t size) {
 
 // Typed and cell texts; every number the program writes must read back.
 void NumberText(const std::uint8_t* data, std::size_t size) {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data),
-                                           static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
         (void)LeadingNumberValue(text);
     } catch (const AppError&) {
@@ -78,11 +78,26 @@ void NumberText(const std::uint8_t* data, std::size_t size) {
     }
 }
 
+// A frame as a scanner sends it: its first five bytes choose the kind, depth, width, line
+// length and line count; the rest are its samples.
+void ScanFrameBytes(const std::uint8_t* data, std::size_t size) {
+    if (size < 5) {
+        return;
+    }
+    constexpr ScanFrame::Kind kinds[] = {ScanFrame::Kind::Grey, ScanFrame::Kind::Rgb,
+                                         ScanFrame::Kind::Red, ScanFrame::Kind::Green,
+                                         ScanFrame::Kind::Blue};
+    constexpr int depths[] = {1, 8, 16, 12};
+    const ScanFrame frame{kinds[data[0] % 5], depths[data[1] % 4], 1 + data[2] % 64, data[3] % 200,
+                          1 + data[4] % 64};
+    QImage image(frame.pixelsPerLine, frame.lines, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    (void)StoreScanFrame(image, frame, data + 5, size - 5);
+}
+
 constexpr FuzzTarget Targets[] = {
-    {"wmf_header", WmfHeader},
-    {"decoder_reply", DecoderReply},
-    {"picture_bytes", PictureBytes},
-    {"number_text", NumberText},
+    {"wmf_header", WmfHeader},   {"decoder_reply", DecoderReply}, {"picture_bytes", PictureBytes},
+    {"number_text", NumberText}, {"scan_frame", ScanFrameBytes},
 };
 
 } // namespace
