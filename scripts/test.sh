@@ -6,10 +6,10 @@ cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 jobs="$(nproc)"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKURVEX_WERROR=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKURVEX_SANITIZE=ON >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKURVEX_SANITIZE=ON -DKURVEX_WERROR=ON >/dev/null
 cmake --build build-asan -j "$jobs"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"

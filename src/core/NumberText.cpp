@@ -70,7 +70,10 @@ template <typename T> QString UnsignedText(T magnitude, int significantDigits) {
     } else {
         text = digits.substr(0, 1);
         if (digits.size() > 1) {
-            text += "." + digits.substr(1);
+            // Appended piece by piece: "." + a string trips a false overlap warning of GCC 12
+            // at -O3.
+            text += '.';
+            text.append(digits, 1, std::string::npos);
         }
         const int absExponent = std::abs(exponent);
         text += exponent < 0 ? "E-" : "E+";
