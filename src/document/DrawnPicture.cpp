@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 // Beyond this many separate areas a full copy is cheaper than the bookkeeping.
@@ -74,7 +75,15 @@ void DrawnPicture::MarkDrawn(const QRect& area) {
 
 void DrawnPicture::Erase() {
     if (m_drawnEverywhere) {
-        m_drawn = m_picture.copy();
+        // Into the buffer that is there: a fresh copy of a large scan costs far more in
+        // allocating and touching new memory than in copying.
+        if (m_drawn.size() == m_picture.size() && m_drawn.format() == m_picture.format() &&
+            m_drawn.bytesPerLine() == m_picture.bytesPerLine()) {
+            std::memcpy(m_drawn.bits(), m_picture.constBits(),
+                        static_cast<size_t>(m_picture.sizeInBytes()));
+        } else {
+            m_drawn = m_picture.copy();
+        }
     } else {
         QPainter painter(&m_drawn);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
