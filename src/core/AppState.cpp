@@ -64,23 +64,25 @@ frmData& AppState::Data() {
     return *m_data;
 }
 
+// The magnifier, the options and the guide belong to the main window, so that the window
+// manager keeps them in front of it and takes them away with it.
 frmZoom& AppState::Zoom() {
     if (!m_zoom) {
-        m_zoom = new frmZoom;
+        m_zoom = new frmZoom(&MainForm());
     }
     return *m_zoom;
 }
 
 frmOptions& AppState::Options() {
     if (!m_options) {
-        m_options = new frmOptions;
+        m_options = new frmOptions(&MainForm());
     }
     return *m_options;
 }
 
 frmTip& AppState::Tip() {
     if (!m_tip) {
-        m_tip = new frmTip;
+        m_tip = new frmTip(&MainForm());
     }
     return *m_tip;
 }

@@ -40,6 +40,7 @@ void Main() {
         frmMain& main = App().MainForm();
         main.Form_Load();
         ShowMaximized(main);
+        main.KeepToolWindowsInFront();
         main.mnuViewSteps_Click();
         if (App().SplashLoaded()) {
             // Topmost until it goes, also where no window manager keeps it there.

@@ -1,6 +1,12 @@
 #include "core/WindowGeometry.h"
 
+#include "mainwindow/DefaultPositions.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QThread>
+#include <QWindow>
 #include <QScreen>
 #include <QWidget>
 
@@ -9,6 +15,36 @@ QRect ScreenGeometry() {
     return screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
+QRect AvailableScreenGeometry() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : ScreenGeometry();
+}
+
 QWidget& FrameOf(QWidget& child) {
-    return child.parentWidget() != nullptr ? *child.parentWidget() : child;
+    return child.parentWidget() != nullptr && !child.isWindow() ? *child.parentWidget() : child;
+}
+
+void WaitUntilExposed(const QWidget& window, int timeoutMs) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (window.windowHandle() == nullptr || !window.windowHandle()->isExposed()) {
+        if (elapsed.elapsed() >= timeoutMs) {
+            return;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+}
+
+void PlaceFrame(QWidget& window, const QRect& frame) {
+    // The decorations are known once the window manager has framed the window; before its
+    // first showing they count as nothing.
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    const QMargins decorations(inner.left() - outer.left(), inner.top() - outer.top(),
+                               outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    window.resize(frame.size().shrunkBy(decorations));
+    const QSize outerSize = window.size().grownBy(decorations);
+    // A top-level window's position is that of its frame.
+    window.move(FrameOnScreen(QRect(frame.topLeft(), outerSize), AvailableScreenGeometry()));
 }

@@ -16,8 +16,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-frmTip::frmTip(QWidget* parent) : QWidget(parent, Qt::Window) {
+frmTip::frmTip(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setObjectName(QStringLiteral("frmTip"));
+    // The guide is read beside the picture; showing it leaves the keys where they are.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QStringLiteral("Step by Step"));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
@@ -122,7 +124,7 @@ void frmTip::PlaceBesideThePicture() {
     const QWidget& picture = FrameOf(App().Document());
     const int left = main.width() - static_cast<int>(1.1 * width());
     const int top = (main.height() - picture.y() + picture.height()) / 2 - height() / 2;
-    move(std::max(0, left), std::max(0, top));
+    PlaceFrame(*this, QRect(QPoint(left, top), frameGeometry().size()));
 }
 
 void frmTip::DisplayCurrentTip() {

@@ -35,3 +35,11 @@ DefaultLayout ComputeDefaultPositions(QSizeF screen, QSizeF mainWindow, QSizeF g
     layout.guide = QRectF(std::max(0.0f, guideLeft), std::max(0.0f, guideTop), 5505, 3750);
     return layout;
 }
+
+QPoint FrameOnScreen(const QRect& frame, const QRect& screen) {
+    const int left =
+        std::max(std::min(frame.left(), screen.right() + 1 - frame.width()), screen.left());
+    const int top =
+        std::max(std::min(frame.top(), screen.bottom() + 1 - frame.height()), screen.top());
+    return {left, top};
+}

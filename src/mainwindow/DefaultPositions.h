@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QRectF>
 #include <QSizeF>
 
@@ -23,3 +25,8 @@ struct DefaultLayout {
 inline constexpr double MinimumWindowTwips = 1500;
 
 DefaultLayout ComputeDefaultPositions(QSizeF screen, QSizeF mainWindow, QSizeF guide);
+
+// Where a window frame goes so that it lies on the screen: pulled back over the right and
+// bottom edges first, then over the left and top ones, so a frame larger than the screen keeps
+// its title bar and left edge in reach.
+QPoint FrameOnScreen(const QRect& frame, const QRect& screen);

@@ -35,6 +35,8 @@ public:
     // Puts a child window into the MDI area, without a Close command of its own.
     QMdiSubWindow* AddChildWindow(QWidget* child);
     void ActivateChildWindow(QWidget* child);
+    // Once the frame is on the screen: the options, magnifier and guide stay in front of it.
+    void KeepToolWindowsInFront();
 
     QString PanelText(int panel) const;
     void SetPanelText(int panel, const QString& text);

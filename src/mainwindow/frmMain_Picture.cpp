@@ -47,7 +47,7 @@ void frmMain::mnuPictureResetScale_Click() {
 void frmMain::mnuPictureCapture_Click() {
     // Modal until the capture window goes, also while it hides for the countdown.
     QEventLoop waiting;
-    auto* capture = new frmCaptureNew;
+    auto* capture = new frmCaptureNew(this);
     connect(capture, &QObject::destroyed, &waiting, &QEventLoop::quit);
     capture->show();
     waiting.exec();

@@ -32,7 +32,11 @@ void Place(QWidget& window, const QRect& geometry) {
     if (window.isMinimized() || window.isMaximized()) {
         window.showNormal();
     }
-    window.setGeometry(geometry);
+    if (window.isWindow()) {
+        PlaceFrame(window, geometry);
+    } else {
+        window.setGeometry(geometry);
+    }
 }
 
 QSizeF TwipsSize(QSize pixels) {
@@ -52,6 +56,27 @@ void frmMain::PlaceToolWindows() {
     const DefaultLayout layout = LayoutFor(size(), QSize());
     Place(App().Zoom(), ToPixels(layout.zoom));
     Place(App().Options(), ToPixels(layout.options));
+}
+
+// A window manager learns which window a tool window belongs to when the tool window is
+// mapped. Those shown while the frame itself was not yet on the screen are mapped once more, so
+// that they stay in front of the frame.
+void frmMain::KeepToolWindowsInFront() {
+    // Until the window manager has taken on every window, a second mapping could cross the
+    // first one.
+    constexpr int LongestWaitMs = 2000;
+    WaitUntilExposed(*this, LongestWaitMs);
+    for (QWidget* window : App().LoadedToolWindows()) {
+        if (window->isVisible()) {
+            WaitUntilExposed(*window, LongestWaitMs);
+        }
+    }
+    for (QWidget* window : App().LoadedToolWindows()) {
+        if (window->isVisible()) {
+            window->hide();
+            window->show();
+        }
+    }
 }
 
 void frmMain::mnuWindowDefault_Click() {

@@ -39,7 +39,7 @@ QLabel* Text(const char* name, const QString& text, QWidget* parent) {
 
 } // namespace
 
-frmOptions::frmOptions(QWidget* parent) : QWidget(parent, Qt::Window) {
+frmOptions::frmOptions(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
     m_tabs = new QTabWidget(this);
@@ -341,9 +341,11 @@ void frmOptions::Form_Load() {
     const Settings& s = App().settings;
     m_note->setText(
         ShownText(QStringLiteral("Note:\r\n       Select Log Axis before scaling the picture.")));
-    resize(std::max(TwipsToPixels(9105), sizeHint().width()),
-           std::max(TwipsToPixels(3045), sizeHint().height()));
-    move(0, std::max(0, ScreenGeometry().height() - static_cast<int>(1.6 * height())));
+    const QSize size(std::max(TwipsToPixels(9105), sizeHint().width()),
+                     std::max(TwipsToPixels(3045), sizeHint().height()));
+    PlaceFrame(
+        *this,
+        QRect(QPoint(0, ScreenGeometry().height() - static_cast<int>(1.6 * size.height())), size));
     m_tabs->setCurrentIndex(0);
     m_txtSplinePoints->setText(PlainNumberText(static_cast<double>(s.SplinePoints)));
     m_txtRows->setText(PlainNumberText(static_cast<double>(s.GridRows)));

@@ -51,8 +51,10 @@ protected:
     }
 };
 
-frmZoom::frmZoom(QWidget* parent) : QWidget(parent, Qt::Window) {
+frmZoom::frmZoom(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setObjectName(QStringLiteral("frmZoom"));
+    // The magnifier follows the pointer over the picture; showing it must not take the keys.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QStringLiteral("Zoom"));
     m_chkGrid = new QCheckBox(this);
     m_chkGrid->setObjectName(QStringLiteral("chkGrid"));

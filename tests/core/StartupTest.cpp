@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QWindow>
 
 namespace {
 
@@ -55,6 +56,21 @@ TEST_F(Startup, RunsItsStepsAndLeavesNoSplash) {
     EXPECT_FALSE(Item("mnuPictureScale")->isChecked());
     EXPECT_FALSE(App().MainForm().findChild<QMenu*>(QStringLiteral("mnuData"))->isEnabled());
     EXPECT_TRUE(prompts->messages.empty());
+}
+
+TEST_F(Startup, ToolWindowsBelongToTheFrameAndLeaveItActive) {
+    Main();
+    const QWindow* frame = App().MainForm().windowHandle();
+    for (QWidget* tool :
+         {static_cast<QWidget*>(&App().Zoom()), static_cast<QWidget*>(&App().Options()),
+          static_cast<QWidget*>(&App().Tip())}) {
+        ASSERT_NE(tool->windowHandle(), nullptr) << tool->objectName().toStdString();
+        // The window manager keeps a window in front of the one it is transient for.
+        EXPECT_EQ(tool->windowHandle()->transientParent(), frame)
+            << tool->objectName().toStdString();
+        EXPECT_EQ(tool->windowType(), Qt::Tool) << tool->objectName().toStdString();
+    }
+    EXPECT_EQ(QApplication::activeWindow(), &App().MainForm());
 }
 
 TEST_F(Startup, EveryRunStartsFromTheDefaults) {

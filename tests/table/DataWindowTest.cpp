@@ -54,7 +54,8 @@ TEST_F(DataWindow, DraggingEitherWaySelectsTheSameRows) {
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, CellCentre(3, 1));
     EXPECT_EQ(std::min(Data().Row(), Data().RowSel()), 3);
     EXPECT_EQ(std::max(Data().Row(), Data().RowSel()), 5);
-    App().MainForm().mnuDataRemoveSelected_Click(); // the picture window is active: no question
+    App().MainForm().ActivateChildWindow(&App().Document()); // no question then
+    App().MainForm().mnuDataRemoveSelected_Click();
     ASSERT_EQ(Table().PointCount(), 3);
     EXPECT_EQ(Cell(3, 1), QStringLiteral(" 6"));
     EXPECT_EQ(Cell(3, 0), QStringLiteral("3")) << "renumbered in plain form";
