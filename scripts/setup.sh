@@ -5,10 +5,11 @@ set -eu
 
 PACKAGES="build-essential cmake pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-multimedia-dev
+  qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-multimedia-dev qt6-svg-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libsane-dev sane-utils libwmf-dev fonts-urw-base35 fonts-dejavu-core
-  xvfb xauth xdotool xclip x11-utils imagemagick poppler-utils locales"
+  xvfb xauth xdotool xclip x11-utils imagemagick poppler-utils locales
+  openbox desktop-file-utils"
 
 missing=""
 for p in $PACKAGES; do

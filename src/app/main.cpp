@@ -27,6 +27,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     SetDecodeLimits();
     QApplication::setApplicationName(ProgramInfo::Title);
+    // Ties the windows to the desktop entry, for the task bar's icon and name.
+    QApplication::setDesktopFileName(QStringLiteral("kurvex"));
     // The close sequence of the main window ends the program, whatever else is still open.
     QApplication::setQuitOnLastWindowClosed(false);
 

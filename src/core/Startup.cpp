@@ -7,6 +7,7 @@
 #include "core/SharedRoutines.h"
 #include "document/frmDocument.h"
 #include "info/frmSplash.h"
+#include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/frmMain.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ void ShowMaximized(frmMain& main) {
 void Main() {
     try {
         InitCommonControls();
+        QGuiApplication::setWindowIcon(ProgramIcon());
         App().Splash().ShowNow();
         PlayResourceSound(StartSound);
         QCoreApplication::processEvents();

@@ -1,5 +1,6 @@
 #include "PictureFixture.h"
 #include "document/PictureSurface.h"
+#include "document/PointerImages.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
 #include "table/DataTable.h"
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -101,6 +103,33 @@ TEST_F(PictureWindow, SmallPictureHidesTheStripUntilTheViewMenuShowsIt) {
     item->trigger();
     EXPECT_TRUE(Window().Picture3().isVisibleTo(&Window()));
     EXPECT_TRUE(item->isChecked());
+}
+
+TEST(PointerImages, EachIsItsOwnDrawingInBlackOverWhite) {
+    QSet<QByteArray> drawings;
+    for (int number = 1; number <= PointerImageCount; ++number) {
+        const QImage image = PointerImage(number);
+        ASSERT_EQ(image.size(), QSize(32, 32));
+        int black = 0;
+        int white = 0;
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                black += qAlpha(pixel) == 255 && qGray(pixel) < 40 ? 1 : 0;
+                white += qAlpha(pixel) > 128 && qGray(pixel) > 180 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(black, 10) << number;
+        EXPECT_GT(white, 10) << number << ": a white rim shows the line on dark pictures";
+        drawings.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                                   static_cast<qsizetype>(image.sizeInBytes())));
+    }
+    EXPECT_EQ(drawings.size(), PointerImageCount);
+    // The plain cross-hair crosses at the hot spot, the picker's tip is at the bottom left.
+    EXPECT_LT(qGray(PointerImage(1).pixel(15, 15)), 40);
+    EXPECT_EQ(PointerCursor(1).hotSpot(), QPoint(15, 15));
+    EXPECT_LT(qGray(PointerImage(ColourPickerPointer).pixel(2, 29)), 40);
+    EXPECT_EQ(PointerCursor(ColourPickerPointer).hotSpot(), QPoint(1, 30));
 }
 
 TEST_F(PictureWindow, LosingFocusStopsTheMagnifierFollowing) {

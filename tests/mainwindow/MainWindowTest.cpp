@@ -7,6 +7,7 @@
 #include "mainwindow/CommandTable.h"
 #include "mainwindow/HelpWindow.h"
 #include "mainwindow/StatusPanels.h"
+#include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/frmMain.h"
 #include "options/frmOptions.h"
 #include "table/DataTable.h"
@@ -21,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -132,7 +134,6 @@ TEST_F(MainWindow, ToolbarHasSixteenButtonsInFiveGroups) {
     QStringList tips;
     for (QAction* action : Main().tbToolBar().actions()) {
         if (!action->isSeparator()) {
-            EXPECT_FALSE(action->icon().isNull()) << action->data().toString().toStdString();
             tips << action->toolTip();
         }
     }
@@ -142,6 +143,46 @@ TEST_F(MainWindow, ToolbarHasSixteenButtonsInFiveGroups) {
                            "Remove Repeated Values", "Remove Selected Values", "Autoread points",
                            "Interpolate between already selected points", "Options",
                            "Capture Image from Screen", "Acquire Image from Scanner", "Zoom"}));
+}
+
+// Whether a pixmap shows something: some pixel is not transparent.
+bool HasInk(const QPixmap& pixmap) {
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 128) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST_F(MainWindow, IconsAreDrawnSharpAtEverySizeAndScale) {
+    QList<QIcon> icons;
+    for (QAction* action : Main().tbToolBar().actions()) {
+        if (!action->isSeparator()) {
+            icons << action->icon();
+        }
+    }
+    icons << ProgramIcon();
+    ASSERT_EQ(icons.size(), 17);
+    QSet<QByteArray> drawings;
+    for (int i = 0; i < icons.size(); ++i) {
+        for (const int size : {16, 24, 32}) {
+            for (const qreal scale : {1.0, 2.0}) {
+                // A drawing, not a small bitmap blown up: the pixmap has the device's pixels.
+                const QPixmap pixmap = icons[i].pixmap(QSize(size, size), scale);
+                EXPECT_EQ(pixmap.size(), QSize(size, size) * scale) << i;
+                EXPECT_TRUE(HasInk(pixmap)) << i << " at " << size << " x" << scale;
+            }
+        }
+        const QImage image = icons[i].pixmap(24, 24).toImage();
+        drawings.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                                   static_cast<qsizetype>(image.sizeInBytes())));
+    }
+    EXPECT_EQ(drawings.size(), icons.size()) << "every command has its own picture";
+    EXPECT_TRUE(ToolbarIcon(QStringLiteral("Unknown")).isNull());
 }
 
 TEST_F(MainWindow, ToolbarKeysDoWhatTheirMenuItemsDo) {
