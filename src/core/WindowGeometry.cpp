@@ -45,6 +45,15 @@ void PlaceFrame(QWidget& window, const QRect& frame) {
                                outer.right() - inner.right(), outer.bottom() - inner.bottom());
     window.resize(frame.size().shrunkBy(decorations));
     const QSize outerSize = window.size().grownBy(decorations);
-    // A top-level window's position is that of its frame.
-    window.move(FrameOnScreen(QRect(frame.topLeft(), outerSize), AvailableScreenGeometry()));
+    const QPoint topLeft =
+        FrameOnScreen(QRect(frame.topLeft(), outerSize), AvailableScreenGeometry());
+    // A window's position is that of its frame. A window that exists on the screen but has no
+    // frame yet is told so outright, so that the frame goes there when the window manager adds
+    // it.
+    QWindow* handle = window.windowHandle();
+    if (handle != nullptr && decorations.isNull()) {
+        handle->setFramePosition(topLeft);
+    } else {
+        window.move(topLeft);
+    }
 }

@@ -73,6 +73,8 @@ void frmMain::KeepToolWindowsInFront() {
     }
     for (QWidget* window : App().LoadedToolWindows()) {
         if (window->isVisible()) {
+            // Now that the decorations are known, the whole frame is put on the screen.
+            PlaceFrame(*window, window->frameGeometry());
             window->hide();
             window->show();
         }

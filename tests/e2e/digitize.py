@@ -1,41 +1,24 @@
 #!/usr/bin/env python3
-"""Drives the real program under Xvfb as a person would: opens a picture, calibrates it with
-two reference points, clicks two data points, checks that their markers are drawn where the
-clicks were, saves the table through the file dialog, compares the file and closes the
-program.
+"""Drives the real program on a desktop (Xvfb with openbox) as a person would: opens a
+picture, calibrates it with two reference points, clicks two data points, checks that their
+markers are drawn where the clicks were, saves the table through the file dialog, compares the
+file and closes the program.
 
-Usage: digitize.py KURVEX_BINARY WORK_FOLDER
-Exits 77 (skipped) when Xvfb or xdotool is missing."""
+With a scale of 2 the program runs as on a display of twice the density (QT_SCALE_FACTOR=2 on a
+screen of twice the pixels): every picture pixel covers 2 x 2 pixels of the screen, a click on
+any of them records that picture pixel, and the saved file is the same as at scale 1.
+
+Usage: digitize.py KURVEX_BINARY WORK_FOLDER [SCALE]
+Exits 77 (skipped) when a tool of the desktop is missing."""
 import os
-import shutil
 import subprocess
 import sys
 import time
 
-SKIP = 77
+from xsession import SKIP, Desktop, missing_tool, pixel, run
+
 WIDTH, HEIGHT = 400, 300
 MARKER = (255, 0, 255)
-
-
-def run(*args, **kwargs):
-    return subprocess.run(args, check=True, capture_output=True, **kwargs)
-
-
-def screenshot(display, folder):
-    path = os.path.join(folder, "screen.ppm")
-    run("import", "-display", display, "-window", "root", "-depth", "8", path)
-    with open(path, "rb") as f:
-        data = f.read()
-    # Binary PPM: "P6\n<w> <h>\n<max>\n" then RGB bytes.
-    parts = data.split(b"\n", 3)
-    width, height = map(int, parts[1].split())
-    return width, height, parts[3]
-
-
-def pixel(shot, x, y):
-    width, _, rgb = shot
-    i = 3 * (y * width + x)
-    return tuple(rgb[i:i + 3])
 
 
 def find_marker(shot):
@@ -53,41 +36,39 @@ def find_marker(shot):
 
 def main():
     binary, folder = sys.argv[1], sys.argv[2]
-    for tool in ("Xvfb", "xdotool", "import", "convert"):
-        if shutil.which(tool) is None:
-            print(f"{tool} is missing; skipped")
-            return SKIP
+    scale = int(sys.argv[3]) if len(sys.argv) > 3 else 1
+    tool = missing_tool()
+    if tool is not None:
+        print(f"{tool} is missing; skipped")
+        return SKIP
     os.makedirs(folder, exist_ok=True)
     picture = os.path.join(folder, "graph.png")
     # A white picture whose bottom-right corner carries a magenta block, to find it on screen.
     run("convert", "-size", f"{WIDTH}x{HEIGHT}", "xc:white", "-fill", "#ff00ff",
         "-draw", f"rectangle {WIDTH - 4},{HEIGHT - 4} {WIDTH - 1},{HEIGHT - 1}", picture)
 
-    display = f":{90 + os.getpid() % 9}"
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    env = dict(os.environ, DISPLAY=display)
-    env.pop("QT_QPA_PLATFORM", None)
-    program = None
+    desktop = Desktop(1280 * scale, 1024 * scale)
     try:
+        program = desktop.start([binary, picture], {"QT_SCALE_FACTOR": str(scale)})
+        # The splash stays three seconds; then the frame is the active window.
+        if not desktop.wait_until(lambda: desktop.started("Kurvex 2016")):
+            print("the main window never became active")
+            return 1
         time.sleep(1.0)
-        program = subprocess.Popen([binary, picture], env=env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
-        run("xdotool", "search", "--sync", "--name", "Kurvex 2016", env=env, timeout=30)
-        time.sleep(4.5)  # the splash stays three seconds
 
-        corner = find_marker(screenshot(display, folder))
+        shot = desktop.screenshot(os.path.join(folder, "start.png"))
+        corner = find_marker(shot)
         if corner is None:
             print("the picture is not on the screen")
             return 1
-        left, top = corner[0] - (WIDTH - 4), corner[1] - (HEIGHT - 4)
-
-        def xdo(*args):
-            run("xdotool", *args, env=env)
-            time.sleep(0.4)
+        left, top = corner[0] - scale * (WIDTH - 4), corner[1] - scale * (HEIGHT - 4)
+        xdo = desktop.xdo
 
         def click(px, py):
-            xdo("mousemove", str(left + px), str(top + py), "click", "1")
+            # The last screen pixel of the picture pixel's square: the pointer there is still
+            # over that picture pixel.
+            x, y = left + scale * px + scale - 1, top + scale * py + scale - 1
+            xdo("mousemove", str(x), str(y), "click", "1")
 
         def answer(text):
             xdo("type", text)
@@ -106,13 +87,13 @@ def main():
         click(250, 100)                 # x = 25, y = 53.33
         xdo("mousemove", "5", "900")
 
-        shot = screenshot(display, folder)
+        shot = desktop.screenshot(os.path.join(folder, "points.png"))
         failures = []
         for px, py in ((200, 150), (250, 100)):
-            colour = pixel(shot, left + px, top + py)
+            colour = pixel(shot, left + scale * px, top + scale * py)
             if colour != (255, 0, 0):
                 failures.append(f"no red marker at picture pixel ({px}, {py}): {colour}")
-        if pixel(shot, left + 150, top + 150) != (255, 255, 255):
+        if pixel(shot, left + scale * 150, top + scale * 150) != (255, 255, 255):
             failures.append("a marker where nobody clicked")
 
         # Data > Save: the dialog opens on "Space Delimited"; the name is typed in full.
@@ -136,7 +117,7 @@ def main():
             failures.append(f"the data file holds {content!r}")
 
         # File > Exit asks whether to save the points; the program then ends.
-        xdo("mousemove", "20", "8", "click", "1")
+        xdo("key", "alt+f")
         xdo("key", "x")
         xdo("key", "Return")
         try:
@@ -147,11 +128,7 @@ def main():
             print(failure)
         return 1 if failures else 0
     finally:
-        if program is not None:
-            program.kill()
-            program.wait()
-        xvfb.terminate()
-        xvfb.wait()
+        desktop.close()
 
 
 if __name__ == "__main__":
