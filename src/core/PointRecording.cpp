@@ -58,6 +58,16 @@ void ShowOrRecordPoint(double& x, double& y, bool save) {
     ShowOrRecord(x, y, save, save ? OnFailure::ShowBox : OnFailure::StayQuiet);
 }
 
-bool RecordFoundPoint(double x, double y) {
-    return ShowOrRecord(x, y, true, OnFailure::StayQuiet);
+std::optional<QPointF> FoundPointValues(double x, double y) {
+    try {
+        return QPointF(DataValue(x, App().settings.XLog), DataValue(y, App().settings.YLog));
+    } catch (const AppError&) {
+        return std::nullopt;
+    }
+}
+
+void ShowSavedPoint(double x, double y) {
+    frmMain& main = App().MainForm();
+    main.SetPanelText(3, QStringLiteral("Saving: X= ") + PaddedNumberText(x));
+    main.SetPanelText(4, QStringLiteral("Saving: Y= ") + PaddedNumberText(y));
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QPointF>
+
+#include <optional>
+
 // Turns a position in picture coordinates into data values in place (10 to the power of the
 // coordinate on a logarithmic axis), shows them in status panels 3 and 4 and, when save is
 // true, appends them to the data table. The values keep the precision of the caller's type:
@@ -11,7 +15,9 @@
 void ShowOrRecordPoint(float& x, float& y, bool save);
 void ShowOrRecordPoint(double& x, double& y, bool save);
 
-// Records a point found by a batch command (auto-read): the same panels and row as
-// ShowOrRecordPoint with save, but a position whose value cannot be recorded is only
-// reported back (false), so that the batch can skip it and count it.
-bool RecordFoundPoint(double x, double y);
+// For batch commands (auto-read), which append their rows at once: the data values of a found
+// position as ShowOrRecordPoint computes them in double precision, or nothing when they cannot
+// be recorded, so that the batch can skip the position and count it.
+std::optional<QPointF> FoundPointValues(double x, double y);
+// Shows recorded data values in status panels 3 and 4, as a recording does.
+void ShowSavedPoint(double x, double y);

@@ -30,16 +30,34 @@ bool CountedLoop(double from, double to, double step, int steps, Body body) {
 
 } // namespace
 
-bool SweepAutoReadGrid(const EdgeValues& edges, int cols, int rows,
-                       const std::function<bool(double x, double y)>& visit) {
+AutoReadAxes AxesFor(const EdgeValues& edges, int cols, int rows) {
+    AutoReadAxes axes;
     if (cols < 1 || rows < 1) {
-        return true;
+        return axes;
     }
     const AutoReadSteps steps = StepsFor(edges, cols, rows);
-    return CountedLoop(edges.Left, edges.Right, steps.dx, cols, [&](double x) {
-        return CountedLoop(edges.Bottom, edges.Top, steps.dy, rows,
-                           [&](double y) { return visit(x, y); });
+    CountedLoop(edges.Left, edges.Right, steps.dx, cols, [&](double x) {
+        axes.columns.push_back(x);
+        return true;
     });
+    CountedLoop(edges.Bottom, edges.Top, steps.dy, rows, [&](double y) {
+        axes.rows.push_back(y);
+        return true;
+    });
+    return axes;
+}
+
+bool SweepAutoReadGrid(const EdgeValues& edges, int cols, int rows,
+                       const std::function<bool(double x, double y)>& visit) {
+    const AutoReadAxes axes = AxesFor(edges, cols, rows);
+    for (const double x : axes.columns) {
+        for (const double y : axes.rows) {
+            if (!visit(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 bool IsDataColour(int pixel, int dataColour, int tolerance) {

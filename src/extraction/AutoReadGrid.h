@@ -3,6 +3,7 @@
 #include "core/CalibrationRecord.h"
 
 #include <functional>
+#include <vector>
 
 // The sampling grid of auto-read, laid in the picture's calibrated coordinates: x from the
 // left edge towards the right edge in (cols) steps, and within each column y from the bottom
@@ -19,6 +20,15 @@ struct AutoReadSteps {
 };
 
 AutoReadSteps StepsFor(const EdgeValues& edges, int cols, int rows);
+
+// The positions of the sweep along each axis: every column of the grid has the same rows, so
+// the sweep visits each x of columns with each y of rows in turn.
+struct AutoReadAxes {
+    std::vector<double> columns;
+    std::vector<double> rows;
+};
+
+AutoReadAxes AxesFor(const EdgeValues& edges, int cols, int rows);
 
 // Returns false when visit ended the sweep early.
 bool SweepAutoReadGrid(const EdgeValues& edges, int cols, int rows,

@@ -15,7 +15,7 @@
 #include "document/PictureSurface.h"
 #include "document/PointerImages.h"
 #include "document/frmDocument.h"
-#include "extraction/AutoReadGrid.h"
+#include "extraction/AutoReadScan.h"
 #include "extraction/TableSpline.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
@@ -28,6 +28,7 @@
 #include <QRadioButton>
 
 #include <new>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -53,34 +54,47 @@ void frmMain::mnuDataAR_Click() {
     }
     const QDateTime start = App().clock().Now();
     SetScreenPointer(ScreenPointer::Hourglass);
-    int count = 0;
     std::int64_t skipped = 0;
-    std::int64_t positions = 0;
-    const EdgeValues edges = App().calibration.Edges();
     bool stopped = false;
+    PictureSurface& picture = App().Document().Picture2();
+    DataTable& table = App().Data().Table();
+    std::vector<DataTable::Row> rows;
+    std::optional<QPointF> lastFound;
     {
         // The bar counts columns x rows + columns + rows, as the grid has one more position
         // than steps on each axis.
         const std::int64_t maximum =
             static_cast<std::int64_t>(s.GridCols) * s.GridRows + s.GridCols + s.GridRows;
         LongCommand command(Item("mnuViewToolbar").isChecked() ? m_progressBar : nullptr, maximum);
-        PictureSurface& picture = App().Document().Picture2();
-        SweepAutoReadGrid(edges, s.GridCols, s.GridRows, [&](double x, double y) {
-            const int pixel = picture.Point(static_cast<float>(x), static_cast<float>(y));
-            if (IsDataColour(pixel, s.ARDataColor, s.ARColorTolerance)) {
+        DrawnPicture& drawing = picture.Drawing();
+        const AutoReadScan scan(drawing, App().calibration.Edges(), s.GridCols, s.GridRows);
+        // Markers go straight into the drawn image, where the positions after them read them;
+        // the window repaints what they cover once, at the end, and the rows arrive at once.
+        QRect drawn;
+        scan.Run(
+            s.ARDataColor, s.ARColorTolerance,
+            [&](double x, double y) {
                 // A position whose value does not fit (a log axis far past its range) is
                 // skipped and counted, never shown in a box per position.
-                if (RecordFoundPoint(x, y)) {
-                    picture.PSet(x, y, s.ARPointColor);
-                    ++count;
-                } else {
+                const std::optional<QPointF> values = FoundPointValues(x, y);
+                if (!values) {
                     ++skipped;
+                    return;
                 }
-            }
-            return !command.Advance(++positions);
-        });
+                const int number = table.RowCount() + static_cast<int>(rows.size());
+                rows.push_back(PaddedPointRow(number, values->x(), values->y()));
+                lastFound = values;
+                drawn |= drawing.Dot(x, y, s.ARPointColor);
+            },
+            [&](std::int64_t positions) { return !command.Advance(positions); });
         stopped = command.Stopped();
+        picture.update(drawn);
     }
+    const auto count = static_cast<std::int64_t>(rows.size());
+    if (lastFound) {
+        ShowSavedPoint(lastFound->x(), lastFound->y());
+    }
+    AppendPointRows(table, std::move(rows));
     const QDateTime end = App().clock().Now();
     m_progressBar->hide();
     SetCustomScreenPointer(PointerCursor(s.PointerIndex));

@@ -139,11 +139,8 @@ void DataTable::SetHeaderFrozen(bool frozen) {
 namespace {
 template <typename T> void AppendPaddedPoint(DataTable& table, T x, T y) {
     const int pointNumber = table.RowCount();
-    table.AppendRow({PaddedNumberText(static_cast<double>(pointNumber)), PaddedNumberText(x),
-                     PaddedNumberText(y)});
-    if (table.RowCount() > 2) {
-        table.SetHeaderFrozen(true);
-    }
+    AppendPointRows(table, {{PaddedNumberText(static_cast<double>(pointNumber)),
+                             PaddedNumberText(x), PaddedNumberText(y)}});
 }
 } // namespace
 
@@ -152,4 +149,16 @@ void AppendPointRow(DataTable& table, float x, float y) {
 }
 void AppendPointRow(DataTable& table, double x, double y) {
     AppendPaddedPoint(table, x, y);
+}
+
+DataTable::Row PaddedPointRow(int number, double x, double y) {
+    return {PaddedNumberText(static_cast<double>(number)), PaddedNumberText(x),
+            PaddedNumberText(y)};
+}
+
+void AppendPointRows(DataTable& table, std::vector<DataTable::Row> rows) {
+    table.AppendRows(std::move(rows));
+    if (table.RowCount() > 2) {
+        table.SetHeaderFrozen(true);
+    }
 }

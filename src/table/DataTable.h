@@ -64,3 +64,8 @@ private:
 // the table holds two points.
 void AppendPointRow(DataTable& table, float x, float y);
 void AppendPointRow(DataTable& table, double x, double y);
+
+// The row AppendPointRow writes for a point numbered (number), for batches that append many
+// rows at once through AppendPointRows, which freezes the header as AppendPointRow does.
+DataTable::Row PaddedPointRow(int number, double x, double y);
+void AppendPointRows(DataTable& table, std::vector<DataTable::Row> rows);

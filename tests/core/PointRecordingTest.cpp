@@ -106,11 +106,10 @@ TEST_F(PointRecording, ShowingAPositionThatDoesNotFitOpensNoBox) {
 
 TEST_F(PointRecording, AFoundPointThatDoesNotFitIsReportedBackQuietly) {
     App().settings.XLog = true;
-    EXPECT_FALSE(RecordFoundPoint(400.0, 1.0));
-    EXPECT_TRUE(RecordFoundPoint(2.0, 1.0));
+    EXPECT_FALSE(FoundPointValues(400.0, 1.0).has_value());
+    EXPECT_FALSE(FoundPointValues(-400.0, 1.0).has_value()) << "vanishes to 0";
+    EXPECT_EQ(FoundPointValues(2.0, 1.0), QPointF(100.0, 1.0));
     EXPECT_TRUE(prompts->messages.empty());
-    ASSERT_EQ(Table().PointCount(), 1);
-    EXPECT_EQ(Table().CellText(1, 1), QStringLiteral(" 100"));
 }
 
 TEST_F(PointRecording, NotANumberIsRefusedToo) {

@@ -1,6 +1,7 @@
 #include "core/AppError.h"
 #include "core/Settings.h"
 #include "extraction/AutoReadGrid.h"
+#include "extraction/AutoReadScan.h"
 #include "extraction/NaturalSpline.h"
 
 #include <gtest/gtest.h>
@@ -80,6 +81,100 @@ TEST(AutoReadGrid, ColourTestComparesPackedValues) {
 
 std::vector<float> Floats(std::initializer_list<float> values) {
     return values;
+}
+
+// Auto-read as it reads one position at a time through the picture's own lookup, drawing a
+// marker at every find; the fast scan must find the same positions and leave the same image.
+struct ScanResult {
+    std::vector<std::pair<double, double>> found;
+    QImage drawn;
+};
+
+DrawnPicture ScanPicture(const EdgeValues& edges, int drawWidth) {
+    // Speckles of the data colour (pure red, packed 255) among shades of it.
+    QImage image(97, 61, QImage::Format_RGB32);
+    std::mt19937 random(7);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            image.setPixel(x, y, random() % 5 == 0 ? qRgb(255, 0, 0) : qRgb(255, 0, random() % 3));
+        }
+    }
+    DrawnPicture picture;
+    picture.SetPicture(image);
+    picture.SetScale(edges);
+    picture.SetDrawWidth(drawWidth);
+    return picture;
+}
+
+ScanResult OnePositionAtATime(const EdgeValues& edges, int cols, int rows, int colour,
+                              int tolerance, int marker, int drawWidth) {
+    DrawnPicture picture = ScanPicture(edges, drawWidth);
+    ScanResult result;
+    SweepAutoReadGrid(edges, cols, rows, [&](double x, double y) {
+        const int pixel = picture.Point(static_cast<float>(x), static_cast<float>(y));
+        if (IsDataColour(pixel, colour, tolerance)) {
+            result.found.emplace_back(x, y);
+            picture.Dot(x, y, marker);
+        }
+        return true;
+    });
+    result.drawn = picture.Drawn();
+    return result;
+}
+
+ScanResult FastScan(const EdgeValues& edges, int cols, int rows, int colour, int tolerance,
+                    int marker, int drawWidth) {
+    DrawnPicture picture = ScanPicture(edges, drawWidth);
+    ScanResult result;
+    const AutoReadScan scan(picture, edges, cols, rows);
+    scan.Run(
+        colour, tolerance,
+        [&](double x, double y) {
+            result.found.emplace_back(x, y);
+            picture.Dot(x, y, marker);
+        },
+        [](std::int64_t) { return true; });
+    result.drawn = picture.Drawn();
+    return result;
+}
+
+TEST(AutoReadScan, FindsWhatOnePositionAtATimeFinds) {
+    const struct {
+        EdgeValues edges;
+        int cols, rows, colour, tolerance, marker, drawWidth;
+    } cases[] = {
+        {{0, 61, 97, 0}, 40, 30, 255, 0, 255 * 256, 1},           // the plain case
+        {{0, 61, 97, 0}, 200, 150, 255, 2, 255, 3},               // markers found again
+        {{0, 61, 97, 0}, 200, 150, 255, 0, 65280, 5},             // markers hide speckles
+        {{-20.5, 80, 120, -7.25}, 77, 53, 255, 0, 65280, 1},      // edges beyond the picture
+        {{-20.5, 80, 120, -7.25}, 77, 53, 0, 1, 65280, 1},        // off the picture reads -1
+        {{97, 0, 0, 61}, 33, 21, 255, 2, 16711680, 2},            // reversed axes
+        {{1e-3, 2e-3, 3e-3, 1e-3 / 3}, 50, 50, 255, 65535, 0, 1}, // tiny units, wide tolerance
+    };
+    for (const auto& c : cases) {
+        const ScanResult slow = OnePositionAtATime(c.edges, c.cols, c.rows, c.colour, c.tolerance,
+                                                   c.marker, c.drawWidth);
+        const ScanResult fast =
+            FastScan(c.edges, c.cols, c.rows, c.colour, c.tolerance, c.marker, c.drawWidth);
+        EXPECT_FALSE(slow.found.empty());
+        EXPECT_EQ(fast.found, slow.found) << c.cols << " x " << c.rows;
+        EXPECT_EQ(fast.drawn, slow.drawn) << c.cols << " x " << c.rows;
+    }
+}
+
+TEST(AutoReadScan, ReportsProgressAfterEachColumnAndCanBeStopped) {
+    const EdgeValues edges{0, 61, 97, 0};
+    DrawnPicture picture = ScanPicture(edges, 1);
+    const AutoReadScan scan(picture, edges, 4, 2);
+    EXPECT_EQ(scan.Positions(), 15);
+    std::vector<std::int64_t> reports;
+    EXPECT_FALSE(scan.Run(
+        255, 0, [](double, double) {},
+        [&](std::int64_t done) {
+            reports.push_back(done);
+            return reports.size() < 2;
+        }));
+    EXPECT_EQ(reports, (std::vector<std::int64_t>{3, 6}));
 }
 
 TEST(NaturalSpline, AStraightLineStaysStraight) {
