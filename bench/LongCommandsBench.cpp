@@ -146,20 +146,16 @@ void BM_RotateCommand(benchmark::State& state) {
     state.SetLabel(std::to_string(width * (width * 2 / 3) / 1000000.0).substr(0, 4) + " MP");
 }
 
-BENCHMARK(BM_AutoReadCommand)
-    ->Arg(250)
-    ->Arg(500)
-    ->Arg(1000)
-    ->Arg(2000)
-    ->Arg(3000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BareScanLineLoop)
-    ->Arg(250)
-    ->Arg(500)
-    ->Arg(1000)
-    ->Arg(2000)
-    ->Arg(3000)
-    ->Unit(benchmark::kMillisecond);
+// Grids of n x n steps.
+void GridSizes(benchmark::internal::Benchmark* benchmark) {
+    for (const int n : {250, 500, 1000, 2000, 3000}) {
+        benchmark->Arg(n);
+    }
+    benchmark->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_AutoReadCommand)->Apply(GridSizes);
+BENCHMARK(BM_BareScanLineLoop)->Apply(GridSizes);
 BENCHMARK(BM_AutoReadManyHits)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_InterpolateCommand)
     ->Arg(10000)

@@ -1,6 +1,7 @@
 // Writing and reading the number texts of the table: every recorded, sorted and saved point
 // passes through them.
 
+#include "../tests/core/NumberTextReference.h"
 #include "core/NumberText.h"
 #include "table/DataTable.h"
 
@@ -31,6 +32,18 @@ void BM_PaddedNumberText(benchmark::State& state) {
 }
 BENCHMARK(BM_PaddedNumberText);
 
+// The baseline: the first version, one std::string at a time.
+void BM_ReferencePaddedNumberText(benchmark::State& state) {
+    const auto values = RandomValues(1000);
+    for (auto _ : state) {
+        for (const double v : values) {
+            benchmark::DoNotOptimize(ReferenceNumberText::PaddedNumberText(v));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(values.size()));
+}
+BENCHMARK(BM_ReferencePaddedNumberText);
+
 void BM_LeadingNumberValue(benchmark::State& state) {
     std::vector<QString> texts;
     for (const double v : RandomValues(1000)) {
@@ -44,6 +57,20 @@ void BM_LeadingNumberValue(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(texts.size()));
 }
 BENCHMARK(BM_LeadingNumberValue);
+
+void BM_ReferenceLeadingNumberValue(benchmark::State& state) {
+    std::vector<QString> texts;
+    for (const double v : RandomValues(1000)) {
+        texts.push_back(PaddedNumberText(v));
+    }
+    for (auto _ : state) {
+        for (const QString& t : texts) {
+            benchmark::DoNotOptimize(ReferenceNumberText::LeadingNumberValue(t));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(texts.size()));
+}
+BENCHMARK(BM_ReferenceLeadingNumberValue);
 
 void BM_AppendPointRow(benchmark::State& state) {
     const auto values = RandomValues(static_cast<size_t>(state.range(0)));

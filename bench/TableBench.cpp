@@ -47,28 +47,65 @@ void BM_AppendMillionRecordedPoints(benchmark::State& state) {
 }
 BENCHMARK(BM_AppendMillionRecordedPoints)->Unit(benchmark::kMillisecond);
 
-void BM_Sort100000ReversedPoints(benchmark::State& state) {
-    const auto rows = Rows(100000, true, 0);
+// Times work on a fresh table of the rows at every round; filling the table is not timed.
+template <typename Work>
+void OnFreshTables(benchmark::State& state, const std::vector<DataTable::Row>& rows, Work work) {
     for (auto _ : state) {
         state.PauseTiming();
         auto table = std::make_unique<DataTable>();
         table->AppendRows(rows);
         state.ResumeTiming();
-        SortPoints(*table, SortKey::X);
+        work(*table);
     }
+}
+
+void BM_Sort100000ReversedPoints(benchmark::State& state) {
+    OnFreshTables(state, Rows(100000, true, 0),
+                  [](DataTable& table) { SortPoints(table, SortKey::X); });
 }
 BENCHMARK(BM_Sort100000ReversedPoints)->Unit(benchmark::kMillisecond);
 
-void BM_RemoveRepeatsOf100000Points(benchmark::State& state) {
-    const auto rows = Rows(100000, true, 2); // every point twice
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto table = std::make_unique<DataTable>();
-        table->AppendRows(rows);
-        state.ResumeTiming();
-        SortPoints(*table, SortKey::X);
-        RemoveRepeatedNeighbours(*table);
+// The baseline of the sort: the same reading and writing of the texts around an insertion sort
+// of the values, element by element, as the sort was first described.
+void InsertionSortByX(DataTable& table) {
+    const int count = table.PointCount();
+    std::vector<double> keys(static_cast<size_t>(count));
+    std::vector<double> partners(static_cast<size_t>(count));
+    for (int row = 1; row <= count; ++row) {
+        keys[static_cast<size_t>(row - 1)] = LeadingNumberValue(table.CellText(row, 1));
+        partners[static_cast<size_t>(row - 1)] = LeadingNumberValue(table.CellText(row, 2));
     }
+    for (size_t i = 1; i < keys.size(); ++i) {
+        const double key = keys[i];
+        const double partner = partners[i];
+        size_t j = i;
+        for (; j > 0 && keys[j - 1] > key; --j) {
+            keys[j] = keys[j - 1];
+            partners[j] = partners[j - 1];
+        }
+        keys[j] = key;
+        partners[j] = partner;
+    }
+    std::vector<QString> xTexts(keys.size());
+    std::vector<QString> yTexts(keys.size());
+    for (size_t i = 0; i < keys.size(); ++i) {
+        xTexts[i] = PlainNumberText(keys[i]);
+        yTexts[i] = PlainNumberText(partners[i]);
+    }
+    table.SetPointValues(xTexts, yTexts);
+}
+
+void BM_InsertionSort100000ReversedPoints(benchmark::State& state) {
+    OnFreshTables(state, Rows(100000, true, 0), InsertionSortByX);
+}
+BENCHMARK(BM_InsertionSort100000ReversedPoints)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_RemoveRepeatsOf100000Points(benchmark::State& state) {
+    // Every point twice.
+    OnFreshTables(state, Rows(100000, true, 2), [](DataTable& table) {
+        SortPoints(table, SortKey::X);
+        RemoveRepeatedNeighbours(table);
+    });
 }
 BENCHMARK(BM_RemoveRepeatsOf100000Points)->Unit(benchmark::kMillisecond);
 

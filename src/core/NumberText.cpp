@@ -5,128 +5,202 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <system_error>
+#include <type_traits>
 
 namespace {
 
 // Decimal exponents below this are written in exponent notation (0.0001 stays plain,
 // 0.00001 becomes 1E-05).
 constexpr int SmallestPlainExponent = -4;
+constexpr int DoubleDigits = 15;
+constexpr int FloatDigits = 7;
 
-template <typename T> QString UnsignedText(T magnitude, int significantDigits) {
+// Room for a sign, 15 digits, a point and up to 19 zeros of a plain small number, or an
+// exponent: every text of these rules fits.
+using TextBuffer = std::array<char, 48>;
+
+QString Latin1Text(const char* text, std::size_t length) {
+    return QString::fromLatin1(text, static_cast<qsizetype>(length));
+}
+
+// Writes a positive finite magnitude at `out` and returns the end. Everything happens in one
+// buffer on the stack: sorting and saving write millions of these texts.
+template <typename T> char* WriteMagnitude(char* out, T magnitude, int significantDigits) {
     if (magnitude == 0) {
-        return QStringLiteral("0");
-    }
-    if (std::isnan(magnitude)) {
-        return QStringLiteral("NaN");
-    }
-    if (std::isinf(magnitude)) {
-        return QStringLiteral("Infinity");
+        *out++ = '0';
+        return out;
     }
     // Scientific form rounded to the wanted digits, e.g. "1.23450000000000e-05"; to_chars
     // never looks at the locale.
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, significantDigits - 1);
-    std::string scientific(buffer, result.ptr);
-    // Near the largest double, rounding up gives a number no double holds (1.79769313486232E+308)
-    // and the text would not read back: those digits are cut instead of rounded.
-    double readBack = 0;
-    if (std::from_chars(scientific.data(), scientific.data() + scientific.size(), readBack).ec ==
-        std::errc::result_out_of_range) {
-        const auto exact =
-            std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(magnitude),
-                          std::chars_format::scientific, 20);
-        const std::string longer(buffer, exact.ptr);
-        const auto cut = longer.find('e');
-        // "d." and significantDigits - 1 further digits, then the exponent.
-        scientific =
-            longer.substr(0, static_cast<size_t>(significantDigits) + 1) + longer.substr(cut);
-    }
-    const auto ePos = scientific.find('e');
-    std::string digits = scientific.substr(0, ePos);
-    digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
-    const int exponent = std::stoi(scientific.substr(ePos + 1));
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
-    }
-
-    std::string text;
-    if (exponent >= SmallestPlainExponent && exponent < significantDigits) {
-        if (exponent < 0) {
-            text = "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
-        } else {
-            const auto integerDigits = static_cast<size_t>(exponent) + 1;
-            if (digits.size() <= integerDigits) {
-                text = digits + std::string(integerDigits - digits.size(), '0');
-            } else {
-                text = digits.substr(0, integerDigits) + "." + digits.substr(integerDigits);
+    char scientific[64];
+    char* end = nullptr;
+    char* ePos = nullptr;
+    if constexpr (std::is_same_v<T, double>) {
+        // Values read from a table's texts carry at most 15 digits, and the shortest text that
+        // reads back as such a double is its rounding to 15 digits: it lies within half a unit
+        // in the last place of a normal double, always less than half a unit of the 15th
+        // digit. It is the faster one to get.
+        if (magnitude >= std::numeric_limits<double>::min()) {
+            end = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
+                                std::chars_format::scientific)
+                      .ptr;
+            ePos = std::find(scientific, end, 'e');
+            const auto mantissaLength = ePos - scientific;
+            if ((mantissaLength > 1 ? mantissaLength - 1 : 1) > significantDigits) {
+                end = nullptr;
             }
         }
-    } else {
-        text = digits.substr(0, 1);
-        if (digits.size() > 1) {
-            // Appended piece by piece: "." + a string trips a false overlap warning of GCC 12
-            // at -O3.
-            text += '.';
-            text.append(digits, 1, std::string::npos);
-        }
-        const int absExponent = std::abs(exponent);
-        text += exponent < 0 ? "E-" : "E+";
-        if (absExponent < 10) {
-            text += '0';
-        }
-        text += std::to_string(absExponent);
     }
-    return QString::fromLatin1(text.c_str());
+    if (end == nullptr) {
+        end = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
+                            std::chars_format::scientific, significantDigits - 1)
+                  .ptr;
+        ePos = std::find(scientific, end, 'e');
+    }
+    int exponent = 0;
+    std::from_chars(ePos + (ePos[1] == '+' ? 2 : 1), end, exponent);
+    // Near the largest double, rounding up gives a number no double holds (1.79769313486232E+308)
+    // and the text would not read back: those digits are cut instead of rounded.
+    if (exponent >= std::numeric_limits<double>::max_exponent10) {
+        double readBack = 0;
+        if (std::from_chars(scientific, end, readBack).ec == std::errc::result_out_of_range) {
+            char exact[64];
+            char* exactEnd =
+                std::to_chars(exact, exact + sizeof exact, static_cast<double>(magnitude),
+                              std::chars_format::scientific, 20)
+                    .ptr;
+            const char* exactE = std::find(exact, exactEnd, 'e');
+            // "d." and significantDigits - 1 further digits, then the exponent.
+            end = std::copy(exact, exact + significantDigits + 1, scientific);
+            end = std::copy(exactE, static_cast<const char*>(exactEnd), end);
+            ePos = std::find(scientific, end, 'e');
+        }
+    }
+
+    // The significant digits without the point and without trailing zeros.
+    char digits[32];
+    int count = 0;
+    for (const char* c = scientific; c != ePos; ++c) {
+        if (*c != '.') {
+            digits[count++] = *c;
+        }
+    }
+    while (count > 1 && digits[count - 1] == '0') {
+        --count;
+    }
+
+    if (exponent >= SmallestPlainExponent && exponent < significantDigits) {
+        if (exponent < 0) {
+            *out++ = '0';
+            *out++ = '.';
+            out = std::fill_n(out, -exponent - 1, '0');
+            return std::copy(digits, digits + count, out);
+        }
+        const int integerDigits = exponent + 1;
+        if (count <= integerDigits) {
+            out = std::copy(digits, digits + count, out);
+            return std::fill_n(out, integerDigits - count, '0');
+        }
+        out = std::copy(digits, digits + integerDigits, out);
+        *out++ = '.';
+        return std::copy(digits + integerDigits, digits + count, out);
+    }
+    *out++ = digits[0];
+    if (count > 1) {
+        *out++ = '.';
+        out = std::copy(digits + 1, digits + count, out);
+    }
+    *out++ = 'E';
+    *out++ = exponent < 0 ? '-' : '+';
+    const int absExponent = std::abs(exponent);
+    if (absExponent < 10) {
+        *out++ = '0';
+    }
+    return std::to_chars(out, out + 4, absExponent).ptr;
 }
 
 template <typename T> QString SignedText(T value, int significantDigits, bool padded) {
+    TextBuffer buffer;
+    char* out = buffer.data();
     if (std::isnan(value)) {
         return padded ? QStringLiteral(" NaN") : QStringLiteral("NaN");
     }
     // -0.0 counts as non-negative, so it is written " 0" and never "-0".
     if (value < 0) {
-        return QLatin1Char('-') + UnsignedText<T>(-value, significantDigits);
+        *out++ = '-';
+    } else if (padded) {
+        *out++ = ' ';
     }
-    const QString text = UnsignedText<T>(value, significantDigits);
-    return padded ? QLatin1Char(' ') + text : text;
+    const T magnitude = std::fabs(value);
+    if (std::isinf(magnitude)) {
+        return Latin1Text(buffer.data(), static_cast<std::size_t>(out - buffer.data())) +
+               QStringLiteral("Infinity");
+    }
+    out = WriteMagnitude(out, magnitude, significantDigits);
+    return Latin1Text(buffer.data(), static_cast<std::size_t>(out - buffer.data()));
 }
 
-constexpr int DoubleDigits = 15;
-constexpr int FloatDigits = 7;
-
-bool IsIgnoredBlank(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
+bool IsIgnoredBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\n';
 }
 
-bool IsDigit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
 }
 
 [[noreturn]] void ThrowOverflow() {
     throw AppError{ErrorNumber::Overflow, "Overflow", {}};
 }
 
-int DigitValue(QChar c) {
-    const char16_t u = c.toUpper().unicode();
-    if (u >= u'0' && u <= u'9') {
-        return u - u'0';
+int DigitValue(char16_t c) {
+    if (c >= u'0' && c <= u'9') {
+        return c - u'0';
     }
-    if (u >= u'A' && u <= u'F') {
-        return u - u'A' + 10;
+    if (c >= u'A' && c <= u'F') {
+        return c - u'A' + 10;
+    }
+    if (c >= u'a' && c <= u'f') {
+        return c - u'a' + 10;
     }
     return -1;
 }
 
-double RadixValue(const QString& text, int start, int radix) {
+// The characters of a text that count, blanks left out, one at a time.
+class Reader {
+public:
+    explicit Reader(const QString& text)
+        : m_next(reinterpret_cast<const char16_t*>(text.utf16())), m_end(m_next + text.size()) {
+        SkipBlanks();
+    }
+    bool AtEnd() const { return m_next == m_end; }
+    char16_t Peek() const { return AtEnd() ? u'\0' : *m_next; }
+    void Take() {
+        ++m_next;
+        SkipBlanks();
+    }
+
+private:
+    void SkipBlanks() {
+        while (m_next != m_end && IsIgnoredBlank(*m_next)) {
+            ++m_next;
+        }
+    }
+
+    const char16_t* m_next;
+    const char16_t* m_end;
+};
+
+double RadixValue(Reader& reader, int radix) {
     double value = 0;
-    for (int i = start; i < text.size(); ++i) {
-        const int digit = DigitValue(text[i]);
+    for (; !reader.AtEnd(); reader.Take()) {
+        const int digit = DigitValue(reader.Peek());
         if (digit < 0 || digit >= radix) {
             break;
         }
@@ -136,15 +210,6 @@ double RadixValue(const QString& text, int start, int radix) {
         ThrowOverflow();
     }
     return value;
-}
-
-long long SaturatedExponent(const std::string& signText, const std::string& digits) {
-    constexpr long long Limit = 1'000'000'000;
-    long long value = 0;
-    for (const char c : digits) {
-        value = std::min(Limit, value * 10 + (c - '0'));
-    }
-    return signText.back() == '-' ? -value : value;
 }
 
 } // namespace
@@ -162,75 +227,80 @@ QString PlainNumberText(float value) {
     return SignedText(value, FloatDigits, false);
 }
 
-double LeadingNumberValue(const QString& input) {
-    QString text;
-    text.reserve(input.size());
-    for (const QChar c : input) {
-        if (!IsIgnoredBlank(c)) {
-            text.append(c);
+double LeadingNumberValue(const QString& text) {
+    Reader reader(text);
+    if (reader.Peek() == u'&') {
+        reader.Take();
+        const char16_t kind = reader.Peek();
+        if (kind == u'H' || kind == u'h') {
+            reader.Take();
+            return RadixValue(reader, 16);
         }
-    }
-
-    if (text.size() >= 2 && text[0] == QLatin1Char('&')) {
-        const QChar kind = text[1].toUpper();
-        if (kind == QLatin1Char('H')) {
-            return RadixValue(text, 2, 16);
-        }
-        if (kind == QLatin1Char('O')) {
-            return RadixValue(text, 2, 8);
+        if (kind == u'O' || kind == u'o') {
+            reader.Take();
+            return RadixValue(reader, 8);
         }
         return 0;
     }
 
-    int pos = 0;
+    // The number is gathered as whole digits and a decimal exponent, so that no decimal
+    // separator of any locale can mislead the conversion: "-12.5E3" becomes "-125e2".
     std::string number;
-    if (pos < text.size() && (text[pos] == QLatin1Char('+') || text[pos] == QLatin1Char('-'))) {
-        if (text[pos] == QLatin1Char('-')) {
+    number.reserve(32);
+    if (reader.Peek() == u'+' || reader.Peek() == u'-') {
+        if (reader.Peek() == u'-') {
             number += '-';
         }
-        ++pos;
+        reader.Take();
     }
-    std::string integerDigits;
-    while (pos < text.size() && IsDigit(text[pos])) {
-        integerDigits += static_cast<char>(text[pos++].unicode());
+    std::size_t digitCount = 0;
+    for (; IsDigit(reader.Peek()); reader.Take()) {
+        number += static_cast<char>(reader.Peek());
+        ++digitCount;
     }
-    std::string fractionDigits;
-    if (pos < text.size() && text[pos] == QLatin1Char('.')) {
-        ++pos;
-        while (pos < text.size() && IsDigit(text[pos])) {
-            fractionDigits += static_cast<char>(text[pos++].unicode());
+    long long fractionDigits = 0;
+    if (reader.Peek() == u'.') {
+        reader.Take();
+        for (; IsDigit(reader.Peek()); reader.Take()) {
+            number += static_cast<char>(reader.Peek());
+            ++fractionDigits;
         }
     }
-    if (integerDigits.empty() && fractionDigits.empty()) {
+    if (digitCount == 0 && fractionDigits == 0) {
         return 0;
     }
 
-    // The exponent only counts when at least one digit follows its letter and sign.
-    long long exponentValue = 0;
-    if (pos < text.size()) {
-        const QChar letter = text[pos].toUpper();
-        if (letter == QLatin1Char('E') || letter == QLatin1Char('D')) {
-            int expPos = pos + 1;
-            std::string signText = "+";
-            if (expPos < text.size() &&
-                (text[expPos] == QLatin1Char('+') || text[expPos] == QLatin1Char('-'))) {
-                signText = static_cast<char>(text[expPos++].unicode());
-            }
-            std::string exponentDigits;
-            while (expPos < text.size() && IsDigit(text[expPos])) {
-                exponentDigits += static_cast<char>(text[expPos++].unicode());
-            }
-            if (!exponentDigits.empty()) {
-                exponentValue = SaturatedExponent(signText, exponentDigits);
-            }
+    // The exponent only counts when at least one digit follows its letter and sign; it
+    // saturates, as no double needs more than a few hundred.
+    long long exponent = 0;
+    const char16_t letter = reader.Peek();
+    if (letter == u'E' || letter == u'e' || letter == u'D' || letter == u'd') {
+        reader.Take();
+        bool negative = false;
+        if (reader.Peek() == u'+' || reader.Peek() == u'-') {
+            negative = reader.Peek() == u'-';
+            reader.Take();
         }
+        constexpr long long Limit = 1'000'000'000;
+        for (; IsDigit(reader.Peek()); reader.Take()) {
+            exponent = std::min(Limit, exponent * 10 + (reader.Peek() - u'0'));
+        }
+        exponent = negative ? -exponent : exponent;
     }
 
-    // Written as whole digits and an exponent, the number has no decimal point, so strtod
-    // cannot be misled by the locale's decimal separator.
-    number += integerDigits + fractionDigits;
-    number += 'e' + std::to_string(exponentValue - static_cast<long long>(fractionDigits.size()));
-    const double value = std::strtod(number.c_str(), nullptr);
+    number += 'e';
+    char exponentText[24];
+    number.append(exponentText, std::to_chars(exponentText, exponentText + sizeof exponentText,
+                                              exponent - fractionDigits)
+                                    .ptr);
+    double value = 0;
+    const char* first = number.data();
+    const char* last = first + number.size();
+    // from_chars reads a leading "-" itself and, like strtod, rounds correctly; past the
+    // range of a double it leaves the value alone, and strtod tells overflow from underflow.
+    if (std::from_chars(first, last, value).ec != std::errc{}) {
+        value = std::strtod(first, nullptr);
+    }
     if (std::isinf(value)) {
         ThrowOverflow();
     }

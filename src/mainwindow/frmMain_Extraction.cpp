@@ -136,17 +136,21 @@ void frmMain::mnuDataSpline_Click() {
         bool stopped = false;
         {
             LongCommand command(m_progressBar, static_cast<std::int64_t>(points.size()));
-            std::int64_t drawn = 0;
+            std::int64_t done = 0;
+            // The samples go straight into the drawn image; the window repaints what they
+            // cover once.
+            QRect drawn;
             for (const QPointF& point : points) {
                 // Drawn where the markers of recorded points go: at the logarithm on a log
                 // axis.
-                picture.PSet(ToPictureX(point.x(), s.XLog), ToPictureY(point.y(), s.YLog),
-                             s.SplineColor);
-                if (command.Advance(++drawn)) {
+                drawn |= picture.Drawing().Dot(ToPictureX(point.x(), s.XLog),
+                                               ToPictureY(point.y(), s.YLog), s.SplineColor);
+                if (command.Advance(++done)) {
                     stopped = true;
                     break;
                 }
             }
+            picture.update(drawn);
         }
         const MessageAnswer answer =
             stopped ? MessageAnswer::No

@@ -1,4 +1,5 @@
 #include "core/NumberText.h"
+#include "NumberTextReference.h"
 #include "core/AppError.h"
 
 #include <gtest/gtest.h>
@@ -213,6 +214,68 @@ TEST(NumberText, EveryNumberWrittenReadsBack) {
     }
     const float largestFloat = std::numeric_limits<float>::max();
     EXPECT_NEAR(LeadingNumberValue(PlainNumberText(largestFloat)) / largestFloat, 1.0, 1e-6);
+}
+
+// The texts are written and read in one buffer each for speed; they must be exactly those of
+// the plain first version, kept in NumberTextReference as the oracle.
+TEST(NumberTextSpeed, WrittenTextsAreThoseOfTheReference) {
+    std::mt19937_64 random(61);
+    const auto check = [](double value) {
+        ASSERT_EQ(PaddedNumberText(value), ReferenceNumberText::PaddedNumberText(value)) << value;
+        ASSERT_EQ(PlainNumberText(value), ReferenceNumberText::PlainNumberText(value)) << value;
+        const auto single = static_cast<float>(value);
+        ASSERT_EQ(PaddedNumberText(single), ReferenceNumberText::PaddedNumberText(single))
+            << single;
+        ASSERT_EQ(PlainNumberText(single), ReferenceNumberText::PlainNumberText(single)) << single;
+    };
+    for (const double special :
+         {0.0, -0.0, std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(),
+          std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
+          std::numeric_limits<double>::denorm_min(), 1e15, 1e-5, 1e-4, 99999999999999.95}) {
+        check(special);
+    }
+    for (int i = 0; i < 1'000'000; ++i) {
+        // Every bit pattern, and numbers of a few digits as people type and read them.
+        check(std::bit_cast<double>(random()));
+        check(static_cast<double>(static_cast<std::int64_t>(random() % 2000001) - 1000000) /
+              std::pow(10.0, static_cast<int>(random() % 12)));
+    }
+}
+
+TEST(NumberTextSpeed, ReadValuesAreThoseOfTheReference) {
+    std::mt19937_64 random(62);
+    const auto check = [](const QString& text) {
+        double expected = 0;
+        bool overflow = false;
+        try {
+            expected = ReferenceNumberText::LeadingNumberValue(text);
+        } catch (const AppError&) {
+            overflow = true;
+        }
+        if (overflow) {
+            ASSERT_THROW(LeadingNumberValue(text), AppError) << text.toStdString();
+        } else {
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(LeadingNumberValue(text)),
+                      std::bit_cast<std::uint64_t>(expected))
+                << text.toStdString();
+        }
+    };
+    // Written texts, then texts made of the characters that matter in every order.
+    const QString pieces = QStringLiteral("0123456789+-.eEdD&hHoO \t\nxA,");
+    for (int i = 0; i < 1'000'000; ++i) {
+        check(PaddedNumberText(std::bit_cast<double>(random())));
+        QString text;
+        const int length = static_cast<int>(random() % 14);
+        for (int k = 0; k < length; ++k) {
+            text += pieces[static_cast<qsizetype>(random() % pieces.size())];
+        }
+        check(text);
+    }
+    for (const char* text : {"1e400", "-1e400", "1e-400", "&HFFFFFFFFFFFFFFFFFFFFFFFFFFFF", "1 2 3",
+                             "4.9e-324", "2.4703282292062328e-324", "1e999999999999"}) {
+        check(QString::fromLatin1(text));
+    }
 }
 
 } // namespace
