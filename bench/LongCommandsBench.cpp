@@ -121,7 +121,8 @@ void BM_InterpolateCommand(benchmark::State& state) {
     App().settings.SplinePoints = static_cast<int>(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
-        App().MainForm().mnuDataRemoveAll_Click();
+        App().Data().Table().Clear();
+        App().Document().Picture2().Erase();
         for (int i = 0; i < 50; ++i) {
             AppendPointRow(App().Data().Table(), i * 100.0, 2000.0 + (i % 7) * 100.0);
         }

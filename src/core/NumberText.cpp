@@ -227,6 +227,50 @@ QString PlainNumberText(float value) {
     return SignedText(value, FloatDigits, false);
 }
 
+bool IsPlainNumberText(QStringView text) {
+    qsizetype i = 0;
+    if (i < text.size() && text[i] == u'-') {
+        ++i;
+    }
+    const qsizetype integerStart = i;
+    while (i < text.size() && IsDigit(text[i].unicode())) {
+        ++i;
+    }
+    const qsizetype integerDigits = i - integerStart;
+    if (integerDigits == 0 || (integerDigits > 1 && text[integerStart] == u'0')) {
+        return false;
+    }
+    const bool zeroInteger = text[integerStart] == u'0';
+    qsizetype significantDigits = zeroInteger ? 0 : integerDigits;
+    if (i < text.size()) {
+        if (text[i] != u'.') {
+            return false;
+        }
+        ++i;
+        const qsizetype fractionStart = i;
+        while (i < text.size() && IsDigit(text[i].unicode())) {
+            ++i;
+        }
+        if (i != text.size() || i == fractionStart || text[i - 1] == u'0') {
+            return false;
+        }
+        qsizetype leadingZeros = 0;
+        if (zeroInteger) {
+            while (text[fractionStart + leadingZeros] == u'0') {
+                ++leadingZeros;
+            }
+            // 0.0000123 is written 1.23E-05.
+            if (-(leadingZeros + 1) < SmallestPlainExponent) {
+                return false;
+            }
+        }
+        significantDigits += i - fractionStart - leadingZeros;
+    } else if (zeroInteger && text[0] == u'-') {
+        return false; // -0 is written 0
+    }
+    return significantDigits <= DoubleDigits;
+}
+
 double LeadingNumberValue(const QString& text) {
     Reader reader(text);
     if (reader.Peek() == u'&') {

@@ -20,6 +20,12 @@ QString PaddedNumberText(float value);
 QString PlainNumberText(double value);
 QString PlainNumberText(float value);
 
+// Whether a text is exactly what PlainNumberText writes for the double it reads as: a plain
+// number (no exponent, no blanks) of at most 15 significant digits, without leading or
+// trailing zeros, whose decimal exponent lies where plain notation is used. Such a text can be
+// kept as it is where the program would write the value anew. Unsure cases answer false.
+bool IsPlainNumberText(QStringView text);
+
 // Reads the numeric prefix of a text, ignoring blanks, tabs and line feeds anywhere:
 // optional sign, digits, optional "." and digits, optional exponent "E" or "D" with optional
 // sign and digits; "&H" and "&O" prefixes read hexadecimal and octal integers. A text without

@@ -13,7 +13,18 @@ namespace {
 struct SortEntry {
     double key;
     double partner;
+    int row;
 };
+
+// The plain text of a value read from a cell: a cell that already holds it (after its padding
+// blank) is kept, which spares writing the number anew.
+QString PlainTextOf(double value, const QString& cell) {
+    QStringView text(cell);
+    if (text.startsWith(u' ')) {
+        text = text.mid(1);
+    }
+    return IsPlainNumberText(text) ? text.toString() : PlainNumberText(value);
+}
 
 } // namespace
 
@@ -25,7 +36,7 @@ void SortPoints(DataTable& table, SortKey key) {
     for (int row = 1; row <= count; ++row) {
         entries[static_cast<size_t>(row - 1)] = {
             LeadingNumberValue(table.CellText(row, keyColumn)),
-            LeadingNumberValue(table.CellText(row, partnerColumn))};
+            LeadingNumberValue(table.CellText(row, partnerColumn)), row};
     }
     // Stable, and ascending by "greater than moves down" exactly as an insertion sort decides.
     std::stable_sort(entries.begin(), entries.end(),
@@ -34,8 +45,10 @@ void SortPoints(DataTable& table, SortKey key) {
     std::vector<QString> xTexts(entries.size());
     std::vector<QString> yTexts(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
-        const QString keyText = PlainNumberText(entries[i].key);
-        const QString partnerText = PlainNumberText(entries[i].partner);
+        const SortEntry& entry = entries[i];
+        const QString keyText = PlainTextOf(entry.key, table.CellText(entry.row, keyColumn));
+        const QString partnerText =
+            PlainTextOf(entry.partner, table.CellText(entry.row, partnerColumn));
         xTexts[i] = key == SortKey::X ? keyText : partnerText;
         yTexts[i] = key == SortKey::X ? partnerText : keyText;
     }

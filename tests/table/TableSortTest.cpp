@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <memory>
 #include <random>
 
@@ -108,6 +110,45 @@ TEST(SortPoints, SameOrderAsAStraightInsertionSort) {
             ASSERT_EQ(table.CellText(i + 1, 1),
                       PlainNumberText(expected[static_cast<size_t>(i)].second));
         }
+    }
+}
+
+// Cells in every form the table meets: the sort writes each value's plain text, whether it
+// keeps a cell that already holds it or writes the value anew.
+TEST(SortPoints, EveryCellEndsAsThePlainTextOfItsValue) {
+    std::mt19937_64 random(64);
+    const auto anyText = [&] {
+        const double value =
+            static_cast<double>(static_cast<std::int64_t>(random() % 200001) - 100000) /
+            std::pow(10.0, static_cast<int>(random() % 9));
+        switch (random() % 5) {
+        case 0:
+            return PaddedNumberText(value);
+        case 1:
+            return PlainNumberText(value);
+        case 2:
+            return PaddedNumberText(static_cast<float>(value));
+        case 3:
+            return QString::number(value, 'f', static_cast<int>(random() % 6));
+        default:
+            return QString::number(value, 'e', static_cast<int>(random() % 16));
+        }
+    };
+    DataTable table;
+    for (int i = 0; i < 20000; ++i) {
+        table.AppendRow({QStringLiteral("n"), anyText(), anyText()});
+    }
+    std::vector<std::pair<double, double>> expected;
+    for (int row = 1; row < table.RowCount(); ++row) {
+        expected.emplace_back(LeadingNumberValue(table.CellText(row, 2)),
+                              LeadingNumberValue(table.CellText(row, 1)));
+    }
+    expected = InsertionSorted(expected);
+    SortPoints(table, SortKey::Y);
+    for (int row = 1; row < table.RowCount(); ++row) {
+        const auto& [y, x] = expected[static_cast<size_t>(row - 1)];
+        ASSERT_EQ(table.CellText(row, 2), PlainNumberText(y)) << row;
+        ASSERT_EQ(table.CellText(row, 1), PlainNumberText(x)) << row;
     }
 }
 
