@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTransform>
 
 #include <benchmark/benchmark.h>
 
@@ -155,6 +156,16 @@ void GridSizes(benchmark::internal::Benchmark* benchmark) {
     benchmark->Unit(benchmark::kMillisecond);
 }
 
+// The baseline of the turn: Qt's own transformation of the same picture (smooth off).
+void BM_QtTransformed(benchmark::State& state) {
+    const int width = static_cast<int>(state.range(0));
+    QImage picture(width, width * 2 / 3, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(picture.transformed(QTransform().rotate(1.5)));
+    }
+}
+
 BENCHMARK(BM_AutoReadCommand)->Apply(GridSizes);
 BENCHMARK(BM_BareScanLineLoop)->Apply(GridSizes);
 BENCHMARK(BM_AutoReadManyHits)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -164,6 +175,7 @@ BENCHMARK(BM_InterpolateCommand)
     ->Arg(300000)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QtTransformed)->Arg(6000)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_RotateCommand)
     ->Arg(1500)
     ->Arg(2500)

@@ -37,8 +37,9 @@ void DrawnPicture::SetPicture(const QImage& picture) {
     } else {
         m_picture = picture.convertToFormat(QImage::Format_RGB32);
     }
-    // A drawn image of its own from the start, so that the first dot does not copy it.
-    m_drawn = m_picture.copy();
+    // The drawn image shares the picture's memory until the first drawing: a large scan that
+    // nobody draws on is held once, and taking a picture in costs no copy of it.
+    m_drawn = m_picture;
     m_drawnAreas.clear();
     m_drawnEverywhere = false;
     m_coordinates = UserCoordinates(m_coordinates.Edges(), m_picture.size());

@@ -1,5 +1,6 @@
 #include "document/RotatePixels.h"
 
+#include <algorithm>
 #include <cmath>
 
 QSize RotatedSize(QSize source, double radians) {
@@ -19,36 +20,69 @@ bool RotatePixels(QImage& destination, const QImage& source, double& angle,
     if (destination.format() != QImage::Format_RGB32) {
         destination = destination.convertToFormat(QImage::Format_RGB32);
     }
-    const int sw2 = from.width() / 2;
-    const int sh2 = from.height() / 2;
-    const int dw2 = destination.width() / 2;
-    const int dh2 = destination.height() / 2;
+    const int sourceWidth = from.width();
+    const int sourceHeight = from.height();
+    const int width = destination.width();
+    const int height = destination.height();
+    const int sw2 = sourceWidth / 2;
+    const int sh2 = sourceHeight / 2;
+    const int dw2 = width / 2;
+    const int dh2 = height / 2;
     const int n = std::max(dw2, dh2);
 
+    // The pixels are reached through the images' memory directly, taken once: a scanLine()
+    // per pixel costs more than the copy itself.
+    const auto* sourceBits = reinterpret_cast<const QRgb*>(from.constBits());
+    const qsizetype sourceStride = from.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    auto* bits = reinterpret_cast<QRgb*>(destination.bits());
+    const qsizetype stride = destination.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     const auto copy = [&](int dx, int dy, int sx, int sy) {
-        if (sx < 0 || sy < 0 || sx >= from.width() || sy >= from.height() || dx < 0 || dy < 0 ||
-            dx >= destination.width() || dy >= destination.height()) {
+        // One unsigned comparison per bound also refuses negative positions.
+        if (static_cast<unsigned>(sx) >= static_cast<unsigned>(sourceWidth) ||
+            static_cast<unsigned>(sy) >= static_cast<unsigned>(sourceHeight) ||
+            static_cast<unsigned>(dx) >= static_cast<unsigned>(width) ||
+            static_cast<unsigned>(dy) >= static_cast<unsigned>(height)) {
             return;
         }
-        reinterpret_cast<QRgb*>(destination.scanLine(dy))[dx] =
-            reinterpret_cast<const QRgb*>(from.constScanLine(sy))[sx];
+        bits[dy * stride + dx] = sourceBits[sy * sourceStride + sx];
     };
 
-    for (int x = 0; x < n; ++x) {
-        for (int y = 0; y < n; ++y) {
-            const float a = x != 0 ? static_cast<float>(std::atan(static_cast<double>(y) / x))
-                                   : static_cast<float>(pi / 2);
-            const double r =
-                std::nearbyint(std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y));
-            const int xs = static_cast<int>(std::nearbyint(r * std::cos(a + angle)));
-            const int ys = static_cast<int>(std::nearbyint(r * std::sin(a + angle)));
-            copy(dw2 + x, dh2 + y, sw2 + xs, sh2 + ys);
-            copy(dw2 - x, dh2 - y, sw2 - xs, sh2 - ys);
-            copy(dw2 + y, dh2 - x, sw2 + ys, sh2 - xs);
-            copy(dw2 - y, dh2 + x, sw2 - ys, sh2 + xs);
+    // The positions are visited in blocks, whose copies stay within a few cached rows and
+    // columns. The four copies of positions meet only on the centre lines, where (0, y) and
+    // (y, 0) write the same pixels; the blocks still visit (0, y) first, so every pixel keeps
+    // its last writer of the column-by-column order. The transcendental functions stay per
+    // position: any shortcut would round some pixels otherwise.
+    const auto turn = [&](int x, int y) {
+        const float a = x != 0 ? static_cast<float>(std::atan(static_cast<double>(y) / x))
+                               : static_cast<float>(pi / 2);
+        const double r =
+            std::nearbyint(std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y));
+        double sine = 0;
+        double cosine = 0;
+        ::sincos(a + angle, &sine, &cosine);
+        const int xs = static_cast<int>(std::nearbyint(r * cosine));
+        const int ys = static_cast<int>(std::nearbyint(r * sine));
+        copy(dw2 + x, dh2 + y, sw2 + xs, sh2 + ys);
+        copy(dw2 - x, dh2 - y, sw2 - xs, sh2 - ys);
+        copy(dw2 + y, dh2 - x, sw2 + ys, sh2 - xs);
+        copy(dw2 - y, dh2 + x, sw2 - ys, sh2 + xs);
+    };
+    constexpr int Block = 64;
+    for (int blockX = 0; blockX < n; blockX += Block) {
+        const int lastX = std::min(blockX + Block, n);
+        for (int blockY = 0; blockY < n; blockY += Block) {
+            const int lastY = std::min(blockY + Block, n);
+            for (int x = blockX; x < lastX; ++x) {
+                for (int y = blockY; y < lastY; ++y) {
+                    turn(x, y);
+                }
+            }
         }
-        if (afterColumn && !afterColumn()) {
-            return false;
+        // Progress by columns of positions, as many steps as before.
+        for (int x = blockX; x < lastX; ++x) {
+            if (afterColumn && !afterColumn()) {
+                return false;
+            }
         }
     }
     return true;
