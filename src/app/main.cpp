@@ -41,7 +41,10 @@ int main(int argc, char* argv[]) {
     platform.scanner = std::make_unique<SaneScanner>(*platform.prompts);
     AppState state(std::move(platform));
 
-    Main();
+    // A picture file named on the command line (or by the desktop's "Open with") is decoded
+    // while the splash shows.
+    const QStringList arguments = QApplication::arguments();
+    Main(arguments.size() == 2 ? arguments.at(1) : QString());
     const auto windows = QApplication::topLevelWidgets();
     const bool anyWindowShown = std::any_of(windows.begin(), windows.end(),
                                             [](const QWidget* w) { return w->isVisible(); });
@@ -49,10 +52,5 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    // A picture file named on the command line is opened at once.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() == 2) {
-        App().MainForm().ImportPictureFile(arguments.at(1));
-    }
     return QApplication::exec();
 }

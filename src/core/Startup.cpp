@@ -1,6 +1,7 @@
 #include "core/Startup.h"
 #include "info/ProgramInfo.h"
 
+#include "acquisition/DecoderProcess.h"
 #include "core/AppState.h"
 #include "core/ErrorReport.h"
 #include "core/ScreenPointer.h"
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <new>
+#include <optional>
 
 bool InitCommonControls() {
     return true;
@@ -30,9 +32,31 @@ void ShowMaximized(frmMain& main) {
     main.showMaximized();
 }
 
+// Decodes and shows the picture named at the start; its error, if any, waits for the splash
+// to go, as a box behind a splash that stays on top would hold up the start unseen.
+std::optional<AppError> OpenStartPicture(frmMain& main, const QString& path) {
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    try {
+        DecodeWait wait;
+        wait.keepWaiting = [] {
+            return true;
+        };
+        if (const std::optional<LoadedPicture> loaded = DecodeInChildProcess(path, wait)) {
+            main.TakeImportedPicture(path, *loaded);
+        }
+        return std::nullopt;
+    } catch (const AppError& error) {
+        return error;
+    } catch (const std::bad_alloc&) {
+        return AppError{ErrorNumber::OutOfMemory, QStringLiteral("Out of memory: ") + path, {}};
+    }
+}
+
 } // namespace
 
-void Main() {
+void Main(const QString& pictureFile) {
     try {
         InitCommonControls();
         QGuiApplication::setWindowIcon(ProgramIcon());
@@ -44,6 +68,7 @@ void Main() {
         ShowMaximized(main);
         main.KeepToolWindowsInFront();
         main.mnuViewSteps_Click();
+        const std::optional<AppError> pictureError = OpenStartPicture(main, pictureFile);
         if (App().SplashLoaded()) {
             // Topmost until it goes, also where no window manager keeps it there.
             App().Splash().raise();
@@ -54,6 +79,9 @@ void Main() {
         }
         main.raise();
         main.activateWindow();
+        if (pictureError) {
+            ShowErrorReport(*pictureError);
+        }
     } catch (const AppError& error) {
         App().UnloadSplash();
         ShowErrorReport(error, true);

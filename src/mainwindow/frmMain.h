@@ -16,6 +16,7 @@ class QPrinter;
 class QProgressBar;
 class QToolBar;
 class StatusPanels;
+struct LoadedPicture;
 enum class WriteMode;
 
 // The main frame "Kurvex 2016": an MDI area holding the picture and data windows, the menus,
@@ -71,6 +72,8 @@ public:
     // Opens a picture file as a new document, as Import does after its dialog; also used for
     // a file dropped on the picture window or named on the command line.
     bool ImportPictureFile(const QString& path);
+    // The second half of an import: a decoded picture takes the place of the old one.
+    void TakeImportedPicture(const QString& path, const LoadedPicture& loaded);
     void mnuPicturePaste_Click();
     void mnuPictureCapture_Click();
     void mnuPictureScanner_Click();

@@ -57,13 +57,17 @@ bool frmMain::ImportPictureFile(const QString& path) {
         SetScreenPointer(ScreenPointer::Default);
         return false;
     }
+    TakeImportedPicture(path, *loaded);
+    SetScreenPointer(ScreenPointer::Default);
+    return true;
+}
+
+void frmMain::TakeImportedPicture(const QString& path, const LoadedPicture& loaded) {
     ResetDocument();
-    App().Document().Picture2().SetPicture(loaded->image, loaded->type, loaded->originalBytes);
+    App().Document().Picture2().SetPicture(loaded.image, loaded.type, loaded.originalBytes);
     EnableDataMenu();
     App().Document().Form_Resize();
-    SetScreenPointer(ScreenPointer::Default);
     SetPanelText(2, QFileInfo(path).absoluteFilePath());
-    return true;
 }
 
 void frmMain::mnuPicturePaste_Click() {

@@ -1,5 +1,7 @@
 #include "core/Startup.h"
 #include "AppFixture.h"
+#include "TestData.h"
+#include "document/PictureSurface.h"
 #include "document/frmDocument.h"
 #include "info/frmTip.h"
 #include "mainwindow/StatusPanels.h"
@@ -71,6 +73,37 @@ TEST_F(Startup, ToolWindowsBelongToTheFrameAndLeaveItActive) {
         EXPECT_EQ(tool->windowType(), Qt::Tool) << tool->objectName().toStdString();
     }
     EXPECT_EQ(QApplication::activeWindow(), &App().MainForm());
+}
+
+TEST_F(Startup, APictureNamedAtTheStartIsShownWhenTheSplashGoes) {
+    bool pictureDuringSplash = false;
+    clock->onWait = [&] {
+        if (App().SplashLoaded()) {
+            pictureDuringSplash = App().Document().Picture2().HasPicture();
+        }
+    };
+    Main(Data("picture.gif"));
+    EXPECT_TRUE(pictureDuringSplash) << "decoded while the splash showed";
+    EXPECT_FALSE(App().SplashLoaded());
+    EXPECT_TRUE(App().Document().Picture2().HasPicture());
+    EXPECT_EQ(App().MainForm().PanelText(2), Data("picture.gif"));
+    EXPECT_TRUE(App().MainForm().findChild<QMenu*>(QStringLiteral("mnuData"))->isEnabled());
+    EXPECT_TRUE(prompts->messages.empty());
+}
+
+TEST_F(Startup, APictureThatCannotBeReadIsReportedAfterTheSplash) {
+    bool boxDuringSplash = false;
+    clock->onWait = [&] {
+        boxDuringSplash = !prompts->messages.empty();
+    };
+    Main(Data("truncated.png"));
+    EXPECT_FALSE(boxDuringSplash);
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Error"));
+    EXPECT_TRUE(prompts->messages[0].text.contains(QStringLiteral("truncated.png")))
+        << prompts->messages[0].text.toStdString();
+    EXPECT_FALSE(App().Document().Picture2().HasPicture());
+    EXPECT_TRUE(App().MainForm().isVisible());
 }
 
 TEST_F(Startup, EveryRunStartsFromTheDefaults) {

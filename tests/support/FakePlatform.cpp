@@ -65,6 +65,9 @@ std::optional<int> FakePrompts::AskColor(int) {
 
 void FakeClock::Wait(int milliseconds, Input input) {
     lastWaitInput = input;
+    if (onWait) {
+        onWait();
+    }
     if (failNextWait) {
         failNextWait = false;
         throw AppError{53, QStringLiteral("File not found"), QStringLiteral("Kurvex")};

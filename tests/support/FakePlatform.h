@@ -8,6 +8,7 @@
 #include "platform/SoundPlayer.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 struct ShownMessage {
@@ -68,6 +69,8 @@ public:
     QDateTime Now() const override { return now; }
     void Wait(int milliseconds, Input input = Input::HeldBack) override;
     Input lastWaitInput = Input::HeldBack;
+    // Runs at every wait, to look at the program while it waits (the splash's wait).
+    std::function<void()> onWait;
     void Advance(int milliseconds) { now = now.addMSecs(milliseconds); }
 };
 
