@@ -130,6 +130,7 @@ void PictureSurface::paintEvent(QPaintEvent* event) {
     // Only the exposed part: a large scan costs what shows, not what it holds.
     QPainter painter(this);
     painter.drawImage(event->rect().topLeft(), m_drawing.Drawn(), event->rect());
+    emit Painted();
 }
 
 void PictureSurface::mousePressEvent(QMouseEvent* event) {

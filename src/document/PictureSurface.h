@@ -62,6 +62,8 @@ signals:
     void MouseDown(int button, int shift, float x, float y);
     void MouseMove(int button, int shift, float x, float y);
     void FocusLost();
+    // The surface was painted: what the screen shows of the picture may have changed.
+    void Painted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

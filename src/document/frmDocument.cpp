@@ -68,6 +68,12 @@ frmDocument::frmDocument(QWidget* parent) : QWidget(parent) {
     connect(m_picture2, &PictureSurface::MouseDown, this, &frmDocument::Picture2_MouseDown);
     connect(m_picture2, &PictureSurface::MouseMove, this, &frmDocument::Picture2_MouseMove);
     connect(m_picture2, &PictureSurface::FocusLost, this, [] { App().MouseOnPicture = false; });
+    // A marker drawn under a resting pointer shows in the magnifier at once.
+    connect(m_picture2, &PictureSurface::Painted, this, [] {
+        if (frmZoom* zoom = App().ZoomIfLoaded()) {
+            zoom->ScreenMayHaveChanged();
+        }
+    });
 
     m_hScroll1 = new QScrollBar(Qt::Horizontal, this);
     m_hScroll1->setObjectName(QStringLiteral("HScroll1"));

@@ -23,7 +23,6 @@
 
 namespace {
 constexpr int TimerInterval = 50;
-constexpr int RestingRefresh = 250;
 } // namespace
 
 // The enlarged view with the two cross-hair lines over it.
@@ -115,13 +114,16 @@ bool frmZoom::TimerEnabled() const {
 
 void frmZoom::tmrZoom_Timer() {
     if (!App().MouseOnPicture || isMinimized()) {
-        m_picZoom->image = QImage();
-        m_picZoom->update();
+        // Emptied once; an idle program repaints nothing.
+        if (!m_picZoom->image.isNull()) {
+            m_picZoom->image = QImage();
+            m_picZoom->update();
+        }
         return;
     }
     m_idleTime += TimerInterval;
     const QPoint cursor = App().screen().CursorPosition();
-    if (cursor != m_lastCursor || m_idleTime >= RestingRefresh) {
+    if (cursor != m_lastCursor || m_idleTime >= RestingRefreshMs) {
         RefreshZoom(cursor);
         m_idleTime = 0;
     }

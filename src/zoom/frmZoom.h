@@ -17,9 +17,13 @@ class frmZoom : public QWidget {
 public:
     explicit frmZoom(QWidget* parent = nullptr);
 
-    // One tick of the 50 ms timer: follows the pointer, and refreshes at least every 250 ms
-    // while it rests.
+    // One tick of the 50 ms timer: follows the pointer. While the pointer rests, the screen is
+    // copied again when the picture was repainted, and otherwise once a second, for changes of
+    // other programs' windows: an idle program costs next to nothing.
     void tmrZoom_Timer();
+    static constexpr int RestingRefreshMs = 1000;
+    // Something on the screen changed (the picture was repainted).
+    void ScreenMayHaveChanged() { m_idleTime = RestingRefreshMs; }
     void RefreshZoom(QPoint cursor);
     void hsbZoom_Change();
     // Applies the typed percentage, limited to 25%..1000%.

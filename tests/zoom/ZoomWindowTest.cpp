@@ -1,4 +1,6 @@
 #include "PictureFixture.h"
+#include "document/PictureSurface.h"
+#include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
 #include "zoom/frmZoom.h"
 
@@ -44,12 +46,26 @@ TEST_F(ZoomWindow, FollowsThePointerOnlyOverThePicture) {
     EXPECT_EQ(centre.blue(), 7);
     EXPECT_NEAR(centre.red(), 400 % 256, 1);
 
-    Zoom().tmrZoom_Timer(); // resting: no new copy until 250 ms have passed
-    EXPECT_EQ(screen->grabs.size(), 1u);
-    for (int tick = 0; tick < 5; ++tick) {
+    // Resting: no new copy for a second (twenty 50 ms ticks), then one.
+    for (int tick = 1; tick < 20; ++tick) {
         Zoom().tmrZoom_Timer();
     }
+    EXPECT_EQ(screen->grabs.size(), 1u);
+    Zoom().tmrZoom_Timer();
     EXPECT_EQ(screen->grabs.size(), 2u) << "refreshed while resting";
+
+    // A repaint of the picture (a marker drawn under the resting pointer) shows at the next
+    // tick.
+    App().Document().Picture2().repaint();
+    Zoom().tmrZoom_Timer();
+    EXPECT_EQ(screen->grabs.size(), 3u);
+    Zoom().tmrZoom_Timer();
+    EXPECT_EQ(screen->grabs.size(), 3u);
+
+    // Away from the picture the view is emptied once, not repainted at every tick.
+    App().MouseOnPicture = false;
+    Zoom().tmrZoom_Timer();
+    EXPECT_TRUE(Zoom().View().isNull());
 }
 
 TEST_F(ZoomWindow, TypedPercentagesAreAppliedAndLimited) {
