@@ -19,7 +19,11 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
 #include <memory>
+#include <random>
+#include <string>
 
 namespace {
 
@@ -156,6 +160,47 @@ void GridSizes(benchmark::internal::Benchmark* benchmark) {
     benchmark->Unit(benchmark::kMillisecond);
 }
 
+// Resident memory of this process in bytes, now or at its peak so far (from /proc).
+std::int64_t ResidentBytes(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field, 0) == 0) {
+            return std::stoll(line.substr(std::strlen(field))) * 1024;
+        }
+    }
+    return 0;
+}
+
+// The memory a 24-megapixel scan costs, in units of its pixel bytes (96 MB): taken in, with
+// 1,000 points recorded and marked, and at the peak of a turn by 1.5 degrees.
+void BM_MemoryOf24MegapixelScan(benchmark::State& state) {
+    for (auto _ : state) {
+        Session session;
+        const double pixelBytes = 6000.0 * 4000.0 * 4.0;
+        const std::int64_t before = ResidentBytes("VmRSS:");
+        session.WhitePicture(6000, 4000);
+        PictureSurface& picture = App().Document().Picture2();
+        std::mt19937 random(5);
+        for (int i = 0; i < 1000; ++i) {
+            const double x = random() % 6000;
+            const double y = random() % 4000;
+            picture.PSet(x, y, 255);
+            AppendPointRow(App().Data().Table(), x, y);
+        }
+        QCoreApplication::processEvents();
+        state.counters["with_1000_marks"] = (ResidentBytes("VmRSS:") - before) / pixelBytes;
+        state.counters["drawing_only"] =
+            static_cast<double>(picture.Drawing().DrawingBytes()) / pixelBytes;
+        const std::int64_t peakBefore = ResidentBytes("VmHWM:");
+        session.prompts->textAnswers = {QStringLiteral("1.5")};
+        App().Document().RotatePicture();
+        state.counters["turn_peak"] =
+            (std::max(ResidentBytes("VmHWM:"), peakBefore) - before) / pixelBytes;
+        state.counters["after_turn"] = (ResidentBytes("VmRSS:") - before) / pixelBytes;
+    }
+}
+
 // The baseline of the turn: Qt's own transformation of the same picture (smooth off).
 void BM_QtTransformed(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
@@ -175,6 +220,7 @@ BENCHMARK(BM_InterpolateCommand)
     ->Arg(300000)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MemoryOf24MegapixelScan)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QtTransformed)->Arg(6000)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_RotateCommand)
     ->Arg(1500)

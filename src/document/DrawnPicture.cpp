@@ -2,16 +2,15 @@
 
 #include <QPainter>
 
+#include <QPen>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace {
-// Beyond this many separate areas a full copy is cheaper than the bookkeeping.
-constexpr size_t MostTrackedAreas = 2048;
 // Mouse positions arrive in single precision; this much short of a pixel edge is that pixel.
 constexpr double PixelEdgeTolerance = 1e-3;
 constexpr double FarOutside = 1e8;
+
 } // namespace
 
 QColor ColorFromPacked(int packedColor) {
@@ -37,11 +36,14 @@ void DrawnPicture::SetPicture(const QImage& picture) {
     } else {
         m_picture = picture.convertToFormat(QImage::Format_RGB32);
     }
-    // The drawn image shares the picture's memory until the first drawing: a large scan that
-    // nobody draws on is held once, and taking a picture in costs no copy of it.
-    m_drawn = m_picture;
-    m_drawnAreas.clear();
-    m_drawnEverywhere = false;
+    m_pictureBits = m_picture.constBits();
+    m_pictureStride = m_picture.bytesPerLine();
+    m_tilesAcross = (m_picture.width() + TileSize - 1) / TileSize;
+    const int tilesDown = (m_picture.height() + TileSize - 1) / TileSize;
+    m_tiles.clear();
+    m_spareTiles.clear();
+    m_tiles.resize(static_cast<std::size_t>(m_tilesAcross) * static_cast<std::size_t>(tilesDown));
+    m_tileCount = 0;
     m_coordinates = UserCoordinates(m_coordinates.Edges(), m_picture.size());
 }
 
@@ -61,39 +63,76 @@ QPoint DrawnPicture::PixelAt(double x, double y) const {
     return {toIndex(pixel.x()), toIndex(pixel.y())};
 }
 
-void DrawnPicture::MarkDrawn(const QRect& area) {
-    const QRect inside = area.intersected(m_picture.rect());
-    if (inside.isEmpty() || m_drawnEverywhere) {
-        return;
+QRect DrawnPicture::TileRect(std::size_t index) const {
+    const int tileX = static_cast<int>(index % static_cast<std::size_t>(m_tilesAcross));
+    const int tileY = static_cast<int>(index / static_cast<std::size_t>(m_tilesAcross));
+    return QRect(tileX * TileSize, tileY * TileSize, TileSize, TileSize)
+        .intersected(m_picture.rect());
+}
+
+QRgb* DrawnPicture::TileFor(int column, int row) {
+    const auto index = static_cast<std::size_t>(row / TileSize * m_tilesAcross + column / TileSize);
+    std::unique_ptr<QRgb[]>& tile = m_tiles[index];
+    if (!tile) {
+        if (m_spareTiles.empty()) {
+            tile = std::make_unique<QRgb[]>(TileSize * TileSize);
+        } else {
+            tile = std::move(m_spareTiles.back());
+            m_spareTiles.pop_back();
+        }
+        const QRect area = TileRect(index);
+        for (int y = 0; y < area.height(); ++y) {
+            const auto* from =
+                reinterpret_cast<const QRgb*>(m_pictureBits + (area.top() + y) * m_pictureStride) +
+                area.left();
+            std::copy(from, from + area.width(), tile.get() + y * TileSize);
+        }
+        ++m_tileCount;
     }
-    if (m_drawnAreas.size() >= MostTrackedAreas) {
-        m_drawnEverywhere = true;
-        m_drawnAreas.clear();
-        return;
-    }
-    m_drawnAreas.push_back(inside);
+    return tile.get();
 }
 
 void DrawnPicture::Erase() {
-    if (m_drawnEverywhere) {
-        // Into the buffer that is there: a fresh copy of a large scan costs far more in
-        // allocating and touching new memory than in copying.
-        if (m_drawn.size() == m_picture.size() && m_drawn.format() == m_picture.format() &&
-            m_drawn.bytesPerLine() == m_picture.bytesPerLine()) {
-            std::memcpy(m_drawn.bits(), m_picture.constBits(),
-                        static_cast<size_t>(m_picture.sizeInBytes()));
-        } else {
-            m_drawn = m_picture.copy();
-        }
-    } else {
-        QPainter painter(&m_drawn);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        for (const QRect& area : m_drawnAreas) {
-            painter.drawImage(area.topLeft(), m_picture, area);
+    // Dropping the tiles puts the picture back wherever something was drawn.
+    for (std::unique_ptr<QRgb[]>& tile : m_tiles) {
+        if (tile) {
+            m_spareTiles.push_back(std::move(tile));
         }
     }
-    m_drawnAreas.clear();
-    m_drawnEverywhere = false;
+    m_tileCount = 0;
+}
+
+QImage DrawnPicture::Drawn() const {
+    if (m_tileCount == 0) {
+        return m_picture;
+    }
+    QImage drawn = m_picture.copy();
+    QPainter painter(&drawn);
+    Paint(painter, drawn.rect());
+    return drawn;
+}
+
+void DrawnPicture::Paint(QPainter& painter, const QRect& area) const {
+    const QRect inside = area.intersected(m_picture.rect());
+    painter.drawImage(inside.topLeft(), m_picture, inside);
+    if (m_tileCount == 0 || inside.isEmpty()) {
+        return;
+    }
+    const int firstX = inside.left() / TileSize;
+    const int lastX = inside.right() / TileSize;
+    for (int tileY = inside.top() / TileSize; tileY <= inside.bottom() / TileSize; ++tileY) {
+        for (int tileX = firstX; tileX <= lastX; ++tileX) {
+            const auto index = static_cast<std::size_t>(tileY * m_tilesAcross + tileX);
+            if (const QRgb* tile = m_tiles[index].get()) {
+                const QRect tileArea = TileRect(index);
+                const QImage image(reinterpret_cast<const uchar*>(tile), TileSize, TileSize,
+                                   TileSize * static_cast<qsizetype>(sizeof(QRgb)),
+                                   QImage::Format_RGB32);
+                const QRect part = tileArea.intersected(inside);
+                painter.drawImage(part.topLeft(), image, part.translated(-tileArea.topLeft()));
+            }
+        }
+    }
 }
 
 QRect DrawnPicture::DotArea(QPoint pixel) const {
@@ -104,20 +143,18 @@ QRect DrawnPicture::DotArea(QPoint pixel) const {
 void DrawnPicture::FillDot(QPoint pixel, QRgb color) {
     const QRect area = DotArea(pixel);
     const int radiusSquared4 = m_drawWidth * m_drawWidth; // (width / 2)^2, times 4
-    for (int row = std::max(area.top(), 0); row <= std::min(area.bottom(), m_drawn.height() - 1);
+    for (int row = std::max(area.top(), 0); row <= std::min(area.bottom(), m_picture.height() - 1);
          ++row) {
-        auto* line = reinterpret_cast<QRgb*>(m_drawn.scanLine(row));
         // Twice the distance from the dot's centre, so that the arithmetic stays whole.
         const int dy2 = 2 * (row - area.top()) + 1 - m_drawWidth;
         for (int column = std::max(area.left(), 0);
-             column <= std::min(area.right(), m_drawn.width() - 1); ++column) {
+             column <= std::min(area.right(), m_picture.width() - 1); ++column) {
             const int dx2 = 2 * (column - area.left()) + 1 - m_drawWidth;
             if (dx2 * dx2 + dy2 * dy2 <= radiusSquared4 + 1) {
-                line[column] = color;
+                TileFor(column, row)[(row % TileSize) * TileSize + column % TileSize] = color;
             }
         }
     }
-    MarkDrawn(area);
 }
 
 QRect DrawnPicture::Dot(double x, double y, int packedColor) {
@@ -148,10 +185,36 @@ QRect DrawnPicture::Line(double x1, double y1, double x2, double y2, int packedC
     if (!area.intersects(m_picture.rect())) {
         return {};
     }
-    QPainter painter(&m_drawn);
-    painter.setPen(QPen(ColorFromPacked(packedColor), m_drawWidth <= 1 ? 0 : m_drawWidth));
-    painter.drawLine(from, to);
-    MarkDrawn(area);
+    // The line is painted once on a copy of the part it covers, as it would be on one whole
+    // image, and the pixels it changed go into the tiles: painted tile by tile, its steps would
+    // start anew at every tile's edge.
+    // With room around the pen: Qt draws a wide line that comes near the image's edge another
+    // way, which rounds its edges differently.
+    constexpr int Room = 32;
+    const QRect inside = area.adjusted(-Room, -Room, Room, Room).intersected(m_picture.rect());
+    QImage before(inside.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&before);
+        painter.translate(-inside.topLeft());
+        Paint(painter, inside);
+    }
+    QImage after = before.copy();
+    {
+        QPainter painter(&after);
+        painter.setPen(QPen(ColorFromPacked(packedColor), m_drawWidth <= 1 ? 0 : m_drawWidth));
+        painter.drawLine(from - inside.topLeft(), to - inside.topLeft());
+    }
+    for (int y = 0; y < inside.height(); ++y) {
+        const auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+        const auto* now = reinterpret_cast<const QRgb*>(after.constScanLine(y));
+        for (int x = 0; x < inside.width(); ++x) {
+            if (now[x] != was[x]) {
+                const int column = inside.left() + x;
+                const int row = inside.top() + y;
+                TileFor(column, row)[(row % TileSize) * TileSize + column % TileSize] = now[x];
+            }
+        }
+    }
     return area.intersected(m_picture.rect());
 }
 
@@ -160,21 +223,12 @@ int DrawnPicture::Point(double x, double y) const {
     return PixelColor(pixel.x(), pixel.y());
 }
 
-int DrawnPicture::PixelColor(int column, int row) const {
-    if (!m_drawn.rect().contains(column, row)) {
-        return -1;
-    }
-    const QRgb rgb = reinterpret_cast<const QRgb*>(m_drawn.constScanLine(row))[column];
-    return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
-}
-
 void DrawnPicture::SetPixelColor(int column, int row, int packedColor) {
-    if (!m_drawn.rect().contains(column, row)) {
+    if (!m_picture.rect().contains(column, row)) {
         return;
     }
-    const QColor color = ColorFromPacked(packedColor);
-    reinterpret_cast<QRgb*>(m_drawn.scanLine(row))[column] = color.rgb();
-    MarkDrawn(QRect(column, row, 1, 1));
+    TileFor(column, row)[(row % TileSize) * TileSize + column % TileSize] =
+        ColorFromPacked(packedColor).rgb();
 }
 
 void DrawnPicture::SetDrawWidth(int pixels) {

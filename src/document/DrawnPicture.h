@@ -6,19 +6,34 @@
 #include <QPointF>
 #include <QRect>
 
+#include <memory>
 #include <vector>
 
-// The picture and the drawn image over it (the picture plus every dot and line drawn since
-// the last erase), addressed in user coordinates. Erasing puts back only the areas drawn on,
-// so that erasing and redrawing a few markers on a large scan stays cheap.
+class QPainter;
+
+// The picture and the drawing over it (every dot and line drawn since the last erase),
+// addressed in user coordinates. The drawing lives in square tiles that hold the picture's
+// pixels with the drawing over them, made only where something is drawn: a large scan with a
+// few hundred markers costs little more memory than the scan, and erasing drops the tiles.
 class DrawnPicture {
 public:
+    static constexpr int TileSize = 32;
+
     DrawnPicture();
 
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return m_picture; }
-    const QImage& Drawn() const { return m_drawn; }
+    // The picture with the drawing, as one image: the picture itself while nothing is drawn,
+    // else a copy put together for the caller.
+    QImage Drawn() const;
+    // Paints the part `area` of the picture with the drawing at the same place.
+    void Paint(QPainter& painter, const QRect& area) const;
     QSize Size() const { return m_picture.size(); }
+    // The memory the drawing holds besides the picture (spare tiles included), in bytes.
+    qsizetype DrawingBytes() const {
+        return static_cast<qsizetype>(m_tileCount + m_spareTiles.size()) * TileSize * TileSize *
+               static_cast<qsizetype>(sizeof(QRgb));
+    }
 
     void SetScale(const EdgeValues& edges);
     const UserCoordinates& Coordinates() const { return m_coordinates; }
@@ -33,26 +48,47 @@ public:
     QRect Dot(double x, double y, int packedColor);
     void Dots(const std::vector<QPointF>& positions, int packedColor);
     QRect Line(double x1, double y1, double x2, double y2, int packedColor);
-    // Packed colour R + 256*G + 65536*B of the drawn image, or -1 outside the picture.
+    // Packed colour R + 256*G + 65536*B of the picture with the drawing, or -1 outside it.
     int Point(double x, double y) const;
-    int PixelColor(int column, int row) const;
+    // Inline, as auto-read asks it for every position of its grid.
+    int PixelColor(int column, int row) const {
+        if (static_cast<unsigned>(column) >= static_cast<unsigned>(m_picture.width()) ||
+            static_cast<unsigned>(row) >= static_cast<unsigned>(m_picture.height())) {
+            return -1;
+        }
+        const QRgb* tile =
+            m_tiles[static_cast<std::size_t>(row / TileSize * m_tilesAcross + column / TileSize)]
+                .get();
+        const QRgb rgb =
+            tile != nullptr
+                ? tile[(row % TileSize) * TileSize + column % TileSize]
+                : reinterpret_cast<const QRgb*>(m_pictureBits + row * m_pictureStride)[column];
+        return static_cast<int>(((rgb & 0xffu) << 16) | (rgb & 0xff00u) | ((rgb >> 16) & 0xffu));
+    }
     void SetPixelColor(int column, int row, int packedColor);
 
     int DrawWidth() const { return m_drawWidth; }
     void SetDrawWidth(int pixels);
 
 private:
-    void MarkDrawn(const QRect& area);
     QRect DotArea(QPoint pixel) const;
-    // A round dot of the drawing width, written straight into the scan lines.
+    // A round dot of the drawing width, written straight into the tiles.
     void FillDot(QPoint pixel, QRgb color);
+    // The tile that holds a pixel of the picture, made from the picture when it is not there.
+    QRgb* TileFor(int column, int row);
+    QRect TileRect(std::size_t index) const;
 
     QImage m_picture;
-    QImage m_drawn;
+    const uchar* m_pictureBits = nullptr;
+    qsizetype m_pictureStride = 0;
+    std::vector<std::unique_ptr<QRgb[]>> m_tiles;
+    // Tiles dropped by erasing, kept for the redrawing that follows it: new memory costs more
+    // to touch than to copy into.
+    std::vector<std::unique_ptr<QRgb[]>> m_spareTiles;
+    int m_tilesAcross = 0;
+    std::size_t m_tileCount = 0;
     UserCoordinates m_coordinates;
     int m_drawWidth = 1;
-    std::vector<QRect> m_drawnAreas;
-    bool m_drawnEverywhere = false;
 };
 
 QColor ColorFromPacked(int packedColor);

@@ -129,7 +129,7 @@ QSize PictureSurface::sizeHint() const {
 void PictureSurface::paintEvent(QPaintEvent* event) {
     // Only the exposed part: a large scan costs what shows, not what it holds.
     QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), m_drawing.Drawn(), event->rect());
+    m_drawing.Paint(painter, event->rect());
     emit Painted();
 }
 

@@ -28,7 +28,7 @@ public:
     const QImage& Picture() const { return m_drawing.Picture(); }
     PictureType Type() const { return m_type; }
     const QByteArray& OriginalBytes() const { return m_originalBytes; }
-    const QImage& DrawnImage() const { return m_drawing.Drawn(); }
+    QImage DrawnImage() const { return m_drawing.Drawn(); }
     // For drawing many pixels at once; the caller repaints afterwards.
     DrawnPicture& Drawing() { return m_drawing; }
 

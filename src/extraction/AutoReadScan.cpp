@@ -2,7 +2,7 @@
 
 AutoReadScan::AutoReadScan(const DrawnPicture& picture, const EdgeValues& edges, int cols, int rows)
     : m_picture(picture), m_axes(AxesFor(edges, cols, rows)) {
-    const QSize size = picture.Drawn().size();
+    const QSize size = picture.Size();
     // A column depends on x alone and a row on y alone; the surface reads single precision.
     m_pixelColumns.reserve(m_axes.columns.size());
     for (const double x : m_axes.columns) {

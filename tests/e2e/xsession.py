@@ -27,14 +27,24 @@ class Desktop:
 
     def __init__(self, width=1280, height=1024):
         self.size = (width, height)
-        self.display = f":{70 + os.getpid() % 20}"
+        self.processes = []
+        # The server picks a free display itself and writes its number into the pipe, so
+        # that two runs, or a desktop already there, never share one.
+        read_end, write_end = os.pipe()
+        self.processes.append(subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
+             "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,)))
+        os.close(write_end)
+        with os.fdopen(read_end) as numbers:
+            number = numbers.readline().strip()
+        if not number:
+            self.close()
+            raise RuntimeError("the X server did not start")
+        self.display = f":{number}"
         self.env = dict(os.environ, DISPLAY=self.display)
         self.env.pop("QT_QPA_PLATFORM", None)
         self.env.pop("WAYLAND_DISPLAY", None)
-        self.processes = []
-        self.processes.append(subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", f"{width}x{height}x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
         self._wait_for(lambda: self._answers("xprop", "-root"), "the X server")
         self.processes.append(subprocess.Popen(
             ["openbox", "--sm-disable"], env=self.env,
