@@ -39,11 +39,8 @@ std::optional<AppError> OpenStartPicture(frmMain& main, const QString& path) {
         return std::nullopt;
     }
     try {
-        DecodeWait wait;
-        wait.keepWaiting = [] {
-            return true;
-        };
-        if (const std::optional<LoadedPicture> loaded = DecodeInChildProcess(path, wait)) {
+        // Nobody can cancel here: the child's own limits end a decoding that hangs.
+        if (const std::optional<LoadedPicture> loaded = DecodeInChildProcess(path, DecodeWait{})) {
             main.TakeImportedPicture(path, *loaded);
         }
         return std::nullopt;

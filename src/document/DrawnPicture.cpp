@@ -70,8 +70,8 @@ QRect DrawnPicture::TileRect(std::size_t index) const {
         .intersected(m_picture.rect());
 }
 
-QRgb* DrawnPicture::TileFor(int column, int row) {
-    const auto index = static_cast<std::size_t>(row / TileSize * m_tilesAcross + column / TileSize);
+QRgb& DrawnPicture::DrawnPixel(int column, int row) {
+    const std::size_t index = TileIndex(column, row);
     std::unique_ptr<QRgb[]>& tile = m_tiles[index];
     if (!tile) {
         if (m_spareTiles.empty()) {
@@ -89,7 +89,7 @@ QRgb* DrawnPicture::TileFor(int column, int row) {
         }
         ++m_tileCount;
     }
-    return tile.get();
+    return tile[OffsetInTile(column, row)];
 }
 
 void DrawnPicture::Erase() {
@@ -151,7 +151,7 @@ void DrawnPicture::FillDot(QPoint pixel, QRgb color) {
              column <= std::min(area.right(), m_picture.width() - 1); ++column) {
             const int dx2 = 2 * (column - area.left()) + 1 - m_drawWidth;
             if (dx2 * dx2 + dy2 * dy2 <= radiusSquared4 + 1) {
-                TileFor(column, row)[(row % TileSize) * TileSize + column % TileSize] = color;
+                DrawnPixel(column, row) = color;
             }
         }
     }
@@ -211,7 +211,7 @@ QRect DrawnPicture::Line(double x1, double y1, double x2, double y2, int packedC
             if (now[x] != was[x]) {
                 const int column = inside.left() + x;
                 const int row = inside.top() + y;
-                TileFor(column, row)[(row % TileSize) * TileSize + column % TileSize] = now[x];
+                DrawnPixel(column, row) = now[x];
             }
         }
     }
@@ -227,8 +227,7 @@ void DrawnPicture::SetPixelColor(int column, int row, int packedColor) {
     if (!m_picture.rect().contains(column, row)) {
         return;
     }
-    TileFor(column, row)[(row % TileSize) * TileSize + column % TileSize] =
-        ColorFromPacked(packedColor).rgb();
+    DrawnPixel(column, row) = ColorFromPacked(packedColor).rgb();
 }
 
 void DrawnPicture::SetDrawWidth(int pixels) {

@@ -56,12 +56,10 @@ public:
             static_cast<unsigned>(row) >= static_cast<unsigned>(m_picture.height())) {
             return -1;
         }
-        const QRgb* tile =
-            m_tiles[static_cast<std::size_t>(row / TileSize * m_tilesAcross + column / TileSize)]
-                .get();
+        const QRgb* tile = m_tiles[TileIndex(column, row)].get();
         const QRgb rgb =
             tile != nullptr
-                ? tile[(row % TileSize) * TileSize + column % TileSize]
+                ? tile[OffsetInTile(column, row)]
                 : reinterpret_cast<const QRgb*>(m_pictureBits + row * m_pictureStride)[column];
         return static_cast<int>(((rgb & 0xffu) << 16) | (rgb & 0xff00u) | ((rgb >> 16) & 0xffu));
     }
@@ -74,8 +72,14 @@ private:
     QRect DotArea(QPoint pixel) const;
     // A round dot of the drawing width, written straight into the tiles.
     void FillDot(QPoint pixel, QRgb color);
-    // The tile that holds a pixel of the picture, made from the picture when it is not there.
-    QRgb* TileFor(int column, int row);
+    std::size_t TileIndex(int column, int row) const {
+        return static_cast<std::size_t>(row / TileSize * m_tilesAcross + column / TileSize);
+    }
+    static int OffsetInTile(int column, int row) {
+        return (row % TileSize) * TileSize + column % TileSize;
+    }
+    // A pixel of the drawing to draw on; its tile is made from the picture when it is not there.
+    QRgb& DrawnPixel(int column, int row);
     QRect TileRect(std::size_t index) const;
 
     QImage m_picture;

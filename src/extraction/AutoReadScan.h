@@ -3,8 +3,6 @@
 #include "document/DrawnPicture.h"
 #include "extraction/AutoReadGrid.h"
 
-#include <QImage>
-
 #include <cstdint>
 #include <vector>
 
