@@ -19,9 +19,40 @@ def write(target, name, data):
     (folder / name).write_bytes(data)
 
 
-def picture_reply(kind_type, width, height, pixels, original=b""):
-    header = b"KVXD" + struct.pack("<IIIII", 1, kind_type, width, height, len(original))
+def picture_reply(kind_type, width, height, pixels, original=b"", page=(0, 0, 0, 0)):
+    header = b"KVXD" + struct.pack("<IIIII", 1, kind_type, width, height, len(original)) + \
+        struct.pack("<IIII", *page)
     return header + pixels + original
+
+
+def pdf(objects, trailer=b""):
+    """A PDF of the given object bodies, numbered from 1, with a correct cross-reference table."""
+    out = bytearray(b"%PDF-1.4\n")
+    offsets = []
+    for number, body in enumerate(objects, 1):
+        offsets.append(len(out))
+        out += b"%d 0 obj\n" % number + body + b"\nendobj\n"
+    xref = len(out)
+    out += b"xref\n0 %d\n0000000000 65535 f \n" % (len(objects) + 1)
+    for offset in offsets:
+        out += b"%010d 00000 n \n" % offset
+    out += b"trailer\n<< /Size %d /Root 1 0 R " % (len(objects) + 1) + trailer + \
+        b" >>\nstartxref\n%d\n%%%%EOF\n" % xref
+    return bytes(out)
+
+
+def pdf_pages(*contents):
+    """Pages of 200 x 100 points, each drawn by its content stream."""
+    count = len(contents)
+    kids = b" ".join(b"%d 0 R" % (3 + 2 * i) for i in range(count))
+    objects = [b"<< /Type /Catalog /Pages 2 0 R >>",
+               b"<< /Type /Pages /Kids [" + kids + b"] /Count %d >>" % count]
+    for i, content in enumerate(contents):
+        objects.append(b"<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 100] /Contents %d 0 R >>"
+                       % (4 + 2 * i))
+        objects.append(b"<< /Length %d >>\nstream\n" % len(content) + content +
+                       b"\nendstream")
+    return pdf(objects)
 
 
 def error_reply(number, description, source):
@@ -52,6 +83,22 @@ def main():
     write("decoder_reply", "error",
           b"\x00" + error_reply(999, "Error loading picture /tmp/a.png", "GDI+ Module"))
     write("decoder_reply", "giant", b"\x05" + picture_reply(1, 100000, 100000, b""))
+    write("decoder_reply", "pdf-page",
+          b"\x02" + picture_reply(5, 1, 1, b"\xff\xff\xff\xff", b"", (2, 3, 595276, 841890)))
+    # PDF pages: the first byte chooses the page.
+    lines = b"1 0 0 RG 2 w 20 20 m 180 80 l S 0 0 1 rg 90 40 8 8 re f"
+    write("pdf_page", "one-page", b"\x00" + pdf_pages(lines))
+    write("pdf_page", "second-of-two", b"\x01" + pdf_pages(lines, b"0 g 10 10 50 50 re f"))
+    write("pdf_page", "rotated", b"\x00" + pdf_pages(lines).replace(
+        b"/MediaBox [0 0 200 100]", b"/MediaBox [0 0 200 100] /Rotate 90"))
+    write("pdf_page", "no-pages", b"\x00" + pdf([b"<< /Type /Catalog /Pages 2 0 R >>",
+                                                  b"<< /Type /Pages /Kids [] /Count 0 >>"]))
+    write("pdf_page", "encrypted", b"\x00" + pdf(
+        [b"<< /Type /Catalog /Pages 2 0 R >>", b"<< /Type /Pages /Kids [] /Count 0 >>",
+         b"<< /Filter /Standard /V 1 /R 2 /O <" + b"5a" * 32 + b"> /U <" + b"5a" * 32 +
+         b"> /P -44 >>"], b"/Encrypt 3 0 R /ID [<00112233445566778899aabbccddeeff>"
+                          b"<00112233445566778899aabbccddeeff>]"))
+    write("pdf_page", "truncated", b"\x00" + pdf_pages(lines)[:150])
     # Scan frames: kind, depth, width, line length, lines, then samples.
     write("scan_frame", "grey8", bytes([0, 1, 4, 4, 2]) + bytes(range(8)))
     write("scan_frame", "rgb16", bytes([1, 2, 2, 12, 1]) + bytes(range(12)))

@@ -12,7 +12,7 @@ constexpr int BoxDelayMs = 500;
 } // namespace
 
 std::optional<LoadedPicture> DecodeWithProgressBox(QWidget* owner, const QString& path,
-                                                   int wallClockMs) {
+                                                   const PdfPageRequest& pdfPage, int wallClockMs) {
     QProgressDialog box(
         QStringLiteral("Reading the picture %1 ...").arg(QFileInfo(path).fileName()),
         QStringLiteral("Cancel"), 0, 0, owner);
@@ -27,5 +27,5 @@ std::optional<LoadedPicture> DecodeWithProgressBox(QWidget* owner, const QString
     wait.keepWaiting = [&] {
         return !command.StopRequestedNow() && !box.wasCanceled();
     };
-    return DecodeInChildProcess(path, wait);
+    return DecodeInChildProcess(path, wait, pdfPage);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "acquisition/PictureFiles.h"
+#include "acquisition/PdfPages.h"
 
 #include <optional>
 
@@ -10,4 +10,5 @@ class QWidget;
 // (shown after half a second) whose Cancel, like Escape, gives up the file. Other commands
 // wait meanwhile. Nothing when the user cancelled; throws AppError naming the file otherwise.
 std::optional<LoadedPicture> DecodeWithProgressBox(QWidget* owner, const QString& path,
+                                                   const PdfPageRequest& pdfPage = {},
                                                    int wallClockMs = 15000);

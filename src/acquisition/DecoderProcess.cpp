@@ -13,6 +13,7 @@
 #include <cstring>
 #include <new>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -36,9 +37,16 @@ void LimitThisProcess() {
 #endif
 }
 
-bool WriteAll(const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
+// The reply of a large picture is tens of megabytes; a pipe of the usual 64 KiB wakes the
+// program for every 64 KiB of it. A larger pipe, where the system allows one, lets it take the
+// reply in a few large reads.
+void WidenOutputPipe() {
+    constexpr int Wide = 1 << 20;
+    (void)fcntl(STDOUT_FILENO, F_SETPIPE_SZ, Wide);
+}
+
+bool WriteAll(const char* data, qsizetype size) {
+    qsizetype left = size;
     while (left > 0) {
         const ssize_t written = ::write(STDOUT_FILENO, data, static_cast<size_t>(left));
         if (written <= 0) {
@@ -58,32 +66,87 @@ void StopChild(QProcess& child) {
 } // namespace
 
 bool IsDecoderCall(int argc, char** argv) {
-    return argc == 3 && std::strcmp(argv[1], DecodePictureOption) == 0;
+    return argc >= 3 && std::strcmp(argv[1], DecodePictureOption) == 0;
 }
+
+namespace {
+
+const QString PageOption = QStringLiteral("--page");
+const QString DotsOption = QStringLiteral("--dpi");
+const QString PreviewOption = QStringLiteral("--preview");
+
+QStringList DecoderArguments(const QString& path, const PdfPageRequest& pdfPage) {
+    QStringList arguments{QString::fromLatin1(DecodePictureOption), path, PageOption,
+                          QString::number(pdfPage.page)};
+    if (pdfPage.preview) {
+        arguments << PreviewOption;
+    } else {
+        arguments << DotsOption << QString::number(pdfPage.dotsPerInch);
+    }
+    return arguments;
+}
+
+// The page options after the path; nothing when they are not the program's own.
+std::optional<PdfPageRequest> PageRequestOf(const QStringList& options) {
+    PdfPageRequest request;
+    for (qsizetype at = 0; at < options.size(); ++at) {
+        const QString& option = options[at];
+        if (option == PreviewOption) {
+            request.preview = true;
+            continue;
+        }
+        if ((option != PageOption && option != DotsOption) || at + 1 >= options.size()) {
+            return std::nullopt;
+        }
+        bool number = false;
+        const int value = options[++at].toInt(&number);
+        if (!number) {
+            return std::nullopt;
+        }
+        (option == PageOption ? request.page : request.dotsPerInch) = value;
+    }
+    return request;
+}
+
+} // namespace
 
 int RunDecoderProcess(int argc, char** argv) {
     LimitThisProcess();
+    // Taken before the application object, which would swallow arguments it knows.
+    QStringList arguments;
+    for (int at = 0; at < argc; ++at) {
+        arguments << QString::fromLocal8Bit(argv[at]);
+    }
     // The decoder draws into images only; it needs no screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     SetDecodeLimits();
-    const QString path = QString::fromLocal8Bit(argv[2]);
-    QByteArray reply;
+    const QString path = arguments.value(2);
+    const std::optional<PdfPageRequest> pdfPage = PageRequestOf(arguments.mid(3));
+    QByteArray error;
+    LoadedPicture picture;
     try {
-        reply = PictureReply(DecodePictureFile(path));
-    } catch (const AppError& error) {
-        reply = ErrorReply(error);
+        if (!pdfPage) {
+            throw InvalidPictureError(path, QStringLiteral("the decoder was started wrongly"));
+        }
+        picture = DecodePictureFile(path, *pdfPage);
+    } catch (const AppError& failure) {
+        error = ErrorReply(failure);
     } catch (const std::bad_alloc&) {
-        reply = ErrorReply(InvalidPictureError(path, QStringLiteral("it needs more memory than "
+        error = ErrorReply(InvalidPictureError(path, QStringLiteral("it needs more memory than "
                                                                     "a picture may take")));
     }
-    return WriteAll(reply) ? 0 : 1;
+    WidenOutputPipe();
+    const bool written = error.isEmpty() ? WritePictureReply(picture, WriteAll)
+                                         : WriteAll(error.constData(), error.size());
+    return written ? 0 : 1;
 }
 
-std::optional<LoadedPicture> DecodeInChildProcess(const QString& path, const DecodeWait& wait) {
+std::optional<LoadedPicture> DecodeInChildProcess(const QString& path, const DecodeWait& wait,
+                                                  const PdfPageRequest& pdfPage) {
     QProcess child;
     child.setProgram(QCoreApplication::applicationFilePath());
-    child.setArguments({QString::fromLatin1(DecodePictureOption), path});
+    child.setArguments(DecoderArguments(path, pdfPage));
     child.setStandardErrorFile(QProcess::nullDevice());
     child.start(QIODevice::ReadOnly);
     if (!child.waitForStarted(StartMs)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "acquisition/PictureFiles.h"
+#include "acquisition/PdfPages.h"
 
 #include <functional>
 #include <optional>
@@ -12,7 +12,9 @@
 
 inline constexpr char DecodePictureOption[] = "--decode-picture";
 
-// Whether this process was started as the decoder ("<program> --decode-picture <path>").
+// Whether this process was started as the decoder:
+//   <program> --decode-picture <path> [--page <n>] [--dpi <d> | --preview]
+// where the page options choose the page of a PDF and how it is rendered.
 bool IsDecoderCall(int argc, char** argv);
 
 // The decoder's whole life: limits itself (1.5 GB of address space where no sanitizer needs
@@ -26,6 +28,8 @@ struct DecodeWait {
     std::function<bool()> keepWaiting;
 };
 
-// Decodes a file in a child process. Nothing when the user cancelled; throws AppError naming
-// the file when the file cannot be decoded, the child fails, or it takes too long.
-std::optional<LoadedPicture> DecodeInChildProcess(const QString& path, const DecodeWait& wait);
+// Decodes a file in a child process (for a PDF, the requested page). Nothing when the user
+// cancelled; throws AppError naming the file when the file cannot be decoded, the child
+// fails, or it takes too long.
+std::optional<LoadedPicture> DecodeInChildProcess(const QString& path, const DecodeWait& wait,
+                                                  const PdfPageRequest& pdfPage = {});

@@ -5,6 +5,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -14,7 +15,9 @@ constexpr qsizetype MagicSize = 4;
 constexpr quint32 PictureKind = 1;
 constexpr quint32 ErrorKind = 2;
 constexpr qsizetype KindEnd = MagicSize + 4;
-constexpr qsizetype PictureHeaderSize = KindEnd + 16;
+constexpr qsizetype PictureHeaderSize = KindEnd + 32;
+// A PDF page's size travels in thousandths of a point.
+constexpr double PointParts = 1000;
 // A metafile kept as it came, and the texts of an error, are small; more is a damaged reply.
 constexpr quint32 MostOriginalBytes = 64u * 1024 * 1024;
 constexpr quint32 MostTextBytes = 64u * 1024;
@@ -31,6 +34,11 @@ void PutText(QByteArray& out, const QString& text) {
     out.append(utf8);
 }
 
+quint32 PointWord(double points) {
+    const double parts = std::round(points * PointParts);
+    return std::isfinite(parts) ? static_cast<quint32>(std::clamp(parts, 0.0, 4294967295.0)) : 0;
+}
+
 quint32 WordAt(const QByteArray& bytes, qsizetype at) {
     return qFromLittleEndian<quint32>(bytes.constData() + at);
 }
@@ -38,19 +46,44 @@ quint32 WordAt(const QByteArray& bytes, qsizetype at) {
 } // namespace
 
 QByteArray PictureReply(const LoadedPicture& picture) {
-    const QImage image = picture.image.convertToFormat(QImage::Format_RGB32);
-    QByteArray out(Magic, MagicSize);
-    PutWord(out, PictureKind);
-    PutWord(out, static_cast<quint32>(picture.type));
-    PutWord(out, static_cast<quint32>(image.width()));
-    PutWord(out, static_cast<quint32>(image.height()));
-    PutWord(out, static_cast<quint32>(picture.originalBytes.size()));
-    for (int row = 0; row < image.height(); ++row) {
-        out.append(reinterpret_cast<const char*>(image.constScanLine(row)),
-                   static_cast<qsizetype>(image.width()) * 4);
-    }
-    out.append(picture.originalBytes);
+    QByteArray out;
+    WritePictureReply(picture, [&out](const char* data, qsizetype size) {
+        out.append(data, size);
+        return true;
+    });
     return out;
+}
+
+bool WritePictureReply(const LoadedPicture& picture,
+                       const std::function<bool(const char*, qsizetype)>& write) {
+    const QImage image = picture.image.convertToFormat(QImage::Format_RGB32);
+    QByteArray header(Magic, MagicSize);
+    PutWord(header, PictureKind);
+    PutWord(header, static_cast<quint32>(picture.type));
+    PutWord(header, static_cast<quint32>(image.width()));
+    PutWord(header, static_cast<quint32>(image.height()));
+    PutWord(header, static_cast<quint32>(picture.originalBytes.size()));
+    PutWord(header, static_cast<quint32>(picture.pdf.page));
+    PutWord(header, static_cast<quint32>(picture.pdf.pageCount));
+    PutWord(header, PointWord(picture.pdf.points.width()));
+    PutWord(header, PointWord(picture.pdf.points.height()));
+    if (!write(header.constData(), header.size())) {
+        return false;
+    }
+    const qsizetype rowBytes = static_cast<qsizetype>(image.width()) * 4;
+    const auto* pixels = reinterpret_cast<const char*>(image.constBits());
+    if (image.bytesPerLine() == rowBytes) {
+        if (!write(pixels, rowBytes * image.height())) {
+            return false;
+        }
+    } else {
+        for (int row = 0; row < image.height(); ++row) {
+            if (!write(reinterpret_cast<const char*>(image.constScanLine(row)), rowBytes)) {
+                return false;
+            }
+        }
+    }
+    return write(picture.originalBytes.constData(), picture.originalBytes.size());
 }
 
 QByteArray ErrorReply(const AppError& error) {
@@ -136,16 +169,25 @@ bool DecoderReplyReader::TakeHeader() {
     const quint32 width = WordAt(m_pending, KindEnd + 4);
     const quint32 height = WordAt(m_pending, KindEnd + 8);
     const quint32 original = WordAt(m_pending, KindEnd + 12);
-    const bool knownType = type == static_cast<quint32>(PictureType::Bitmap) ||
+    const quint32 page = WordAt(m_pending, KindEnd + 16);
+    const quint32 pageCount = WordAt(m_pending, KindEnd + 20);
+    const bool isPage = type == static_cast<quint32>(PictureType::PdfPage);
+    const bool knownType = isPage || type == static_cast<quint32>(PictureType::Bitmap) ||
                            type == static_cast<quint32>(PictureType::Metafile) ||
                            type == static_cast<quint32>(PictureType::Icon);
-    if (!knownType || width == 0 || height == 0 || width > 0x7FFFFFFFu || height > 0x7FFFFFFFu ||
+    const bool pageFits = isPage ? page >= 1 && page <= pageCount && pageCount <= 0x7FFFFFFFu
+                                 : page == 0 && pageCount == 0;
+    if (!knownType || !pageFits || width == 0 || height == 0 || width > 0x7FFFFFFFu ||
+        height > 0x7FFFFFFFu ||
         static_cast<quint64>(width) * height > static_cast<quint64>(MostPicturePixels) ||
         original > MostOriginalBytes) {
         m_state = State::Damaged;
         return false;
     }
     m_picture.type = static_cast<PictureType>(type);
+    m_picture.pdf = {static_cast<int>(page), static_cast<int>(pageCount),
+                     QSizeF(WordAt(m_pending, KindEnd + 24) / PointParts,
+                            WordAt(m_pending, KindEnd + 28) / PointParts)};
     m_picture.image =
         QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
     if (m_picture.image.isNull()) {

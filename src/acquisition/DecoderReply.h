@@ -5,11 +5,14 @@
 
 #include <QByteArray>
 
+#include <functional>
 #include <optional>
 
 // What the picture decoder process hands back on its standard output: a decoded picture or
 // the error that stopped it. Little-endian 32-bit fields:
-//   "KVXD", kind 1 = picture: picture type, width, height, original byte count, then
+//   "KVXD", kind 1 = picture: picture type, width, height, original byte count, PDF page,
+//           page count, page width and height in thousandths of a point (zeros for all
+//           but a PDF page), then
 //           width x height RGB32 pixels row by row, then the original bytes (metafiles);
 //   "KVXD", kind 2 = error: number, then description and source, each as a byte count and
 //           UTF-8 bytes.
@@ -17,6 +20,10 @@
 // allocates: a picture above the pixel limit or a reply of another length than its header
 // says is a damaged reply.
 QByteArray PictureReply(const LoadedPicture& picture);
+// The same reply handed to write in pieces as they stand in memory, so that the pixels are
+// never copied; false as soon as write refuses a piece.
+bool WritePictureReply(const LoadedPicture& picture,
+                       const std::function<bool(const char*, qsizetype)>& write);
 QByteArray ErrorReply(const AppError& error);
 
 class DecoderReplyReader {

@@ -2,11 +2,14 @@
 
 #include "acquisition/Module2.h"
 
-LoadedPicture DecodePictureFile(const QString& path) {
+LoadedPicture DecodePictureFile(const QString& path, const PdfPageRequest& pdfPage) {
+    if (IsPdfFile(path)) {
+        return RenderPdfPage(ReadPictureFile(path), path, pdfPage);
+    }
     if (path.toLower().contains(QStringLiteral(".png"))) {
         int width = -1;
         int height = -1;
-        return {DecodeToPicture(path, width, height, 0xFFFFFF, false), PictureType::Bitmap, {}};
+        return {DecodeToPicture(path, width, height, 0xFFFFFF, false), PictureType::Bitmap, {}, {}};
     }
     return LoadPictureFile(path);
 }

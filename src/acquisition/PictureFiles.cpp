@@ -29,6 +29,10 @@ AppError InvalidPictureError(const QString& path, const QString& reason) {
 }
 
 LoadedPicture LoadPictureFile(const QString& path) {
+    return LoadPictureBytes(ReadPictureFile(path), path);
+}
+
+QByteArray ReadPictureFile(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists() || info.isDir()) {
         throw AppError{ErrorNumber::FileNotFound,
@@ -41,7 +45,7 @@ LoadedPicture LoadPictureFile(const QString& path) {
                        QStringLiteral("Permission denied: ") + QDir::toNativeSeparators(path),
                        {}};
     }
-    return LoadPictureBytes(file.readAll(), path);
+    return file.readAll();
 }
 
 LoadedPicture LoadPictureBytes(const QByteArray& bytes, const QString& path) {

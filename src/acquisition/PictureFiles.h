@@ -4,12 +4,22 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSizeF>
 #include <QString>
+
+// Where a picture rendered from a PDF came from: its page (from 1) of how many, and the page's
+// size in points (1/72 inch) as shown, rotation included.
+struct PdfPageOrigin {
+    int page = 0;
+    int pageCount = 0;
+    QSizeF points{0, 0};
+};
 
 struct LoadedPicture {
     QImage image;
     PictureType type = PictureType::None;
     QByteArray originalBytes; // kept for metafiles, which are saved back as they came
+    PdfPageOrigin pdf;        // for PictureType::PdfPage
 };
 
 // The general picture loader: BMP, ICO, JPEG, GIF (and TIFF, WebP, PNG where the desktop's
@@ -17,6 +27,8 @@ struct LoadedPicture {
 // 53 when the file is missing, 481 "Invalid picture" when it is no picture it can read; both
 // name the file.
 LoadedPicture LoadPictureFile(const QString& path);
+// The whole file, with the same errors 53 and 70.
+QByteArray ReadPictureFile(const QString& path);
 // The same for the bytes of a file; path only names it in messages.
 LoadedPicture LoadPictureBytes(const QByteArray& bytes, const QString& path);
 

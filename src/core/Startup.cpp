@@ -2,6 +2,7 @@
 #include "info/ProgramInfo.h"
 
 #include "acquisition/DecoderProcess.h"
+#include "acquisition/PdfPages.h"
 #include "core/AppState.h"
 #include "core/ErrorReport.h"
 #include "core/ScreenPointer.h"
@@ -35,7 +36,8 @@ void ShowMaximized(frmMain& main) {
 // Decodes and shows the picture named at the start; its error, if any, waits for the splash
 // to go, as a box behind a splash that stays on top would hold up the start unseen.
 std::optional<AppError> OpenStartPicture(frmMain& main, const QString& path) {
-    if (path.isEmpty()) {
+    // A PDF asks for its page, which waits until the splash has gone.
+    if (path.isEmpty() || IsPdfFile(path)) {
         return std::nullopt;
     }
     try {
@@ -78,6 +80,8 @@ void Main(const QString& pictureFile) {
         main.activateWindow();
         if (pictureError) {
             ShowErrorReport(*pictureError);
+        } else if (!pictureFile.isEmpty() && IsPdfFile(pictureFile)) {
+            main.ImportPictureFile(pictureFile);
         }
     } catch (const AppError& error) {
         App().UnloadSplash();

@@ -26,7 +26,10 @@ void WritePicture(const QString& path, const QImage& picture, PictureType type,
     } else {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, type == PictureType::Icon ? "ico" : "bmp");
+        const char* format = type == PictureType::Icon      ? "ico"
+                             : type == PictureType::PdfPage ? "png"
+                                                            : "bmp";
+        QImageWriter writer(&buffer, format);
         if (!writer.write(picture)) {
             throw AppError{481, QStringLiteral("Invalid picture: ") + writer.errorString(), {}};
         }

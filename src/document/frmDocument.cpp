@@ -2,6 +2,7 @@
 
 #include "core/WindowGeometry.h"
 
+#include "acquisition/CopiedFile.h"
 #include "core/AppState.h"
 #include "core/Twips.h"
 #include "document/ButtonLabel.h"
@@ -211,29 +212,14 @@ void frmDocument::lblbutton_Click(int index) {
     }
 }
 
-namespace {
-// The first local file among dropped addresses, or empty text.
-QString DroppedFile(const QMimeData* data) {
-    if (data == nullptr || !data->hasUrls()) {
-        return {};
-    }
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile()) {
-            return url.toLocalFile();
-        }
-    }
-    return {};
-}
-} // namespace
-
 void frmDocument::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedFile(event->mimeData()).isEmpty()) {
+    if (!CopiedFile(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
 void frmDocument::dropEvent(QDropEvent* event) {
-    const QString file = DroppedFile(event->mimeData());
+    const QString file = CopiedFile(event->mimeData());
     if (file.isEmpty()) {
         return;
     }

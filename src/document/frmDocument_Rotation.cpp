@@ -52,6 +52,8 @@ QString FilterFor(PictureType type) {
         return QStringLiteral("Windows Metafile (*.wmf)|*.wmf");
     case PictureType::Icon:
         return QStringLiteral("Icon (*.ico)|*.ico");
+    case PictureType::PdfPage:
+        return QStringLiteral("PNG (*.png)|*.png");
     default:
         return QStringLiteral("Bitmap (*.bmp)|*.bmp");
     }
@@ -93,7 +95,10 @@ void frmDocument::RotatePicture() {
     if (!stopped) {
         m_beforeRotation =
             PictureBeforeRotation{source, m_picture2->Type(), m_picture2->OriginalBytes()};
-        m_picture2->SetPicture(turned, PictureType::Bitmap);
+        // A turned PDF page is still a rendered page, saved as PNG.
+        m_picture2->SetPicture(turned, m_picture2->Type() == PictureType::PdfPage
+                                           ? PictureType::PdfPage
+                                           : PictureType::Bitmap);
     }
     SetScreenPointer(ScreenPointer::Default);
     m_rotating = false;
@@ -118,7 +123,8 @@ void frmDocument::SavePictureAs() {
     dialog.Filter = FilterFor(m_picture2->Type());
     dialog.FilterIndex = 1;
     dialog.FileName.clear();
-    dialog.DefaultExt = QStringLiteral(".bmp");
+    dialog.DefaultExt = m_picture2->Type() == PictureType::PdfPage ? QStringLiteral(".png")
+                                                                   : QStringLiteral(".bmp");
     dialog.MustExist = false;
     dialog.Keep(App().prompts().AskSaveFile(dialog.Request()));
     const QString path = dialog.FileName;

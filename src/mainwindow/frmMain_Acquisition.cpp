@@ -2,8 +2,10 @@
 
 #include "mainwindow/frmMain.h"
 
+#include "acquisition/CopiedFile.h"
 #include "acquisition/DecodeProgress.h"
-#include "acquisition/PictureFiles.h"
+#include "acquisition/PdfPageImport.h"
+#include "acquisition/PdfPages.h"
 #include "core/AppError.h"
 #include "core/AppState.h"
 #include "core/ErrorReport.h"
@@ -20,9 +22,18 @@
 
 namespace {
 const QString PictureFilter = QStringLiteral(
-    "All Files (*.*)|*.*|Pictures (*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.png)|*.bmp;*.ico;*.wmf;*.jpg;"
-    "*.gif;*.png");
+    "All Files (*.*)|*.*|Pictures (*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.png;*.pdf)|*.bmp;*.ico;*.wmf;"
+    "*.jpg;*.gif;*.png;*.pdf|PDF Pages (*.pdf)|*.pdf");
+
+// What status panel 2 says the picture is: its file, and for a PDF also the page.
+QString PictureName(const QString& path, const LoadedPicture& loaded) {
+    QString name = QFileInfo(path).absoluteFilePath();
+    if (loaded.type == PictureType::PdfPage) {
+        name += QStringLiteral(" (page %1 of %2)").arg(loaded.pdf.page).arg(loaded.pdf.pageCount);
+    }
+    return name;
 }
+} // namespace
 
 void frmMain::mnuPictureImport_Click() {
     m_cmDialog.DialogTitle = QStringLiteral("Import Picture");
@@ -43,7 +54,8 @@ bool frmMain::ImportPictureFile(const QString& path) {
     // user gives up waiting for, leaves the picture, its calibration and the table as they were.
     std::optional<LoadedPicture> loaded;
     try {
-        loaded = DecodeWithProgressBox(this, path);
+        loaded = IsPdfFile(path) ? ReadPdfPage(this, App().prompts(), path)
+                                 : DecodeWithProgressBox(this, path);
     } catch (const AppError& error) {
         ShowErrorReport(error);
         SetScreenPointer(ScreenPointer::Default);
@@ -67,13 +79,20 @@ void frmMain::TakeImportedPicture(const QString& path, const LoadedPicture& load
     App().Document().Picture2().SetPicture(loaded.image, loaded.type, loaded.originalBytes);
     EnableDataMenu();
     App().Document().Form_Resize();
-    SetPanelText(2, QFileInfo(path).absoluteFilePath());
+    SetPanelText(2, PictureName(path, loaded));
 }
 
 void frmMain::mnuPicturePaste_Click() {
-    ResetDocument();
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QImage picture = clipboard != nullptr ? clipboard->image() : QImage();
+    // A file copied in a file manager (or its path copied as text) is imported like a dropped one.
+    if (picture.isNull() && clipboard != nullptr) {
+        if (const QString file = CopiedFile(clipboard->mimeData()); !file.isEmpty()) {
+            ImportPictureFile(file);
+            return;
+        }
+    }
+    ResetDocument();
     if (!picture.isNull()) {
         App().Document().Picture2().SetPicture(picture, PictureType::Bitmap);
     }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
@@ -43,6 +46,27 @@ struct ScanSettings {
     QString mode;
 };
 
+// A small picture of one page of a PDF and the page's size in points; a null image when the
+// page cannot be shown.
+struct PdfPagePreview {
+    QImage image;
+    QSizeF points;
+};
+
+// Which page of a PDF to import and at what resolution: the question carries the first
+// page's preview and fetches the others' when the user turns to them.
+struct PdfPageQuestion {
+    QString file;
+    int pageCount = 1;
+    PdfPagePreview firstPage;
+    std::function<PdfPagePreview(int page)> previewOf;
+};
+
+struct PdfPageChoice {
+    int page = 1;
+    int dotsPerInch = 300;
+};
+
 // Every modal question, message and dialog the program shows goes through here, so that
 // tests can answer them from a script.
 class Prompts {
@@ -63,4 +87,6 @@ public:
     virtual std::optional<int> AskColor(int initialColor) = 0;
     // The settings of one scan, or nothing when the user cancels.
     virtual std::optional<ScanSettings> AskScanSettings(const ScanSettingsRequest& request) = 0;
+    // The page and resolution, or nothing when the user cancels.
+    virtual std::optional<PdfPageChoice> AskPdfPage(const PdfPageQuestion& question) = 0;
 };

@@ -1,5 +1,6 @@
 #include "platform/QtPrompts.h"
 
+#include "acquisition/frmPdfPage.h"
 #include "core/ShownText.h"
 #include "platform/FileFilter.h"
 
@@ -169,4 +170,12 @@ std::optional<ScanSettings> QtPrompts::AskScanSettings(const ScanSettingsRequest
         return std::nullopt;
     }
     return ScanSettings{resolution->currentData().toInt(), mode->currentText()};
+}
+
+std::optional<PdfPageChoice> QtPrompts::AskPdfPage(const PdfPageQuestion& question) {
+    frmPdfPage dialog(question, DialogParent());
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Choice();
 }

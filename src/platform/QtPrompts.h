@@ -15,4 +15,5 @@ public:
                                  const QStringList& items) override;
     std::optional<int> AskColor(int initialColor) override;
     std::optional<ScanSettings> AskScanSettings(const ScanSettingsRequest& request) override;
+    std::optional<PdfPageChoice> AskPdfPage(const PdfPageQuestion& question) override;
 };

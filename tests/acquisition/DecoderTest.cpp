@@ -50,17 +50,25 @@ TEST(DecoderReply, APictureArrivesWholeInAnyPieces) {
             image.setPixel(x, y, qRgb(x * 30, y * 80, 5));
         }
     }
-    const LoadedPicture sent{image, PictureType::Metafile, QByteArray("\xD7\xCD\xC6\x9A wmf")};
-    const QByteArray reply = PictureReply(sent);
-    for (const qsizetype piece : {qsizetype(1), qsizetype(5), reply.size()}) {
-        DecoderReplyReader reader;
-        for (qsizetype at = 0; at < reply.size(); at += piece) {
-            reader.Feed(reply.constData() + at, std::min(piece, reply.size() - at));
+    const LoadedPicture metafile{
+        image, PictureType::Metafile, QByteArray("\xD7\xCD\xC6\x9A wmf"), {}};
+    const LoadedPicture pdfPage{image, PictureType::PdfPage, {}, {2, 3, QSizeF(595.276, 841.89)}};
+    for (const LoadedPicture& sent : {metafile, pdfPage}) {
+        const QByteArray reply = PictureReply(sent);
+        for (const qsizetype piece : {qsizetype(1), qsizetype(5), reply.size()}) {
+            DecoderReplyReader reader;
+            for (qsizetype at = 0; at < reply.size(); at += piece) {
+                reader.Feed(reply.constData() + at, std::min(piece, reply.size() - at));
+            }
+            ASSERT_EQ(reader.Finish(), DecoderReplyReader::State::Picture) << piece;
+            EXPECT_EQ(reader.Picture().image, image);
+            EXPECT_EQ(reader.Picture().type, sent.type);
+            EXPECT_EQ(reader.Picture().originalBytes, sent.originalBytes);
+            EXPECT_EQ(reader.Picture().pdf.page, sent.pdf.page);
+            EXPECT_EQ(reader.Picture().pdf.pageCount, sent.pdf.pageCount);
+            EXPECT_DOUBLE_EQ(reader.Picture().pdf.points.width(), sent.pdf.points.width());
+            EXPECT_DOUBLE_EQ(reader.Picture().pdf.points.height(), sent.pdf.points.height());
         }
-        ASSERT_EQ(reader.Finish(), DecoderReplyReader::State::Picture) << piece;
-        EXPECT_EQ(reader.Picture().image, image);
-        EXPECT_EQ(reader.Picture().type, PictureType::Metafile);
-        EXPECT_EQ(reader.Picture().originalBytes, sent.originalBytes);
     }
 }
 
@@ -79,7 +87,7 @@ TEST(DecoderReply, AnErrorArrivesWithItsNumberAndTexts) {
 TEST(DecoderReply, ADamagedReplyIsNeverTakenForAPicture) {
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::red);
-    const QByteArray good = PictureReply({image, PictureType::Bitmap, {}});
+    const QByteArray good = PictureReply({image, PictureType::Bitmap, {}, {}});
     const auto stateOf = [](const QByteArray& reply) {
         DecoderReplyReader reader;
         reader.Feed(reply.constData(), reply.size());
@@ -90,11 +98,20 @@ TEST(DecoderReply, ADamagedReplyIsNeverTakenForAPicture) {
     qToLittleEndian<quint32>(100000, giant.data() + 16); // height: ten gigapixels
     QByteArray wrongType = good;
     qToLittleEndian<quint32>(9, wrongType.data() + 8);
+    QByteArray bitmapWithPage = good;
+    qToLittleEndian<quint32>(1, bitmapWithPage.data() + 24); // page
+    qToLittleEndian<quint32>(1, bitmapWithPage.data() + 28); // of one
+    const QByteArray page = PictureReply({image, PictureType::PdfPage, {}, {1, 1, {}}});
+    QByteArray pastLastPage = page;
+    qToLittleEndian<quint32>(2, pastLastPage.data() + 24);
+    QByteArray pageZero = page;
+    qToLittleEndian<quint32>(0, pageZero.data() + 24);
     QByteArray longText = ErrorReply({1, QStringLiteral("x"), {}});
     qToLittleEndian<quint32>(0x7FFFFFFF, longText.data() + 12);
     for (const QByteArray& damaged :
          {good.left(good.size() - 1), good + "x", QByteArray("KVXE") + good.mid(4), giant,
-          wrongType, longText, QByteArray(), QByteArray("garbage")}) {
+          wrongType, bitmapWithPage, pastLastPage, pageZero, longText, QByteArray(),
+          QByteArray("garbage")}) {
         EXPECT_EQ(stateOf(damaged), DecoderReplyReader::State::Damaged)
             << damaged.left(24).toHex().toStdString();
     }

@@ -40,8 +40,9 @@ TEST_F(Import, TheDialogOffersPicturesAndCancelChangesNothing) {
     Main().mnuPictureImport_Click();
     ASSERT_EQ(prompts->fileRequests.size(), 1u);
     EXPECT_EQ(prompts->fileRequests[0].filter,
-              QStringLiteral("All Files (*.*)|*.*|Pictures (*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.png)|"
-                             "*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.png"));
+              QStringLiteral("All Files (*.*)|*.*|Pictures "
+                             "(*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.png;*.pdf)|*.bmp;*.ico;*.wmf;*.jpg;"
+                             "*.gif;*.png;*.pdf|PDF Pages (*.pdf)|*.pdf"));
     EXPECT_EQ(prompts->fileRequests[0].filterIndex, 2);
     EXPECT_TRUE(prompts->fileRequests[0].mustExist);
     EXPECT_TRUE(Surface().HasPicture());

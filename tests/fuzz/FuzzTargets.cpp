@@ -2,6 +2,7 @@
 
 #include "acquisition/DecoderReply.h"
 #include "acquisition/Module2.h"
+#include "acquisition/PdfPages.h"
 #include "acquisition/PictureFiles.h"
 #include "acquisition/ScanFrame.h"
 #include "acquisition/WmfHeader.h"
@@ -60,6 +61,27 @@ void PictureBytes(const std::uint8_t* data, std::size_t size) {
     }
 }
 
+// PDF documents as the decoder process renders them; the first byte chooses the page. The
+// preview keeps each rendering small, so the fuzzer spends its time in the parser.
+void PdfPage(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return;
+    }
+    PdfPageRequest request;
+    request.page = 1 + data[0] % 4;
+    request.preview = true;
+    try {
+        const LoadedPicture page =
+            RenderPdfPage(BytesOf(data + 1, size - 1), QStringLiteral("fuzz"), request);
+        if (page.image.isNull() || page.image.width() > PdfPreviewSide + 1 ||
+            page.image.height() > PdfPreviewSide + 1 || page.pdf.page != request.page ||
+            page.pdf.page > page.pdf.pageCount) {
+            std::abort();
+        }
+    } catch (const AppError&) {
+    }
+}
+
 // Typed and cell texts; every number the program writes must read back.
 void NumberText(const std::uint8_t* data, std::size_t size) {
     const QString text =
@@ -97,7 +119,7 @@ void ScanFrameBytes(const std::uint8_t* data, std::size_t size) {
 
 constexpr FuzzTarget Targets[] = {
     {"wmf_header", WmfHeader},   {"decoder_reply", DecoderReply}, {"picture_bytes", PictureBytes},
-    {"number_text", NumberText}, {"scan_frame", ScanFrameBytes},
+    {"number_text", NumberText}, {"scan_frame", ScanFrameBytes},  {"pdf_page", PdfPage},
 };
 
 } // namespace

@@ -15,7 +15,7 @@ import sys
 SKIP = 77
 ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 PICTURE_TYPES = ("image/png", "image/jpeg", "image/gif", "image/bmp",
-                 "image/vnd.microsoft.icon", "image/wmf")
+                 "image/vnd.microsoft.icon", "image/wmf", "application/pdf")
 
 
 def entry_fields(path):

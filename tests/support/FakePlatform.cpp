@@ -114,6 +114,17 @@ std::optional<ScanSettings> FakePrompts::AskScanSettings(const ScanSettingsReque
     return answer;
 }
 
+std::optional<PdfPageChoice> FakePrompts::AskPdfPage(const PdfPageQuestion& question) {
+    pdfPageQuestions.push_back(question);
+    if (pdfPageAnswers.empty()) {
+        ADD_FAILURE() << "Unexpected PDF page dialog";
+        return std::nullopt;
+    }
+    const auto answer = pdfPageAnswers.front();
+    pdfPageAnswers.pop_front();
+    return answer;
+}
+
 bool FakeScanner::AcquireToClipboard() {
     ++acquisitions;
     if (image.isNull()) {

@@ -54,6 +54,10 @@ public:
     std::deque<std::optional<ScanSettings>> scanAnswers;
     std::vector<ScanSettingsRequest> scanRequests;
 
+    std::optional<PdfPageChoice> AskPdfPage(const PdfPageQuestion& question) override;
+    std::deque<std::optional<PdfPageChoice>> pdfPageAnswers;
+    std::vector<PdfPageQuestion> pdfPageQuestions;
+
 private:
     FileDialogResult AnswerFileDialog(const FileDialogRequest& request, const char* kind);
 };

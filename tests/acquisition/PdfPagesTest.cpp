@@ -1,0 +1,172 @@
+#include "acquisition/PdfPages.h"
+#include "TestPdf.h"
+#include "acquisition/DecoderProcess.h"
+#include "acquisition/Module2.h"
+#include "acquisition/PictureDecoding.h"
+#include "core/AppError.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Name = QStringLiteral("/papers/figure.pdf");
+
+LoadedPicture Render(const QByteArray& pdf, int page, int dotsPerInch) {
+    return RenderPdfPage(pdf, Name, {page, dotsPerInch, false});
+}
+
+AppError RefusalOf(const QByteArray& pdf, PdfPageRequest request) {
+    try {
+        RenderPdfPage(pdf, Name, request);
+    } catch (const AppError& error) {
+        return error;
+    }
+    ADD_FAILURE() << "rendered";
+    return {};
+}
+
+TEST(PdfPages, TheChosenPageArrivesAtItsResolution) {
+    const QByteArray pdf = TestPdf::PlotPages(TestPdf::TwoPlots());
+    for (const int dotsPerInch : {72, 150, 301}) {
+        for (const int page : {1, 2}) {
+            const LoadedPicture loaded = Render(pdf, page, dotsPerInch);
+            EXPECT_EQ(loaded.type, PictureType::PdfPage);
+            EXPECT_EQ(loaded.image.format(), QImage::Format_RGB32);
+            EXPECT_EQ(loaded.image.size(), PdfPagePixels(TestPdf::A4Points, dotsPerInch));
+            EXPECT_EQ(loaded.pdf.page, page);
+            EXPECT_EQ(loaded.pdf.pageCount, 2);
+            EXPECT_EQ(loaded.pdf.points, TestPdf::A4Points);
+            EXPECT_EQ(loaded.image.pixel(2, 2), qRgb(255, 255, 255)) << "white paper";
+            // The page's own marker, where it was printed; the other page's is not there.
+            const TestPdf::PlotPage& plot = TestPdf::TwoPlots()[page - 1];
+            const TestPdf::PlotPage& other = TestPdf::TwoPlots()[2 - page];
+            const QPointF centre = TestPdf::MarkerCentre(loaded.image, plot.color);
+            const QPointF printed = plot.marker * dotsPerInch / 72.0;
+            EXPECT_LT(std::abs(centre.x() - printed.x()), 0.5) << dotsPerInch;
+            EXPECT_LT(std::abs(centre.y() - printed.y()), 0.5) << dotsPerInch;
+            EXPECT_EQ(TestPdf::MarkerCentre(loaded.image, other.color), QPointF(-1, -1));
+        }
+    }
+    // The size rounds each side to the nearest pixel: 595 x 150 / 72 = 1239.6, 842 x 150 / 72
+    // = 1754.2.
+    EXPECT_EQ(PdfPagePixels(TestPdf::A4Points, 150), QSize(1240, 1754));
+}
+
+TEST(PdfPages, APreviewFitsItsBoxWhateverThePageShape) {
+    const QByteArray pdf = TestPdf::PlotPages(TestPdf::TwoPlots());
+    const LoadedPicture preview = RenderPdfPage(pdf, Name, {2, 0, true});
+    EXPECT_EQ(preview.image.height(), PdfPreviewSide);
+    EXPECT_EQ(preview.image.width(), 170); // 595 / 842 of the side
+    EXPECT_EQ(preview.pdf.page, 2);
+    const LoadedPicture wide = RenderPdfPage(
+        TestPdf::HandMade({"<< /Type /Catalog /Pages 2 0 R >>",
+                           "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                           "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 100] /Rotate 90 >>"}),
+        Name, {1, 0, true});
+    EXPECT_EQ(wide.image.size(), QSize(120, 240)) << "turned a quarter by the page itself";
+    EXPECT_EQ(wide.pdf.points, QSizeF(100, 200));
+}
+
+TEST(PdfPages, FilesThatCannotBeReadAreRefusedByName) {
+    const QByteArray good = TestPdf::PlotPages(TestPdf::TwoPlots());
+    struct Case {
+        const char* what;
+        QByteArray pdf;
+        PdfPageRequest request;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"encrypted", TestPdf::Encrypted(), {}, "the PDF is encrypted and needs a password"},
+        {"no pages", TestPdf::NoPages(), {}, "the PDF has no pages"},
+        {"damaged", QByteArray("%PDF-1.4\nnothing else"), {}, "the PDF is damaged"},
+        {"truncated", good.left(good.size() / 2), {}, "the PDF is damaged"},
+        {"page past the end", good, {3, 300, false}, "the PDF has no page 3; its pages are 1 to 2"},
+        {"page zero", good, {0, 300, false}, "the PDF has no page 0"},
+        {"below 72 dpi", good, {1, 71, false}, "rendered at 72 to 1200 dpi, not at 71"},
+        {"above 1200 dpi", good, {1, 1201, false}, "not at 1201"},
+    };
+    for (const Case& refused : cases) {
+        const AppError error = RefusalOf(refused.pdf, refused.request);
+        EXPECT_EQ(error.number, 481) << refused.what;
+        EXPECT_TRUE(error.description.startsWith(QStringLiteral("Invalid picture: ") + Name))
+            << refused.what;
+        EXPECT_TRUE(error.description.contains(QString::fromLatin1(refused.reason)))
+            << refused.what << ": " << error.description.toStdString();
+    }
+}
+
+TEST(PdfPages, APageAboveThePixelLimitNamesAResolutionThatFits) {
+    // A 100-inch square page: 8192 pixels a side is the most, so 81 dpi is the last that fits.
+    const QSizeF poster(7200, 7200);
+    EXPECT_EQ(MostFittingPdfDotsPerInch(poster), 81);
+    EXPECT_TRUE(PdfPageTooLargeReason(poster, 81).isEmpty());
+    EXPECT_EQ(PdfPageTooLargeReason(poster, 300),
+              QStringLiteral("the page at 300 dpi would have 30000 x 30000 pixels; at most 64 "
+                             "megapixels can be read: 81 dpi or less fits"));
+    const AppError error = RefusalOf(TestPdf::PosterPage(100), {1, 82, false});
+    EXPECT_TRUE(error.description.endsWith(QStringLiteral(": 81 dpi or less fits)")))
+        << error.description.toStdString();
+    EXPECT_TRUE(PdfPageTooLargeReason({20000, 20000}, 72)
+                    .endsWith(QStringLiteral("and the page is too large even at 72 dpi")));
+    // A4 passes the limit above 833 dpi (6884 x 9742 pixels fit, 6892 x 9753 do not); a
+    // small page fits at every resolution offered, a page without size at none.
+    EXPECT_EQ(MostFittingPdfDotsPerInch(TestPdf::A4Points), 833);
+    EXPECT_EQ(MostFittingPdfDotsPerInch({200, 100}), MostPdfDotsPerInch);
+    EXPECT_EQ(MostFittingPdfDotsPerInch({0, 842}), 0);
+    EXPECT_EQ(PdfPageTooLargeReason({0, 842}, 300), QStringLiteral("the page has no size"));
+}
+
+TEST(PdfPages, APdfIsKnownByItsContentNotItsName) {
+    EXPECT_TRUE(LooksLikePdf("%PDF-1.7\n"));
+    EXPECT_TRUE(LooksLikePdf(QByteArray(1000, ' ') + "%PDF-1.4"));
+    EXPECT_FALSE(LooksLikePdf(QByteArray(1020, ' ') + "%PDF-1.4")) << "past the first kilobyte";
+    EXPECT_FALSE(LooksLikePdf("%PDF"));
+    EXPECT_FALSE(LooksLikePdf(QByteArray()));
+    EXPECT_FALSE(IsPdfFile(QStringLiteral("/no/such/file.pdf")));
+
+    QTemporaryDir folder;
+    const QString renamed = folder.filePath(QStringLiteral("figure.png"));
+    QFile file(renamed);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(TestPdf::PlotPages(TestPdf::TwoPlots()));
+    file.close();
+    EXPECT_TRUE(IsPdfFile(renamed));
+    EXPECT_EQ(DecodePictureFile(renamed, {2, 72, false}).type, PictureType::PdfPage);
+}
+
+TEST(PdfPages, TheDecoderProcessRendersThePageAndReportsItsRefusals) {
+    QTemporaryDir folder;
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    };
+    const QByteArray pdf = TestPdf::PlotPages(TestPdf::TwoPlots());
+    const QString plots = write("plots.pdf", pdf);
+    const std::optional<LoadedPicture> page = DecodeInChildProcess(plots, {}, {2, 100, false});
+    ASSERT_TRUE(page.has_value());
+    EXPECT_EQ(page->image, Render(pdf, 2, 100).image);
+    EXPECT_EQ(page->pdf.page, 2);
+    EXPECT_EQ(page->pdf.pageCount, 2);
+    EXPECT_EQ(page->pdf.points, TestPdf::A4Points);
+    const std::optional<LoadedPicture> preview = DecodeInChildProcess(plots, {}, {1, 0, true});
+    ASSERT_TRUE(preview.has_value());
+    EXPECT_EQ(preview->image.height(), PdfPreviewSide);
+
+    const QString locked = write("locked.pdf", TestPdf::Encrypted());
+    try {
+        DecodeInChildProcess(locked, {}, {});
+        ADD_FAILURE() << "decoded";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.description,
+                  QStringLiteral("Invalid picture: ") + locked +
+                      QStringLiteral(" (the PDF is encrypted and needs a password)"));
+    }
+}
+
+} // namespace
