@@ -12,6 +12,7 @@
 #include <QFormLayout>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -19,8 +20,18 @@
 
 namespace {
 
+// A dialog belongs to the active window, so that the window manager keeps it in front. Right
+// after start-up no window may be active yet: then it belongs to the main window.
 QWidget* DialogParent() {
-    return QApplication::activeWindow();
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && qobject_cast<QMainWindow*>(window) != nullptr) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
