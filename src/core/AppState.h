@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CalibrationRecord.h"
+#include "core/RecentProjects.h"
 #include "core/Settings.h"
 
 #include <QByteArray>
@@ -85,6 +86,8 @@ public:
 
     // The program's help, opened by Help > Contents and Search; empty means none.
     QString HelpFile = QStringLiteral(":/help/index.html");
+    // The settings file of the recent-projects list; empty keeps no list.
+    QString RecentProjectsSettings = RecentProjectsFile();
 
 private:
     Platform m_platform;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDevice>
 #include <QFileInfo>
+#include <QSaveFile>
 
 AppError FileErrorFor(const QFileDevice& file, const QString& path) {
     const QString reason = file.errorString();
@@ -24,4 +25,17 @@ AppError FileErrorFor(const QFileDevice& file, const QString& path) {
             description + QStringLiteral(": ") + QDir::toNativeSeparators(path) +
                 QStringLiteral(" (") + reason + QLatin1Char(')'),
             {}};
+}
+
+void WriteWholeFile(const QString& path, const QByteArray& bytes) {
+    if (QFileInfo(path).isDir()) {
+        throw AppError{ErrorNumber::PathFileAccess,
+                       QStringLiteral("Path/File access error: ") + QDir::toNativeSeparators(path) +
+                           QStringLiteral(" is a folder"),
+                       {}};
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        throw FileErrorFor(file, path);
+    }
 }

@@ -7,6 +7,13 @@ constexpr std::int32_t PackedRgb(int red, int green, int blue) {
     return red + 256 * green + 65536 * blue;
 }
 
+// The most the options take: beyond these a command would take minutes or more memory than a
+// desktop has, and a dot would cover the picture.
+inline constexpr int HighestTolerance = 510;
+inline constexpr int MostGridSteps = 10000;
+inline constexpr int MostSplinePoints = 1000000;
+inline constexpr int LargestDotSize = 100;
+
 // The user's option values. Every run starts from these defaults; nothing is kept between
 // runs. The options dialog stores all of them at once.
 struct Settings {
@@ -26,4 +33,6 @@ struct Settings {
     bool YLog = false;
     bool EscUndo = true;
     std::int16_t PointerIndex = 1;
+
+    bool operator==(const Settings&) const = default;
 };

@@ -5,6 +5,7 @@
 #include "acquisition/PdfPages.h"
 #include "core/AppState.h"
 #include "core/ErrorReport.h"
+#include "core/ProjectFile.h"
 #include "core/ScreenPointer.h"
 #include "core/SharedRoutines.h"
 #include "document/frmDocument.h"
@@ -33,11 +34,16 @@ void ShowMaximized(frmMain& main) {
     main.showMaximized();
 }
 
+// A PDF asks for its page and a project may ask to save the table: both wait until the
+// splash has gone.
+bool OpensAfterTheSplash(const QString& path) {
+    return IsPdfFile(path) || IsProjectFile(path);
+}
+
 // Decodes and shows the picture named at the start; its error, if any, waits for the splash
 // to go, as a box behind a splash that stays on top would hold up the start unseen.
 std::optional<AppError> OpenStartPicture(frmMain& main, const QString& path) {
-    // A PDF asks for its page, which waits until the splash has gone.
-    if (path.isEmpty() || IsPdfFile(path)) {
+    if (path.isEmpty() || OpensAfterTheSplash(path)) {
         return std::nullopt;
     }
     try {
@@ -80,7 +86,7 @@ void Main(const QString& pictureFile) {
         main.activateWindow();
         if (pictureError) {
             ShowErrorReport(*pictureError);
-        } else if (!pictureFile.isEmpty() && IsPdfFile(pictureFile)) {
+        } else if (!pictureFile.isEmpty() && OpensAfterTheSplash(pictureFile)) {
             main.ImportPictureFile(pictureFile);
         }
     } catch (const AppError& error) {

@@ -102,6 +102,45 @@ void DrawnPicture::Erase() {
     m_tileCount = 0;
 }
 
+QImage DrawnPicture::TileStrip(std::vector<int>& tiles) const {
+    tiles.clear();
+    for (std::size_t index = 0; index < m_tiles.size(); ++index) {
+        if (m_tiles[index]) {
+            tiles.push_back(static_cast<int>(index));
+        }
+    }
+    QImage strip(TileSize, TileSize * static_cast<int>(tiles.size()), QImage::Format_RGB32);
+    for (std::size_t at = 0; at < tiles.size(); ++at) {
+        std::copy_n(m_tiles[static_cast<std::size_t>(tiles[at])].get(), TileSize * TileSize,
+                    reinterpret_cast<QRgb*>(strip.scanLine(static_cast<int>(at) * TileSize)));
+    }
+    return strip;
+}
+
+bool DrawnPicture::SetTileStrip(const std::vector<int>& tiles, const QImage& strip) {
+    const bool fits = strip.width() == TileSize &&
+                      strip.height() == TileSize * static_cast<qint64>(tiles.size()) &&
+                      std::all_of(tiles.begin(), tiles.end(), [this](int index) {
+                          return index >= 0 && static_cast<std::size_t>(index) < m_tiles.size();
+                      });
+    if (!fits) {
+        return false;
+    }
+    Erase();
+    const QImage pixels = strip.convertToFormat(QImage::Format_RGB32);
+    for (std::size_t at = 0; at < tiles.size(); ++at) {
+        std::unique_ptr<QRgb[]>& tile = m_tiles[static_cast<std::size_t>(tiles[at])];
+        if (!tile) {
+            tile = std::make_unique<QRgb[]>(TileSize * TileSize);
+            ++m_tileCount;
+        }
+        const auto* from =
+            reinterpret_cast<const QRgb*>(pixels.constScanLine(static_cast<int>(at) * TileSize));
+        std::copy_n(from, TileSize * TileSize, tile.get());
+    }
+    return true;
+}
+
 QImage DrawnPicture::Drawn() const {
     if (m_tileCount == 0) {
         return m_picture;

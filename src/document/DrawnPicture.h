@@ -43,6 +43,12 @@ public:
     QPoint PixelAt(double x, double y) const;
 
     void Erase();
+    // The drawing as it is kept: the tiles made so far, stacked top to bottom in one image
+    // TileSize pixels wide, with the number of each tile (counted row by row) in `tiles`.
+    QImage TileStrip(std::vector<int>& tiles) const;
+    // Puts a drawing taken by TileStrip back over the same picture. False, changing nothing,
+    // when the strip does not fit the numbers or a number is not a tile of this picture.
+    bool SetTileStrip(const std::vector<int>& tiles, const QImage& strip);
     // A dot of the drawing width centred on the pixel of a user position; returns the area
     // it touched (empty when the position lies far outside).
     QRect Dot(double x, double y, int packedColor);

@@ -15,7 +15,7 @@ struct MenuEntry {
     const char* parent; // objectName of the menu the entry belongs to
     const char* name;   // objectName of the item, separator or submenu
     const char* caption;
-    char shortcutLetter; // Ctrl plus this letter; 0 for none
+    const char* shortcut; // portable key text ("Ctrl+N"); nullptr for none
     bool checkable;
     bool checked; // the check mark at start
     Command command;

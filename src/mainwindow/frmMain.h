@@ -59,6 +59,18 @@ public:
     QString ButtonTip(float x, float y) const;
 
     void mnuFileNew_Click();
+    void mnuFileOpenProject_Click();
+    // The project commands report whether the project was written.
+    bool mnuFileSaveProject_Click();
+    bool mnuFileSaveProjectAs_Click();
+    // Makes the session the one kept in a project file (offering first to save what would be
+    // lost); false, changing nothing, when it cannot be read or the user stays.
+    bool OpenProjectFile(const QString& path);
+    bool SaveProjectTo(const QString& path);
+    // The project file the session was opened from or last saved to; empty for none.
+    const QString& ProjectPath() const { return m_projectPath; }
+    // Whether the session differs from its project file as last opened or saved.
+    bool ProjectChanged() const;
     void mnuViewOptions_Click();
     void mnuFilePrint_Click();
     // Prints the visible part of the data grid on a printer; false when it failed (the user
@@ -120,6 +132,10 @@ private:
     void CreateToolbar();
     void CreateProgressBar();
     void FillWindowList();
+    void FillRecentProjects();
+    // Offers to save a changed project; false when the user stays.
+    bool QuerySaveProject();
+    QByteArray ProjectFingerprint() const;
     bool CloseSequence();
     // The zoom and options windows at their default places.
     void PlaceToolWindows();
@@ -138,4 +154,6 @@ private:
     CommonDialog m_cmDialog;
     QPointer<HelpWindow> m_helpWindow;
     bool m_closing = false;
+    QString m_projectPath;
+    QByteArray m_savedProject;
 };

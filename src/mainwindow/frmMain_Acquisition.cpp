@@ -9,6 +9,7 @@
 #include "core/AppError.h"
 #include "core/AppState.h"
 #include "core/ErrorReport.h"
+#include "core/ProjectFile.h"
 #include "core/ScreenPointer.h"
 #include "core/SharedRoutines.h"
 #include "document/PictureSurface.h"
@@ -49,6 +50,10 @@ void frmMain::mnuPictureImport_Click() {
 }
 
 bool frmMain::ImportPictureFile(const QString& path) {
+    // A project dropped or named like a picture opens as the project it is.
+    if (IsProjectFile(path)) {
+        return OpenProjectFile(path);
+    }
     SetScreenPointer(ScreenPointer::ArrowHourglass);
     // The file is decoded before anything changes: a file that cannot be read, or that the
     // user gives up waiting for, leaves the picture, its calibration and the table as they were.

@@ -6,10 +6,10 @@
 
 #include <QCoreApplication>
 
-// Closing the frame first offers to save the table (the user may choose to stay), then closes
-// every other window, letting each one's own closing run, and ends the program.
+// Closing the frame first offers to save a changed project and the table (the user may choose to
+// stay), then closes every other window, letting each one's own closing run, and ends the program.
 bool frmMain::CloseSequence() {
-    if (!App().Data().QueryUnload()) {
+    if (!QuerySaveProject() || !App().Data().QueryUnload()) {
         return false;
     }
     App().Document().ForgetPictureBeforeRotation();

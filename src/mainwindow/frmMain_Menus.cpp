@@ -41,9 +41,8 @@ void frmMain::CreateMenus() {
         }
         QAction* action = parent->addAction(caption);
         action->setObjectName(QString::fromLatin1(entry.name));
-        if (entry.shortcutLetter != 0) {
-            action->setShortcut(
-                QKeySequence(Qt::CTRL | (Qt::Key_A + (entry.shortcutLetter - 'A'))));
+        if (entry.shortcut != nullptr) {
+            action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
         }
         action->setCheckable(entry.checkable);
         action->setChecked(entry.checked);
@@ -64,6 +63,7 @@ void frmMain::CreateMenus() {
         action->setEnabled(false);
     }
     connect(m_menus.at("mnuWindow"), &QMenu::aboutToShow, this, &frmMain::FillWindowList);
+    connect(m_menus.at("mnuFile"), &QMenu::aboutToShow, this, &frmMain::FillRecentProjects);
 }
 
 void frmMain::FillWindowList() {

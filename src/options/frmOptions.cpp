@@ -337,8 +337,6 @@ QWidget* frmOptions::CreatePointersPage() {
 }
 
 void frmOptions::Form_Load() {
-    m_loading = true;
-    const Settings& s = App().settings;
     m_note->setText(
         ShownText(QStringLiteral("Note:\r\n       Select Log Axis before scaling the picture.")));
     const QSize size(std::max(TwipsToPixels(9105), sizeHint().width()),
@@ -347,6 +345,22 @@ void frmOptions::Form_Load() {
         *this,
         QRect(QPoint(0, ScreenGeometry().height() - static_cast<int>(1.6 * size.height())), size));
     m_tabs->setCurrentIndex(0);
+    ShowSettings();
+}
+
+void frmOptions::ShowSettings() {
+    m_loading = true;
+    const Settings& s = App().settings;
+    for (const auto& [name, color] :
+         {std::pair{"frameScaleColor", s.ScaleColor}, std::pair{"framePointsColor", s.PointsColor},
+          std::pair{"frameARdataColor", s.ARDataColor},
+          std::pair{"frameARpointColor", s.ARPointColor},
+          std::pair{"frameSplineColor", s.SplineColor},
+          std::pair{"frameZoomLineColor", s.ZoomLineColor}}) {
+        if (auto* sample = findChild<QFrame*>(QString::fromLatin1(name))) {
+            PaintSample(*sample, color);
+        }
+    }
     m_txtSplinePoints->setText(PlainNumberText(static_cast<double>(s.SplinePoints)));
     m_txtRows->setText(PlainNumberText(static_cast<double>(s.GridRows)));
     m_txtCols->setText(PlainNumberText(static_cast<double>(s.GridCols)));

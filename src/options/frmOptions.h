@@ -25,6 +25,9 @@ public:
     explicit frmOptions(QWidget* parent = nullptr);
 
     void cmdApply_Click();
+    // Shows the settings in the controls again, after they changed outside the window (a
+    // project was opened).
+    void ShowSettings();
     // Keeps the tolerance number within 0..510, moves the slider, recolours the swatches and
     // applies.
     void cmdARColorTolerance_Change();

@@ -27,13 +27,6 @@
 
 namespace {
 
-constexpr int HighestTolerance = 510;
-// Beyond these a command would take minutes or more memory than a desktop has, and a dot
-// would cover the picture.
-constexpr int MostGridSteps = 10000;
-constexpr int MostSplinePoints = 1000000;
-constexpr int LargestDotSize = 100;
-
 // A 32-bit whole number from a double, halves to even; nothing when it does not fit.
 std::optional<int> WholeInt32(double value) {
     const double rounded = std::nearbyint(value);

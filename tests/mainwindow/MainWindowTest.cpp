@@ -58,7 +58,11 @@ TEST_F(MainWindow, MenuBarHoldsTheSixMenus) {
 
 TEST_F(MainWindow, MenusHoldTheirItemsInOrder) {
     EXPECT_EQ(Describe("mnuFile"),
-              (QStringList{"mnuFileNew|&New|Ctrl+N", "-", "mnuViewOptions|&Options...|Ctrl+O", "-",
+              (QStringList{"mnuFileNew|&New|Ctrl+N", "-",
+                           "mnuFileOpenProject|Open Pro&ject...|Ctrl+Shift+O",
+                           "mnuFileSaveProject|Sa&ve Project|Ctrl+Shift+S",
+                           "mnuFileSaveProjectAs|Save Project &As...|", "-",
+                           "mnuViewOptions|&Options...|Ctrl+O", "-",
                            "mnuFilePrint|&Print...|Ctrl+P", "-", "mnuFileExit|E&xit|"}));
     EXPECT_EQ(Describe("mnuPicture"),
               (QStringList{"mnuPictureScale|&Scale|Ctrl+M", "mnuPictureResetScale|&Reset Scale|",

@@ -23,6 +23,7 @@ void AppFixture::SetUp() {
     platform.screen = std::move(fakeScreen);
     platform.scanner = std::move(fakeScanner);
     state = std::make_unique<AppState>(std::move(platform));
+    state->RecentProjectsSettings = configFolder.filePath(QStringLiteral("recent.ini"));
 }
 
 void AppFixture::TearDown() {

@@ -3,6 +3,8 @@
 #include "FakePlatform.h"
 #include "core/AppState.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -20,4 +22,6 @@ protected:
     FakeScreenSource* screen = nullptr;
     FakeScanner* scanner = nullptr;
     std::unique_ptr<AppState> state;
+    // The test's own list of recent projects, gone with the test.
+    QTemporaryDir configFolder;
 };

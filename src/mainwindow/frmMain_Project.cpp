@@ -1,0 +1,211 @@
+// Project files: the whole session kept in one file and picked up again, and the list of the
+// last ones.
+
+#include "mainwindow/frmMain.h"
+
+#include "acquisition/DecodeProgress.h"
+#include "core/AppState.h"
+#include "core/ErrorReport.h"
+#include "core/FileErrors.h"
+#include "core/RecentProjects.h"
+#include "core/ScreenPointer.h"
+#include "core/SharedRoutines.h"
+#include "document/PictureSurface.h"
+#include "document/frmDocument.h"
+#include "mainwindow/ProjectState.h"
+#include "platform/Prompts.h"
+#include "table/frmData.h"
+
+#include <QAction>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTemporaryFile>
+
+namespace {
+
+const QString ProjectFilter = QStringLiteral("Kurvex Projects (*.kurvexproj)|*.kurvexproj");
+const char RecentProperty[] = "recentProject";
+
+// The picture of a project, decoded like any picture file: in the decoder process.
+std::optional<QImage> DecodeProjectPicture(QWidget* owner, const QString& path,
+                                           const QByteArray& png) {
+    QTemporaryFile file(QDir::temp().filePath(QStringLiteral("kurvex-project-XXXXXX.png")));
+    if (!file.open() || file.write(png) != png.size() || !file.flush()) {
+        throw FileErrorFor(file, file.fileName());
+    }
+    try {
+        const std::optional<LoadedPicture> loaded = DecodeWithProgressBox(owner, file.fileName());
+        if (!loaded) {
+            return std::nullopt;
+        }
+        return loaded->image;
+    } catch (const AppError& error) {
+        throw InvalidProjectError(path, QStringLiteral("its picture cannot be read"));
+    }
+}
+
+} // namespace
+
+QByteArray frmMain::ProjectFingerprint() const {
+    Project project = CurrentProject(false);
+    // Panels 3 and 4 follow the pointer over the picture: moving it changes no work.
+    project.statusTexts[2].clear();
+    project.statusTexts[3].clear();
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(ProjectDocument(project));
+    // A new picture (imported, pasted, turned) is a new image.
+    hash.addData(QByteArray::number(App().Document().Picture2().Picture().cacheKey()));
+    return hash.result();
+}
+
+bool frmMain::ProjectChanged() const {
+    return !m_projectPath.isEmpty() && ProjectFingerprint() != m_savedProject;
+}
+
+void frmMain::mnuFileOpenProject_Click() {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Open Project");
+    request.filter = ProjectFilter + QStringLiteral("|All Files (*.*)|*.*");
+    request.fileName = m_projectPath;
+    request.mustExist = true;
+    const QString path = App().prompts().AskOpenFile(request).path;
+    if (!path.isEmpty()) {
+        OpenProjectFile(path);
+    }
+}
+
+bool frmMain::OpenProjectFile(const QString& path) {
+    SetScreenPointer(ScreenPointer::ArrowHourglass);
+    try {
+        const ReadProject read = ReadProjectBytes(ReadPictureFile(path), path);
+        QImage picture;
+        if (read.project.pictureType != PictureType::None) {
+            const std::optional<QImage> decoded = DecodeProjectPicture(this, path, read.picturePng);
+            if (!decoded) {
+                SetScreenPointer(ScreenPointer::Default);
+                return false;
+            }
+            picture = *decoded;
+        }
+        if (!DrawingFits(read.project, picture.size())) {
+            throw InvalidProjectError(path, QStringLiteral("its drawing does not fit its picture"));
+        }
+        // The project takes the table's place: what is kept nowhere else is offered for saving
+        // first, once the file is known to be good.
+        SetScreenPointer(ScreenPointer::Default);
+        if (!QuerySaveProject() || (m_projectPath.isEmpty() && !App().Data().QueryUnload())) {
+            return false;
+        }
+        SetScreenPointer(ScreenPointer::ArrowHourglass);
+        ApplyProject(read.project, picture);
+    } catch (const AppError& error) {
+        SetScreenPointer(ScreenPointer::Default);
+        ShowErrorReport(error);
+        if (error.number == ErrorNumber::FileNotFound) {
+            RecentProjects(App().RecentProjectsSettings).Remove(path);
+        }
+        return false;
+    } catch (const std::bad_alloc&) {
+        SetScreenPointer(ScreenPointer::Default);
+        ShowErrorReport(OutOfMemoryError());
+        return false;
+    }
+    m_projectPath = QFileInfo(path).absoluteFilePath();
+    m_savedProject = ProjectFingerprint();
+    RecentProjects(App().RecentProjectsSettings).Add(m_projectPath);
+    SetScreenPointer(ScreenPointer::Default);
+    return true;
+}
+
+bool frmMain::mnuFileSaveProject_Click() {
+    return m_projectPath.isEmpty() ? mnuFileSaveProjectAs_Click() : SaveProjectTo(m_projectPath);
+}
+
+bool frmMain::mnuFileSaveProjectAs_Click() {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Save Project");
+    request.filter = ProjectFilter;
+    request.fileName = m_projectPath;
+    request.defaultExtension = ProjectExtension;
+    QString path = App().prompts().AskSaveFile(request).path;
+    if (path.isEmpty()) {
+        return false;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += ProjectExtension;
+    }
+    if (FileExists(path) && QFileInfo(path).absoluteFilePath() != m_projectPath) {
+        const MessageAnswer answer = App().prompts().ShowMessage(
+            path + QStringLiteral(" exists. Do you want to overwrite it?"),
+            QStringLiteral("File Exists"), MessageIcon::Question, MessageButtons::YesNo);
+        if (answer != MessageAnswer::Yes) {
+            return false;
+        }
+    }
+    return SaveProjectTo(path);
+}
+
+bool frmMain::SaveProjectTo(const QString& path) {
+    SetScreenPointer(ScreenPointer::ArrowHourglass);
+    try {
+        WriteWholeFile(path, ProjectBytes(CurrentProject(true)));
+    } catch (const AppError& error) {
+        SetScreenPointer(ScreenPointer::Default);
+        ShowErrorReport(error);
+        return false;
+    } catch (const std::bad_alloc&) {
+        SetScreenPointer(ScreenPointer::Default);
+        ShowErrorReport(OutOfMemoryError());
+        return false;
+    }
+    m_projectPath = QFileInfo(path).absoluteFilePath();
+    m_savedProject = ProjectFingerprint();
+    RecentProjects(App().RecentProjectsSettings).Add(m_projectPath);
+    SetScreenPointer(ScreenPointer::Default);
+    return true;
+}
+
+bool frmMain::QuerySaveProject() {
+    if (!ProjectChanged()) {
+        return true;
+    }
+    const MessageAnswer answer = App().prompts().ShowMessage(
+        QStringLiteral("Save the changes to the project %1?")
+            .arg(QFileInfo(m_projectPath).fileName()),
+        QStringLiteral("Save Project"), MessageIcon::Question, MessageButtons::YesNoCancel);
+    if (answer == MessageAnswer::No) {
+        return true;
+    }
+    return answer == MessageAnswer::Yes && mnuFileSaveProject_Click();
+}
+
+void frmMain::FillRecentProjects() {
+    QMenu* menu = m_menus.at("mnuFile");
+    for (QAction* action : menu->actions()) {
+        if (action->property(RecentProperty).isValid()) {
+            menu->removeAction(action);
+            // Gone only later; meanwhile its name belongs to the new entry.
+            action->setObjectName(QString());
+            action->deleteLater();
+        }
+    }
+    QAction* before = m_items.at("mnuFileSaveProjectAs");
+    const QList<QAction*> actions = menu->actions();
+    const qsizetype after = actions.indexOf(before) + 1;
+    QAction* next = after < actions.size() ? actions[after] : nullptr;
+    const QStringList paths = RecentProjects(App().RecentProjectsSettings).Paths();
+    for (qsizetype at = 0; at < paths.size(); ++at) {
+        const QString path = paths[at];
+        auto* action =
+            new QAction(QStringLiteral("&%1 %2").arg(at + 1).arg(QFileInfo(path).fileName()), menu);
+        action->setObjectName(QStringLiteral("mnuFileRecent%1").arg(at + 1));
+        action->setProperty(RecentProperty, path);
+        action->setStatusTip(QDir::toNativeSeparators(path));
+        action->setToolTip(QDir::toNativeSeparators(path));
+        connect(action, &QAction::triggered, this,
+                [this, path] { RunCommand([this, path] { OpenProjectFile(path); }); });
+        menu->insertAction(next, action);
+    }
+}

@@ -1,0 +1,287 @@
+#include "PictureFixture.h"
+#include "TestData.h"
+#include "core/ProjectFile.h"
+#include "core/ProjectZip.h"
+#include "core/Startup.h"
+#include "document/PictureSurface.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+#include "options/frmOptions.h"
+#include "table/DataTable.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QMenu>
+#include <QPainter>
+
+#include <set>
+
+namespace {
+
+class Projects : public PictureFixture {
+protected:
+    frmMain& Main() { return App().MainForm(); }
+    QString PathOf(const char* name) { return m_folder.filePath(QString::fromLatin1(name)); }
+
+    // A session worth keeping: a drawn picture, logarithmic Y, a calibration, two points and a
+    // data file name.
+    void BuildSession() {
+        QImage picture(300, 200, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        painter.setPen(Qt::darkBlue);
+        painter.drawLine(20, 180, 290, 10);
+        painter.end();
+        Surface().SetPicture(picture);
+        Main().EnableDataMenu();
+        App().settings.YLog = true;
+        App().settings.DotSize = 4;
+        App().settings.PointsColor = 0x00FF00;
+        Surface().SetDrawWidth(4);
+        EnterScaleMode();
+        prompts->textAnswers = {QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("5"),
+                                QStringLiteral("1000")};
+        prompts->messageAnswers.push_back(MessageAnswer::Yes);
+        Press(Qt::LeftButton, {30, 170});
+        Press(Qt::LeftButton, {270, 30});
+        Press(Qt::LeftButton, {100, 80});
+        Press(Qt::LeftButton, {151, 61});
+        App().DataFileName = QStringLiteral("/data/points.txt");
+        App().DataFileType = 3;
+        Main().SetPanelText(1, App().DataFileName);
+        prompts->messages.clear();
+    }
+
+    bool SaveAs(const QString& path) {
+        prompts->fileAnswers.push_back({path, 1});
+        return Main().mnuFileSaveProjectAs_Click();
+    }
+
+    // Starts the program afresh, as a user who comes back the next day.
+    void Restart() {
+        AppFixture::TearDown();
+        PictureFixture::SetUp();
+    }
+
+    QTemporaryDir m_folder;
+};
+
+TEST_F(Projects, ASessionComesBackExactlyInAFreshProgram) {
+    BuildSession();
+    const QString path = PathOf("figure.kurvexproj");
+    ASSERT_TRUE(SaveAs(path));
+    EXPECT_EQ(Main().ProjectPath(), path);
+    EXPECT_FALSE(Main().ProjectChanged());
+    const std::vector<DataTable::Row> rows = Table().Rows();
+    const QImage drawn = Surface().DrawnImage();
+    const CalibrationRecord calibration = App().calibration;
+    QStringList panels;
+    for (int panel = 1; panel <= 4; ++panel) {
+        panels << Main().PanelText(panel);
+    }
+    // The click the session makes next, to be made again after the restart.
+    Press(Qt::LeftButton, {222, 47});
+    const DataTable::Row next = Table().Rows().back();
+    EXPECT_TRUE(Main().ProjectChanged());
+
+    Restart();
+    ASSERT_TRUE(Main().OpenProjectFile(path));
+    EXPECT_TRUE(prompts->messages.empty());
+    EXPECT_EQ(Table().Rows(), rows);
+    EXPECT_TRUE(Table().HeaderFrozen());
+    EXPECT_EQ(Surface().DrawnImage(), drawn) << "the same markers";
+    EXPECT_EQ(Surface().Type(), PictureType::Bitmap);
+    for (int panel = 1; panel <= 4; ++panel) {
+        EXPECT_EQ(Main().PanelText(panel), panels[panel - 1]) << panel;
+    }
+    EXPECT_EQ(App().calibration.Edges(), calibration.Edges());
+    EXPECT_EQ(App().calibration.X2, calibration.X2);
+    EXPECT_TRUE(App().settings.YLog);
+    EXPECT_TRUE(App().Options().CheckYLog().isChecked()) << "the options window shows them";
+    EXPECT_EQ(Surface().DrawWidth(), 4);
+    EXPECT_EQ(App().DataFileName, QStringLiteral("/data/points.txt"));
+    EXPECT_EQ(App().DataFileType, 3);
+    EXPECT_TRUE(Main().findChild<QMenu*>(QStringLiteral("mnuData"))->isEnabled());
+    EXPECT_FALSE(Main().ProjectChanged());
+
+    Press(Qt::LeftButton, {222, 47});
+    EXPECT_EQ(Table().Rows().back(), next) << "a further click reads the same values";
+}
+
+TEST_F(Projects, PicturesKeepTheirKind) {
+    ASSERT_TRUE(Main().ImportPictureFile(Data("drawn.wmf")));
+    const QByteArray metafile = Surface().OriginalBytes();
+    ASSERT_TRUE(SaveAs(PathOf("wmf")));
+    EXPECT_EQ(Main().ProjectPath(), PathOf("wmf.kurvexproj")) << "the extension is added";
+    Surface().SetPicture(QImage(40, 30, QImage::Format_RGB32), PictureType::PdfPage);
+    ASSERT_TRUE(SaveAs(PathOf("page.kurvexproj")));
+
+    Restart();
+    ASSERT_TRUE(Main().OpenProjectFile(PathOf("wmf.kurvexproj")));
+    EXPECT_EQ(Surface().Type(), PictureType::Metafile);
+    EXPECT_EQ(Surface().OriginalBytes(), metafile) << "Save Picture writes the metafile back";
+    ASSERT_TRUE(Main().OpenProjectFile(PathOf("page.kurvexproj")));
+    EXPECT_EQ(Surface().Type(), PictureType::PdfPage);
+    EXPECT_EQ(Surface().Picture().size(), QSize(40, 30));
+}
+
+TEST_F(Projects, BadProjectsAreRefusedAndChangeNothing) {
+    AppendPointRow(Table(), 1.0f, 2.0f);
+    Main().SetPanelText(2, QStringLiteral("graph.png"));
+    const QImage before = Surface().Picture();
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(PathOf(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return PathOf(name);
+    };
+    Project good;
+    good.pictureType = PictureType::Bitmap;
+    good.picture = QImage(10, 10, QImage::Format_RGB32);
+    good.rows = {DataTable::HeaderRow};
+    const QByteArray json = ProjectDocument(good);
+    struct Case {
+        QString path;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {write("text.kurvexproj", "just text"), "it is not a Kurvex project"},
+        {write("newer.kurvexproj",
+               ZipContainer({{QStringLiteral("project.json"),
+                              QByteArray(json).replace("\"format\":1", "\"format\":7")}})),
+         "newer Kurvex"},
+        {write("bad-picture.kurvexproj",
+               ZipContainer({{QStringLiteral("project.json"), json},
+                             {QStringLiteral("picture.png"), "\x89PNG\r\n\x1a\n broken"}})),
+         "its picture cannot be read"},
+        {PathOf("missing.kurvexproj"), "File not found"},
+    };
+    for (const Case& refused : cases) {
+        prompts->messages.clear();
+        EXPECT_FALSE(Main().OpenProjectFile(refused.path));
+        ASSERT_EQ(prompts->messages.size(), 1u) << refused.reason;
+        EXPECT_TRUE(prompts->messages[0].text.contains(refused.path));
+        EXPECT_TRUE(prompts->messages[0].text.contains(QString::fromLatin1(refused.reason)))
+            << prompts->messages[0].text.toStdString();
+        EXPECT_EQ(Surface().Picture(), before);
+        EXPECT_EQ(Main().PanelText(2), QStringLiteral("graph.png"));
+        EXPECT_EQ(Table().PointCount(), 1);
+        EXPECT_TRUE(Main().ProjectPath().isEmpty());
+    }
+}
+
+TEST_F(Projects, ClosingOffersToSaveAChangedProject) {
+    BuildSession();
+    const QString path = PathOf("close.kurvexproj");
+    ASSERT_TRUE(SaveAs(path));
+    Press(Qt::LeftButton, {200, 100});
+    prompts->messageAnswers.push_back(MessageAnswer::Cancel);
+    EXPECT_FALSE(Main().close()) << "the user stays";
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text,
+              QStringLiteral("Save the changes to the project close.kurvexproj?"));
+    EXPECT_EQ(prompts->messages[0].buttons, MessageButtons::YesNoCancel);
+
+    // Yes saves it; the table's own question follows.
+    prompts->messages.clear();
+    prompts->messageAnswers = {MessageAnswer::Yes, MessageAnswer::No};
+    const int points = Table().PointCount();
+    EXPECT_TRUE(Main().close());
+    ASSERT_EQ(prompts->messages.size(), 2u);
+    EXPECT_EQ(prompts->messages[1].text, QStringLiteral("Save Data from the Grid before leaving?"));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(static_cast<int>(ReadProjectBytes(saved.readAll(), path).project.rows.size()),
+              points + 1);
+}
+
+TEST_F(Projects, AnUnchangedProjectClosesWithoutItsQuestion) {
+    ASSERT_TRUE(SaveAs(PathOf("same.kurvexproj")));
+    Move(Qt::NoButton, {50, 50}); // shows the pointer's values, changes nothing
+    EXPECT_TRUE(Main().close());
+    EXPECT_TRUE(prompts->messages.empty());
+}
+
+TEST_F(Projects, OpeningOffersToSaveTheTableFirst) {
+    ASSERT_TRUE(SaveAs(PathOf("empty.kurvexproj")));
+    Restart();
+    AppendPointRow(Table(), 1.0f, 2.0f);
+    AppendPointRow(Table(), 3.0f, 4.0f);
+    prompts->messageAnswers.push_back(MessageAnswer::Cancel);
+    EXPECT_FALSE(Main().OpenProjectFile(PathOf("empty.kurvexproj")));
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Last Call"));
+    EXPECT_EQ(Table().PointCount(), 2);
+    prompts->messageAnswers.push_back(MessageAnswer::No);
+    EXPECT_TRUE(Main().OpenProjectFile(PathOf("empty.kurvexproj")));
+    EXPECT_EQ(Table().PointCount(), 0);
+}
+
+TEST_F(Projects, TheFileMenuListsTheLastFive) {
+    QMenu* file = Main().findChild<QMenu*>(QStringLiteral("mnuFile"));
+    for (const char* name : {"a.kurvexproj", "b.kurvexproj", "c.kurvexproj", "d.kurvexproj",
+                             "e.kurvexproj", "f.kurvexproj"}) {
+        ASSERT_TRUE(SaveAs(PathOf(name)));
+    }
+    emit file->aboutToShow();
+    const auto recent = [&](int number) {
+        return Main().findChild<QAction*>(QStringLiteral("mnuFileRecent%1").arg(number));
+    };
+    ASSERT_NE(recent(1), nullptr);
+    EXPECT_EQ(recent(1)->text(), QStringLiteral("&1 f.kurvexproj"));
+    EXPECT_EQ(recent(5)->text(), QStringLiteral("&5 b.kurvexproj"));
+    EXPECT_EQ(recent(6), nullptr);
+    EXPECT_EQ(file->actions().indexOf(recent(1)),
+              file->actions().indexOf(&Main().Item("mnuFileSaveProjectAs")) + 1);
+
+    // A listed file that has gone says so and leaves the list.
+    QFile::remove(PathOf("c.kurvexproj"));
+    recent(4)->trigger();
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_TRUE(prompts->messages[0].text.contains(QStringLiteral("File not found")));
+    emit file->aboutToShow();
+    EXPECT_EQ(recent(4)->text(), QStringLiteral("&4 b.kurvexproj"));
+    EXPECT_EQ(recent(5), nullptr);
+    recent(2)->trigger();
+    EXPECT_EQ(Main().ProjectPath(), PathOf("e.kurvexproj"));
+}
+
+TEST_F(Projects, TheCommandsHaveKeysOfTheirOwn) {
+    EXPECT_EQ(Main().Item("mnuFileOpenProject").shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+Shift+O")));
+    EXPECT_EQ(Main().Item("mnuFileSaveProject").shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    std::set<QString> keys;
+    for (QAction* action : Main().findChildren<QAction*>()) {
+        if (action->objectName().startsWith(QStringLiteral("mnu")) &&
+            !action->shortcut().isEmpty()) {
+            EXPECT_TRUE(keys.insert(action->shortcut().toString()).second)
+                << action->shortcut().toString().toStdString();
+        }
+    }
+}
+
+TEST_F(Projects, ASaveThatFailsKeepsTheProjectAsItWas) {
+    EXPECT_FALSE(SaveAs(PathOf("no/such/folder/x.kurvexproj")));
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_TRUE(prompts->messages[0].text.contains(QStringLiteral("x.kurvexproj")));
+    EXPECT_TRUE(Main().ProjectPath().isEmpty());
+    emit Main().findChild<QMenu*>(QStringLiteral("mnuFile"))->aboutToShow();
+    EXPECT_EQ(Main().findChild<QAction*>(QStringLiteral("mnuFileRecent1")), nullptr);
+}
+
+TEST_F(Projects, NamedAtTheStartItOpensOnceTheSplashHasGone) {
+    BuildSession();
+    const QString path = PathOf("start.kurvexproj");
+    ASSERT_TRUE(SaveAs(path));
+    const std::vector<DataTable::Row> rows = Table().Rows();
+    Restart();
+    ::Main(path);
+    EXPECT_FALSE(App().SplashLoaded());
+    EXPECT_EQ(Table().Rows(), rows);
+    EXPECT_EQ(Main().ProjectPath(), path);
+    EXPECT_TRUE(prompts->messages.empty());
+}
+
+} // namespace
