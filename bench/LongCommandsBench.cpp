@@ -2,7 +2,8 @@
 // over growing grids, interpolation of growing sample counts, rotation of growing pictures.
 // Each size shows where a command still finishes within a second.
 
-#include "FakePlatform.h"
+#include "BenchMain.h"
+#include "BenchSession.h"
 #include "core/AppState.h"
 #include "document/PictureSurface.h"
 #include "document/frmDocument.h"
@@ -27,24 +28,7 @@
 
 namespace {
 
-struct Session {
-    FakePrompts* prompts = nullptr;
-    std::unique_ptr<AppState> state;
-
-    Session() {
-        Platform platform;
-        auto fakePrompts = std::make_unique<FakePrompts>();
-        prompts = fakePrompts.get();
-        platform.prompts = std::move(fakePrompts);
-        platform.clock = std::make_unique<FakeClock>();
-        platform.sound = std::make_unique<FakeSoundPlayer>();
-        platform.shell = std::make_unique<FakeShell>();
-        platform.screen = std::make_unique<FakeScreenSource>();
-        platform.scanner = std::make_unique<FakeScanner>();
-        state = std::make_unique<AppState>(std::move(platform));
-        App().MainForm();
-    }
-
+struct Session : BenchSession {
     void WhitePicture(int width, int height) {
         QImage picture(width, height, QImage::Format_RGB32);
         picture.fill(Qt::white);
@@ -234,12 +218,5 @@ BENCHMARK(BM_RotateCommand)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QApplication>(argc, argv);
 }

@@ -1,6 +1,7 @@
 // A PDF page as a picture: rendering an A4 page at 300 dpi, alone and as the import runs it
 // (in the decoder process), next to importing a PNG of the same size the same way.
 
+#include "BenchMain.h"
 #include "TestPdf.h"
 #include "acquisition/DecoderProcess.h"
 #include "acquisition/Module2.h"
@@ -129,18 +130,7 @@ BENCHMARK(BM_ImportPdfPreview)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
+// The import benchmarks start this program again as the decoder.
 int main(int argc, char** argv) {
-    // The import benchmarks start this program again as the decoder.
-    if (IsDecoderCall(argc, argv)) {
-        return RunDecoderProcess(argc, argv);
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication application(argc, argv);
-    SetDecodeLimits();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -19,7 +19,7 @@ cmake --build build-fuzz -j "$(nproc)"
 
 status=0
 printf '%-15s %12s %9s\n' target executions findings
-for target in wmf_header decoder_reply picture_bytes number_text scan_frame pdf_page; do
+for target in wmf_header decoder_reply picture_bytes number_text scan_frame pdf_page project_reader; do
   work="build-fuzz/corpus/$target"
   mkdir -p "$work" "build-fuzz/findings/$target"
   log="build-fuzz/$target.log"

@@ -4,9 +4,12 @@
 Seeds are the project's own small test pictures and hand-made replies and texts, so that each
 target starts from inputs that reach deep into its code. Run again after adding test pictures.
 """
+import io
+import json
 import pathlib
 import shutil
 import struct
+import zipfile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 DATA = ROOT / "tests" / "data"
@@ -62,6 +65,34 @@ def error_reply(number, description, source):
         struct.pack("<I", len(s)) + s
 
 
+def project(document, entries=(), drop=()):
+    """A project container: its document with the given changes, and the other entries."""
+    doc = {
+        "format": 1, "program": "Kurvex 4.2.0", "picture": {"type": "bitmap"},
+        "calibration": {key: "0" for key in ["X1", "X2", "Y1", "Y2", "XPos1", "XPos2", "YPos1",
+                                             "YPos2", "LeftX", "RightX", "TopY", "BottomY"]},
+        "settings": {"SplineColor": 16711935, "ARDataColor": 2031440, "ARColorTolerance": 100,
+                     "ARPointColor": 16776960, "ScaleColor": 16711680, "PointsColor": 255,
+                     "ZoomLineColor": 49152, "DotSize": 3, "SplinePoints": 50, "GridCols": 50,
+                     "GridRows": 50, "SplineOnX": True, "XLog": False, "YLog": False,
+                     "EscUndo": True, "PointerIndex": 1},
+        "dataFile": {"name": "", "layout": 2},
+        "status": ["Data File", "Picture File", "X Value", "Y Value"],
+        "table": {"headerFrozen": True,
+                  "rows": [["= Point =", "= X Axis =", "= Y Axis ="], [" 1", " 2.5", " 3"]]},
+        "drawing": [0],
+    }
+    doc.update(document)
+    for key in drop:
+        doc.pop(key)
+    out = io.BytesIO()
+    with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as archive:
+        archive.writestr("project.json", json.dumps(doc))
+        for name, data in entries:
+            archive.writestr(name, data)
+    return out.getvalue()
+
+
 def main():
     if CORPUS.exists():
         shutil.rmtree(CORPUS)
@@ -99,6 +130,20 @@ def main():
          b"> /P -44 >>"], b"/Encrypt 3 0 R /ID [<00112233445566778899aabbccddeeff>"
                           b"<00112233445566778899aabbccddeeff>]"))
     write("pdf_page", "truncated", b"\x00" + pdf_pages(lines)[:150])
+    # Projects: a whole one, then one fault each.
+    png = (DATA / "graph-60x40.png").read_bytes()
+    tiles = [("picture.png", png), ("drawing.bin", b"\xff" * 4096)]
+    write("project_reader", "whole", project({}, tiles))
+    write("project_reader", "newer", project({"format": 2}, tiles))
+    write("project_reader", "no-table", project({}, tiles, drop=["table"]))
+    write("project_reader", "cell-number",
+          project({"table": {"headerFrozen": False, "rows": [["a", "b", "c"], [1, "2", "3"]]}},
+                  tiles))
+    write("project_reader", "no-drawing", project({"drawing": [0, 1]}, tiles))
+    write("project_reader", "metafile",
+          project({"picture": {"type": "metafile"}, "drawing": []},
+                  [("picture.png", png), ("picture.wmf", b"\xd7\xcd\xc6\x9a")]))
+    write("project_reader", "not-zip", b"PK\x03\x04" + b"\x00" * 40)
     # Scan frames: kind, depth, width, line length, lines, then samples.
     write("scan_frame", "grey8", bytes([0, 1, 4, 4, 2]) + bytes(range(8)))
     write("scan_frame", "rgb16", bytes([1, 2, 2, 12, 1]) + bytes(range(12)))

@@ -157,9 +157,6 @@ QByteArray PngBytes(const QImage& picture) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
-    // Little compression: a scan's PNG is written in a fraction of the time at a slightly
-    // larger size.
-    writer.setQuality(90);
     if (!writer.write(picture)) {
         throw AppError{InvalidProject,
                        QStringLiteral("The picture cannot be kept in the project: ") +

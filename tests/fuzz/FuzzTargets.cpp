@@ -9,6 +9,7 @@
 #include "acquisition/WmfRenderer.h"
 #include "core/AppError.h"
 #include "core/NumberText.h"
+#include "core/ProjectFile.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -82,6 +83,19 @@ void PdfPage(const std::uint8_t* data, std::size_t size) {
     }
 }
 
+// Project files up to their picture, which the decoder process decodes like any picture.
+void ProjectReader(const std::uint8_t* data, std::size_t size) {
+    try {
+        const ReadProject read = ReadProjectBytes(BytesOf(data, size), QStringLiteral("fuzz"));
+        const Project& project = read.project;
+        if (project.rows.empty() ||
+            project.drawnStrip.height() != 32 * static_cast<int>(project.drawnTiles.size())) {
+            std::abort();
+        }
+    } catch (const AppError&) {
+    }
+}
+
 // Typed and cell texts; every number the program writes must read back.
 void NumberText(const std::uint8_t* data, std::size_t size) {
     const QString text =
@@ -118,8 +132,10 @@ void ScanFrameBytes(const std::uint8_t* data, std::size_t size) {
 }
 
 constexpr FuzzTarget Targets[] = {
-    {"wmf_header", WmfHeader},   {"decoder_reply", DecoderReply}, {"picture_bytes", PictureBytes},
-    {"number_text", NumberText}, {"scan_frame", ScanFrameBytes},  {"pdf_page", PdfPage},
+    {"wmf_header", WmfHeader},         {"decoder_reply", DecoderReply},
+    {"picture_bytes", PictureBytes},   {"number_text", NumberText},
+    {"scan_frame", ScanFrameBytes},    {"pdf_page", PdfPage},
+    {"project_reader", ProjectReader},
 };
 
 } // namespace

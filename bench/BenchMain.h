@@ -1,0 +1,25 @@
+#pragma once
+
+#include "acquisition/DecoderProcess.h"
+#include "acquisition/Module2.h"
+
+#include <QByteArray>
+
+#include <benchmark/benchmark.h>
+
+// Runs the benchmarks under an application of the given kind on the offscreen platform; the
+// program started again with the decoder's arguments decodes instead.
+template <class Application> int RunBenchmarks(int argc, char** argv) {
+    if (IsDecoderCall(argc, argv)) {
+        return RunDecoderProcess(argc, argv);
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    Application application(argc, argv);
+    SetDecodeLimits();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
