@@ -6,11 +6,13 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPointF>
 #include <QPointer>
 #include <QString>
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 
 class Prompts;
 class Clock;
@@ -61,6 +63,9 @@ public:
     int LoopIndex = 0;
     QByteArray SoundData;
     CalibrationRecord calibration;
+    // While clicks snap: where a click at the pointer would go, in picture pixels from the
+    // pixel under the pointer; nothing where it would stay.
+    std::optional<QPointF> SnapPreview;
 
     Prompts& prompts() { return *m_platform.prompts; }
     Clock& clock() { return *m_platform.clock; }

@@ -124,6 +124,9 @@ QJsonDocument Document(const Project& project) {
         settings[Key(setting.key)] = project.settings.*setting.member;
     }
     settings[QStringLiteral("PointerIndex")] = project.settings.PointerIndex;
+    settings[QStringLiteral("SnapClicks")] = project.settings.SnapClicks;
+    settings[QStringLiteral("SnapTolerance")] = project.settings.SnapTolerance;
+    settings[QStringLiteral("AutoReadCentreLine")] = project.settings.AutoReadCentreLine;
     QJsonArray rows;
     for (const DataTable::Row& row : project.rows) {
         rows.append(QJsonArray{row[0], row[1], row[2]});
@@ -261,6 +264,13 @@ void ReadSettings(const DocumentReader& read, const QJsonObject& root, Project& 
     }
     project.settings.PointerIndex =
         static_cast<std::int16_t>(read.Whole(settings, "PointerIndex", 1, PointerImageCount));
+    // Options that came after the first projects: absent means as they were then.
+    if (settings.contains(QStringLiteral("SnapClicks"))) {
+        project.settings.SnapClicks = read.Flag(settings, "SnapClicks");
+        project.settings.SnapTolerance =
+            read.Whole(settings, "SnapTolerance", 0, HighestSnapTolerance);
+        project.settings.AutoReadCentreLine = read.Flag(settings, "AutoReadCentreLine");
+    }
 }
 
 void ReadTable(const DocumentReader& read, const QJsonObject& root, Project& project) {

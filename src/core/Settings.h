@@ -13,6 +13,8 @@ inline constexpr int HighestTolerance = 510;
 inline constexpr int MostGridSteps = 10000;
 inline constexpr int MostSplinePoints = 1000000;
 inline constexpr int LargestDotSize = 100;
+inline constexpr int HighestSnapTolerance = 765;
+inline constexpr int DefaultSnapTolerance = 200;
 
 // The user's option values. Every run starts from these defaults; nothing is kept between
 // runs. The options dialog stores all of them at once.
@@ -33,6 +35,11 @@ struct Settings {
     bool YLog = false;
     bool EscUndo = true;
     std::int16_t PointerIndex = 1;
+    // Clicks snap to the centre of the mark under the pointer (colour tolerance 0 to 765).
+    bool SnapClicks = false;
+    std::int32_t SnapTolerance = DefaultSnapTolerance;
+    // Auto-read takes the centre of the line in each grid column, not every grid position.
+    bool AutoReadCentreLine = false;
 
     bool operator==(const Settings&) const = default;
 };

@@ -66,6 +66,8 @@ private:
     void MouseLeftPicture();
     void ShowScaleCrossHair(float x, float y);
     void ClickInScaleMode(float x, float y);
+    // Moves a click to the centre of the mark under it, when there is one; says so.
+    void SnapClick(float& x, float& y);
     // Records a point of a right-button drag; x and y come back as data values when a point
     // was recorded, for the caption.
     void RecordDragPoint(float& x, float& y);

@@ -9,15 +9,23 @@
 #include "core/NumberText.h"
 #include "core/PointRecording.h"
 #include "document/PictureSurface.h"
+#include "extraction/MarkCentre.h"
 #include "mainwindow/frmMain.h"
 #include "options/frmOptions.h"
 #include "platform/Prompts.h"
 #include "table/DataTable.h"
 #include "table/frmData.h"
 
+#include <QLineF>
+#include <QStatusBar>
+
+#include <cmath>
+
 namespace {
 
 const QString ScaleModeTitle = QStringLiteral("Scale Mode");
+// How long the status bar says that a click snapped.
+constexpr int SnapMessageMs = 4000;
 // Pure blue, for the scale-mode cross-hair.
 constexpr int CrossHairColor = 0xFF0000;
 
@@ -90,7 +98,28 @@ void frmDocument::ClickInScaleMode(float x, float y) {
     }
 }
 
+void frmDocument::SnapClick(float& x, float& y) {
+    const QPoint pixel = m_picture2->Drawing().PixelAt(x, y);
+    const std::optional<SnapResult> snap =
+        SnapToMark(m_picture2->Picture(), pixel, App().settings.SnapTolerance);
+    if (!snap) {
+        return;
+    }
+    const QPointF user = m_picture2->Coordinates().ToUser(snap->position);
+    const QPointF clicked = m_picture2->Coordinates().ToPixel(QPointF(x, y));
+    App().MainForm().statusBar()->showMessage(
+        QStringLiteral("Snapped to the %1 by %2 pixels")
+            .arg(snap->onLine ? QStringLiteral("centre of the line") : QStringLiteral("mark"))
+            .arg(PlainNumberText(std::round(QLineF(clicked, snap->position).length() * 100) / 100)),
+        SnapMessageMs);
+    x = static_cast<float>(user.x());
+    y = static_cast<float>(user.y());
+}
+
 void frmDocument::Picture2_MouseDown(int /*button*/, int /*shift*/, float x, float y) {
+    if (App().settings.SnapClicks && !App().PickColorMode) {
+        SnapClick(x, y);
+    }
     if (App().ScaleModeOn) {
         ClickInScaleMode(x, y);
         return;
@@ -138,6 +167,15 @@ void frmDocument::RecordDragPoint(float& x, float& y) {
 
 void frmDocument::Picture2_MouseMove(int button, int /*shift*/, float x, float y) {
     App().MouseOnPicture = true;
+    // Where a click here would snap, for the magnifier to show.
+    App().SnapPreview.reset();
+    if (App().settings.SnapClicks) {
+        const QPoint pixel = m_picture2->Drawing().PixelAt(x, y);
+        if (const std::optional<SnapResult> snap =
+                SnapToMark(m_picture2->Picture(), pixel, App().settings.SnapTolerance)) {
+            App().SnapPreview = snap->position - QPointF(pixel);
+        }
+    }
     if (App().ScaleModeOn) {
         ShowScaleCrossHair(x, y);
     }

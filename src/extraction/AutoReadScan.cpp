@@ -1,7 +1,7 @@
 #include "extraction/AutoReadScan.h"
 
 AutoReadScan::AutoReadScan(const DrawnPicture& picture, const EdgeValues& edges, int cols, int rows)
-    : m_picture(picture), m_axes(AxesFor(edges, cols, rows)) {
+    : m_picture(picture), m_coordinates(edges, picture.Size()), m_axes(AxesFor(edges, cols, rows)) {
     const QSize size = picture.Size();
     // A column depends on x alone and a row on y alone; the surface reads single precision.
     m_pixelColumns.reserve(m_axes.columns.size());

@@ -2,6 +2,7 @@
 
 #include "document/DrawnPicture.h"
 #include "extraction/AutoReadGrid.h"
+#include "extraction/MarkCentre.h"
 
 #include <cstdint>
 #include <vector>
@@ -27,9 +28,15 @@ public:
     // Returns false when columnDone ended the scan early.
     template <typename Found, typename ColumnDone>
     bool Run(int dataColour, int tolerance, Found found, ColumnDone columnDone) const;
+    // The centre-line reading: in the pixel column of each grid column, every run of the data
+    // colour (see ColumnLineCentres) gives one position, at the column's x and the run's centre,
+    // read in the picture without the drawing.
+    template <typename Found, typename ColumnDone>
+    bool RunCentreLines(int dataColour, int tolerance, Found found, ColumnDone columnDone) const;
 
 private:
     const DrawnPicture& m_picture;
+    UserCoordinates m_coordinates;
     AutoReadAxes m_axes;
     std::vector<int> m_pixelColumns; // -1 off the picture
     std::vector<int> m_pixelRows;    // -1 off the picture
@@ -48,6 +55,23 @@ bool AutoReadScan::Run(int dataColour, int tolerance, Found found, ColumnDone co
             if (pixel >= low && pixel <= high) {
                 found(m_axes.columns[i], m_axes.rows[j]);
             }
+        }
+        done += static_cast<std::int64_t>(m_axes.rows.size());
+        if (!columnDone(done)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+template <typename Found, typename ColumnDone>
+bool AutoReadScan::RunCentreLines(int dataColour, int tolerance, Found found,
+                                  ColumnDone columnDone) const {
+    std::int64_t done = 0;
+    for (std::size_t i = 0; i < m_axes.columns.size(); ++i) {
+        for (const double row :
+             ColumnLineCentres(m_picture.Picture(), m_pixelColumns[i], dataColour, tolerance)) {
+            found(m_axes.columns[i], m_coordinates.ToUser(QPointF(0, row)).y());
         }
         done += static_cast<std::int64_t>(m_axes.rows.size());
         if (!columnDone(done)) {

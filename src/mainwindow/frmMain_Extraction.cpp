@@ -71,22 +71,27 @@ void frmMain::mnuDataAR_Click() {
         // Markers go straight into the drawn image, where the positions after them read them;
         // the window repaints what they cover once, at the end, and the rows arrive at once.
         QRect drawn;
-        scan.Run(
-            s.ARDataColor, s.ARColorTolerance,
-            [&](double x, double y) {
-                // A position whose value does not fit (a log axis far past its range) is
-                // skipped and counted, never shown in a box per position.
-                const std::optional<QPointF> values = FoundPointValues(x, y);
-                if (!values) {
-                    ++skipped;
-                    return;
-                }
-                const int number = table.RowCount() + static_cast<int>(rows.size());
-                rows.push_back(PaddedPointRow(number, values->x(), values->y()));
-                lastFound = values;
-                drawn |= drawing.Dot(x, y, s.ARPointColor);
-            },
-            [&](std::int64_t positions) { return !command.Advance(positions); });
+        const auto found = [&](double x, double y) {
+            // A position whose value does not fit (a log axis far past its range) is
+            // skipped and counted, never shown in a box per position.
+            const std::optional<QPointF> values = FoundPointValues(x, y);
+            if (!values) {
+                ++skipped;
+                return;
+            }
+            const int number = table.RowCount() + static_cast<int>(rows.size());
+            rows.push_back(PaddedPointRow(number, values->x(), values->y()));
+            lastFound = values;
+            drawn |= drawing.Dot(x, y, s.ARPointColor);
+        };
+        const auto columnDone = [&](std::int64_t positions) {
+            return !command.Advance(positions);
+        };
+        if (s.AutoReadCentreLine) {
+            scan.RunCentreLines(s.ARDataColor, s.ARColorTolerance, found, columnDone);
+        } else {
+            scan.Run(s.ARDataColor, s.ARColorTolerance, found, columnDone);
+        }
         stopped = command.Stopped();
         picture.update(drawn);
     }

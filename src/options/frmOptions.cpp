@@ -105,13 +105,25 @@ QWidget* frmOptions::CreateAxisPage() {
     m_checkYLog = new QCheckBox(QStringLiteral("Y - Axis is Log"), axis);
     m_checkYLog->setObjectName(QStringLiteral("CheckYLog"));
     m_note = Text("Label1", {}, axis);
+    m_chkSnap = new QCheckBox(QStringLiteral("Snap clicks to the mark under the pointer"), axis);
+    m_chkSnap->setObjectName(QStringLiteral("chkSnap"));
+    m_txtSnapTolerance = new QLineEdit(axis);
+    m_txtSnapTolerance->setObjectName(QStringLiteral("TxtSnapTolerance"));
+    m_txtSnapTolerance->setMaximumWidth(50);
+    auto* snapTolerance = new QHBoxLayout;
+    snapTolerance->addWidget(Text("LabelSnapTolerance", QStringLiteral("Snap tolerance"), axis));
+    snapTolerance->addWidget(m_txtSnapTolerance);
+    snapTolerance->addStretch();
     auto* axisLayout = new QVBoxLayout(axis);
     axisLayout->addWidget(m_checkXLog);
     axisLayout->addWidget(m_checkYLog);
     axisLayout->addWidget(m_note);
-    for (QCheckBox* box : {m_checkXLog, m_checkYLog}) {
+    axisLayout->addWidget(m_chkSnap);
+    axisLayout->addLayout(snapTolerance);
+    for (QCheckBox* box : {m_checkXLog, m_checkYLog, m_chkSnap}) {
         connect(box, &QCheckBox::clicked, this, &frmOptions::cmdApply_Click);
     }
+    connect(m_txtSnapTolerance, &QLineEdit::textChanged, this, &frmOptions::cmdApply_Click);
 
     auto* scaling = new QGroupBox(QStringLiteral("Scaling Points"), page);
     scaling->setObjectName(QStringLiteral("Frame2"));
@@ -232,6 +244,15 @@ QWidget* frmOptions::CreateAutoReadPage() {
         Text("Label10", QStringLiteral("Reading time is proportional to (Rows * Cols)"), sweep), 2,
         0, 1, 3);
     sweepLayout->addWidget(m_chkGrid, 3, 0, 1, 3);
+    m_optEveryPosition = new QRadioButton(QStringLiteral("Every grid position"), sweep);
+    m_optEveryPosition->setObjectName(QStringLiteral("optEveryPosition"));
+    m_optCentreLine = new QRadioButton(QStringLiteral("Centre of the line in each column"), sweep);
+    m_optCentreLine->setObjectName(QStringLiteral("optCentreLine"));
+    sweepLayout->addWidget(m_optEveryPosition, 4, 0, 1, 3);
+    sweepLayout->addWidget(m_optCentreLine, 5, 0, 1, 3);
+    for (QRadioButton* option : {m_optEveryPosition, m_optCentreLine}) {
+        connect(option, &QRadioButton::clicked, this, &frmOptions::cmdApply_Click);
+    }
     for (QLineEdit* box : {m_txtCols, m_txtRows}) {
         // The preview comes after Apply, whose redraw of the points would wipe it at once.
         connect(box, &QLineEdit::textChanged, this, [this] {
@@ -366,6 +387,10 @@ void frmOptions::ShowSettings() {
     m_txtCols->setText(PlainNumberText(static_cast<double>(s.GridCols)));
     m_tolerance->setText(PlainNumberText(static_cast<double>(s.ARColorTolerance)));
     m_checkXLog->setChecked(s.XLog);
+    m_chkSnap->setChecked(s.SnapClicks);
+    m_txtSnapTolerance->setText(PlainNumberText(static_cast<double>(s.SnapTolerance)));
+    m_optEveryPosition->setChecked(!s.AutoReadCentreLine);
+    m_optCentreLine->setChecked(s.AutoReadCentreLine);
     m_checkYLog->setChecked(s.YLog);
     m_checkESCundo->setChecked(s.EscUndo);
     m_optSplineX->setChecked(s.SplineOnX);

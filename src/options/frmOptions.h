@@ -57,6 +57,9 @@ public:
     QCheckBox& CheckYLog() { return *m_checkYLog; }
     QCheckBox& CheckEscUndo() { return *m_checkESCundo; }
     QCheckBox& ChkGrid() { return *m_chkGrid; }
+    QCheckBox& ChkSnap() { return *m_chkSnap; }
+    QLineEdit& TxtSnapTolerance() { return *m_txtSnapTolerance; }
+    QRadioButton& OptCentreLine() { return *m_optCentreLine; }
     QRadioButton& OptSplineY() { return *m_optSplineY; }
     QSlider& PointerSlider() { return *m_slider; }
 
@@ -104,5 +107,9 @@ private:
     QLabel* m_imagePointer = nullptr;
     // While the controls are filled from the settings, nothing is stored back.
     bool m_loading = true;
+    QCheckBox* m_chkSnap = nullptr;
+    QLineEdit* m_txtSnapTolerance = nullptr;
+    QRadioButton* m_optEveryPosition = nullptr;
+    QRadioButton* m_optCentreLine = nullptr;
     std::map<const QLineEdit*, QString> m_refusedTexts;
 };

@@ -74,6 +74,8 @@ void frmOptions::cmdApply_Click() {
     s.XLog = m_checkXLog->isChecked();
     s.YLog = m_checkYLog->isChecked();
     s.EscUndo = m_checkESCundo->isChecked();
+    s.SnapClicks = m_chkSnap->isChecked();
+    s.AutoReadCentreLine = m_optCentreLine->isChecked();
     s.ARPointColor = SampleColor("frameARpointColor");
     s.ZoomLineColor = SampleColor("frameZoomLineColor");
     App().Zoom().SetLineColor(s.ZoomLineColor);
@@ -103,6 +105,11 @@ void frmOptions::cmdApply_Click() {
         s.SplinePoints = *points;
     }
     s.SplineOnX = m_optSplineX->isChecked();
+    // A negative tolerance would never snap; none is taken below 0.
+    if (const auto snap = BoundedNumber(*m_txtSnapTolerance, HighestSnapTolerance,
+                                        QStringLiteral("The snap tolerance"))) {
+        s.SnapTolerance = std::max(0, *snap);
+    }
     s.PointerIndex = static_cast<std::int16_t>(m_slider->value());
     picture.SetPointerIndex(s.PointerIndex);
     App().MainForm().mnuViewRefresh_Click();

@@ -67,3 +67,8 @@ float ZoomFromText(const QString& text) {
     }
     return ClampZoom(static_cast<float>(percent / 100.0));
 }
+
+QPointF ViewPointOf(const ZoomMapping& mapping, QPoint pointer, QPointF offset, float factor) {
+    return (QPointF(pointer - mapping.source.topLeft()) + offset + QPointF(0.5, 0.5)) *
+           static_cast<double>(factor);
+}

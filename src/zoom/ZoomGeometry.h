@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -14,6 +15,10 @@ struct ZoomMapping {
 };
 
 ZoomMapping MapZoom(QPoint pointer, QSize view, float factor);
+
+// Where in the view a point lies that is `offset` picture pixels from the pixel under the
+// pointer (at the centre of the pixels it stands for).
+QPointF ViewPointOf(const ZoomMapping& mapping, QPoint pointer, QPointF offset, float factor);
 
 inline constexpr int MinimumZoomPercent = 25;
 inline constexpr int MaximumZoomPercent = 1000;

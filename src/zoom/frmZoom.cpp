@@ -22,6 +22,16 @@
 #include <QTimer>
 
 namespace {
+
+// A small cross where a click would snap to, in a colour that stands out from plots.
+void DrawSnapCross(QImage& view, QPointF at) {
+    constexpr double Arm = 5;
+    QPainter painter(&view);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(255, 0, 255), 1.5));
+    painter.drawLine(at - QPointF(Arm, 0), at + QPointF(Arm, 0));
+    painter.drawLine(at - QPointF(0, Arm), at + QPointF(0, Arm));
+}
 constexpr int TimerInterval = 50;
 } // namespace
 
@@ -141,6 +151,9 @@ void frmZoom::RefreshZoom(QPoint cursor) {
     }
     if (m_chkGrid->isChecked()) {
         DrawGrid(view, m_zoomFactor, m_zoomFactor);
+    }
+    if (App().settings.SnapClicks && App().SnapPreview) {
+        DrawSnapCross(view, ViewPointOf(mapping, cursor, *App().SnapPreview, m_zoomFactor));
     }
     m_picZoom->image = view;
     m_picZoom->update();

@@ -46,6 +46,9 @@ Project Sample() {
     project.settings.ARColorTolerance = 510;
     project.settings.GridCols = -3;
     project.settings.ZoomLineColor = 0xFFFFFF;
+    project.settings.SnapClicks = true;
+    project.settings.SnapTolerance = 765;
+    project.settings.AutoReadCentreLine = true;
     project.dataFileName = QStringLiteral("/data/punkte ä.dat");
     project.dataFileType = 3;
     project.statusTexts = {QStringLiteral("/data/punkte ä.dat"), QStringLiteral("fig.wmf"),
@@ -109,6 +112,19 @@ TEST(ProjectFile, EverythingReadsBackExactly) {
     EXPECT_EQ(got.statusTexts, sent.statusTexts);
     EXPECT_EQ(got.rows, sent.rows);
     EXPECT_TRUE(got.headerFrozen);
+
+    // A project from before the snapping options reads with them as they were then: off.
+    const QByteArray older = WithDocument([](QJsonObject& root) {
+        QJsonObject settings = root[QStringLiteral("settings")].toObject();
+        for (const char* key : {"SnapClicks", "SnapTolerance", "AutoReadCentreLine"}) {
+            settings.remove(QString::fromLatin1(key));
+        }
+        root[QStringLiteral("settings")] = settings;
+    });
+    const Settings fromOlder = ReadProjectBytes(older, Name).project.settings;
+    EXPECT_FALSE(fromOlder.SnapClicks);
+    EXPECT_EQ(fromOlder.SnapTolerance, DefaultSnapTolerance);
+    EXPECT_FALSE(fromOlder.AutoReadCentreLine);
 
     Project empty;
     empty.rows = {DataTable::HeaderRow};

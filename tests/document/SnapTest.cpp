@@ -1,0 +1,172 @@
+#include "PictureFixture.h"
+#include "document/PictureSurface.h"
+#include "mainwindow/frmMain.h"
+#include "options/frmOptions.h"
+#include "table/DataTable.h"
+#include "zoom/ZoomGeometry.h"
+#include "zoom/frmZoom.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QLineF>
+#include <QPainter>
+#include <QRadioButton>
+#include <QStatusBar>
+
+namespace {
+
+// A 400 x 300 plot drawn at sub-pixel positions: tick crosses for (0, 0) at (50.3, 250.7) and
+// for (100, 10) at (350.6, 50.2), and a round marker for (40, 6) between them.
+class Snap : public PictureFixture {
+protected:
+    static constexpr QPointF Origin{50.3, 250.7};
+    static constexpr QPointF Far{350.6, 50.2};
+    static QPointF Marker() {
+        return Origin + QPointF(0.4 * (Far.x() - Origin.x()), 0.6 * (Far.y() - Origin.y()));
+    }
+
+    void SetUp() override {
+        PictureFixture::SetUp();
+        QImage plot(400, 300, QImage::Format_RGB32);
+        plot.fill(Qt::white);
+        QPainter painter(&plot);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 1.5));
+        for (const QPointF tick : {Origin, Far}) {
+            painter.drawLine(tick - QPointF(5, 0), tick + QPointF(5, 0));
+            painter.drawLine(tick - QPointF(0, 5), tick + QPointF(0, 5));
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(200, 0, 0));
+        painter.drawEllipse(Marker(), 4, 4);
+        painter.end();
+        Surface().SetPicture(plot);
+        App().MainForm().EnableDataMenu();
+    }
+
+    // Calibrates with clicks three pixels off each tick's centre, then clicks two pixels off
+    // the marker's.
+    void CalibrateAndClickTheMarker() {
+        EnterScaleMode();
+        prompts->textAnswers = {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("100"),
+                                QStringLiteral("10")};
+        prompts->messageAnswers.push_back(MessageAnswer::Yes);
+        // On the bars of the ticks, away from their crossings.
+        Press(Qt::LeftButton, Near(Origin, 3, 0));
+        Press(Qt::LeftButton, Near(Far, 0, 3));
+        Press(Qt::LeftButton, Near(Marker(), 2, 1));
+    }
+    static QPoint Near(QPointF drawn, int dx, int dy) {
+        return QPoint(static_cast<int>(drawn.x()) + dx, static_cast<int>(drawn.y()) + dy);
+    }
+};
+
+TEST_F(Snap, OffItRecordsThePixelClicked) {
+    EXPECT_FALSE(App().settings.SnapClicks) << "off unless chosen";
+    EXPECT_FALSE(App().Options().ChkSnap().isChecked());
+    CalibrateAndClickTheMarker();
+    ASSERT_EQ(Table().PointCount(), 1);
+    // Off by more than a tenth of a pixel (0.033 in x).
+    EXPECT_GT(std::abs(Cell(1, 1).toDouble() - 40), 0.05) << Cell(1, 1).toStdString();
+    EXPECT_TRUE(App().MainForm().statusBar()->currentMessage().isEmpty());
+}
+
+TEST_F(Snap, OnTheTicksAndTheMarkerGiveTheirCentres) {
+    App().Options().ChkSnap().click();
+    ASSERT_TRUE(App().settings.SnapClicks);
+    CalibrateAndClickTheMarker();
+    ASSERT_EQ(Table().PointCount(), 1);
+    // A tenth of a pixel is 0.033 in x and 0.005 in y.
+    EXPECT_NEAR(Cell(1, 1).toDouble(), 40, 0.033) << Cell(1, 1).toStdString();
+    EXPECT_NEAR(Cell(1, 2).toDouble(), 6, 0.005) << Cell(1, 2).toStdString();
+    EXPECT_TRUE(App().MainForm().statusBar()->currentMessage().startsWith(
+        QStringLiteral("Snapped to the mark by 2.")))
+        << App().MainForm().statusBar()->currentMessage().toStdString();
+    // The marker is drawn where the click snapped to.
+    EXPECT_EQ(Surface().PixelColor(static_cast<int>(Marker().x() - 0.5 + 0.5),
+                                   static_cast<int>(Marker().y() - 0.5 + 0.5)),
+              App().settings.PointsColor);
+
+    // On the background a click stays where it is.
+    App().MainForm().statusBar()->clearMessage();
+    Press(Qt::LeftButton, {200, 280});
+    EXPECT_TRUE(App().MainForm().statusBar()->currentMessage().isEmpty());
+}
+
+TEST_F(Snap, TheMagnifierShowsWhereAClickWouldGo) {
+    const QPoint pointer = Near(Marker(), 2, 1);
+    Move(Qt::NoButton, pointer);
+    EXPECT_FALSE(App().SnapPreview.has_value()) << "only while clicks snap";
+    App().settings.SnapClicks = true;
+    Move(Qt::NoButton, pointer);
+    ASSERT_TRUE(App().SnapPreview.has_value());
+    const QPointF offset = Marker() - QPointF(0.5, 0.5) - QPointF(pointer);
+    EXPECT_LT(QLineF(*App().SnapPreview, offset).length(), 0.1);
+
+    frmZoom& zoom = App().Zoom();
+    zoom.resize(200, 200);
+    screen->cursor = QPoint(400, 300);
+    zoom.tmrZoom_Timer();
+    const QImage& view = zoom.View();
+    const ZoomMapping mapping = MapZoom(screen->cursor, zoom.View().size(), zoom.ZoomFactor());
+    const QPointF cross = ViewPointOf(mapping, screen->cursor, offset, zoom.ZoomFactor());
+    // The cross's arms, magenta blended at their antialiased edges.
+    for (const QPoint arm : {QPoint(3, 0), QPoint(0, -3)}) {
+        const QColor pixel = view.pixelColor(cross.toPoint() + arm);
+        EXPECT_TRUE(pixel.red() > 180 && pixel.blue() > 150 && pixel.green() < 130)
+            << pixel.name().toStdString();
+    }
+
+    Move(Qt::NoButton, {200, 280});
+    EXPECT_FALSE(App().SnapPreview.has_value()) << "nothing to snap to on the background";
+}
+
+TEST_F(Snap, TheToleranceIsAnOptionWithItsLimits) {
+    frmOptions& options = App().Options();
+    EXPECT_EQ(options.TxtSnapTolerance().text(), QStringLiteral("200"));
+    options.TxtSnapTolerance().setText(QStringLiteral("90"));
+    EXPECT_EQ(App().settings.SnapTolerance, 90);
+    prompts->messageAnswers.push_back(MessageAnswer::Ok);
+    options.TxtSnapTolerance().setText(QStringLiteral("766"));
+    EXPECT_EQ(App().settings.SnapTolerance, 90) << "past 765 is refused";
+    EXPECT_EQ(prompts->messages.size(), 1u);
+}
+
+TEST_F(Snap, CentreLineAutoReadGivesOnePointPerColumn) {
+    QImage picture(100, 100, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(80, 255, 30), 4));
+    painter.drawLine(QPointF(0, 40.2), QPointF(100, 60.2));
+    painter.end();
+    Surface().SetPicture(picture);
+    App().calibration.LeftX = 0;
+    App().calibration.RightX = 100;
+    App().calibration.TopY = 100;
+    App().calibration.BottomY = 0;
+    Surface().SetScale(App().calibration.Edges());
+    App().Options().OptCentreLine().click();
+    EXPECT_TRUE(App().settings.AutoReadCentreLine);
+    App().settings.GridCols = 10;
+    App().settings.GridRows = 100;
+
+    App().settings.AutoReadCentreLine = false;
+    prompts->messageAnswers = {MessageAnswer::Ok, MessageAnswer::Yes};
+    App().MainForm().mnuDataAR_Click();
+    EXPECT_GT(Table().PointCount(), 9) << "more than one row of the thick line in a column";
+    App().MainForm().mnuDataRemoveAll_Click();
+
+    App().settings.AutoReadCentreLine = true;
+    prompts->messageAnswers = {MessageAnswer::Ok};
+    App().MainForm().mnuDataAR_Click();
+    ASSERT_EQ(Table().PointCount(), 10) << "one per column on the picture (x = 0 to 90)";
+    for (int row = 1; row <= 10; ++row) {
+        const double x = Cell(row, 1).toDouble();
+        // The line's centre at the middle of the pixel column, in the program's rows, as y.
+        const double centreRow = 40.2 + 0.2 * (x + 0.5) - 0.5;
+        EXPECT_NEAR(Cell(row, 2).toDouble(), 100 - centreRow, 0.25) << row;
+    }
+}
+
+} // namespace

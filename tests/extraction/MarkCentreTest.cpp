@@ -1,0 +1,180 @@
+#include "core/Settings.h"
+#include "extraction/MarkCentre.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+QImage WhitePage(int width, int height) {
+    QImage page(width, height, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    return page;
+}
+
+// The error distribution of one way of reading, for the record.
+struct Errors {
+    std::vector<double> values;
+    double Median() {
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    }
+    double Worst() const { return *std::max_element(values.begin(), values.end()); }
+};
+
+// A drawn point at p (QPainter's continuous coordinates) stands at p - (0.5, 0.5) in the
+// program's pixel convention, where pixel (i, j) covers [i, i + 1) and stands at (i, j).
+QPointF Expected(QPointF drawn) {
+    return drawn - QPointF(0.5, 0.5);
+}
+
+TEST(MarkCentre, ClicksNearAMarkerFindItsCentre) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> fraction(0, 1);
+    Errors off;
+    Errors on;
+    for (const double radius : {3.0, 4.0, 6.0}) {
+        for (int trial = 0; trial < 40; ++trial) {
+            QImage page = WhitePage(80, 80);
+            const QPointF centre(40 + fraction(random), 40 + fraction(random));
+            QPainter painter(&page);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(trial % 2 == 0 ? QColor(Qt::red) : QColor(20, 20, 120));
+            painter.drawEllipse(centre, radius, radius);
+            painter.end();
+            // Up to 3 pixels off, and inside the marker.
+            const double reach = std::min(3.0, radius - 1);
+            const QPoint click(static_cast<int>(centre.x() - 0.5 + reach * (fraction(random) - 0.5)),
+                               static_cast<int>(centre.y() - 0.5 + reach * (fraction(random) - 0.5)));
+            const std::optional<SnapResult> snap = SnapToMark(page, click, DefaultSnapTolerance);
+            ASSERT_TRUE(snap.has_value());
+            EXPECT_FALSE(snap->onLine);
+            const QPointF expected = Expected(centre);
+            on.values.push_back(QLineF(snap->position, expected).length());
+            off.values.push_back(QLineF(QPointF(click), expected).length());
+            EXPECT_LT(on.values.back(), 0.1) << radius << " " << trial;
+        }
+    }
+    std::printf("[ marker ] error off: median %.3f worst %.3f; on: median %.3f worst %.3f\n",
+                off.Median(), off.Worst(), on.Median(), on.Worst());
+}
+
+TEST(MarkCentre, TickCrossingsGiveTheirCentre) {
+    for (const double width : {1.0, 1.5, 2.0}) {
+        QImage page = WhitePage(60, 60);
+        const QPointF centre(30.3, 29.8);
+        QPainter painter(&page);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, width));
+        painter.drawLine(centre - QPointF(6, 0), centre + QPointF(6, 0));
+        painter.drawLine(centre - QPointF(0, 6), centre + QPointF(0, 6));
+        painter.end();
+        // On the crossing, on the horizontal bar, on the vertical bar.
+        for (const QPoint click : {QPoint(30, 29), QPoint(27, 29), QPoint(30, 32)}) {
+            const std::optional<SnapResult> snap = SnapToMark(page, click, DefaultSnapTolerance);
+            ASSERT_TRUE(snap.has_value()) << width;
+            EXPECT_LT(QLineF(snap->position, Expected(centre)).length(), 0.1)
+                << width << " " << snap->position.x() << "," << snap->position.y();
+        }
+    }
+}
+
+TEST(MarkCentre, ALineGivesThePointOnItsCentreNearestTheClick) {
+    for (const double slope : {0.0, 0.4, 1.0, 3.0}) {
+        QImage page = WhitePage(100, 100);
+        const QPointF from(0, 50.3 - 50 * slope);
+        const QPointF to(100, 50.3 + 50 * slope);
+        QPainter painter(&page);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::blue, 3));
+        painter.drawLine(from, to);
+        painter.end();
+        const QPoint click(50, 51);
+        const std::optional<SnapResult> snap = SnapToMark(page, click, DefaultSnapTolerance);
+        ASSERT_TRUE(snap.has_value()) << slope;
+        EXPECT_TRUE(snap->onLine);
+        // Distance of the snapped point from the drawn centre line, moved into the program's
+        // convention.
+        const QLineF centre(Expected(from), Expected(to));
+        const QPointF p = snap->position - centre.p1();
+        const QPointF d = (centre.p2() - centre.p1()) / centre.length();
+        EXPECT_LT(std::abs(p.x() * d.y() - p.y() * d.x()), 0.15) << slope;
+        // Nearest to the click: no further along the line than the click itself.
+        EXPECT_LT(QLineF(snap->position, QPointF(click)).length(), 2.0) << slope;
+    }
+}
+
+TEST(MarkCentre, BackgroundAndTheEdgeGiveNothing) {
+    QImage page = WhitePage(40, 40);
+    EXPECT_FALSE(SnapToMark(page, {20, 20}, DefaultSnapTolerance).has_value()) << "all white";
+    QPainter painter(&page);
+    painter.fillRect(QRect(18, 18, 4, 4), Qt::black);
+    painter.end();
+    EXPECT_FALSE(SnapToMark(page, {5, 5}, DefaultSnapTolerance).has_value()) << "beside it";
+    EXPECT_FALSE(SnapToMark(page, {40, 5}, DefaultSnapTolerance).has_value()) << "outside";
+    const std::optional<SnapResult> square = SnapToMark(page, {18, 21}, DefaultSnapTolerance);
+    ASSERT_TRUE(square.has_value());
+    EXPECT_EQ(square->position, QPointF(19.5, 19.5));
+}
+
+TEST(MarkCentre, CentreLinesOfCurvesInEveryColumn) {
+    Errors off;
+    Errors on;
+    // From two pixels up, every column has a pixel within the tolerance of the line's colour.
+    for (const double thickness : {2.0, 3.0, 5.0}) {
+        QImage page = WhitePage(300, 200);
+        // A curve whose slope stays below 2.
+        const auto curve = [](double x) { return 100 + 40 * std::sin(x / 25); };
+        QPainterPath path;
+        path.moveTo(0, curve(0));
+        for (double x = 0.25; x <= 300; x += 0.25) {
+            path.lineTo(x, curve(x));
+        }
+        QPainter painter(&page);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(80, 255, 30), thickness, Qt::SolidLine, Qt::FlatCap));
+        painter.drawPath(path);
+        painter.end();
+        const int data = 80 + 256 * 255 + 65536 * 30;
+        for (int column = 10; column < 290; ++column) {
+            const std::vector<double> centres = ColumnLineCentres(page, column, data, 100);
+            ASSERT_EQ(centres.size(), 1u) << thickness << " " << column;
+            // The curve's centre at the middle of this pixel column, in the program's rows.
+            const double expected = curve(column + 0.5) - 0.5;
+            on.values.push_back(std::abs(centres[0] - expected));
+            EXPECT_LT(on.values.back(), 0.25) << thickness << " " << column;
+            // Every grid position that hits: the rows of the run, each its own value.
+            for (int row = 0; row < page.height(); ++row) {
+                const QRgb p = page.pixel(column, row);
+                if (std::abs(qRed(p) - 80) + std::abs(qGreen(p) - 255) + std::abs(qBlue(p) - 30) <=
+                    100) {
+                    off.values.push_back(std::abs(row - expected));
+                }
+            }
+        }
+    }
+    std::printf("[ curve  ] error off: median %.3f worst %.3f; on: median %.3f worst %.3f\n",
+                off.Median(), off.Worst(), on.Median(), on.Worst());
+}
+
+TEST(MarkCentre, RunsAreFoundFromTheBottomUp) {
+    QImage page = WhitePage(5, 50);
+    QPainter painter(&page);
+    painter.fillRect(QRect(0, 40, 5, 3), QColor(80, 255, 30));
+    painter.fillRect(QRect(0, 10, 5, 1), QColor(80, 255, 30));
+    painter.end();
+    const int data = 80 + 256 * 255 + 65536 * 30;
+    EXPECT_EQ(ColumnLineCentres(page, 2, data, 0), (std::vector<double>{41, 10}));
+    EXPECT_TRUE(ColumnLineCentres(page, 5, data, 0).empty());
+    EXPECT_TRUE(ColumnLineCentres(page, 2, 0, 0).empty()) << "no black in it";
+}
+
+} // namespace
