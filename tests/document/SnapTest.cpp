@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QStatusBar>
 
+#include <cmath>
+
 namespace {
 
 // A 400 x 300 plot drawn at sub-pixel positions: tick crosses for (0, 0) at (50.3, 250.7) and
@@ -91,6 +93,22 @@ TEST_F(Snap, OnTheTicksAndTheMarkerGiveTheirCentres) {
     App().MainForm().statusBar()->clearMessage();
     Press(Qt::LeftButton, {200, 280});
     EXPECT_TRUE(App().MainForm().statusBar()->currentMessage().isEmpty());
+}
+
+TEST_F(Snap, OnALogAxisTheSnappedValueIsExactToo) {
+    App().settings.YLog = true;
+    App().settings.SnapClicks = true;
+    EnterScaleMode();
+    prompts->textAnswers = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("100"),
+                            QStringLiteral("1000")};
+    prompts->messageAnswers.push_back(MessageAnswer::Yes);
+    Press(Qt::LeftButton, Near(Origin, 3, 0));
+    Press(Qt::LeftButton, Near(Far, 0, 3));
+    Press(Qt::LeftButton, Near(Marker(), -2, 1));
+    ASSERT_EQ(Table().PointCount(), 1);
+    // Six tenths of three decades up: 10^1.8. A tenth of a pixel is 0.0015 of a decade.
+    EXPECT_NEAR(std::log10(Cell(1, 2).toDouble()), 1.8, 0.0015) << Cell(1, 2).toStdString();
+    EXPECT_NEAR(Cell(1, 1).toDouble(), 40, 0.033);
 }
 
 TEST_F(Snap, TheMagnifierShowsWhereAClickWouldGo) {
