@@ -1,0 +1,285 @@
+#!/usr/bin/env python3
+"""Measures what the tests catch by changing the program one small step at a time.
+
+Each change (a mutant) swaps an operator (+ and -, < and <=, > and >=, == and !=, && and ||),
+flips true and false, adds or subtracts 1 from an integer constant, or deletes one statement, in
+one source file. The script rebuilds only what the change touches, runs the logic and window
+tests (stopping at the first failure) and records whether some test failed (caught) or none did
+(survived). A change that does not compile is skipped, not counted. Every file is put back as it
+was, also when the run is interrupted.
+
+    scripts/mutants.py [--seed 1] [--count 200] [--folder src] [--build build] [--out FILE]
+
+It prints a table per folder (changes, caught, survived, share caught) and the surviving changes
+as `file:line: before -> after`. Not part of the test command: 200 changes take hours.
+"""
+import argparse
+import os
+import pathlib
+import random
+import re
+import signal
+import subprocess
+import sys
+import time
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+TEST_TARGETS = ["tests_logic", "tests_ui"]
+
+# Operator swaps, each written with the spaces the project's formatting puts around them, so
+# that template brackets, includes and stream operators are left alone.
+SWAPS = [
+    (" + ", " - "), (" - ", " + "),
+    (" < ", " <= "), (" <= ", " < "),
+    (" > ", " >= "), (" >= ", " > "),
+    (" == ", " != "), (" != ", " == "),
+    (" && ", " || "), (" || ", " && "),
+    (" += ", " -= "), (" -= ", " += "),
+]
+WORDS = [("true", "false"), ("false", "true")]
+INTEGER = re.compile(r"(?<![\w.])(\d+)(?![\w.])")
+STATEMENT = re.compile(r"^\s+[A-Za-z_][\w:<>\[\]().\->*&, ]*\(.*\);\s*$|^\s+[\w.\->\[\]]+\s*[-+*/]?=\s*[^=].*;\s*$|^\s+(\+\+|--)?[\w.\->]+(\+\+|--)?;\s*$")
+
+
+def code_mask(line, in_block_comment):
+    """Which characters of a line are code (not a comment or a string or character literal)."""
+    mask = [False] * len(line)
+    i = 0
+    in_string = None
+    while i < len(line):
+        if in_block_comment:
+            end = line.find("*/", i)
+            if end < 0:
+                return mask, True
+            i = end + 2
+            in_block_comment = False
+            continue
+        c = line[i]
+        if in_string:
+            if c == "\\":
+                i += 2
+                continue
+            if c == in_string:
+                in_string = None
+            i += 1
+            continue
+        if line.startswith("//", i):
+            break
+        if line.startswith("/*", i):
+            in_block_comment = True
+            i += 2
+            continue
+        if c in "\"'":
+            in_string = c
+            i += 1
+            continue
+        mask[i] = True
+        i += 1
+    return mask, in_block_comment
+
+
+def sites_of(path):
+    """Every change this script can make in a file: (line index, column, before, after)."""
+    sites = []
+    in_block = False
+    lines = path.read_text(encoding="utf-8").split("\n")
+    for number, line in enumerate(lines):
+        mask, in_block = code_mask(line, in_block)
+        stripped = line.strip()
+        if not stripped or stripped.startswith("#") or "static_assert" in line:
+            continue
+
+        def in_code(start, length):
+            return all(mask[start:start + length]) if start + length <= len(mask) else False
+
+        for before, after in SWAPS:
+            start = line.find(before)
+            while start >= 0:
+                if in_code(start, len(before)):
+                    sites.append((number, start, before, after))
+                start = line.find(before, start + 1)
+        for before, after in WORDS:
+            for match in re.finditer(r"\b%s\b" % before, line):
+                if in_code(match.start(), len(before)):
+                    sites.append((number, match.start(), before, after))
+        # Integer constants, but not in array sizes of declarations or in version texts.
+        for match in INTEGER.finditer(line):
+            if in_code(match.start(), len(match.group(1))):
+                value = int(match.group(1))
+                sites.append((number, match.start(), match.group(1), str(value + 1)))
+                if value > 0:
+                    sites.append((number, match.start(), match.group(1), str(value - 1)))
+        # Statements are deleted in source files only: in a header they are declarations,
+        # whose deletion does not compile.
+        if path.suffix == ".cpp" and STATEMENT.match(line) \
+                and all(mask[len(line) - len(line.lstrip()):len(line.rstrip())]) \
+                and not stripped.startswith(("return", "case", "default", "break", "continue")):
+            sites.append((number, 0, line, ""))
+    return sites, lines
+
+
+def apply_change(lines, site):
+    number, column, before, after = site
+    changed = list(lines)
+    line = changed[number]
+    if before == line and after == "":
+        changed[number] = ""
+    else:
+        changed[number] = line[:column] + after + line[column + len(before):]
+    return changed
+
+
+def run(command, timeout, env=None):
+    try:
+        result = subprocess.run(command, cwd=ROOT, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL, timeout=timeout, env=env)
+        return result.returncode
+    except subprocess.TimeoutExpired:
+        return None
+
+
+def build(build_dir, jobs, timeout):
+    return run(["cmake", "--build", build_dir, "-j", str(jobs), "--target"] + TEST_TARGETS,
+               timeout)
+
+
+def tests_fail(build_dir, timeout):
+    """True when some test fails or the tests do not finish in time (a hang is caught too)."""
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", ASAN_OPTIONS="detect_leaks=0")
+    processes = []
+    for target in TEST_TARGETS:
+        binary = ROOT / build_dir / "tests" / target
+        processes.append(subprocess.Popen([str(binary), "--gtest_fail_fast", "--gtest_brief=1"],
+                                          cwd=ROOT, stdout=subprocess.DEVNULL,
+                                          stderr=subprocess.DEVNULL, env=env,
+                                          start_new_session=True))
+    deadline = time.time() + timeout
+    failed = False
+    for process in processes:
+        try:
+            if process.wait(timeout=max(1, deadline - time.time())) != 0:
+                failed = True
+        except subprocess.TimeoutExpired:
+            failed = True
+    for process in processes:
+        if process.poll() is None:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.wait()
+    return failed
+
+
+def choose(files, count, rng):
+    """Changes spread over the files: each round takes one unused change from every file that
+    still has one, in a shuffled order of the files."""
+    pools = {}
+    for path in files:
+        sites, _ = sites_of(path)
+        if sites:
+            rng.shuffle(sites)
+            pools[path] = sites
+    order = sorted(pools)
+    rng.shuffle(order)
+    chosen = []
+    while len(chosen) < count and any(pools.values()):
+        for path in order:
+            if pools[path] and len(chosen) < count:
+                chosen.append((path, pools[path].pop()))
+    return chosen
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--count", type=int, default=200)
+    parser.add_argument("--folder", default="src")
+    parser.add_argument("--build", default="build")
+    parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
+    parser.add_argument("--timeout", type=int, default=300, help="seconds for the tests")
+    parser.add_argument("--out", help="also write one line per change to this file")
+    parser.add_argument("--list", action="store_true", help="only list the chosen changes")
+    args = parser.parse_args()
+
+    folder = (ROOT / args.folder).resolve()
+    files = sorted(p for p in folder.rglob("*") if p.suffix in (".cpp", ".h")
+                   and p.name != "main.cpp" and p.name != "RenderIcon.cpp")
+    chosen = choose(files, args.count, random.Random(args.seed))
+    if args.list:
+        for path, (number, _, before, after) in chosen:
+            print(f"{path.relative_to(ROOT)}:{number + 1}: {before.strip()} -> {after.strip()}")
+        return 0
+
+    originals = {}
+
+    def restore(*_):
+        for path, text in originals.items():
+            path.write_text(text, encoding="utf-8")
+            os.utime(path)
+        originals.clear()
+
+    def interrupted(signum, _frame):
+        restore()
+        print("\ninterrupted; every file is as it was", file=sys.stderr)
+        sys.exit(128 + signum)
+
+    signal.signal(signal.SIGINT, interrupted)
+    signal.signal(signal.SIGTERM, interrupted)
+
+    if build(args.build, args.jobs, 3600) != 0:
+        print("the unchanged program does not build", file=sys.stderr)
+        return 1
+    if tests_fail(args.build, args.timeout):
+        print("the tests fail on the unchanged program", file=sys.stderr)
+        return 1
+
+    results = []  # (folder, where, before, after, outcome)
+    out = open(args.out, "w", encoding="utf-8") if args.out else None
+    try:
+        for index, (path, site) in enumerate(chosen, 1):
+            text = path.read_text(encoding="utf-8")
+            lines = text.split("\n")
+            originals[path] = text
+            path.write_text("\n".join(apply_change(lines, site)), encoding="utf-8")
+            number, _, before, after = site
+            where = f"{path.relative_to(ROOT)}:{number + 1}"
+            change = f"{before.strip() or '(statement)'} -> {after.strip() or '(deleted)'}"
+            if build(args.build, args.jobs, 1800) != 0:
+                outcome = "skipped"
+            else:
+                outcome = "caught" if tests_fail(args.build, args.timeout) else "survived"
+            restore()
+            results.append((str(path.parent.relative_to(ROOT)), where, change, outcome))
+            line = f"[{index}/{len(chosen)}] {outcome:8} {where}: {change}"
+            print(line, flush=True)
+            if out:
+                out.write(line + "\n")
+                out.flush()
+    finally:
+        restore()
+        if out:
+            out.close()
+    # Leave the build matching the sources again.
+    build(args.build, args.jobs, 3600)
+
+    print()
+    print(f"{'folder':28} {'changes':>8} {'caught':>7} {'survived':>9} {'caught %':>9}")
+    folders = sorted({r[0] for r in results})
+    total_caught = total_counted = 0
+    for name in folders + ["all"]:
+        rows = [r for r in results if (name == "all" or r[0] == name) and r[3] != "skipped"]
+        caught = sum(1 for r in rows if r[3] == "caught")
+        if name != "all":
+            total_caught += caught
+            total_counted += len(rows)
+        share = f"{100.0 * caught / len(rows):.1f}" if rows else "-"
+        print(f"{name:28} {len(rows):8} {caught:7} {len(rows) - caught:9} {share:>9}")
+    skipped = sum(1 for r in results if r[3] == "skipped")
+    print(f"(skipped, not compiling: {skipped})")
+    print("\nsurviving changes:")
+    for _, where, change, outcome in results:
+        if outcome == "survived":
+            print(f"{where}: {change}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
