@@ -150,6 +150,9 @@ std::optional<SnapResult> SnapToMark(const QImage& picture, QPoint pixel, int to
             centre += p.at * p.weight;
             sum += p.weight;
         }
+        if (sum <= 0) {
+            return std::nullopt;
+        }
         return SnapResult{centre / sum, false};
     }
     // A line: its pixels within a smaller circle round the pointer lie symmetric about the

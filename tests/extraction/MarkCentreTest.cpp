@@ -115,6 +115,7 @@ TEST(MarkCentre, ALineGivesThePointOnItsCentreNearestTheClick) {
 TEST(MarkCentre, BackgroundAndTheEdgeGiveNothing) {
     QImage page = WhitePage(40, 40);
     EXPECT_FALSE(SnapToMark(page, {20, 20}, DefaultSnapTolerance).has_value()) << "all white";
+    EXPECT_FALSE(SnapToMark(page, {20, 20}, -5).has_value()) << "a tolerance below nothing";
     QPainter painter(&page);
     painter.fillRect(QRect(18, 18, 4, 4), Qt::black);
     painter.end();
