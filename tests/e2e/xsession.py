@@ -46,20 +46,31 @@ class Desktop:
         self.env.pop("QT_QPA_PLATFORM", None)
         self.env.pop("WAYLAND_DISPLAY", None)
         self._wait_for(lambda: self._answers("xprop", "-root"), "the X server")
-        self.processes.append(subprocess.Popen(
-            ["openbox", "--sm-disable"], env=self.env,
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        self._wait_for(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.root_property(
-            "_NET_SUPPORTING_WM_CHECK"), "the window manager")
+        # On a loaded machine the window manager now and then gives up while it starts: it is
+        # started again, a few times, before the desktop counts as broken.
+        for attempt in range(3):
+            manager = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.processes.append(manager)
+            try:
+                self._wait_for(lambda: manager.poll() is None and
+                               "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.root_property(
+                                   "_NET_SUPPORTING_WM_CHECK"), "the window manager",
+                               timeout=30.0, gave_up=lambda: manager.poll() is not None)
+                break
+            except RuntimeError:
+                if attempt == 2:
+                    self.close()
+                    raise
 
     def _answers(self, *command):
         return subprocess.run(command, env=self.env, capture_output=True).returncode == 0
 
     @staticmethod
-    def _wait_for(condition, what, timeout=15.0):
+    def _wait_for(condition, what, timeout=15.0, gave_up=lambda: False):
         deadline = time.monotonic() + timeout
         while not condition():
-            if time.monotonic() > deadline:
+            if time.monotonic() > deadline or gave_up():
                 raise RuntimeError(f"{what} did not start")
             time.sleep(0.1)
 
