@@ -9,6 +9,7 @@ tests (stopping at the first failure) and records whether some test failed (caug
 was, also when the run is interrupted.
 
     scripts/mutants.py [--seed 1] [--count 200] [--folder src] [--build build] [--out FILE]
+                       [--resume]
 
 It prints a table per folder (changes, caught, survived, share caught) and the surviving changes
 as `file:line: before -> after`. Not part of the test command: 200 changes take hours.
@@ -196,6 +197,8 @@ def main():
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--timeout", type=int, default=300, help="seconds for the tests")
     parser.add_argument("--out", help="also write one line per change to this file")
+    parser.add_argument("--resume", action="store_true",
+                        help="take the outcomes already in --out and go on with the rest")
     parser.add_argument("--list", action="store_true", help="only list the chosen changes")
     args = parser.parse_args()
 
@@ -232,16 +235,28 @@ def main():
         return 1
 
     results = []  # (folder, where, before, after, outcome)
-    out = open(args.out, "w", encoding="utf-8") if args.out else None
+    # The same seed and count choose the same changes in the same order, so a run that was
+    # stopped goes on where it stopped.
+    known = {}
+    if args.resume and args.out and os.path.exists(args.out):
+        for line in open(args.out, encoding="utf-8"):
+            match = re.match(r"\[\d+/\d+\] (\w+)\s+(\S+): (.*)$", line.rstrip("\n"))
+            if match:
+                known[(match.group(2), match.group(3))] = match.group(1)
+    out = open(args.out, "a" if args.resume else "w", encoding="utf-8") if args.out else None
     try:
         for index, (path, site) in enumerate(chosen, 1):
+            number, _, before, after = site
+            where = f"{path.relative_to(ROOT)}:{number + 1}"
+            change = f"{before.strip() or '(statement)'} -> {after.strip() or '(deleted)'}"
+            if (where, change) in known:
+                results.append((str(path.parent.relative_to(ROOT)), where, change,
+                                known[(where, change)]))
+                continue
             text = path.read_text(encoding="utf-8")
             lines = text.split("\n")
             originals[path] = text
             path.write_text("\n".join(apply_change(lines, site)), encoding="utf-8")
-            number, _, before, after = site
-            where = f"{path.relative_to(ROOT)}:{number + 1}"
-            change = f"{before.strip() or '(statement)'} -> {after.strip() or '(deleted)'}"
             if build(args.build, args.jobs, 1800) != 0:
                 outcome = "skipped"
             else:
