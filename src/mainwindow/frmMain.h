@@ -136,6 +136,7 @@ private:
     // Offers to save a changed project; false when the user stays.
     bool QuerySaveProject();
     QByteArray ProjectFingerprint() const;
+    void KeepProjectPath(const QString& path);
     bool CloseSequence();
     // The zoom and options windows at their default places.
     void PlaceToolWindows();

@@ -41,7 +41,7 @@ std::optional<QImage> DecodeProjectPicture(QWidget* owner, const QString& path,
             return std::nullopt;
         }
         return loaded->image;
-    } catch (const AppError& error) {
+    } catch (const AppError&) {
         throw InvalidProjectError(path, QStringLiteral("its picture cannot be read"));
     }
 }
@@ -112,11 +112,16 @@ bool frmMain::OpenProjectFile(const QString& path) {
         ShowErrorReport(OutOfMemoryError());
         return false;
     }
+    KeepProjectPath(path);
+    SetScreenPointer(ScreenPointer::Default);
+    return true;
+}
+
+// The session is now the one in this file, as opened or just saved.
+void frmMain::KeepProjectPath(const QString& path) {
     m_projectPath = QFileInfo(path).absoluteFilePath();
     m_savedProject = ProjectFingerprint();
     RecentProjects(App().RecentProjectsSettings).Add(m_projectPath);
-    SetScreenPointer(ScreenPointer::Default);
-    return true;
 }
 
 bool frmMain::mnuFileSaveProject_Click() {
@@ -160,9 +165,7 @@ bool frmMain::SaveProjectTo(const QString& path) {
         ShowErrorReport(OutOfMemoryError());
         return false;
     }
-    m_projectPath = QFileInfo(path).absoluteFilePath();
-    m_savedProject = ProjectFingerprint();
-    RecentProjects(App().RecentProjectsSettings).Add(m_projectPath);
+    KeepProjectPath(path);
     SetScreenPointer(ScreenPointer::Default);
     return true;
 }
