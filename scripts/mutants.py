@@ -8,8 +8,13 @@ tests (stopping at the first failure) and records whether some test failed (caug
 (survived). A change that does not compile is skipped, not counted. Every file is put back as it
 was, also when the run is interrupted.
 
-    scripts/mutants.py [--seed 1] [--count 200] [--folder src] [--build build] [--out FILE]
-                       [--resume]
+It builds in a folder of its own (build-mutants: Ninja, precompiled headers, no debug
+information). After each change the folder is put back from a copy taken before the first one,
+and each source file gets back its own time stamp, so only the changed file is compiled again
+and the project's other builds see no change at all.
+
+    scripts/mutants.py [--seed 1] [--count 200] [--folder src] [--build build-mutants]
+                       [--out FILE] [--resume]
 
 It prints a table per folder (changes, caught, survived, share caught) and the surviving changes
 as `file:line: before -> after`. Not part of the test command: 200 changes take hours.
@@ -19,6 +24,7 @@ import os
 import pathlib
 import random
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -139,6 +145,19 @@ def run(command, timeout, env=None):
         return None
 
 
+def configure(build_dir):
+    """A build folder made for many small rebuilds, made once."""
+    if (ROOT / build_dir / "CMakeCache.txt").exists():
+        return 0
+    command = ["cmake", "-S", ".", "-B", build_dir, "-DCMAKE_BUILD_TYPE=None",
+               "-DCMAKE_CXX_FLAGS=-O1", "-DKURVEX_PCH=ON", "-DKURVEX_BENCHMARKS=OFF"]
+    if shutil.which("ninja"):
+        command += ["-G", "Ninja"]
+    if shutil.which("ld.lld"):
+        command += ["-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld"]
+    return run(command, 600)
+
+
 def build(build_dir, jobs, timeout):
     return run(["cmake", "--build", build_dir, "-j", str(jobs), "--target"] + TEST_TARGETS,
                timeout)
@@ -193,7 +212,7 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--count", type=int, default=200)
     parser.add_argument("--folder", default="src")
-    parser.add_argument("--build", default="build")
+    parser.add_argument("--build", default="build-mutants")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--timeout", type=int, default=300, help="seconds for the tests")
     parser.add_argument("--out", help="also write one line per change to this file")
@@ -211,28 +230,41 @@ def main():
             print(f"{path.relative_to(ROOT)}:{number + 1}: {before.strip()} -> {after.strip()}")
         return 0
 
-    originals = {}
+    build_dir = ROOT / args.build
+    pristine = ROOT / (args.build + ".pristine")
+    originals = {}  # path -> (text, stat before the change)
 
-    def restore(*_):
-        for path, text in originals.items():
+    def restore(keep_times):
+        for path, (text, stat) in originals.items():
             path.write_text(text, encoding="utf-8")
-            os.utime(path)
+            if keep_times:
+                os.utime(path, ns=(stat.st_atime_ns, stat.st_mtime_ns))
+            else:
+                # Newer than any build of the changed text, so every build compiles it again.
+                os.utime(path)
         originals.clear()
 
+    def restore_build():
+        shutil.rmtree(build_dir)
+        shutil.copytree(pristine, build_dir, symlinks=True, copy_function=shutil.copy2)
+
     def interrupted(signum, _frame):
-        restore()
+        restore(keep_times=False)
         print("\ninterrupted; every file is as it was", file=sys.stderr)
         sys.exit(128 + signum)
 
     signal.signal(signal.SIGINT, interrupted)
     signal.signal(signal.SIGTERM, interrupted)
 
-    if build(args.build, args.jobs, 3600) != 0:
+    if configure(args.build) != 0 or build(args.build, args.jobs, 3600) != 0:
         print("the unchanged program does not build", file=sys.stderr)
         return 1
     if tests_fail(args.build, args.timeout):
         print("the tests fail on the unchanged program", file=sys.stderr)
         return 1
+    if pristine.exists():
+        shutil.rmtree(pristine)
+    shutil.copytree(build_dir, pristine, symlinks=True, copy_function=shutil.copy2)
 
     results = []  # (folder, where, before, after, outcome)
     # The same seed and count choose the same changes in the same order, so a run that was
@@ -255,13 +287,15 @@ def main():
                 continue
             text = path.read_text(encoding="utf-8")
             lines = text.split("\n")
-            originals[path] = text
+            originals[path] = (text, path.stat())
             path.write_text("\n".join(apply_change(lines, site)), encoding="utf-8")
             if build(args.build, args.jobs, 1800) != 0:
                 outcome = "skipped"
             else:
                 outcome = "caught" if tests_fail(args.build, args.timeout) else "survived"
-            restore()
+            # The sources and the build folder both as before the change: nothing to rebuild.
+            restore(keep_times=True)
+            restore_build()
             results.append((str(path.parent.relative_to(ROOT)), where, change, outcome))
             line = f"[{index}/{len(chosen)}] {outcome:8} {where}: {change}"
             print(line, flush=True)
@@ -269,11 +303,12 @@ def main():
                 out.write(line + "\n")
                 out.flush()
     finally:
-        restore()
+        restore(keep_times=False)
         if out:
             out.close()
     # Leave the build matching the sources again.
     build(args.build, args.jobs, 3600)
+    shutil.rmtree(pristine, ignore_errors=True)
 
     print()
     print(f"{'folder':28} {'changes':>8} {'caught':>7} {'survived':>9} {'caught %':>9}")
