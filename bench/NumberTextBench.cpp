@@ -1,7 +1,7 @@
 // Writing and reading the number texts of the table: every recorded, sorted and saved point
 // passes through them.
 
-#include "../tests/core/NumberTextReference.h"
+#include "NumberTextReference.h"
 #include "core/NumberText.h"
 #include "table/DataTable.h"
 

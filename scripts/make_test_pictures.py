@@ -26,8 +26,6 @@ convert("-size", "60x40", "xc:white", "-fill", "blue", "-draw", "line 0,39 59,0"
         path("graph-60x40.png"))
 # Transparent everywhere but one red pixel.
 convert("-size", "8x6", "xc:none", "-fill", "red", "-draw", "point 1,1", "PNG32:" + path("transparent.png"))
-os.makedirs(path("x.png.old"), exist_ok=True)
-convert("-size", "5x4", "xc:green", path("x.png.old/picture.bmp"))
 
 
 def wmf(records, left, top, right, bottom, inch=1440):

@@ -104,12 +104,4 @@ TEST(Calibration, RefusalMessagesAreTheProgramsOwnWords) {
     EXPECT_TRUE(log.information);
 }
 
-TEST(Calibration, PictureMappingOfDataValues) {
-    EXPECT_DOUBLE_EQ(Log10(1000), 3);
-    EXPECT_DOUBLE_EQ(ToPictureX(1000, true), 3);
-    EXPECT_DOUBLE_EQ(ToPictureX(1000, false), 1000);
-    EXPECT_DOUBLE_EQ(ToPictureY(0.01, true), -2);
-    EXPECT_TRUE(std::isnan(ToPictureY(-1, true)));
-}
-
 } // namespace

@@ -1,5 +1,4 @@
 #include "core/NumberText.h"
-#include "NumberTextReference.h"
 #include "core/AppError.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -75,11 +75,6 @@ TEST(NumberText, PaddedFloatTextsHaveSevenDigits) {
     }
 }
 
-TEST(NumberText, TheSameValueHasItsCallersPrecision) {
-    EXPECT_EQ(PaddedNumberText(1.0f / 3.0f), QStringLiteral(" 0.3333333"));
-    EXPECT_EQ(PaddedNumberText(1.0 / 3.0), QStringLiteral(" 0.333333333333333"));
-}
-
 TEST(NumberText, NonFiniteValuesNeverLookLikeNumbers) {
     EXPECT_EQ(PlainNumberText(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("NaN"));
     EXPECT_EQ(PlainNumberText(-std::numeric_limits<double>::infinity()),
@@ -139,55 +134,38 @@ TEST(LeadingNumberValue, NonLatinDigitsAreNotDigits) {
     EXPECT_EQ(LeadingNumberValue(QStringLiteral("4\u00A05")), 4); // no-break space is no blank
 }
 
-// Every text written reads back to the value it was written from, to the digits it carries.
-TEST(NumberTextRoundTrip, RandomDoublesReadBackTo15Digits) {
+// Every text written reads back to its value to the digits it carries, and writing that value
+// again gives the same text; the exponent edges of both precisions and random bit patterns.
+TEST(NumberText, EveryTextWrittenReadsBackToItsDigits) {
+    std::vector<double> doubles = {std::numeric_limits<double>::max(),
+                                   -std::numeric_limits<double>::max(),
+                                   std::numeric_limits<double>::min(), 99999999999999.95};
+    for (int exponent = -307; exponent <= 307; ++exponent) {
+        for (const double mantissa : {1.0, 1.5, -9.99999999999999, 9.999999999999999}) {
+            doubles.push_back(mantissa * std::pow(10.0, exponent));
+        }
+    }
     std::mt19937_64 random(20261206);
-    for (int i = 0; i < 200000; ++i) {
+    while (doubles.size() < 20000) {
         const double value = std::bit_cast<double>(random());
-        if (!std::isfinite(value)) {
-            continue;
+        if (std::isfinite(value) && std::fabs(value) >= 1e-307) {
+            doubles.push_back(value);
         }
-        const double back = LeadingNumberValue(PaddedNumberText(value));
-        if (value == 0) {
-            EXPECT_EQ(back, 0);
-            continue;
-        }
-        if (std::fabs(value) < 1e-307) {
-            continue; // subnormals carry fewer than 15 digits themselves
-        }
+    }
+    for (const double value : doubles) {
+        const QString text = PaddedNumberText(value);
+        const double back = LeadingNumberValue(text);
         // Half a unit of the 15th digit, plus the rounding of the text back into a double.
         const double ulp = std::fabs(std::nextafter(value, 0.0) - value);
         ASSERT_LE(std::fabs(back - value), 5e-15 * std::fabs(value) + 2 * ulp)
-            << PaddedNumberText(value).toStdString();
-        ASSERT_EQ(PaddedNumberText(back), PaddedNumberText(value));
-    }
-}
-
-TEST(NumberTextRoundTrip, RandomFloatsReadBackTo7Digits) {
-    std::mt19937 random(42);
-    for (int i = 0; i < 200000; ++i) {
-        const float value = std::bit_cast<float>(static_cast<std::uint32_t>(random()));
-        if (!std::isfinite(value) || std::fabs(value) < 1e-37f) {
-            continue;
-        }
-        const double back = LeadingNumberValue(PlainNumberText(value));
-        ASSERT_LE(std::fabs(back - value), 5.000001e-7 * std::fabs(value))
-            << PlainNumberText(value).toStdString();
-        ASSERT_EQ(PlainNumberText(static_cast<float>(back)), PlainNumberText(value));
-    }
-}
-
-TEST(NumberTextRoundTrip, NumbersAroundThePlainAndExponentEdges) {
-    for (int exponent = -330; exponent <= 308; ++exponent) {
-        for (const double mantissa : {1.0, 1.5, 9.99999999999999, 9.999999999999999}) {
-            const double value = mantissa * std::pow(10.0, exponent);
-            if (!std::isfinite(value) || value == 0 || value < 1e-307) {
-                continue;
-            }
-            const QString text = PaddedNumberText(value);
-            EXPECT_FALSE(text.contains(QLatin1Char(','))) << text.toStdString();
-            EXPECT_LE(std::fabs(LeadingNumberValue(text) - value), 5.000001e-15 * value)
-                << text.toStdString();
+            << text.toStdString();
+        ASSERT_EQ(PaddedNumberText(back), text);
+        const auto single = static_cast<float>(value);
+        if (std::isfinite(single) && std::fabs(single) >= 1e-37f) {
+            const double singleBack = LeadingNumberValue(PlainNumberText(single));
+            ASSERT_LE(std::fabs(singleBack - single), 5.000001e-7 * std::fabs(single))
+                << PlainNumberText(single).toStdString();
+            ASSERT_EQ(PlainNumberText(static_cast<float>(singleBack)), PlainNumberText(single));
         }
     }
 }
@@ -202,85 +180,9 @@ TEST(NumberText, OnlyAWholeNumberIsANumber) {
     }
 }
 
-TEST(NumberText, EveryNumberWrittenReadsBack) {
-    const double largest = std::numeric_limits<double>::max();
-    EXPECT_EQ(PlainNumberText(-largest), QStringLiteral("-1.79769313486231E+308"));
-    for (const double value :
-         {largest, -largest, std::numeric_limits<double>::min(),
-          std::numeric_limits<double>::denorm_min(), 1e308, -9.99999999999999e307,
-          static_cast<double>(std::numeric_limits<float>::max())}) {
-        const double back = LeadingNumberValue(PaddedNumberText(value));
-        EXPECT_NEAR(back / value, 1.0, 1e-14) << PlainNumberText(value).toStdString();
-    }
-    const float largestFloat = std::numeric_limits<float>::max();
-    EXPECT_NEAR(LeadingNumberValue(PlainNumberText(largestFloat)) / largestFloat, 1.0, 1e-6);
-}
-
-// The texts are written and read in one buffer each for speed; they must be exactly those of
-// the plain first version, kept in NumberTextReference as the oracle.
-TEST(NumberTextSpeed, WrittenTextsAreThoseOfTheReference) {
-    std::mt19937_64 random(61);
-    const auto check = [](double value) {
-        ASSERT_EQ(PaddedNumberText(value), ReferenceNumberText::PaddedNumberText(value)) << value;
-        ASSERT_EQ(PlainNumberText(value), ReferenceNumberText::PlainNumberText(value)) << value;
-        const auto single = static_cast<float>(value);
-        ASSERT_EQ(PaddedNumberText(single), ReferenceNumberText::PaddedNumberText(single))
-            << single;
-        ASSERT_EQ(PlainNumberText(single), ReferenceNumberText::PlainNumberText(single)) << single;
-    };
-    for (const double special :
-         {0.0, -0.0, std::numeric_limits<double>::infinity(),
-          -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(),
-          std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
-          std::numeric_limits<double>::denorm_min(), 1e15, 1e-5, 1e-4, 99999999999999.95}) {
-        check(special);
-    }
-    for (int i = 0; i < 500'000; ++i) {
-        // Every bit pattern, and numbers of a few digits as people type and read them.
-        check(std::bit_cast<double>(random()));
-        check(static_cast<double>(static_cast<std::int64_t>(random() % 2000001) - 1000000) /
-              std::pow(10.0, static_cast<int>(random() % 12)));
-    }
-}
-
-TEST(NumberTextSpeed, ReadValuesAreThoseOfTheReference) {
-    std::mt19937_64 random(62);
-    const auto check = [](const QString& text) {
-        double expected = 0;
-        bool overflow = false;
-        try {
-            expected = ReferenceNumberText::LeadingNumberValue(text);
-        } catch (const AppError&) {
-            overflow = true;
-        }
-        if (overflow) {
-            ASSERT_THROW(LeadingNumberValue(text), AppError) << text.toStdString();
-        } else {
-            ASSERT_EQ(std::bit_cast<std::uint64_t>(LeadingNumberValue(text)),
-                      std::bit_cast<std::uint64_t>(expected))
-                << text.toStdString();
-        }
-    };
-    // Written texts, then texts made of the characters that matter in every order.
-    const QString pieces = QStringLiteral("0123456789+-.eEdD&hHoO \t\nxA,");
-    for (int i = 0; i < 500'000; ++i) {
-        check(PaddedNumberText(std::bit_cast<double>(random())));
-        QString text;
-        const int length = static_cast<int>(random() % 14);
-        for (int k = 0; k < length; ++k) {
-            text += pieces[static_cast<qsizetype>(random() % pieces.size())];
-        }
-        check(text);
-    }
-    for (const char* text : {"1e400", "-1e400", "1e-400", "&HFFFFFFFFFFFFFFFFFFFFFFFFFFFF", "1 2 3",
-                             "4.9e-324", "2.4703282292062328e-324", "1e999999999999"}) {
-        check(QString::fromLatin1(text));
-    }
-}
-
 // A text that is taken for the plain text of its value is kept where the value would be written
 // anew (after a sort): it must be exactly what the writing gives.
-TEST(NumberTextSpeed, APlainTextIsExactlyWhatIsWrittenForItsValue) {
+TEST(NumberText, APlainTextIsExactlyWhatIsWrittenForItsValue) {
     for (const char* kept : {"0", "12", "-12.5", "0.0001", "-0.5", "100000000000000",
                              "123456789012345", "0.000123456789012345", "53.33333"}) {
         EXPECT_TRUE(IsPlainNumberText(QString::fromLatin1(kept))) << kept;
@@ -290,10 +192,11 @@ TEST(NumberTextSpeed, APlainTextIsExactlyWhatIsWrittenForItsValue) {
           "1234567890123456", "0.1234567890123456", "1000000000000000", "1,5", "١٢"}) {
         EXPECT_FALSE(IsPlainNumberText(QString::fromUtf8(rewritten))) << rewritten;
     }
+    // Any text taken as plain is exactly what writing its value gives.
     std::mt19937_64 random(63);
     const QString pieces = QStringLiteral("0000123456789-.");
     int kept = 0;
-    for (int i = 0; i < 500'000; ++i) {
+    for (int i = 0; i < 50'000; ++i) {
         QString text;
         const int length = 1 + static_cast<int>(random() % 18);
         for (int k = 0; k < length; ++k) {
@@ -301,12 +204,10 @@ TEST(NumberTextSpeed, APlainTextIsExactlyWhatIsWrittenForItsValue) {
         }
         if (IsPlainNumberText(text)) {
             ++kept;
-            ASSERT_EQ(
-                ReferenceNumberText::PlainNumberText(ReferenceNumberText::LeadingNumberValue(text)),
-                text);
+            ASSERT_EQ(PlainNumberText(LeadingNumberValue(text)), text);
         }
     }
-    EXPECT_GT(kept, 10000) << "the property was put to the test";
+    EXPECT_GT(kept, 1000) << "the property was put to the test";
 }
 
 } // namespace

@@ -64,16 +64,6 @@ TEST_F(SharedRoutines, FileExistsForFilesAndFolders) {
     EXPECT_FALSE(FileExists(QString()));
 }
 
-TEST_F(SharedRoutines, ShellOpenHandsOverAndReportsTheResult) {
-    EXPECT_EQ(ShellOpen(QStringLiteral("https://example.org/help")), Shell::Success);
-    ASSERT_EQ(shell->calls.size(), 1u);
-    EXPECT_EQ(shell->calls[0].file, QStringLiteral("https://example.org/help"));
-    shell->result = Shell::Refused;
-    EXPECT_EQ(ShellOpen(QStringLiteral("/no/such/file"), {}, 1, QStringLiteral("/tmp")),
-              Shell::Refused);
-    EXPECT_EQ(shell->calls[1].workingFolder, QStringLiteral("/tmp"));
-}
-
 TEST_F(SharedRoutines, ResetDocumentForgetsThePictureButNotThePoints) {
     App().DataFileName = QStringLiteral("/tmp/points.dat");
     App().calibration.X1 = 1;

@@ -47,7 +47,7 @@ TEST_F(Startup, ShowsTheFrameWithBothChildWindows) {
 TEST_F(Startup, RunsItsStepsAndLeavesNoSplash) {
     Main();
     EXPECT_FALSE(App().SplashLoaded());
-    EXPECT_GE(clock->waitedMilliseconds, 3000) << "the splash stays up for three seconds";
+    EXPECT_EQ(clock->waitedMilliseconds, 3000) << "the splash stays up for three seconds";
     ASSERT_EQ(sound->played.size(), 1u);
     EXPECT_EQ(sound->played[0].size(), 5400);
     EXPECT_TRUE(App().Tip().isVisible());
@@ -135,27 +135,6 @@ TEST_F(Startup, EveryRunStartsFromTheDefaults) {
     EXPECT_EQ(App().calibration.X1, Unset);
     EXPECT_EQ(App().calibration.X2, Unset);
     EXPECT_EQ(App().calibration.Edges(), NeutralFrame);
-}
-
-TEST_F(Startup, StatusBarHasItsSevenPanels) {
-    Main();
-    const StatusPanels& panels = App().MainForm().Panels();
-    const char* texts[] = {"Data File", "Picture File", "X value", "Y value"};
-    const char* tips[] = {"File name where the digitized data is being saved",
-                          "File name of the picture being digitized",
-                          "X-axis value",
-                          "Y-axis value",
-                          "Current Date",
-                          "Current Time",
-                          ""};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(panels.Text(i + 1), QString::fromLatin1(texts[i]));
-    }
-    for (int i = 0; i < StatusPanels::Count; ++i) {
-        EXPECT_EQ(panels.ToolTip(i + 1), QString::fromLatin1(tips[i]));
-    }
-    EXPECT_TRUE(panels.Text(7).isEmpty());
-    EXPECT_TRUE(panels.Text(6).contains(QStringLiteral("30"))) << panels.Text(6).toStdString();
 }
 
 TEST_F(Startup, DateAndTimePanelsFollowTheClock) {

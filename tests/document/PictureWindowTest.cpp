@@ -132,11 +132,4 @@ TEST(PointerImages, EachIsItsOwnDrawingInBlackOverWhite) {
     EXPECT_EQ(PointerCursor(ColourPickerPointer).hotSpot(), QPoint(1, 30));
 }
 
-TEST_F(PictureWindow, LosingFocusStopsTheMagnifierFollowing) {
-    Move(Qt::NoButton, QPoint(5, 5));
-    ASSERT_TRUE(App().MouseOnPicture);
-    emit Surface().FocusLost();
-    EXPECT_FALSE(App().MouseOnPicture);
-}
-
 } // namespace

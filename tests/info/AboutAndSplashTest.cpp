@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "core/Startup.h"
+#include "info/ProgramInfo.h"
 #include "info/frmAbout.h"
 #include "info/frmSplash.h"
 #include "mainwindow/frmMain.h"
@@ -19,10 +20,10 @@ TEST_F(AboutAndSplash, AboutBoxTellsWhatTheProgramIs) {
               QStringLiteral("Version 4.2.0"));
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblScanVersion"))->text(),
               QStringLiteral("SANE v. 1.2"));
-    EXPECT_TRUE(about.findChild<QLabel*>(QStringLiteral("lblDescription"))
-                    ->text()
-                    .contains(QStringLiteral("Written by:\n")))
-        << "a lone CR shows as a line break";
+    // Each CR LF and each lone CR shows as one line break.
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblDescription"))->text(),
+              ProgramInfo::Description + QStringLiteral("\n\nWritten by:\n") +
+                  ProgramInfo::LegalNotice);
     EXPECT_TRUE(about.findChild<QLabel*>(QStringLiteral("lblDisclaimer"))
                     ->text()
                     .startsWith(QStringLiteral("Warning:  This application is provided as is.")));

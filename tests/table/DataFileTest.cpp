@@ -24,14 +24,6 @@ QByteArray Record(std::array<const char*, 3> cells, DataFileLayout layout) {
     return out;
 }
 
-TEST(DataFileFormat, FileTypeChoosesTheLayout) {
-    EXPECT_EQ(LayoutForFileType(2), DataFileLayout::FixedColumns);
-    EXPECT_EQ(LayoutForFileType(4), DataFileLayout::Tab);
-    EXPECT_EQ(LayoutForFileType(1), DataFileLayout::Comma);
-    EXPECT_EQ(LayoutForFileType(3), DataFileLayout::Comma);
-    EXPECT_EQ(LayoutForFileType(7), DataFileLayout::Comma);
-}
-
 TEST(DataFileFormat, HeaderInEachLayout) {
     EXPECT_EQ(Record({"= Point =", "= X Axis =", "= Y Axis ="}, DataFileLayout::FixedColumns),
               QByteArray("= Point =          = X Axis =          = Y Axis =\r\n"));

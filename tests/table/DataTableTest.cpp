@@ -58,16 +58,4 @@ TEST(DataTable, ClearKeepsTheHeaderAndUnfreezesIt) {
     EXPECT_EQ(table.CellText(0, 1), QStringLiteral("= X Axis ="));
 }
 
-TEST(DataTable, ManyRowsArriveInOneInsert) {
-    DataTable table;
-    QSignalSpy inserted(&table, &QAbstractItemModel::rowsInserted);
-    std::vector<DataTable::Row> rows(
-        1000, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
-    table.AppendRows(std::move(rows));
-    EXPECT_EQ(table.RowCount(), 1001);
-    EXPECT_EQ(inserted.count(), 1);
-    table.AppendRows({});
-    EXPECT_EQ(inserted.count(), 1);
-}
-
 } // namespace

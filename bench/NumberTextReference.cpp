@@ -1,5 +1,5 @@
 // The number texts as the program first wrote and read them, one std::string at a time: the
-// oracle that the fast ones must match to the last character and bit.
+// baseline the benchmark sets the fast ones beside.
 
 #include "NumberTextReference.h"
 
