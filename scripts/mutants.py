@@ -20,6 +20,7 @@ It prints a table per folder (changes, caught, survived, share caught) and the s
 as `file:line: before -> after`. Not part of the test command: 200 changes take hours.
 """
 import argparse
+import hashlib
 import os
 import pathlib
 import random
@@ -188,6 +189,19 @@ def tests_fail(build_dir, timeout):
     return failed
 
 
+LIBRARIES = ["libkurvex_logic.a", "libkurvex_ui.a"]
+
+
+def cached_libraries(cache, path, where, change):
+    """Where the program's libraries built with a change in a source file are kept, so that a
+    second run on other tests only links them. A header reaches the tests' own files as well,
+    so its changes are always built."""
+    if not cache or path.suffix != ".cpp":
+        return None
+    key = hashlib.sha1(f"{where}: {change}".encode("utf-8")).hexdigest()
+    return pathlib.Path(cache).resolve() / key
+
+
 def choose(files, count, rng):
     """Changes spread over the files: each round takes one unused change from every file that
     still has one, in a shuffled order of the files."""
@@ -219,6 +233,10 @@ def main():
     parser.add_argument("--resume", action="store_true",
                         help="take the outcomes already in --out and go on with the rest")
     parser.add_argument("--list", action="store_true", help="only list the chosen changes")
+    parser.add_argument("--library-cache",
+                        help="keep the libraries built with each change in a source file here, "
+                             "and link with them when they are there: for a second run of the "
+                             "same changes on other tests, with the sources unchanged")
     args = parser.parse_args()
 
     folder = (ROOT / args.folder).resolve()
@@ -287,11 +305,21 @@ def main():
                 continue
             text = path.read_text(encoding="utf-8")
             lines = text.split("\n")
-            originals[path] = (text, path.stat())
-            path.write_text("\n".join(apply_change(lines, site)), encoding="utf-8")
+            saved = cached_libraries(args.library_cache, path, where, change)
+            if saved and all((saved / name).exists() for name in LIBRARIES):
+                # The program's part of this change was built before: link the tests with it.
+                for name in LIBRARIES:
+                    shutil.copyfile(saved / name, build_dir / name)
+            else:
+                originals[path] = (text, path.stat())
+                path.write_text("\n".join(apply_change(lines, site)), encoding="utf-8")
             if build(args.build, args.jobs, 1800) != 0:
                 outcome = "skipped"
             else:
+                if saved and not saved.exists():
+                    saved.mkdir(parents=True)
+                    for name in LIBRARIES:
+                        shutil.copyfile(build_dir / name, saved / name)
                 outcome = "caught" if tests_fail(args.build, args.timeout) else "survived"
             # The sources and the build folder both as before the change: nothing to rebuild.
             restore(keep_times=True)

@@ -95,6 +95,16 @@ TEST_F(Capture, OnAScaledDisplayEveryPixelShownInTheRectangleIsTaken) {
     EXPECT_EQ(QColor(Surface().Picture().pixel(199, 99)), QColor(219, 139, 7));
 }
 
+TEST_F(Capture, TheReadOutIsWhiteOnDarkAndBlackOnLightScreen) {
+    screen->blue = 0;
+    Freeze();
+    capture->Form_MouseDown(1, QPointF(10, 20));
+    capture->Form_MouseMove(QPointF(110, 70)); // centre (60, 45): 60 + 256 x 45, dark
+    EXPECT_FALSE(capture->ReadoutBlack());
+    capture->Form_MouseMove(QPointF(110, 250)); // centre (60, 135): 60 + 256 x 135, light
+    EXPECT_TRUE(capture->ReadoutBlack());
+}
+
 TEST_F(Capture, RightButtonStartsOverAndAnEmptyRectangleKeepsThePicture) {
     Freeze();
     capture->Form_MouseDown(1, QPointF(5, 5));

@@ -47,9 +47,16 @@ TEST_F(CalibrationCommands, EnteringScaleModeResetsAndExplains) {
 }
 
 TEST_F(CalibrationCommands, LeavingWithTwoPointsCalibratesThePicture) {
+    PictureSurface& picture = App().Document().Picture2();
+    QImage white(100, 100, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    picture.SetPicture(white);
     Main().mnuPictureScale_Click();
+    picture.PSet(5, 5, 0xFF); // a marker drawn in neutral coordinates: pixel (50, 50)
+    ASSERT_EQ(picture.PixelColor(50, 50), 0xFF);
     MarkPoints(100, 50, 400, 90);
     Main().mnuPictureScale_Click();
+    EXPECT_EQ(picture.PixelColor(50, 50), 0xFFFFFF) << "calibrating erases the markers";
     EXPECT_FALSE(App().ScaleModeOn);
     EXPECT_FALSE(ScaleItem().isChecked());
     EXPECT_EQ(prompts->messages.size(), 1u) << "no box after the Scale Info";

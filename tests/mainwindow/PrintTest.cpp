@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressBar>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -80,6 +81,17 @@ TEST_F(Printing, AScrolledGridPrintsItsRowsWithTheFrozenHeaderOnTop) {
     EXPECT_TRUE(text.contains(QStringLiteral("1120")));
     EXPECT_FALSE(text.contains(QStringLiteral("1001")));
     EXPECT_FALSE(text.contains(QStringLiteral("1119")));
+}
+
+TEST_F(Printing, AColumnScrolledOutOfViewIsNotPrinted) {
+    QTableView& view = App().Data().GridData();
+    view.setColumnWidth(1, view.viewport()->width() - 60); // the grid now scrolls sideways
+    QCoreApplication::processEvents();
+    view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
+    ASSERT_EQ(view.columnAt(0), 1);
+    const QString text = PrintAndRead();
+    EXPECT_FALSE(text.contains(QStringLiteral("= Point ="))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("= X Axis =")));
 }
 
 TEST_F(Printing, AnEmptyTablePrintsTheHeader) {

@@ -99,9 +99,14 @@ TEST_F(OptionsWindow, GridPreviewAndItsCheckBox) {
     Surface().PSet(55, 45, 255);
     Options().TxtCols().setText(QStringLiteral("10"));
     Surface().PSet(55, 45, 255);
-    Options().TxtRows().setText(QStringLiteral("10"));
-    EXPECT_EQ(App().settings.GridRows, 10);
+    Options().TxtRows().setText(QStringLiteral("4"));
+    EXPECT_EQ(App().settings.GridRows, 4);
+    // Columns every 10 pixels, rows every 25, from the top left corner.
     EXPECT_NE(Surface().PixelColor(3, 0), 0xFFFFFF) << "a grid line along the top";
+    EXPECT_NE(Surface().PixelColor(10, 3), 0xFFFFFF);
+    EXPECT_NE(Surface().PixelColor(3, 25), 0xFFFFFF);
+    EXPECT_EQ(Surface().PixelColor(5, 10), 0xFFFFFF);
+    EXPECT_EQ(Surface().PixelColor(25, 5), 0xFFFFFF);
     EXPECT_EQ(Surface().PixelColor(55, 55), 0xFFFFFF) << "the marks are erased by the preview";
     Options().TxtRows().setText(QStringLiteral("0"));
     EXPECT_EQ(App().settings.GridRows, 0) << "stored, even if no grid can be drawn";

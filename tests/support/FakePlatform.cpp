@@ -85,7 +85,8 @@ QImage FakeScreenSource::Grab(const QRect& rectangle) const {
         for (int column = 0; column < image.width(); ++column) {
             const int x = pixels.x() + column;
             const int y = pixels.y() + row;
-            image.setPixel(column, row, qRgb(((x % 256) + 256) % 256, ((y % 256) + 256) % 256, 7));
+            image.setPixel(column, row,
+                           qRgb(((x % 256) + 256) % 256, ((y % 256) + 256) % 256, blue));
         }
     }
     return image;

@@ -109,6 +109,8 @@ public:
     QPoint cursor{100, 100};
     // The device pixel ratio of a scaled display: a grab then holds this many pixels per unit.
     double pixelRatio = 1;
+    // Every pixel (x, y) of the screen is (x mod 256, y mod 256, blue).
+    int blue = 7;
     mutable std::vector<QRect> grabs;
 
     QPoint CursorPosition() const override { return cursor; }

@@ -5,6 +5,7 @@
 #include "table/DataTable.h"
 #include "table/frmData.h"
 
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -201,6 +203,22 @@ TEST_F(DataWindow, LastCallOnlyWithPoints) {
     EXPECT_EQ(prompts->messages[0].text, QStringLiteral("Save Data from the Grid before leaving?"));
     EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Last Call"));
     EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Question);
+
+    // Yes with the save dialog cancelled asks again; Yes and a place saves and lets go.
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("points.csv"));
+    prompts->messages.clear();
+    prompts->messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    prompts->fileAnswers = {{QString(), 3}, {saved, 3}};
+    EXPECT_TRUE(Data().QueryUnload());
+    EXPECT_EQ(prompts->messages.size(), 2u);
+    EXPECT_EQ(prompts->fileRequests.size(), 2u);
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().endsWith("\" 1\",\" 10\"\r\n")) << "the point is in the file";
+
+    prompts->messageAnswers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(Data().QueryUnload()) << "Cancel stays in the program";
 }
 
 } // namespace
