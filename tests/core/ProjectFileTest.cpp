@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -262,6 +263,14 @@ TEST(RecentProjects, KeepsTheLastFiveNewestFirst) {
     recent.Remove(QStringLiteral("/p/7.kurvexproj"));
     EXPECT_EQ(recent.Paths().size(), 4);
     EXPECT_FALSE(recent.Paths().contains(QStringLiteral("/p/7.kurvexproj")));
+
+    // A list written by hand: empty and repeated entries go, and only five are taken.
+    {
+        QSettings edited(file, QSettings::IniFormat);
+        edited.setValue(QStringLiteral("recentProjects"),
+                        QStringList{"/a", "", "/a", "/b", "/c", "/d", "/e", "/f"});
+    }
+    EXPECT_EQ(RecentProjects(file).Paths(), (QStringList{"/a", "/b", "/c", "/d", "/e"}));
 
     RecentProjects none{QString()};
     none.Add(QStringLiteral("/p/1.kurvexproj"));

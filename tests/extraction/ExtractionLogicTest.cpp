@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <system_error>
@@ -104,9 +105,11 @@ DrawnPicture ScanPicture(const EdgeValues& edges, int drawWidth) {
     return picture;
 }
 
+// The sweep runs over `edges`; the picture is scaled to `pictureEdges` (by default the same).
 ScanResult OnePositionAtATime(const EdgeValues& edges, int cols, int rows, int colour,
-                              int tolerance, int marker, int drawWidth) {
-    DrawnPicture picture = ScanPicture(edges, drawWidth);
+                              int tolerance, int marker, int drawWidth,
+                              std::optional<EdgeValues> pictureEdges = {}) {
+    DrawnPicture picture = ScanPicture(pictureEdges.value_or(edges), drawWidth);
     ScanResult result;
     SweepAutoReadGrid(edges, cols, rows, [&](double x, double y) {
         const int pixel = picture.Point(static_cast<float>(x), static_cast<float>(y));
@@ -121,8 +124,8 @@ ScanResult OnePositionAtATime(const EdgeValues& edges, int cols, int rows, int c
 }
 
 ScanResult FastScan(const EdgeValues& edges, int cols, int rows, int colour, int tolerance,
-                    int marker, int drawWidth) {
-    DrawnPicture picture = ScanPicture(edges, drawWidth);
+                    int marker, int drawWidth, std::optional<EdgeValues> pictureEdges = {}) {
+    DrawnPicture picture = ScanPicture(pictureEdges.value_or(edges), drawWidth);
     ScanResult result;
     const AutoReadScan scan(picture, edges, cols, rows);
     scan.Run(
@@ -144,8 +147,7 @@ TEST(AutoReadScan, FindsWhatOnePositionAtATimeFinds) {
         {{0, 61, 97, 0}, 40, 30, 255, 0, 255 * 256, 1},           // the plain case
         {{0, 61, 97, 0}, 200, 150, 255, 2, 255, 3},               // markers found again
         {{0, 61, 97, 0}, 200, 150, 255, 0, 65280, 5},             // markers hide speckles
-        {{-20.5, 80, 120, -7.25}, 77, 53, 255, 0, 65280, 1},      // edges beyond the picture
-        {{-20.5, 80, 120, -7.25}, 77, 53, 0, 1, 65280, 1},        // off the picture reads -1
+        {{-20.5, 80, 120, -7.25}, 77, 53, 255, 0, 65280, 1},      // edges off the pixel grid
         {{97, 0, 0, 61}, 33, 21, 255, 2, 16711680, 2},            // reversed axes
         {{1e-3, 2e-3, 3e-3, 1e-3 / 3}, 50, 50, 255, 65535, 0, 1}, // tiny units, wide tolerance
     };
@@ -157,6 +159,17 @@ TEST(AutoReadScan, FindsWhatOnePositionAtATimeFinds) {
         EXPECT_FALSE(slow.found.empty());
         EXPECT_EQ(fast.found, slow.found) << c.cols << " x " << c.rows;
         EXPECT_EQ(fast.drawn, slow.drawn) << c.cols << " x " << c.rows;
+    }
+    // A sweep reaching past the picture on every side: there the picture reads -1, which
+    // colour 0 within 1 takes.
+    const EdgeValues beyond{-20.5, 80, 120, -7.25};
+    const EdgeValues inPixels{0, 61, 97, 0};
+    for (const int colour : {255, 0}) {
+        const ScanResult slow = OnePositionAtATime(beyond, 77, 53, colour, 1, 65280, 1, inPixels);
+        const ScanResult fast = FastScan(beyond, 77, 53, colour, 1, 65280, 1, inPixels);
+        EXPECT_FALSE(slow.found.empty());
+        EXPECT_EQ(fast.found, slow.found) << colour;
+        EXPECT_EQ(fast.drawn, slow.drawn) << colour;
     }
 }
 
