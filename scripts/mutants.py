@@ -192,11 +192,10 @@ def tests_fail(build_dir, timeout):
 LIBRARIES = ["libkurvex_logic.a", "libkurvex_ui.a"]
 
 
-def cached_libraries(cache, path, where, change):
-    """Where the program's libraries built with a change in a source file are kept, so that a
-    second run on other tests only links them. A header reaches the tests' own files as well,
-    so its changes are always built."""
-    if not cache or path.suffix != ".cpp":
+def cached_libraries(cache, where, change):
+    """Where the program's libraries built with a change are kept, so that a second run on
+    other tests only links them."""
+    if not cache:
         return None
     key = hashlib.sha1(f"{where}: {change}".encode("utf-8")).hexdigest()
     return pathlib.Path(cache).resolve() / key
@@ -305,8 +304,10 @@ def main():
                 continue
             text = path.read_text(encoding="utf-8")
             lines = text.split("\n")
-            saved = cached_libraries(args.library_cache, path, where, change)
-            if saved and all((saved / name).exists() for name in LIBRARIES):
+            saved = cached_libraries(args.library_cache, where, change)
+            # A header reaches the tests' own files as well, so its changes are always built.
+            if saved and path.suffix == ".cpp" and all((saved / name).exists()
+                                                       for name in LIBRARIES):
                 # The program's part of this change was built before: link the tests with it.
                 for name in LIBRARIES:
                     shutil.copyfile(saved / name, build_dir / name)
