@@ -29,6 +29,7 @@ import shutil
 import signal
 import subprocess
 import sys
+import tempfile
 import time
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
@@ -164,29 +165,40 @@ def build(build_dir, jobs, timeout):
                timeout)
 
 
-def tests_fail(build_dir, timeout):
-    """True when some test fails or the tests do not finish in time (a hang is caught too)."""
+def tests_fail(build_dir, timeout, every_test=False):
+    """Whether some test fails or the tests do not finish in time (a hang is caught too), and
+    with every_test the names of the failing tests (all tests run, not only up to the first
+    failure)."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", ASAN_OPTIONS="detect_leaks=0")
     processes = []
     for target in TEST_TARGETS:
         binary = ROOT / build_dir / "tests" / target
-        processes.append(subprocess.Popen([str(binary), "--gtest_fail_fast", "--gtest_brief=1"],
-                                          cwd=ROOT, stdout=subprocess.DEVNULL,
-                                          stderr=subprocess.DEVNULL, env=env,
-                                          start_new_session=True))
+        output = tempfile.TemporaryFile()
+        arguments = [str(binary), "--gtest_brief=1"] + ([] if every_test else ["--gtest_fail_fast"])
+        processes.append((subprocess.Popen(arguments, cwd=ROOT, stdout=output,
+                                           stderr=subprocess.DEVNULL, env=env,
+                                           start_new_session=True), output))
     deadline = time.time() + timeout
     failed = False
-    for process in processes:
+    names = []
+    for process, output in processes:
         try:
             if process.wait(timeout=max(1, deadline - time.time())) != 0:
                 failed = True
         except subprocess.TimeoutExpired:
             failed = True
-    for process in processes:
+            names.append("(timeout)")
+    for process, output in processes:
         if process.poll() is None:
             os.killpg(process.pid, signal.SIGKILL)
             process.wait()
-    return failed
+        output.seek(0)
+        for line in output.read().decode("utf-8", "replace").splitlines():
+            match = re.match(r"\[  FAILED  \] (\S+\.\S+) \(", line)
+            if match and match.group(1) not in names:
+                names.append(match.group(1))
+        output.close()
+    return failed, names
 
 
 LIBRARIES = ["libkurvex_logic.a", "libkurvex_ui.a"]
@@ -232,6 +244,9 @@ def main():
     parser.add_argument("--resume", action="store_true",
                         help="take the outcomes already in --out and go on with the rest")
     parser.add_argument("--list", action="store_true", help="only list the chosen changes")
+    parser.add_argument("--which-tests",
+                        help="run every test for each change and add the failing ones to this "
+                             "file, one change per line: what catches what, for trimming")
     parser.add_argument("--library-cache",
                         help="keep the libraries built with each change in a source file here, "
                              "and link with them when they are there: for a second run of the "
@@ -276,7 +291,7 @@ def main():
     if configure(args.build) != 0 or build(args.build, args.jobs, 3600) != 0:
         print("the unchanged program does not build", file=sys.stderr)
         return 1
-    if tests_fail(args.build, args.timeout):
+    if tests_fail(args.build, args.timeout)[0]:
         print("the tests fail on the unchanged program", file=sys.stderr)
         return 1
     if pristine.exists():
@@ -321,7 +336,11 @@ def main():
                     saved.mkdir(parents=True)
                     for name in LIBRARIES:
                         shutil.copyfile(build_dir / name, saved / name)
-                outcome = "caught" if tests_fail(args.build, args.timeout) else "survived"
+                failed, names = tests_fail(args.build, args.timeout, bool(args.which_tests))
+                outcome = "caught" if failed else "survived"
+                if args.which_tests:
+                    with open(args.which_tests, "a", encoding="utf-8") as which:
+                        which.write(f"{where}: {change}\t{' '.join(names)}\n")
             # The sources and the build folder both as before the change: nothing to rebuild.
             restore(keep_times=True)
             restore_build()
