@@ -213,6 +213,36 @@ def cached_libraries(cache, where, change):
     return pathlib.Path(cache).resolve() / key
 
 
+def relink_with_header(build_dir, header, timeout):
+    """After a change in a header, with the program's libraries for it already in place: compiles
+    again only the tests' own files that include the header and links the tests. Ninja itself is
+    not asked, as it would rebuild the libraries' files that include the header as well."""
+    def commands(target):
+        result = subprocess.run(["ninja", "-C", str(build_dir), "-t", "commands", target],
+                                capture_output=True, text=True, timeout=60)
+        return result.stdout.strip().splitlines()
+
+    deps = subprocess.run(["ninja", "-C", str(build_dir), "-t", "deps"], capture_output=True,
+                          text=True, timeout=60).stdout
+    including = []
+    target = None
+    for line in deps.splitlines():
+        if line and not line.startswith(" "):
+            target = line.split(":")[0]
+        elif target and line.strip() == str(header) and target.startswith("tests/"):
+            including.append(target)
+    steps = [commands(name)[-1] for name in including]
+    steps += [commands(f"tests/{name}")[-1] for name in TEST_TARGETS]
+    for step in steps:
+        try:
+            if subprocess.run(step, shell=True, cwd=build_dir, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, timeout=timeout).returncode != 0:
+                return 1
+        except subprocess.TimeoutExpired:
+            return 1
+    return 0
+
+
 def choose(files, count, rng):
     """Changes spread over the files: each round takes one unused change from every file that
     still has one, in a shuffled order of the files."""
@@ -320,16 +350,20 @@ def main():
             text = path.read_text(encoding="utf-8")
             lines = text.split("\n")
             saved = cached_libraries(args.library_cache, where, change)
-            # A header reaches the tests' own files as well, so its changes are always built.
-            if saved and path.suffix == ".cpp" and all((saved / name).exists()
-                                                       for name in LIBRARIES):
+            reuse = saved and all((saved / name).exists() for name in LIBRARIES)
+            if reuse:
                 # The program's part of this change was built before: link the tests with it.
                 for name in LIBRARIES:
                     shutil.copyfile(saved / name, build_dir / name)
-            else:
+            if not reuse or path.suffix == ".h":
+                # A header reaches the tests' own files as well.
                 originals[path] = (text, path.stat())
                 path.write_text("\n".join(apply_change(lines, site)), encoding="utf-8")
-            if build(args.build, args.jobs, 1800) != 0:
+            if reuse and path.suffix == ".h":
+                built = relink_with_header(build_dir, path, 1800)
+            else:
+                built = build(args.build, args.jobs, 1800)
+            if built != 0:
                 outcome = "skipped"
             else:
                 if saved and not saved.exists():
