@@ -32,7 +32,10 @@ TEST(WmfHeader, WhatTheMetafileLibraryWouldTrustIsCheckedFirst) {
     EXPECT_TRUE(changed(14, 0).contains(QStringLiteral("0 units per inch")));
     EXPECT_TRUE(changed(14, 2881).contains(QStringLiteral("2881 units per inch")));
     EXPECT_TRUE(changed(14, 2880).isEmpty());
+    EXPECT_TRUE(changed(14, 1).isEmpty());
     EXPECT_TRUE(changed(10, 0).contains(QStringLiteral("no width"))) << "right = left";
+    const quint16 top = qFromLittleEndian<quint16>(good.constData() + 8);
+    EXPECT_TRUE(changed(12, top).contains(QStringLiteral("no height"))) << "bottom = top";
     EXPECT_TRUE(changed(22 + 2, 10).contains(QStringLiteral("damaged"))) << "header size";
     EXPECT_TRUE(changed(22 + 14, 0x7FFF).contains(QStringLiteral("larger than the file")));
     EXPECT_TRUE(changed(22 + 18, 0xFFFF).contains(QStringLiteral("past the end")))

@@ -1,12 +1,16 @@
 #include "acquisition/PdfPages.h"
 #include "TestPdf.h"
+#include "acquisition/CopiedFile.h"
 #include "acquisition/DecoderProcess.h"
 #include "acquisition/Module2.h"
 #include "acquisition/PictureDecoding.h"
 #include "core/AppError.h"
 
+#include <QDir>
 #include <QFile>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -167,6 +171,35 @@ TEST(PdfPages, TheDecoderProcessRendersThePageAndReportsItsRefusals) {
                   QStringLiteral("Invalid picture: ") + locked +
                       QStringLiteral(" (the PDF is encrypted and needs a password)"));
     }
+}
+
+// What a paste takes for a file: the first local file address, or a text that is the full path
+// of an existing file and nothing else.
+TEST(CopiedFile, AFileAddressOrTheFullPathOfAFile) {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("plot.pdf"));
+    QFile(file).open(QIODevice::WriteOnly);
+    QMimeData addresses;
+    addresses.setUrls(
+        {QUrl(QStringLiteral("https://example.org/a.pdf")), QUrl::fromLocalFile(file)});
+    EXPECT_EQ(CopiedFile(&addresses), file);
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    const struct {
+        QString text;
+        QString taken;
+    } cases[] = {{QStringLiteral("  ") + file + QStringLiteral("\n"), file},
+                 {QStringLiteral("plot.pdf"), QString()},
+                 {folder.path(), QString()},
+                 {file + QStringLiteral("\n") + file, QString()},
+                 {folder.filePath(QStringLiteral("gone.pdf")), QString()}};
+    for (const auto& c : cases) {
+        QMimeData text;
+        text.setText(c.text);
+        EXPECT_EQ(CopiedFile(&text), c.taken) << c.text.toStdString();
+    }
+    QDir::setCurrent(before);
+    EXPECT_EQ(CopiedFile(nullptr), QString());
 }
 
 } // namespace
