@@ -33,6 +33,14 @@ TEST(DrawnPicture, ClickedPixelReadsBackAsThatPixelOnANonSquarePicture) {
     EXPECT_DOUBLE_EQ(picture.Coordinates().ToUser(QPointF(150, 60)).y(), 70);
 }
 
+TEST(UserCoordinates, AOnePixelOrEmptyPictureSpansItsWholeFrame) {
+    for (const QSize size : {QSize(1, 1), QSize(0, 0)}) {
+        const UserCoordinates coordinates({0, 10, 10, 0}, size);
+        EXPECT_EQ(coordinates.ToUser(QPointF(1, 1)), QPointF(10, 0));
+        EXPECT_EQ(coordinates.ToPixel(QPointF(5, 5)), QPointF(0.5, 0.5));
+    }
+}
+
 TEST(DrawnPicture, DotsAtValuesLandOnTheirPixels) {
     DrawnPicture picture = WhitePicture(300, 120, {0, 120, 500, 20});
     picture.SetDrawWidth(1);

@@ -1,11 +1,13 @@
 #include "PictureFixture.h"
 #include "mainwindow/frmMain.h"
 #include "table/DataTable.h"
+#include "table/GridPrinter.h"
 #include "table/frmData.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QProgressBar>
@@ -115,6 +117,39 @@ TEST_F(Printing, NoMeansNothingAndNoPrinterIsToldClearly) {
         EXPECT_EQ(prompts->messages[2].icon, MessageIcon::Exclamation);
     }
     EXPECT_FALSE(App().MainForm().ProgressBar().isVisible());
+}
+
+// The progress counts each cell looked at, column by column from 1; told to stop, the printing
+// ends with the cell before.
+TEST(PrintGrid, CountsEachCellLookedAtAndStopsWhenTold) {
+    QImage page(400, 400, QImage::Format_RGB32);
+    QPainter painter(&page);
+    GridDisplay grid;
+    grid.rowHeights = {50, 50, 50};
+    grid.columnWidths = {100, 100};
+    grid.width = 1000;
+    grid.height = 1000;
+    int printed = 0;
+    grid.cellText = [&printed](int, int) {
+        ++printed;
+        return QStringLiteral("x");
+    };
+    int maximum = 0;
+    std::vector<int> seen;
+    PrintProgress progress{[&maximum](int value) { maximum = value; },
+                           [&seen](int value) {
+                               seen.push_back(value);
+                               return true;
+                           }};
+    EXPECT_EQ(PrintGrid(painter, grid, 1, 1, progress), std::make_pair(2, 1));
+    EXPECT_EQ(maximum, 7);
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    printed = 0;
+    progress.advance = [](int value) {
+        return value < 4;
+    };
+    EXPECT_EQ(PrintGrid(painter, grid, 1, 1, progress), std::make_pair(2, 0));
+    EXPECT_EQ(printed, 3);
 }
 
 } // namespace
