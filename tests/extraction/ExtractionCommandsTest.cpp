@@ -54,6 +54,7 @@ TEST_F(AutoRead, StoresEveryGridPositionOnTheCurveAndReports) {
         QStringLiteral("The number of values found and stored is: 10\r\nStarting time: ")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("\r\nEnding time: ")));
+    EXPECT_FALSE(text.contains(QStringLiteral("skipped"))) << "nothing was skipped";
     ASSERT_EQ(Table().PointCount(), 10);
     EXPECT_EQ(Cell(1, 1), QStringLiteral(" 5"));
     EXPECT_EQ(Cell(1, 2), QStringLiteral(" 1"));
