@@ -12,6 +12,8 @@ TEST(DataTable, StartsWithTheHeaderRowOnly) {
     EXPECT_EQ(table.CellText(0, 1), QStringLiteral("= X Axis ="));
     EXPECT_EQ(table.CellText(0, 2), QStringLiteral("= Y Axis ="));
     EXPECT_FALSE(table.HeaderFrozen());
+    EXPECT_FALSE(table.data(QModelIndex()).isValid()) << "a view asking for no cell gets nothing";
+    EXPECT_FALSE(table.data(table.index(0, 0), Qt::DecorationRole).isValid());
 }
 
 TEST(DataTable, AppendedPointsArePaddedAndNumberedByRow) {
