@@ -18,6 +18,9 @@
 #include <QMenu>
 #include <QWindow>
 
+#include <new>
+#include <utility>
+
 namespace {
 
 using Startup = AppFixture;
@@ -160,6 +163,20 @@ TEST_F(Startup, AnErrorOnTheWayIsReportedWithItsSourceAndLeavesNoSplash) {
     EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Error"));
     EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(App().MainForm().isVisible()) << "a main window already shown stays open";
+}
+
+TEST_F(Startup, RunningOutOfMemoryOnTheWayIsReportedAndLeavesNoSplash) {
+    bool thrown = false;
+    clock->onWait = [&thrown] {
+        if (!std::exchange(thrown, true)) {
+            throw std::bad_alloc();
+        }
+    };
+    Main();
+    EXPECT_FALSE(App().SplashLoaded());
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].text,
+              QStringLiteral("Error #  7 was generated. \rOut of memoryKurvex"));
 }
 
 TEST_F(Startup, ChildWindowsCannotBeClosedOnTheirOwn) {
