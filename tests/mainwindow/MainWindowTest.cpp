@@ -4,6 +4,7 @@
 #include "document/PictureSurface.h"
 #include "document/frmDocument.h"
 #include "info/frmTip.h"
+#include "mainwindow/HelpTopics.h"
 #include "mainwindow/HelpWindow.h"
 #include "mainwindow/StatusPanels.h"
 #include "mainwindow/ToolbarIcons.h"
@@ -245,7 +246,7 @@ TEST_F(MainWindow, HelpOpensTheContentsOrAnEmptySearch) {
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->CurrentPage(), QStringLiteral(":/help/index.html"));
     help->SearchField().setText(QStringLiteral("append"));
-    EXPECT_GE(help->Topics().count(), 1);
+    EXPECT_EQ(help->Topics().count(), 2) << "saving and windows";
     Main().mnuHelpSearch_Click();
     EXPECT_TRUE(help->SearchField().text().isEmpty());
     EXPECT_EQ(help->Topics().count(), 7);
@@ -337,6 +338,27 @@ TEST_F(MainWindow, NewPictureKeepsThePoints) {
     EXPECT_FALSE(Surface().HasPicture());
     EXPECT_EQ(Table().PointCount(), 1);
     EXPECT_EQ(Main().PanelText(2), QStringLiteral("Picture File"));
+}
+
+// A topic is found when its title and text hold every word, in any case.
+TEST(SearchHelp, EveryWordMustBeInTheTopic) {
+    const std::vector<HelpTopic> topics{{QStringLiteral("Saving"), QStringLiteral("a")},
+                                        {QStringLiteral("Printing"), QStringLiteral("b")}};
+    const auto text = [](const QString& resource) {
+        return resource == QStringLiteral("a") ? QStringLiteral("Append to a file")
+                                               : QStringLiteral("the table on paper");
+    };
+    const auto titles = [&](const char* query) {
+        QStringList found;
+        for (const HelpTopic& topic : SearchHelp(topics, QString::fromLatin1(query), text)) {
+            found << topic.title;
+        }
+        return found;
+    };
+    EXPECT_EQ(titles("APPEND  file"), QStringList{QStringLiteral("Saving")});
+    EXPECT_EQ(titles("append paper"), QStringList());
+    EXPECT_EQ(titles("printing TABLE"), QStringList{QStringLiteral("Printing")});
+    EXPECT_EQ(titles(" "), (QStringList{QStringLiteral("Saving"), QStringLiteral("Printing")}));
 }
 
 } // namespace
