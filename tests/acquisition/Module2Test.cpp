@@ -55,6 +55,13 @@ TEST(DecodeToPicture, KeepRatioCentresWithHalvesToEven) {
     EXPECT_NE(image.pixelColor(50, 16), QColor(Qt::green)) << "picture from row 16";
     EXPECT_NE(image.pixelColor(50, 82), QColor(Qt::green));
     EXPECT_EQ(image.pixelColor(50, 83), QColor(Qt::green)) << "margin below";
+    // Into 100 x 20: 30 wide, from column 35.
+    height = 20;
+    const QImage wide = DecodeToPicture(Data("graph-60x40.png"), width, height, 0x00FF00, true);
+    EXPECT_EQ(wide.pixelColor(34, 10), QColor(Qt::green));
+    EXPECT_NE(wide.pixelColor(35, 10), QColor(Qt::green));
+    EXPECT_NE(wide.pixelColor(64, 10), QColor(Qt::green));
+    EXPECT_EQ(wide.pixelColor(65, 10), QColor(Qt::green));
 }
 
 TEST(DecodeToPicture, ErrorsCarryTheirNumbersAndSource) {
