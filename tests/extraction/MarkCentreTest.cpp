@@ -1,5 +1,5 @@
-#include "core/Settings.h"
 #include "extraction/MarkCentre.h"
+#include "core/Settings.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -52,8 +52,9 @@ TEST(MarkCentre, ClicksNearAMarkerFindItsCentre) {
             painter.end();
             // Up to 3 pixels off, and inside the marker.
             const double reach = std::min(3.0, radius - 1);
-            const QPoint click(static_cast<int>(centre.x() - 0.5 + reach * (fraction(random) - 0.5)),
-                               static_cast<int>(centre.y() - 0.5 + reach * (fraction(random) - 0.5)));
+            const QPoint click(
+                static_cast<int>(centre.x() - 0.5 + reach * (fraction(random) - 0.5)),
+                static_cast<int>(centre.y() - 0.5 + reach * (fraction(random) - 0.5)));
             const std::optional<SnapResult> snap = SnapToMark(page, click, DefaultSnapTolerance);
             ASSERT_TRUE(snap.has_value());
             EXPECT_FALSE(snap->onLine);
@@ -133,7 +134,9 @@ TEST(MarkCentre, CentreLinesOfCurvesInEveryColumn) {
     for (const double thickness : {2.0, 3.0, 5.0}) {
         QImage page = WhitePage(300, 200);
         // A curve whose slope stays below 2.
-        const auto curve = [](double x) { return 100 + 40 * std::sin(x / 25); };
+        const auto curve = [](double x) {
+            return 100 + 40 * std::sin(x / 25);
+        };
         QPainterPath path;
         path.moveTo(0, curve(0));
         for (double x = 0.25; x <= 300; x += 0.25) {
@@ -176,6 +179,25 @@ TEST(MarkCentre, RunsAreFoundFromTheBottomUp) {
     EXPECT_EQ(ColumnLineCentres(page, 2, data, 0), (std::vector<double>{41, 10}));
     EXPECT_TRUE(ColumnLineCentres(page, 5, data, 0).empty());
     EXPECT_TRUE(ColumnLineCentres(page, 2, 0, 0).empty()) << "no black in it";
+}
+
+// A mark is taken whole when it stays inside the 15-pixel search radius, and as a line when it
+// reaches it.
+TEST(MarkCentre, AMarkReachingTheSearchRadiusIsALine) {
+    for (const int half : {SnapRadius - 1, SnapRadius}) {
+        QImage page = WhitePage(100, 60);
+        for (int x = 50 - half; x <= 50 + half; ++x) {
+            for (int y = 28; y <= 32; ++y) {
+                page.setPixel(x, y, qRgb(0, 0, 0));
+            }
+        }
+        const std::optional<SnapResult> snap =
+            SnapToMark(page, QPoint(50, 29), DefaultSnapTolerance);
+        ASSERT_TRUE(snap.has_value()) << half;
+        EXPECT_EQ(snap->onLine, half == SnapRadius) << half;
+        EXPECT_NEAR(snap->position.x(), 50, 0.05) << half;
+        EXPECT_NEAR(snap->position.y(), 30, 0.05) << half;
+    }
 }
 
 } // namespace
