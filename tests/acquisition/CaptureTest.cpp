@@ -38,34 +38,6 @@ protected:
     QPointer<frmCaptureNew> capture;
 };
 
-TEST_F(Capture, InstructionsAndTheMagnifierPaused) {
-    EXPECT_EQ(
-        capture->findChild<QLabel*>(QStringLiteral("lblCapture"))->text(),
-        QStringLiteral("Switch to the window with the area that you want to capture.\r\nYou have 5 "
-                       "seconds to do this after you click OK."));
-    EXPECT_FALSE(App().Zoom().TimerEnabled());
-    capture->btnCaptureCancel_Click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(capture.isNull());
-    EXPECT_TRUE(App().Zoom().TimerEnabled()) << "back once the window goes";
-    EXPECT_TRUE(Surface().HasPicture()) << "cancelling changes nothing";
-}
-
-TEST_F(Capture, OkCountsDownThenFreezesTheScreen) {
-    clock->waitedMilliseconds = 0;
-    Freeze();
-    EXPECT_EQ(clock->waitedMilliseconds, 5000);
-    EXPECT_EQ(clock->lastWaitInput, Clock::Input::Taken) << "the user's input runs meanwhile";
-    EXPECT_EQ(sound->played.back().size(), 800);
-    ASSERT_FALSE(capture->Frozen().isNull());
-    ASSERT_EQ(prompts->messages.size(), 1u);
-    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Define Area to Capture"));
-    EXPECT_EQ(prompts->messages[0].text,
-              QStringLiteral(
-                  "Use your mouse to select the area you want to digitize:\r\n- Left button to "
-                  "define area.\r\n- Right button to redefine area."));
-}
-
 TEST_F(Capture, ADraggedRectangleBecomesThePicture) {
     Freeze();
     capture->Form_MouseDown(1, QPointF(110, 70));
@@ -117,30 +89,6 @@ TEST_F(Capture, RightButtonStartsOverAndAnEmptyRectangleKeepsThePicture) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(capture.isNull());
     EXPECT_EQ(Surface().Picture().size(), QSize(200, 100)) << "the old picture stays";
-}
-
-TEST_F(Capture, EscapeClosesWithoutCapturing) {
-    Freeze();
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(capture.data(), &escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(capture.isNull());
-    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
-}
-
-TEST_F(Capture, TheMenuCommandWaitsForTheWindow) {
-    delete capture.data();
-    bool seen = false;
-    QTimer::singleShot(0, [&seen] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (auto* open = qobject_cast<frmCaptureNew*>(window)) {
-                seen = true;
-                open->btnCaptureCancel_Click();
-            }
-        }
-    });
-    App().MainForm().mnuPictureCapture_Click();
-    EXPECT_TRUE(seen);
 }
 
 } // namespace

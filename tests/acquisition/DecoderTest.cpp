@@ -75,18 +75,6 @@ TEST(DecoderReply, APictureArrivesWholeInAnyPieces) {
     }
 }
 
-TEST(DecoderReply, AnErrorArrivesWithItsNumberAndTexts) {
-    const AppError sent{999, QStringLiteral("Error loading picture /tmp/ä.png"),
-                        QStringLiteral("GDI+ Module")};
-    const QByteArray reply = ErrorReply(sent);
-    DecoderReplyReader reader;
-    reader.Feed(reply.constData(), reply.size());
-    ASSERT_EQ(reader.Finish(), DecoderReplyReader::State::Error);
-    EXPECT_EQ(reader.Error().number, 999);
-    EXPECT_EQ(reader.Error().description, sent.description);
-    EXPECT_EQ(reader.Error().source, sent.source);
-}
-
 TEST(DecoderReply, ADamagedReplyIsNeverTakenForAPicture) {
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -187,14 +175,6 @@ TEST_F(DecoderProcess, AChunkClaimingGigabytesEndsWithinTheLimits) {
     } catch (const AppError& error) {
         EXPECT_TRUE(error.description.contains(QStringLiteral("itxt-2gb.png")));
     }
-}
-
-TEST_F(DecoderProcess, CancellingStopsTheChildAndBringsNothing) {
-    DecodeWait wait;
-    wait.keepWaiting = [] {
-        return false;
-    };
-    EXPECT_FALSE(DecodeInChildProcess(Data("hostile/slow-a.wmf"), wait).has_value());
 }
 
 } // namespace

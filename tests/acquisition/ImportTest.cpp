@@ -32,25 +32,6 @@ protected:
     }
 };
 
-TEST_F(Import, TheDialogOffersPicturesAndCancelChangesNothing) {
-    App().DataFileName = QStringLiteral("/tmp/points.dat");
-    App().calibration.X1 = 5;
-    Main().SetPanelText(2, QStringLiteral("/some/picture.png"));
-    prompts->fileAnswers.push_back({QString(), 2});
-    Main().mnuPictureImport_Click();
-    ASSERT_EQ(prompts->fileRequests.size(), 1u);
-    EXPECT_EQ(prompts->fileRequests[0].filter,
-              QStringLiteral("All Files (*.*)|*.*|Pictures "
-                             "(*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.png;*.pdf)|*.bmp;*.ico;*.wmf;*.jpg;"
-                             "*.gif;*.png;*.pdf|PDF Pages (*.pdf)|*.pdf"));
-    EXPECT_EQ(prompts->fileRequests[0].filterIndex, 2);
-    EXPECT_TRUE(prompts->fileRequests[0].mustExist);
-    EXPECT_TRUE(Surface().HasPicture());
-    EXPECT_EQ(App().DataFileName, QStringLiteral("/tmp/points.dat"));
-    EXPECT_EQ(App().calibration.X1, 5);
-    EXPECT_EQ(Main().PanelText(2), QStringLiteral("/some/picture.png"));
-}
-
 TEST_F(Import, APictureBecomesANewDocument) {
     App().DataFileName = QStringLiteral("/tmp/points.dat");
     DisableDataMenu();
@@ -116,18 +97,6 @@ TEST_F(Import, BadFilesChangeNothingButSaySo) {
     EXPECT_EQ(Table().PointCount(), 1);
 }
 
-TEST_F(Import, GiantPicturesAreRefusedByTheirSize) {
-    for (const char* name : {"hostile/pixels-16000.png", "hostile/extent-16000.wmf"}) {
-        prompts->messages.clear();
-        EXPECT_FALSE(Main().ImportPictureFile(Data(name)));
-        ASSERT_EQ(prompts->messages.size(), 1u);
-        EXPECT_TRUE(prompts->messages[0].text.endsWith(
-            QStringLiteral("(the picture has 16000 x 16000 pixels; at most 64 megapixels can be "
-                           "read)")))
-            << prompts->messages[0].text.toStdString();
-    }
-}
-
 TEST_F(Import, CopyThenPasteCarriesTheMarkers) {
     Surface().SetScale({0, 100, 200, 0});
     Surface().PSet(100, 50, 255);
@@ -144,15 +113,6 @@ TEST_F(Import, CopyThenPasteCarriesTheMarkers) {
     EXPECT_TRUE(DataMenuEnabled());
     EXPECT_EQ(Table().PointCount(), 1);
     EXPECT_EQ(App().calibration.Edges(), NeutralFrame);
-}
-
-TEST_F(Import, PasteWithoutAPictureLeavesItEmptyQuietly) {
-    QGuiApplication::clipboard()->setText(QStringLiteral("just text"));
-    Main().mnuPicturePaste_Click();
-    EXPECT_FALSE(Surface().HasPicture());
-    EXPECT_EQ(Main().PanelText(2), QStringLiteral("Clipboard Picture"));
-    EXPECT_TRUE(prompts->messages.empty());
-    EXPECT_EQ(Table().PointCount(), 1);
 }
 
 TEST_F(Import, NewOnAnEmptyDocumentStaysEmpty) {

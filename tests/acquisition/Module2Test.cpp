@@ -26,25 +26,6 @@ AppError ErrorOf(const QVariant& source) {
     return {};
 }
 
-TEST(DecodeToPicture, APictureKeepsItsExactSize) {
-    int width = -1;
-    int height = 5; // one -1 replaces both
-    const QImage image = DecodeToPicture(Data("graph-60x40.png"), width, height, 0xFFFFFF, false);
-    EXPECT_EQ(image.size(), QSize(60, 40));
-    EXPECT_EQ(width, 60);
-    EXPECT_EQ(height, 40);
-}
-
-TEST(DecodeToPicture, TransparentAreasTakeTheBackColour) {
-    int width = -1;
-    int height = -1;
-    const QImage white = DecodeToPicture(Data("transparent.png"), width, height, 0xFFFFFF, false);
-    EXPECT_EQ(white.pixelColor(0, 0), QColor(Qt::white));
-    EXPECT_EQ(white.pixelColor(1, 1), QColor(Qt::red));
-    const QImage blue = DecodeToPicture(Bytes("transparent.png"), width, height, 0xFF0000, false);
-    EXPECT_EQ(blue.pixelColor(5, 5), QColor(Qt::blue)) << "from bytes too, in the colour given";
-}
-
 TEST(DecodeToPicture, KeepRatioCentresWithHalvesToEven) {
     // 60 x 40 into 100 x 100: 100 x 66.67 -> 67 high, top (100 - 67) / 2 = 16.5 -> 16.
     int width = 100;
@@ -85,15 +66,6 @@ TEST(DecodeToPicture, AHeaderClaimingTenGigapixelsIsRefused) {
     EXPECT_EQ(ErrorOf(Data("huge-header.png")).number, 999);
 }
 
-TEST(StreamFromBytes, CoversTheRangeAsked) {
-    const QByteArray bytes("0123456789");
-    EXPECT_EQ(StreamFromBytes(bytes, 2, 0)->data(), QByteArray("23456789"));
-    EXPECT_EQ(StreamFromBytes(bytes, 2, 3)->data(), QByteArray("234"));
-    EXPECT_EQ(StreamFromBytes(bytes, 9, 2), nullptr);
-    EXPECT_EQ(StreamFromBytes(QByteArray(), 0, 0), nullptr);
-    EXPECT_EQ(StreamFromBytes(bytes, -1, 0), nullptr);
-}
-
 TEST(PictureFiles, EveryFormatReadsWithItsType) {
     for (const char* name : {"picture.bmp", "picture.gif", "picture.jpg", "picture.tif"}) {
         const LoadedPicture loaded = LoadPictureFile(Data(name));
@@ -102,20 +74,6 @@ TEST(PictureFiles, EveryFormatReadsWithItsType) {
     }
     EXPECT_EQ(LoadPictureFile(Data("picture.ico")).type, PictureType::Icon);
     EXPECT_EQ(LoadPictureFile(Data("picture.bmp")).image.pixelColor(2, 3), QColor(Qt::red));
-}
-
-TEST(PictureFiles, AMetafileIsDrawnAndKeepsItsBytes) {
-    const LoadedPicture loaded = LoadPictureFile(Data("drawn.wmf"));
-    ASSERT_FALSE(loaded.image.isNull());
-    EXPECT_EQ(loaded.type, PictureType::Metafile);
-    EXPECT_EQ(loaded.originalBytes, Bytes("drawn.wmf"));
-    // 800 x 600 units at 1440 to the inch: 53 x 40 pixels at 96 dots per inch.
-    EXPECT_EQ(loaded.image.size(), QSize(53, 40));
-    const QImage& image = loaded.image;
-    const QColor centre = image.pixelColor(image.width() / 2, image.height() * 3 / 4);
-    EXPECT_GT(centre.red(), 200) << "the red rectangle";
-    EXPECT_LT(centre.green(), 80);
-    EXPECT_EQ(image.pixelColor(1, 1), QColor(Qt::white)) << "outside the drawing";
 }
 
 TEST(PictureFiles, BadFilesAreRefusedWithTheirName) {
@@ -135,13 +93,6 @@ TEST(PictureFiles, BadFilesAreRefusedWithTheirName) {
     } catch (const AppError& error) {
         EXPECT_EQ(error.number, 53);
     }
-}
-
-TEST(WmfRenderer, OnlyMetafilesAreRendered) {
-    EXPECT_TRUE(LooksLikeWmf(Bytes("drawn.wmf")));
-    EXPECT_FALSE(LooksLikeWmf(Bytes("picture.bmp")));
-    EXPECT_TRUE(RenderWmf(Bytes("picture.bmp"), 1 << 20).isNull());
-    EXPECT_TRUE(RenderWmf(Bytes("drawn.wmf"), 100).isNull()) << "beyond the pixel limit";
 }
 
 TEST(PictureFiles, AGiantBitmapIsRefusedByItsHeaderWhateverWasReadBefore) {

@@ -144,27 +144,6 @@ TEST_F(PdfImport, RefusalsAndCancelChangeNothing) {
     EXPECT_EQ(Table().PointCount(), 1);
 }
 
-TEST_F(PdfImport, APageIsSavedAsPngAlsoWhenTurned) {
-    prompts->pdfPageAnswers.push_back(PdfPageChoice{1, 72});
-    ASSERT_TRUE(Main().ImportPictureFile(Plots()));
-    QTemporaryDir folder;
-    for (const char* angle : {"", "90"}) {
-        if (*angle != '\0') {
-            prompts->textAnswers.push_back(QString::fromLatin1(angle));
-            App().Document().RotatePicture();
-        }
-        const QString saved = folder.filePath(QStringLiteral("page%1.png").arg(angle));
-        prompts->fileAnswers.push_back({saved, 1});
-        App().Document().SavePictureAs();
-        EXPECT_EQ(prompts->fileRequests.back().filter, QStringLiteral("PNG (*.png)|*.png"));
-        EXPECT_EQ(prompts->fileRequests.back().defaultExtension, QStringLiteral(".png"));
-        QImageReader reader(saved);
-        EXPECT_EQ(reader.format(), "png") << angle;
-        EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB32), Surface().Picture());
-    }
-    EXPECT_EQ(Surface().Picture().size(), QSize(842, 595));
-}
-
 TEST_F(PdfImport, ComesByDropPasteOfItsNameAndTheImportList) {
     const QString path = Plots();
     QMimeData dropped;

@@ -32,48 +32,6 @@ AppError RefusalOf(const QByteArray& pdf, PdfPageRequest request) {
     return {};
 }
 
-TEST(PdfPages, TheChosenPageArrivesAtItsResolution) {
-    const QByteArray pdf = TestPdf::PlotPages(TestPdf::TwoPlots());
-    for (const int dotsPerInch : {72, 150, 301}) {
-        for (const int page : {1, 2}) {
-            const LoadedPicture loaded = Render(pdf, page, dotsPerInch);
-            EXPECT_EQ(loaded.type, PictureType::PdfPage);
-            EXPECT_EQ(loaded.image.format(), QImage::Format_RGB32);
-            EXPECT_EQ(loaded.image.size(), PdfPagePixels(TestPdf::A4Points, dotsPerInch));
-            EXPECT_EQ(loaded.pdf.page, page);
-            EXPECT_EQ(loaded.pdf.pageCount, 2);
-            EXPECT_EQ(loaded.pdf.points, TestPdf::A4Points);
-            EXPECT_EQ(loaded.image.pixel(2, 2), qRgb(255, 255, 255)) << "white paper";
-            // The page's own marker, where it was printed; the other page's is not there.
-            const TestPdf::PlotPage& plot = TestPdf::TwoPlots()[page - 1];
-            const TestPdf::PlotPage& other = TestPdf::TwoPlots()[2 - page];
-            const QPointF centre = TestPdf::MarkerCentre(loaded.image, plot.color);
-            const QPointF printed = plot.marker * dotsPerInch / 72.0;
-            EXPECT_LT(std::abs(centre.x() - printed.x()), 0.5) << dotsPerInch;
-            EXPECT_LT(std::abs(centre.y() - printed.y()), 0.5) << dotsPerInch;
-            EXPECT_EQ(TestPdf::MarkerCentre(loaded.image, other.color), QPointF(-1, -1));
-        }
-    }
-    // The size rounds each side to the nearest pixel: 595 x 150 / 72 = 1239.6, 842 x 150 / 72
-    // = 1754.2.
-    EXPECT_EQ(PdfPagePixels(TestPdf::A4Points, 150), QSize(1240, 1754));
-}
-
-TEST(PdfPages, APreviewFitsItsBoxWhateverThePageShape) {
-    const QByteArray pdf = TestPdf::PlotPages(TestPdf::TwoPlots());
-    const LoadedPicture preview = RenderPdfPage(pdf, Name, {2, 0, true});
-    EXPECT_EQ(preview.image.height(), PdfPreviewSide);
-    EXPECT_EQ(preview.image.width(), 170); // 595 / 842 of the side
-    EXPECT_EQ(preview.pdf.page, 2);
-    const LoadedPicture wide = RenderPdfPage(
-        TestPdf::HandMade({"<< /Type /Catalog /Pages 2 0 R >>",
-                           "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                           "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 100] /Rotate 90 >>"}),
-        Name, {1, 0, true});
-    EXPECT_EQ(wide.image.size(), QSize(120, 240)) << "turned a quarter by the page itself";
-    EXPECT_EQ(wide.pdf.points, QSizeF(100, 200));
-}
-
 TEST(PdfPages, FilesThatCannotBeReadAreRefusedByName) {
     const QByteArray good = TestPdf::PlotPages(TestPdf::TwoPlots());
     struct Case {
@@ -121,24 +79,6 @@ TEST(PdfPages, APageAboveThePixelLimitNamesAResolutionThatFits) {
     EXPECT_EQ(MostFittingPdfDotsPerInch({200, 100}), MostPdfDotsPerInch);
     EXPECT_EQ(MostFittingPdfDotsPerInch({0, 842}), 0);
     EXPECT_EQ(PdfPageTooLargeReason({0, 842}, 300), QStringLiteral("the page has no size"));
-}
-
-TEST(PdfPages, APdfIsKnownByItsContentNotItsName) {
-    EXPECT_TRUE(LooksLikePdf("%PDF-1.7\n"));
-    EXPECT_TRUE(LooksLikePdf(QByteArray(1000, ' ') + "%PDF-1.4"));
-    EXPECT_FALSE(LooksLikePdf(QByteArray(1020, ' ') + "%PDF-1.4")) << "past the first kilobyte";
-    EXPECT_FALSE(LooksLikePdf("%PDF"));
-    EXPECT_FALSE(LooksLikePdf(QByteArray()));
-    EXPECT_FALSE(IsPdfFile(QStringLiteral("/no/such/file.pdf")));
-
-    QTemporaryDir folder;
-    const QString renamed = folder.filePath(QStringLiteral("figure.png"));
-    QFile file(renamed);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(TestPdf::PlotPages(TestPdf::TwoPlots()));
-    file.close();
-    EXPECT_TRUE(IsPdfFile(renamed));
-    EXPECT_EQ(DecodePictureFile(renamed, {2, 72, false}).type, PictureType::PdfPage);
 }
 
 TEST(PdfPages, TheDecoderProcessRendersThePageAndReportsItsRefusals) {

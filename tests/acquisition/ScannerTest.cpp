@@ -103,46 +103,6 @@ TEST(SaneScanner, ScansFromTheTestDevice) {
 
 namespace {
 
-TEST(SaneScanner, NoDeviceMeansNoScanner) {
-    WriteSaneConfig("# no backends\n");
-    FakePrompts prompts;
-    SaneScanner sane(prompts);
-    EXPECT_FALSE(sane.IsAvailable());
-    EXPECT_FALSE(sane.AcquireToClipboard());
-    qunsetenv("SANE_CONFIG_DIR");
-}
-
-// Each kind of frame the test device sends, solid white: line art, grey and colour at every
-// depth, and colour in three passes.
-TEST(SaneScanner, EveryFrameKindOfTheTestDeviceArrivesWhite) {
-    const char* settings[] = {
-        "mode Gray\ndepth 1\n",
-        "mode Gray\ndepth 8\n",
-        "mode Gray\ndepth 16\n",
-        "mode Color\ndepth 8\n",
-        "mode Color\ndepth 16\n",
-        "mode Color\ndepth 8\nthree-pass true\n",
-        "mode Color\ndepth 16\nthree-pass true\ninvert-endianess false\n",
-    };
-    for (const char* setting : settings) {
-        WriteSaneConfig("test\n", QByteArray("number_of_devices 1\nresolution 25\n"
-                                             "test-picture \"Solid white\"\n") +
-                                      setting);
-        FakePrompts prompts;
-        SaneScanner sane(prompts);
-        QGuiApplication::clipboard()->clear();
-        prompts.scanAnswers.push_back(
-            ScanSettings{25, QString::fromLatin1(setting).section(QLatin1Char('\n'), 0, 0).mid(5)});
-        ASSERT_TRUE(sane.AcquireToClipboard()) << setting;
-        const QImage scanned = QGuiApplication::clipboard()->image();
-        ASSERT_FALSE(scanned.isNull()) << setting;
-        EXPECT_EQ(scanned.pixel(0, 0), qRgb(255, 255, 255)) << setting;
-        EXPECT_EQ(scanned.pixel(scanned.width() - 1, scanned.height() - 1), qRgb(255, 255, 255))
-            << setting;
-    }
-    qunsetenv("SANE_CONFIG_DIR");
-}
-
 TEST(SaneScanner, TheScanDialogOffersTheDevicesSettingsAndTheyApply) {
     WriteSaneConfig("test\n", "number_of_devices 1\nresolution 25\nmode Gray\n"
                               "test-picture \"Solid white\"\n");

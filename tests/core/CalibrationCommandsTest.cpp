@@ -92,17 +92,6 @@ TEST_F(CalibrationCommands, LogAxisWithZeroIsRefusedAndKeepsTheTypedValues) {
     EXPECT_EQ(App().calibration.Y2, 90);
 }
 
-TEST_F(CalibrationCommands, RefusalEvenAfterAnEarlierCalibrationFallsBackToNeutral) {
-    Main().mnuPictureScale_Click();
-    MarkPoints(100, 50, 400, 90);
-    Main().mnuPictureScale_Click();
-    Main().mnuPictureScale_Click();
-    MarkPoints(100, 50, 100, 90);
-    Main().mnuPictureScale_Click();
-    EXPECT_EQ(prompts->messages.back().title, QStringLiteral("Scale Mode"));
-    EXPECT_EQ(PictureEdges(), NeutralFrame);
-}
-
 TEST_F(CalibrationCommands, ResetScaleDuringCalibrationKeepsScaleModeAndYValues) {
     Main().mnuPictureScale_Click();
     MarkPoints(100, 50, 400, 90);
@@ -113,17 +102,6 @@ TEST_F(CalibrationCommands, ResetScaleDuringCalibrationKeepsScaleModeAndYValues)
     EXPECT_EQ(App().calibration.X2, Unset);
     EXPECT_EQ(App().calibration.Y1, 50);
     EXPECT_EQ(App().calibration.XPos1, 2);
-}
-
-TEST_F(CalibrationCommands, MenuItemRunsTheSameHandler) {
-    ScaleItem().trigger();
-    EXPECT_TRUE(App().ScaleModeOn);
-    EXPECT_TRUE(ScaleItem().isChecked());
-    MarkPoints(100, 50, 400, 90);
-    ScaleItem().trigger();
-    EXPECT_FALSE(App().ScaleModeOn);
-    EXPECT_FALSE(ScaleItem().isChecked());
-    EXPECT_DOUBLE_EQ(PictureEdges().Right, 500);
 }
 
 } // namespace

@@ -74,34 +74,4 @@ TEST(Calibration, RefusalsLeaveTheRecordAsItWas) {
     }
 }
 
-TEST(Calibration, ResetForgetsBothXValuesButKeepsTheRest) {
-    CalibrationRecord record = TwoPoints(100, 50, 400, 90);
-    ASSERT_EQ(CalibrateRecord(record, false, false), CalibrationVerdict::Applied);
-    ResetCalibration(record);
-    EXPECT_EQ(record.X1, Unset);
-    EXPECT_EQ(record.X2, Unset);
-    EXPECT_EQ(record.Y1, 50);
-    EXPECT_EQ(record.Y2, 90);
-    EXPECT_EQ(record.XPos2, 8);
-    EXPECT_EQ(record.Edges(), NeutralFrame);
-}
-
-TEST(Calibration, RefusalMessagesAreTheProgramsOwnWords) {
-    const auto missing = RefusalMessage(CalibrationVerdict::ReferenceMissing);
-    EXPECT_EQ(missing.text, QStringLiteral("You have not scaled properly the picture.\r\n"
-                                           "Default values will be used"));
-    EXPECT_EQ(missing.title, QStringLiteral("Scale Mode"));
-    EXPECT_FALSE(missing.information);
-    const auto similar = RefusalMessage(CalibrationVerdict::SimilarValues);
-    EXPECT_EQ(similar.text,
-              QStringLiteral("Selected points have at least one similar value.\r\nYou should "
-                             "select two different points to scale the picture properly.\r\n"
-                             "Default values will be used"));
-    EXPECT_EQ(similar.title, QStringLiteral("Scale Mode"));
-    const auto log = RefusalMessage(CalibrationVerdict::LogNonPositive);
-    EXPECT_EQ(log.text, QStringLiteral("Zero or Negative values cannot be used in a Log Axis."));
-    EXPECT_EQ(log.title, QStringLiteral("Scaling Error"));
-    EXPECT_TRUE(log.information);
-}
-
 } // namespace

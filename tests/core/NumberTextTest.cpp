@@ -180,34 +180,4 @@ TEST(NumberText, OnlyAWholeNumberIsANumber) {
     }
 }
 
-// A text that is taken for the plain text of its value is kept where the value would be written
-// anew (after a sort): it must be exactly what the writing gives.
-TEST(NumberText, APlainTextIsExactlyWhatIsWrittenForItsValue) {
-    for (const char* kept : {"0", "12", "-12.5", "0.0001", "-0.5", "100000000000000",
-                             "123456789012345", "0.000123456789012345", "53.33333"}) {
-        EXPECT_TRUE(IsPlainNumberText(QString::fromLatin1(kept))) << kept;
-    }
-    for (const char* rewritten :
-         {"", "-", "-0", "00", "01", ".5", "1.", "1.50", "0.00001", " 12", "12 ", "1e5", "+3",
-          "1234567890123456", "0.1234567890123456", "1000000000000000", "1,5", "١٢"}) {
-        EXPECT_FALSE(IsPlainNumberText(QString::fromUtf8(rewritten))) << rewritten;
-    }
-    // Any text taken as plain is exactly what writing its value gives.
-    std::mt19937_64 random(63);
-    const QString pieces = QStringLiteral("0000123456789-.");
-    int kept = 0;
-    for (int i = 0; i < 50'000; ++i) {
-        QString text;
-        const int length = 1 + static_cast<int>(random() % 18);
-        for (int k = 0; k < length; ++k) {
-            text += pieces[static_cast<qsizetype>(random() % pieces.size())];
-        }
-        if (IsPlainNumberText(text)) {
-            ++kept;
-            ASSERT_EQ(PlainNumberText(LeadingNumberValue(text)), text);
-        }
-    }
-    EXPECT_GT(kept, 1000) << "the property was put to the test";
-}
-
 } // namespace

@@ -94,30 +94,12 @@ TEST_F(PointRecording, AValueThatVanishesOnALogAxisIsRefusedLikeAnOverflow) {
     EXPECT_EQ(prompts->messages.size(), 2u);
 }
 
-TEST_F(PointRecording, ShowingAPositionThatDoesNotFitOpensNoBox) {
-    App().settings.XLog = true;
-    App().MainForm().SetPanelText(3, QStringLiteral("before"));
-    float x = 39.0f;
-    float y = 1.0f;
-    ShowOrRecordPoint(x, y, false); // every mouse move past the range comes here
-    EXPECT_TRUE(prompts->messages.empty());
-    EXPECT_EQ(Panel(3), QStringLiteral("before"));
-}
-
 TEST_F(PointRecording, AFoundPointThatDoesNotFitIsReportedBackQuietly) {
     App().settings.XLog = true;
     EXPECT_FALSE(FoundPointValues(400.0, 1.0).has_value());
     EXPECT_FALSE(FoundPointValues(-400.0, 1.0).has_value()) << "vanishes to 0";
     EXPECT_EQ(FoundPointValues(2.0, 1.0), QPointF(100.0, 1.0));
     EXPECT_TRUE(prompts->messages.empty());
-}
-
-TEST_F(PointRecording, NotANumberIsRefusedToo) {
-    double x = std::numeric_limits<double>::quiet_NaN();
-    double y = 1.0;
-    ShowOrRecordPoint(x, y, true);
-    EXPECT_EQ(Table().RowCount(), 1);
-    EXPECT_EQ(prompts->messages.size(), 1u);
 }
 
 } // namespace

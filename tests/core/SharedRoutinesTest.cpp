@@ -47,23 +47,6 @@ TEST_F(SharedRoutines, TheTwoSoundsAreShortMonoClips) {
     }
 }
 
-TEST_F(SharedRoutines, AnUnknownSoundIsSkippedSilently) {
-    PlayResourceSound(99);
-    EXPECT_TRUE(sound->played.empty());
-    EXPECT_TRUE(prompts->messages.empty());
-}
-
-TEST_F(SharedRoutines, FileExistsForFilesAndFolders) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString file = folder.filePath(QStringLiteral("points.dat"));
-    EXPECT_FALSE(FileExists(file));
-    QFile(file).open(QIODevice::WriteOnly);
-    EXPECT_TRUE(FileExists(file));
-    EXPECT_TRUE(FileExists(folder.path()));
-    EXPECT_FALSE(FileExists(QString()));
-}
-
 TEST_F(SharedRoutines, ResetDocumentForgetsThePictureButNotThePoints) {
     App().DataFileName = QStringLiteral("/tmp/points.dat");
     App().calibration.X1 = 1;
@@ -91,17 +74,6 @@ TEST_F(SharedRoutines, ResetDocumentForgetsThePictureButNotThePoints) {
     EXPECT_EQ(App().MainForm().PanelText(3), QStringLiteral("X Value"));
     EXPECT_EQ(App().MainForm().PanelText(4), QStringLiteral("Y Value"));
     EXPECT_EQ(App().Data().Table().RowCount(), 2);
-}
-
-TEST_F(SharedRoutines, ErrorReportShowsTheClassicBox) {
-    ShowErrorReport({53, QStringLiteral("File not found: /tmp/x.png"), QStringLiteral("Kurvex")});
-    ASSERT_EQ(prompts->messages.size(), 1u);
-    EXPECT_EQ(prompts->messages[0].text,
-              QStringLiteral("Error #  53 was generated. \rFile not found: /tmp/x.png"));
-    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Error"));
-    EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(prompts->messages[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(App().MsgText, prompts->messages[0].text);
 }
 
 TEST_F(SharedRoutines, ACommandThatCannotGetItsMemoryEndsInTheErrorBox) {

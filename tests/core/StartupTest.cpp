@@ -63,21 +63,6 @@ TEST_F(Startup, RunsItsStepsAndLeavesNoSplash) {
     EXPECT_TRUE(prompts->messages.empty());
 }
 
-TEST_F(Startup, ToolWindowsBelongToTheFrameAndLeaveItActive) {
-    Main();
-    const QWindow* frame = App().MainForm().windowHandle();
-    for (QWidget* tool :
-         {static_cast<QWidget*>(&App().Zoom()), static_cast<QWidget*>(&App().Options()),
-          static_cast<QWidget*>(&App().Tip())}) {
-        ASSERT_NE(tool->windowHandle(), nullptr) << tool->objectName().toStdString();
-        // The window manager keeps a window in front of the one it is transient for.
-        EXPECT_EQ(tool->windowHandle()->transientParent(), frame)
-            << tool->objectName().toStdString();
-        EXPECT_EQ(tool->windowType(), Qt::Tool) << tool->objectName().toStdString();
-    }
-    EXPECT_EQ(QApplication::activeWindow(), &App().MainForm());
-}
-
 TEST_F(Startup, APictureNamedAtTheStartIsShownWhenTheSplashGoes) {
     bool pictureDuringSplash = false;
     clock->onWait = [&] {
@@ -140,19 +125,6 @@ TEST_F(Startup, EveryRunStartsFromTheDefaults) {
     EXPECT_EQ(App().calibration.Edges(), NeutralFrame);
 }
 
-TEST_F(Startup, DateAndTimePanelsFollowTheClock) {
-    Main();
-    StatusPanels& panels = App().MainForm().Panels();
-    const QString before = panels.Text(StatusPanels::TimePanel);
-    clock->Advance(2 * 60 * 1000);
-    panels.Tick();
-    EXPECT_NE(panels.Text(StatusPanels::TimePanel), before);
-    clock->Advance(24 * 3600 * 1000);
-    const QString day = panels.Text(StatusPanels::DatePanel);
-    panels.Tick();
-    EXPECT_NE(panels.Text(StatusPanels::DatePanel), day);
-}
-
 TEST_F(Startup, AnErrorOnTheWayIsReportedWithItsSourceAndLeavesNoSplash) {
     clock->failNextWait = true; // the splash's wait fails
     Main();
@@ -177,18 +149,6 @@ TEST_F(Startup, RunningOutOfMemoryOnTheWayIsReportedAndLeavesNoSplash) {
     ASSERT_EQ(prompts->messages.size(), 1u);
     EXPECT_EQ(prompts->messages[0].text,
               QStringLiteral("Error #  7 was generated. \rOut of memoryKurvex"));
-}
-
-TEST_F(Startup, ChildWindowsCannotBeClosedOnTheirOwn) {
-    Main();
-    for (QMdiSubWindow* child : App().MainForm().findChild<QMdiArea*>()->subWindowList()) {
-        EXPECT_FALSE(child->close());
-        EXPECT_TRUE(child->isVisible());
-        for (const QAction* action : child->systemMenu()->actions()) {
-            EXPECT_FALSE(action->text().contains(QStringLiteral("Close")))
-                << action->text().toStdString();
-        }
-    }
 }
 
 } // namespace

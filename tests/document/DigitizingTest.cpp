@@ -140,21 +140,6 @@ TEST_F(Digitizing, NoKeepsScaleModeAndResetStartsOver) {
     EXPECT_DOUBLE_EQ(App().calibration.XPos1, 1);
 }
 
-TEST_F(Digitizing, ThirdClickCanLeaveScaleModeOrDoNothing) {
-    MarkBothReferences(MessageAnswer::No);
-
-    prompts->messageAnswers = {MessageAnswer::No, MessageAnswer::No};
-    Press(Qt::LeftButton, QPoint(100, 50));
-    EXPECT_TRUE(App().ScaleModeOn);
-    EXPECT_EQ(App().calibration.X2, 400);
-
-    prompts->messageAnswers = {MessageAnswer::Yes};
-    Press(Qt::LeftButton, QPoint(100, 50));
-    EXPECT_FALSE(App().ScaleModeOn);
-    EXPECT_DOUBLE_EQ(Surface().Coordinates().Edges().Right, 500);
-    EXPECT_EQ(Table().RowCount(), 1);
-}
-
 TEST_F(Digitizing, CalibratedClickRecordsDataValuesOnLinearAxes) {
     Calibrate();
     Press(Qt::LeftButton, QPoint(100, 50));

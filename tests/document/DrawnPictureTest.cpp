@@ -56,30 +56,6 @@ TEST(DrawnPicture, DotsAtValuesLandOnTheirPixels) {
     EXPECT_EQ(picture.Picture().pixel(60, 24), QColor(Qt::white).rgb()) << "the picture stays bare";
 }
 
-TEST(DrawnPicture, DotsAreRoundAndCentredOnTheirPixel) {
-    DrawnPicture picture = WhitePicture(20, 20, {0, 0, 20, 20});
-    picture.SetDrawWidth(5);
-    picture.Dot(10, 10, 0);
-    int painted = 0;
-    for (int row = 0; row < 20; ++row) {
-        for (int column = 0; column < 20; ++column) {
-            painted += picture.PixelColor(column, row) == 0 ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(painted, 21) << "a five-pixel disc: the square without its corners";
-    EXPECT_EQ(picture.PixelColor(8, 8), 0xFFFFFF);
-    EXPECT_EQ(picture.PixelColor(8, 10), 0);
-    EXPECT_EQ(picture.PixelColor(12, 10), 0);
-    picture.SetDrawWidth(0);
-    EXPECT_EQ(picture.DrawWidth(), 1) << "never thinner than a pixel";
-    picture.Dot(0, 0, 255);
-    EXPECT_EQ(picture.PixelColor(0, 0), 255);
-    EXPECT_EQ(picture.PixelColor(1, 0), 0xFFFFFF);
-    picture.SetDrawWidth(3);
-    picture.Dot(19.5, 19.5, 0x00FF00); // a dot at the corner is clipped, not lost
-    EXPECT_EQ(picture.PixelColor(18, 18), 0x00FF00);
-}
-
 TEST(DrawnPicture, PointOutsideThePictureIsMinusOne) {
     const DrawnPicture picture = WhitePicture(10, 20, NeutralFrame);
     EXPECT_EQ(picture.Point(-0.01, 5), -1);
@@ -160,21 +136,6 @@ TEST(DrawnPicture, DrawingAcrossTilesIsDrawingOnOneImage) {
     EXPECT_EQ(painted, 21);
 }
 
-TEST(DrawnPicture, AFewMarkersOnALargeScanCostOnlyTheirTiles) {
-    DrawnPicture picture = WhitePicture(6000, 4000, {0, 4000, 6000, 0});
-    EXPECT_EQ(picture.DrawingBytes(), 0);
-    EXPECT_EQ(picture.Drawn().constBits(), picture.Picture().constBits()) << "no copy yet";
-    picture.SetDrawWidth(3);
-    for (int i = 0; i < 100; ++i) {
-        picture.Dot(100 + i * 50, 2000, 255); // a curve's worth of markers, 50 pixels apart
-    }
-    const qsizetype pictureBytes = picture.Picture().sizeInBytes();
-    EXPECT_GT(picture.DrawingBytes(), 0);
-    EXPECT_LE(picture.DrawingBytes(), pictureBytes / 100);
-    picture.Erase();
-    EXPECT_EQ(picture.Drawn().constBits(), picture.Picture().constBits());
-}
-
 TEST(DrawnPicture, FarAwayOrInvalidPositionsDrawNothing) {
     DrawnPicture picture = WhitePicture(20, 20, NeutralFrame);
     EXPECT_TRUE(picture.Dot(1e300, -1e300, 255).isEmpty());
@@ -183,24 +144,6 @@ TEST(DrawnPicture, FarAwayOrInvalidPositionsDrawNothing) {
     EXPECT_EQ(picture.Drawn(), picture.Picture());
     picture.Line(5, -1e300, 5, 1e300, 255); // a line across the whole picture and far beyond
     EXPECT_EQ(picture.Point(5, 5), 255);
-}
-
-TEST(DrawnPicture, TransparencyShowsWhiteNeverBlack) {
-    // As GIF, ICO and pasted pictures bring it: clear, half-covering black, and opaque black.
-    for (const QImage::Format format :
-         {QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_Indexed8}) {
-        QImage image(3, 1, QImage::Format_ARGB32);
-        image.setPixelColor(0, 0, QColor(0, 0, 0, 0));
-        image.setPixelColor(1, 0, QColor(0, 0, 0, 128));
-        image.setPixelColor(2, 0, QColor(0, 0, 0, 255));
-        DrawnPicture picture;
-        picture.SetPicture(image.convertToFormat(format));
-        EXPECT_EQ(picture.PixelColor(0, 0), PackedWhite) << format;
-        if (format != QImage::Format_Indexed8) { // a palette keeps only clear or opaque
-            EXPECT_NEAR(picture.PixelColor(1, 0) & 0xFF, 127, 2) << format;
-        }
-        EXPECT_EQ(picture.PixelColor(2, 0), 0) << format;
-    }
 }
 
 } // namespace

@@ -45,14 +45,6 @@ TEST_F(PictureWindow, WidePictureScrollsSidewaysToItsRightEdge) {
     EXPECT_EQ(App().MainForm().PanelText(3), QStringLiteral("X=  9.996667"));
 }
 
-TEST_F(PictureWindow, TallPictureShowsOnlyTheVerticalBar) {
-    ResizeWindow({500, 400});
-    LoadWhitePicture(50, 5000);
-    EXPECT_FALSE(Window().HScroll1().isVisibleTo(&Window()));
-    EXPECT_TRUE(Window().VScroll1().isVisibleTo(&Window()));
-    EXPECT_EQ(Window().VScroll1().maximum(), 5000 - Window().Picture1().height());
-}
-
 TEST_F(PictureWindow, ResizePutsThePictureBackAndRederivesTheRanges) {
     ResizeWindow({500, 400});
     LoadWhitePicture(3000, 3000);
@@ -90,19 +82,6 @@ TEST_F(PictureWindow, StripButtonsChangeColourAndUndoTheLastPoint) {
         EXPECT_EQ(Window().findChild<QLabel*>(QStringLiteral("lblbutton%1").arg(i))->text(),
                   QString::fromLatin1(captions[i]));
     }
-}
-
-TEST_F(PictureWindow, SmallPictureHidesTheStripUntilTheViewMenuShowsIt) {
-    auto* picture4 = Window().findChild<QLabel*>(QStringLiteral("Picture4"));
-    ASSERT_NE(picture4, nullptr);
-    QAction* item = App().MainForm().findChild<QAction*>(QStringLiteral("mnuViewImageToolbar"));
-    EXPECT_TRUE(item->isChecked());
-    QTest::mouseClick(picture4, Qt::LeftButton);
-    EXPECT_FALSE(Window().Picture3().isVisibleTo(&Window()));
-    EXPECT_FALSE(item->isChecked());
-    item->trigger();
-    EXPECT_TRUE(Window().Picture3().isVisibleTo(&Window()));
-    EXPECT_TRUE(item->isChecked());
 }
 
 TEST(PointerImages, EachIsItsOwnDrawingInBlackOverWhite) {

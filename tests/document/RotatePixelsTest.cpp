@@ -29,33 +29,6 @@ QImage MarkedPicture() {
     return image;
 }
 
-TEST(RotatePixels, AQuarterTurnSwapsTheSidesAndTurnsCounterClockwise) {
-    const QImage source = MarkedPicture();
-    const double pi = 4 * std::atan(1.0);
-    const QSize size = RotatedSize(source.size(), pi / 2);
-    EXPECT_EQ(size, QSize(100, 200));
-    QImage destination(size, QImage::Format_RGB32);
-    destination.fill(Qt::white);
-    double angle = 90;
-    int columns = 0;
-    EXPECT_TRUE(RotatePixels(destination, source, angle, [&columns] {
-        ++columns;
-        return true;
-    }));
-    EXPECT_DOUBLE_EQ(angle, pi / 2) << "the caller's angle comes back in radians";
-    EXPECT_EQ(columns, 100) << "one breath per column pair";
-    // Turned counter-clockwise, the top right corner goes to the top left.
-    EXPECT_EQ(destination.pixelColor(15, 15), QColor(Qt::red));
-    EXPECT_EQ(destination.pixelColor(85, 15), QColor(Qt::white));
-    EXPECT_EQ(destination.pixelColor(15, 185), QColor(Qt::white));
-    EXPECT_EQ(destination.pixelColor(85, 185), QColor(Qt::white));
-
-    angle = 90;
-    int before = 0;
-    EXPECT_FALSE(RotatePixels(destination, source, angle, [&before] { return ++before < 10; }));
-    EXPECT_EQ(before, 10) << "a turn told to stop ends at once";
-}
-
 TEST(RotatePixels, SmallTurnsKeepTheCentreAndGrowTheBox) {
     const QImage source = MarkedPicture();
     const double pi = 4 * std::atan(1.0);

@@ -84,24 +84,6 @@ TEST_F(Rotation, NoFileOutsideTheProgramTakesPartInATurn) {
     QFile::remove(planted);
 }
 
-TEST_F(Rotation, TwoPictureWindowsKeepTheirOwnTurns) {
-    // As two running copies of the program would: each one's Undo brings back its own picture.
-    frmDocument other;
-    QImage small(30, 10, QImage::Format_RGB32);
-    small.fill(Qt::white);
-    other.Picture2().SetPicture(small);
-    Rotate({"90"});
-    prompts->textAnswers.push_back(QStringLiteral("90"));
-    other.RotatePicture();
-    other.UndoRotate();
-    EXPECT_EQ(other.Picture2().Picture().size(), QSize(30, 10));
-    Window().UndoRotate();
-    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
-    other.ForgetPictureBeforeRotation();
-    Window().UndoRotate();
-    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
-}
-
 TEST_F(Rotation, AClickWhileTurningIsNotTaken) {
     // The click arrives while the turn lets the windows breathe: taken then, it would record a
     // point on the picture that is about to be replaced.
@@ -142,17 +124,6 @@ TEST_F(Rotation, UndoWithoutATurnChangesNothing) {
     Window().UndoRotate();
     EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
     EXPECT_TRUE(prompts->messages.empty());
-}
-
-TEST_F(Rotation, StripButtonsRunTheirCommands) {
-    prompts->textAnswers.push_back(QStringLiteral("90"));
-    Window().lblbutton_Click(0);
-    EXPECT_EQ(Surface().Picture().size(), QSize(100, 200));
-    Window().lblbutton_Click(1);
-    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
-    prompts->fileAnswers.push_back({QString(), 1});
-    Window().lblbutton_Click(3);
-    EXPECT_EQ(prompts->fileRequests.size(), 1u);
 }
 
 TEST_F(Rotation, SaveOffersTheTypeOfThePicture) {

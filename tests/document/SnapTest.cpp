@@ -95,22 +95,6 @@ TEST_F(Snap, OnTheTicksAndTheMarkerGiveTheirCentres) {
     EXPECT_TRUE(App().MainForm().statusBar()->currentMessage().isEmpty());
 }
 
-TEST_F(Snap, OnALogAxisTheSnappedValueIsExactToo) {
-    App().settings.YLog = true;
-    App().settings.SnapClicks = true;
-    EnterScaleMode();
-    prompts->textAnswers = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("100"),
-                            QStringLiteral("1000")};
-    prompts->messageAnswers.push_back(MessageAnswer::Yes);
-    Press(Qt::LeftButton, Near(Origin, 3, 0));
-    Press(Qt::LeftButton, Near(Far, 0, 3));
-    Press(Qt::LeftButton, Near(Marker(), -2, 1));
-    ASSERT_EQ(Table().PointCount(), 1);
-    // Six tenths of three decades up: 10^1.8. A tenth of a pixel is 0.0015 of a decade.
-    EXPECT_NEAR(std::log10(Cell(1, 2).toDouble()), 1.8, 0.0015) << Cell(1, 2).toStdString();
-    EXPECT_NEAR(Cell(1, 1).toDouble(), 40, 0.033);
-}
-
 TEST_F(Snap, TheMagnifierShowsWhereAClickWouldGo) {
     const QPoint pointer = Near(Marker(), 2, 1);
     Move(Qt::NoButton, pointer);
@@ -137,17 +121,6 @@ TEST_F(Snap, TheMagnifierShowsWhereAClickWouldGo) {
 
     Move(Qt::NoButton, {200, 280});
     EXPECT_FALSE(App().SnapPreview.has_value()) << "nothing to snap to on the background";
-}
-
-TEST_F(Snap, TheToleranceIsAnOptionWithItsLimits) {
-    frmOptions& options = App().Options();
-    EXPECT_EQ(options.TxtSnapTolerance().text(), QStringLiteral("200"));
-    options.TxtSnapTolerance().setText(QStringLiteral("90"));
-    EXPECT_EQ(App().settings.SnapTolerance, 90);
-    prompts->messageAnswers.push_back(MessageAnswer::Ok);
-    options.TxtSnapTolerance().setText(QStringLiteral("766"));
-    EXPECT_EQ(App().settings.SnapTolerance, 90) << "past 765 is refused";
-    EXPECT_EQ(prompts->messages.size(), 1u);
 }
 
 TEST_F(Snap, CentreLineAutoReadGivesOnePointPerColumn) {

@@ -116,15 +116,6 @@ TEST_F(AutoRead, AGridWithoutColumnsOrRowsIsRefused) {
     EXPECT_EQ(Table().PointCount(), 0);
 }
 
-TEST_F(AutoRead, ToleranceDecidesWhatIsAHit) {
-    App().settings.ARDataColor = PackedRgb(80, 255, 30) + 101;
-    App().settings.ARColorTolerance = 100;
-    Main().mnuDataAR_Click();
-    EXPECT_EQ(Table().PointCount(), 0);
-    EXPECT_TRUE(prompts->messages[0].text.startsWith(
-        QStringLiteral("The number of values found and stored is: 0")));
-}
-
 TEST_F(Extraction, InterpolationNeedsFourPoints) {
     Add(3, 1);
     Add(1, 1);
@@ -156,17 +147,6 @@ TEST_F(Extraction, InterpolatedPointsJoinTheTableOnYes) {
     EXPECT_EQ(Cell(5, 2), QStringLiteral(" 4"));
     EXPECT_EQ(Cell(9, 1), QStringLiteral(" 10"));
     EXPECT_EQ(CurrentScreenPointer(), ScreenPointer::Custom);
-}
-
-TEST_F(Extraction, NoLeavesTheSortedTable) {
-    for (const double x : {3.0, 1.0, 2.0, 4.0}) {
-        Add(x, x * x);
-    }
-    prompts->messageAnswers = {MessageAnswer::No};
-    Main().mnuDataSpline_Click();
-    ASSERT_EQ(Table().PointCount(), 4);
-    EXPECT_EQ(Cell(1, 1), QStringLiteral("1"));
-    EXPECT_EQ(Cell(4, 1), QStringLiteral("4"));
 }
 
 TEST_F(Extraction, EqualIndependentValuesFailUntilTheOtherAxisIsChosen) {

@@ -188,16 +188,6 @@ TEST(AutoReadScan, ReportsProgressAfterEachColumnAndCanBeStopped) {
     EXPECT_EQ(reports, (std::vector<std::int64_t>{3, 6}));
 }
 
-TEST(NaturalSpline, AStraightLineStaysStraight) {
-    const auto samples = NaturalSplineSamples(Floats({0, 1, 2, 10}), Floats({1, 3, 5, 21}), 50);
-    ASSERT_EQ(samples.size(), 50u);
-    EXPECT_NEAR(samples.front().x(), 0.2, 1e-6) << "one step after the first point";
-    EXPECT_NEAR(samples.back().x(), 10.0, 1e-4);
-    for (const QPointF& sample : samples) {
-        EXPECT_NEAR(sample.y(), 2 * sample.x() + 1, 1e-4);
-    }
-}
-
 TEST(NaturalSpline, ArithmeticFaultsStopIt) {
     const auto errorOf = [](std::vector<float> u, int m, std::vector<float> v = {1, 2, 3, 4}) {
         try {

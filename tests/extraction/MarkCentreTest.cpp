@@ -169,18 +169,6 @@ TEST(MarkCentre, CentreLinesOfCurvesInEveryColumn) {
                 off.Median(), off.Worst(), on.Median(), on.Worst());
 }
 
-TEST(MarkCentre, RunsAreFoundFromTheBottomUp) {
-    QImage page = WhitePage(5, 50);
-    QPainter painter(&page);
-    painter.fillRect(QRect(0, 40, 5, 3), QColor(80, 255, 30));
-    painter.fillRect(QRect(0, 10, 5, 1), QColor(80, 255, 30));
-    painter.end();
-    const int data = 80 + 256 * 255 + 65536 * 30;
-    EXPECT_EQ(ColumnLineCentres(page, 2, data, 0), (std::vector<double>{41, 10}));
-    EXPECT_TRUE(ColumnLineCentres(page, 5, data, 0).empty());
-    EXPECT_TRUE(ColumnLineCentres(page, 2, 0, 0).empty()) << "no black in it";
-}
-
 // A mark is taken whole when it stays inside the 15-pixel search disc, and as a line when it
 // reaches the disc's outer ring of pixels.
 TEST(MarkCentre, AMarkReachingTheSearchRadiusIsALine) {

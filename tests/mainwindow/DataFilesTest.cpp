@@ -29,22 +29,6 @@ protected:
 const QByteArray CommaFile =
     "\"= Point =\",\"= X Axis =\",\"= Y Axis =\"\r\n\" 1\",\" 2.5\",\"-1\"\r\n";
 
-TEST_F(DataFiles, SaveAsOffersTheDataFileTypes) {
-    prompts->fileAnswers.push_back({Path("points.csv"), 3});
-    EXPECT_TRUE(Main().mnuDataSaveAs_Click());
-    ASSERT_EQ(prompts->fileRequests.size(), 1u);
-    const FileDialogRequest& request = prompts->fileRequests[0];
-    EXPECT_EQ(request.filter,
-              QStringLiteral("All Files (*.*)|*.*|Space Delimited (*.txt)|*.txt|"
-                             "Comma Delimited (*.csv)|*.csv|Tab Delimited (*.dat)|*.dat"));
-    EXPECT_EQ(request.filterIndex, 2);
-    EXPECT_TRUE(request.fileName.isEmpty());
-    EXPECT_EQ(request.defaultExtension, QStringLiteral(".dat"));
-    EXPECT_EQ(Read(Path("points.csv")), CommaFile);
-    EXPECT_EQ(App().DataFileName, Path("points.csv"));
-    EXPECT_EQ(Main().PanelText(1), Path("points.csv"));
-}
-
 TEST_F(DataFiles, TheFileTypeNotTheExtensionChoosesTheLayout) {
     prompts->fileAnswers.push_back({Path("points.csv"), 2});
     Main().mnuDataSaveAs_Click();
@@ -132,21 +116,6 @@ TEST_F(DataFiles, ClosingWithNoLeavesWithoutSaving) {
     Main().close();
     EXPECT_EQ(prompts->messages.size(), 1u);
     EXPECT_TRUE(prompts->fileRequests.empty());
-}
-
-TEST_F(DataFiles, SaveKeepsTheLayoutOfTheFileWhateverDialogRanSince) {
-    prompts->fileAnswers.push_back({Path("tab.dat"), 4});
-    ASSERT_TRUE(Main().mnuDataSaveAs_Click());
-    const QByteArray tabFile = Read(Path("tab.dat"));
-    ASSERT_TRUE(tabFile.startsWith("\t= Point ="));
-    // Another file dialog that ends on another file type: a cancelled Save Picture, and an
-    // Append To cancelled on the fixed-columns type.
-    prompts->fileAnswers.push_back({QString(), 1});
-    App().Document().SavePictureAs();
-    prompts->fileAnswers.push_back({QString(), 2});
-    Main().mnuDataAppendTo_Click();
-    ASSERT_TRUE(Main().mnuDataSave_Click());
-    EXPECT_EQ(Read(Path("tab.dat")), tabFile);
 }
 
 TEST_F(DataFiles, ClosingWhenTheFileCannotBeWrittenOffersAnotherPlaceOrStaying) {

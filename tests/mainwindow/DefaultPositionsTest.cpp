@@ -18,28 +18,6 @@ TEST(DefaultPositions, TheClassicScreenOf1024By768) {
     EXPECT_NEAR(layout.guide.top(), (11000 - 0 + 5184) / 2.0 - 3750 / 2.0, 0.01);
 }
 
-TEST(DefaultPositions, TheGuideIsPlacedByItsSizeBeforeTheMove) {
-    const DefaultLayout first =
-        ComputeDefaultPositions({15360, 11520}, {15360, 11000}, {8000, 2000});
-    const DefaultLayout second =
-        ComputeDefaultPositions({15360, 11520}, {15360, 11000}, first.guide.size());
-    EXPECT_NE(first.guide.topLeft(), second.guide.topLeft());
-    EXPECT_EQ(first.data, second.data);
-    const DefaultLayout third =
-        ComputeDefaultPositions({15360, 11520}, {15360, 11000}, second.guide.size());
-    EXPECT_EQ(second.guide, third.guide) << "stable from then on";
-}
-
-TEST(DefaultPositions, ASmallScreenStillGivesUsableWindows) {
-    const DefaultLayout layout = ComputeDefaultPositions({9600, 7200}, {9600, 7000}, {5505, 3750});
-    EXPECT_GE(layout.data.height(), MinimumWindowTwips);
-    EXPECT_GE(layout.picture.width(), MinimumWindowTwips);
-    EXPECT_GE(layout.picture.height(), MinimumWindowTwips);
-    EXPECT_GE(layout.options.top(), 0);
-    EXPECT_GE(layout.guide.left(), 0);
-    EXPECT_GE(layout.guide.top(), 0);
-}
-
 TEST(DefaultPositions, FramesArePulledOntoTheScreen) {
     // A free area below a 30-pixel panel.
     const QRect screen(0, 30, 1280, 994);

@@ -27,18 +27,6 @@ protected:
     }
 };
 
-TEST_F(OptionsWindow, PagesInTheirOrder) {
-    QTabWidget& tabs = Options().tbsOptions();
-    ASSERT_EQ(tabs.count(), 4);
-    EXPECT_EQ(tabs.tabText(0), QStringLiteral("Axis"));
-    EXPECT_EQ(tabs.tabText(1), QStringLiteral("AutoRead"));
-    EXPECT_EQ(tabs.tabText(2), QStringLiteral("Interpolation"));
-    EXPECT_EQ(tabs.tabText(3), QStringLiteral("Pointers"));
-    EXPECT_EQ(Options().findChild<QLabel*>(QStringLiteral("Label1"))->text(),
-              QStringLiteral("Note:\n       Select Log Axis before scaling the picture."));
-    EXPECT_EQ(Options().TxtRadius().text(), QStringLiteral(" 3"));
-}
-
 TEST_F(OptionsWindow, LoadingLeavesEverySettingAsItWas) {
     App().settings.ARColorTolerance = 77;
     App().settings.GridRows = 9;
@@ -66,24 +54,6 @@ TEST_F(OptionsWindow, LogAxesApplyAtOnceAndSurviveReopening) {
     EXPECT_TRUE(Options().CheckYLog().isChecked());
     Options().CheckEscUndo().click();
     EXPECT_FALSE(App().settings.EscUndo);
-}
-
-TEST_F(OptionsWindow, ToleranceIsKeptWithinItsRange) {
-    Options().ToleranceBox().setText(QStringLiteral("600"));
-    EXPECT_EQ(Options().ToleranceBox().text(), QStringLiteral("510"));
-    EXPECT_EQ(App().settings.ARColorTolerance, 510);
-    EXPECT_EQ(Options().ToleranceSlider().value(), 500) << "pinned at its end";
-    Options().ToleranceBox().setText(QStringLiteral("-5"));
-    EXPECT_EQ(Options().ToleranceBox().text(), QStringLiteral("0"));
-    Options().ToleranceBox().setText(QStringLiteral("120"));
-    EXPECT_EQ(App().settings.ARColorTolerance, 120);
-    EXPECT_EQ(Options().ToleranceSlider().value(), 120);
-    Options().ToleranceBox().setText(QStringLiteral("abc"));
-    EXPECT_EQ(Options().ToleranceBox().text(), QStringLiteral("abc"));
-    EXPECT_EQ(App().settings.ARColorTolerance, 0);
-    Options().ToleranceSlider().setValue(250);
-    EXPECT_EQ(Options().ToleranceBox().text(), QStringLiteral("250"));
-    EXPECT_EQ(App().settings.ARColorTolerance, 250);
 }
 
 TEST_F(OptionsWindow, SwatchesFollowTheDataColour) {
@@ -119,17 +89,6 @@ TEST_F(OptionsWindow, GridPreviewAndItsCheckBox) {
     EXPECT_EQ(Surface().DrawnImage(), Surface().Picture()) << "unchecking erases the marks too";
 }
 
-TEST_F(OptionsWindow, TheSweepGridIsPreviewedDownToHalfAPixel) {
-    LoadWhitePicture(100, 100);
-    // Guide me on a small picture: a line every 2 pixels, which the magnifier would not draw.
-    Options().TxtCols().setText(QStringLiteral("49"));
-    Options().TxtRows().setText(QStringLiteral("49"));
-    EXPECT_NE(Surface().PixelColor(0, 5), 0xFFFFFF) << "the first column line";
-    EXPECT_NE(Surface().PixelColor(2, 5), 0xFFFFFF) << "2 pixels on";
-    Options().TxtCols().setText(QStringLiteral("300")); // a third of a pixel
-    EXPECT_EQ(Surface().DrawnImage(), Surface().Picture()) << "below half a pixel: no grid";
-}
-
 TEST_F(OptionsWindow, GuideMeHalvesThePictureSize) {
     LoadWhitePicture(400, 300);
     Options().findChild<QPushButton*>(QStringLiteral("cmdPicSizeInfo"))->click();
@@ -137,15 +96,6 @@ TEST_F(OptionsWindow, GuideMeHalvesThePictureSize) {
     EXPECT_EQ(Options().TxtRows().text(), QStringLiteral("150"));
     EXPECT_EQ(App().settings.GridCols, 200);
     EXPECT_EQ(App().settings.GridRows, 150);
-}
-
-TEST_F(OptionsWindow, ColourButtonsAskAndCancelChangesNothing) {
-    prompts->colorAnswers = {PackedRgb(1, 2, 3), std::nullopt};
-    Options().findChild<QPushButton*>(QStringLiteral("cmdPointsColor"))->click();
-    EXPECT_EQ(App().settings.PointsColor, PackedRgb(1, 2, 3));
-    Options().findChild<QPushButton*>(QStringLiteral("cmdScaleColor"))->click();
-    EXPECT_EQ(App().settings.ScaleColor, PackedRgb(0, 0, 255));
-    EXPECT_TRUE(prompts->messages.empty());
 }
 
 TEST_F(OptionsWindow, PickingTheDataColourStartsWithAMessage) {
@@ -215,19 +165,6 @@ TEST_F(OptionsWindow, ScalePictureAppliesThenEntersScaleMode) {
     Options().findChild<QPushButton*>(QStringLiteral("cmdScalePicture"))->click();
     EXPECT_TRUE(App().ScaleModeOn);
     EXPECT_EQ(prompts->messages.back().title, QStringLiteral("Scale Info"));
-}
-
-TEST_F(OptionsWindow, ControlTabWrapsAroundThePages) {
-    frmOptions& options = Options();
-    options.show();
-    options.activateWindow();
-    QCoreApplication::processEvents();
-    options.tbsOptions().setCurrentIndex(3);
-    QTest::keyClick(&options.tbsOptions(), Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(options.tbsOptions().currentIndex(), 0);
-    QTest::keyClick(&options.tbsOptions(), Qt::Key_Backtab,
-                    Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(options.tbsOptions().currentIndex(), 3);
 }
 
 } // namespace

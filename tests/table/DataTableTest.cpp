@@ -5,17 +5,6 @@
 
 namespace {
 
-TEST(DataTable, StartsWithTheHeaderRowOnly) {
-    DataTable table;
-    ASSERT_EQ(table.RowCount(), 1);
-    EXPECT_EQ(table.CellText(0, 0), QStringLiteral("= Point ="));
-    EXPECT_EQ(table.CellText(0, 1), QStringLiteral("= X Axis ="));
-    EXPECT_EQ(table.CellText(0, 2), QStringLiteral("= Y Axis ="));
-    EXPECT_FALSE(table.HeaderFrozen());
-    EXPECT_FALSE(table.data(QModelIndex()).isValid()) << "a view asking for no cell gets nothing";
-    EXPECT_FALSE(table.data(table.index(0, 0), Qt::DecorationRole).isValid());
-}
-
 TEST(DataTable, AppendedPointsArePaddedAndNumberedByRow) {
     DataTable table;
     AppendPointRow(table, 2.5f, -1.0f);

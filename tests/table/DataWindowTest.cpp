@@ -36,18 +36,6 @@ protected:
     }
 };
 
-TEST_F(DataWindow, ControlsCarryTheirTexts) {
-    EXPECT_EQ(Data().windowTitle(), QStringLiteral("Data Points"));
-    EXPECT_EQ(Data().findChild<QPushButton*>(QStringLiteral("cmdSetValues"))->text(),
-              QStringLiteral("Set New Values"));
-    EXPECT_EQ(Data().findChild<QPushButton*>(QStringLiteral("cmdSort"))->text(),
-              QStringLiteral("&Sort"));
-    EXPECT_TRUE(Data().OptSortX().isChecked());
-    EXPECT_EQ(Data().OptSortY().text(), QStringLiteral("Y Values"));
-    EXPECT_EQ(Data().findChild<QLabel*>(QStringLiteral("Label4"))->text(),
-              QStringLiteral("Sort data grid into ascending numerical order based on X or Y "));
-}
-
 TEST_F(DataWindow, DraggingEitherWaySelectsTheSameRows) {
     AddPoints(6);
     QWidget* viewport = Data().GridData().viewport();
@@ -150,18 +138,6 @@ TEST_F(DataWindow, ABigPointNumberWritesIntoTheCurrentRowButNeverTheHeader) {
     Data().TxtXValue().setText(QStringLiteral("oops"));
     Data().cmdSetValues_Click();
     EXPECT_EQ(Cell(0, 1), QStringLiteral("= X Axis ="));
-}
-
-TEST_F(DataWindow, SortButtonFollowsThePointNumberInThePanel) {
-    AppendPointRow(Table(), 3.0f, 30.0f);
-    AppendPointRow(Table(), 1.0f, 10.0f);
-    Data().Text1().setText(QStringLiteral("1"));
-    Data().cmdSort_Click();
-    EXPECT_EQ(Cell(1, 1), QStringLiteral("1"));
-    EXPECT_EQ(Data().TxtXValue().text(), QStringLiteral("1")) << "the panel shows row 1 anew";
-    Data().OptSortY().setChecked(true);
-    Data().cmdSort_Click();
-    EXPECT_EQ(Cell(1, 2), QStringLiteral("10"));
 }
 
 TEST_F(DataWindow, HeaderFreezesWithTwoPointsAndAResizeFreesIt) {

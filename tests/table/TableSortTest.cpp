@@ -38,17 +38,6 @@ const QString One = QStringLiteral("1");
 const QString Five = QStringLiteral("5");
 const QString Six = QStringLiteral("6");
 
-TEST(SortPoints, EqualKeysKeepTheirOrder) {
-    auto byXOwner = TableOf({{" 1", " 5"}, {" 1", " 6"}, {" 1", " 5"}});
-    DataTable& byX = *byXOwner;
-    SortPoints(byX, SortKey::X);
-    EXPECT_EQ(Points(byX), (P{{One, Five}, {One, Six}, {One, Five}}));
-    auto byYOwner = TableOf({{" 1", " 5"}, {" 1", " 6"}, {" 1", " 5"}});
-    DataTable& byY = *byYOwner;
-    SortPoints(byY, SortKey::Y);
-    EXPECT_EQ(Points(byY), (P{{One, Five}, {One, Five}, {One, Six}}));
-}
-
 TEST(SortPoints, TextThatIsNoNumberSortsAsZeroAndNumbersStay) {
     auto tableOwner = TableOf({{"10", "a"}, {"9", "b"}, {"word", "c"}});
     DataTable& table = *tableOwner;
@@ -127,15 +116,6 @@ TEST(RemoveRepeated, OnlyNeighboursAfterTheSortAreCompared) {
     SortPoints(byY, SortKey::Y);
     EXPECT_EQ(RemoveRepeatedNeighbours(byY), 1);
     EXPECT_EQ(Points(byY), (P{{One, Five}, {One, Six}}));
-}
-
-TEST(RemoveRepeated, ThreeIdenticalPointsLeaveOneNumberedPlainly) {
-    auto tableOwner = TableOf({{" 2", " 3"}, {" 2", " 3"}, {" 2", " 3"}});
-    DataTable& table = *tableOwner;
-    SortPoints(table, SortKey::X);
-    RemoveRepeatedNeighbours(table);
-    ASSERT_EQ(table.PointCount(), 1);
-    EXPECT_EQ(table.CellText(1, 0), QStringLiteral("1"));
 }
 
 TEST(RemoveRepeated, SevenDigitsMakeARepeat) {
