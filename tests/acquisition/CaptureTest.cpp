@@ -77,18 +77,4 @@ TEST_F(Capture, TheReadOutIsWhiteOnDarkAndBlackOnLightScreen) {
     EXPECT_TRUE(capture->ReadoutBlack());
 }
 
-TEST_F(Capture, RightButtonStartsOverAndAnEmptyRectangleKeepsThePicture) {
-    Freeze();
-    capture->Form_MouseDown(1, QPointF(5, 5));
-    capture->Form_MouseDown(2, QPointF(50, 50));
-    EXPECT_FALSE(capture->Selecting());
-    capture->Form_MouseDown(1, QPointF(30, 30));
-    capture->Form_MouseMove(QPointF(34, 33));
-    EXPECT_TRUE(capture->Readout().isEmpty()) << "too small for its read-out";
-    capture->Form_MouseDown(1, QPointF(30, 30));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(capture.isNull());
-    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100)) << "the old picture stays";
-}
-
 } // namespace

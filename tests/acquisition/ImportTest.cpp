@@ -115,15 +115,6 @@ TEST_F(Import, CopyThenPasteCarriesTheMarkers) {
     EXPECT_EQ(App().calibration.Edges(), NeutralFrame);
 }
 
-TEST_F(Import, NewOnAnEmptyDocumentStaysEmpty) {
-    Main().mnuFileNew_Click();
-    Main().mnuFileNew_Click();
-    EXPECT_FALSE(Surface().HasPicture());
-    EXPECT_EQ(Main().PanelText(1), QStringLiteral("Data File"));
-    EXPECT_EQ(Main().PanelText(3), QStringLiteral("X Value"));
-    EXPECT_EQ(Main().PanelText(4), QStringLiteral("Y Value"));
-}
-
 TEST_F(Import, DroppingAFileImportsIt) {
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(Data("picture.jpg"))});

@@ -95,35 +95,4 @@ TEST(PictureFiles, BadFilesAreRefusedWithTheirName) {
     }
 }
 
-TEST(PictureFiles, AGiantBitmapIsRefusedByItsHeaderWhateverWasReadBefore) {
-    // A 54-byte BMP header claiming 16000 x 16000 pixels at 32 bits.
-    QByteArray header(54, '\0');
-    header[0] = 'B';
-    header[1] = 'M';
-    qToLittleEndian<quint32>(54, header.data() + 10);
-    qToLittleEndian<quint32>(40, header.data() + 14);
-    qToLittleEndian<qint32>(16000, header.data() + 18);
-    qToLittleEndian<qint32>(16000, header.data() + 22);
-    qToLittleEndian<quint16>(1, header.data() + 26);
-    qToLittleEndian<quint16>(32, header.data() + 28);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("giant.bmp"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(header);
-    file.close();
-    // A PNG read first once raised the limit for every later reader.
-    int width = -1;
-    int height = -1;
-    DecodeToPicture(Data("transparent.png"), width, height, 0xFFFFFF, false);
-    try {
-        LoadPictureFile(path);
-        ADD_FAILURE() << "a 256-megapixel bitmap was read";
-    } catch (const AppError& error) {
-        EXPECT_EQ(error.number, 481);
-        EXPECT_TRUE(error.description.contains(QStringLiteral("16000 x 16000")))
-            << error.description.toStdString();
-    }
-}
-
 } // namespace

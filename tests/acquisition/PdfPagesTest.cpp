@@ -60,27 +60,6 @@ TEST(PdfPages, FilesThatCannotBeReadAreRefusedByName) {
     }
 }
 
-TEST(PdfPages, APageAboveThePixelLimitNamesAResolutionThatFits) {
-    // A 100-inch square page: 8192 pixels a side is the most, so 81 dpi is the last that fits.
-    const QSizeF poster(7200, 7200);
-    EXPECT_EQ(MostFittingPdfDotsPerInch(poster), 81);
-    EXPECT_TRUE(PdfPageTooLargeReason(poster, 81).isEmpty());
-    EXPECT_EQ(PdfPageTooLargeReason(poster, 300),
-              QStringLiteral("the page at 300 dpi would have 30000 x 30000 pixels; at most 64 "
-                             "megapixels can be read: 81 dpi or less fits"));
-    const AppError error = RefusalOf(TestPdf::PosterPage(100), {1, 82, false});
-    EXPECT_TRUE(error.description.endsWith(QStringLiteral(": 81 dpi or less fits)")))
-        << error.description.toStdString();
-    EXPECT_TRUE(PdfPageTooLargeReason({20000, 20000}, 72)
-                    .endsWith(QStringLiteral("and the page is too large even at 72 dpi")));
-    // A4 passes the limit above 833 dpi (6884 x 9742 pixels fit, 6892 x 9753 do not); a
-    // small page fits at every resolution offered, a page without size at none.
-    EXPECT_EQ(MostFittingPdfDotsPerInch(TestPdf::A4Points), 833);
-    EXPECT_EQ(MostFittingPdfDotsPerInch({200, 100}), MostPdfDotsPerInch);
-    EXPECT_EQ(MostFittingPdfDotsPerInch({0, 842}), 0);
-    EXPECT_EQ(PdfPageTooLargeReason({0, 842}, 300), QStringLiteral("the page has no size"));
-}
-
 TEST(PdfPages, TheDecoderProcessRendersThePageAndReportsItsRefusals) {
     QTemporaryDir folder;
     const auto write = [&](const char* name, const QByteArray& bytes) {

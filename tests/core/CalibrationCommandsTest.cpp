@@ -67,18 +67,6 @@ TEST_F(CalibrationCommands, LeavingWithTwoPointsCalibratesThePicture) {
     EXPECT_DOUBLE_EQ(edges.Top, 120);
 }
 
-TEST_F(CalibrationCommands, LeavingAfterOnePointKeepsTheNeutralFrame) {
-    Main().mnuPictureScale_Click();
-    MarkPoints(100, 50, Unset, 0);
-    Main().mnuPictureScale_Click();
-    ASSERT_EQ(prompts->messages.size(), 2u);
-    EXPECT_EQ(prompts->messages[1].text, QStringLiteral("You have not scaled properly the "
-                                                        "picture.\r\nDefault values will be used"));
-    EXPECT_EQ(prompts->messages[1].title, QStringLiteral("Scale Mode"));
-    EXPECT_EQ(prompts->messages[1].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(PictureEdges(), NeutralFrame);
-}
-
 TEST_F(CalibrationCommands, LogAxisWithZeroIsRefusedAndKeepsTheTypedValues) {
     App().settings.YLog = true;
     Main().mnuPictureScale_Click();

@@ -12,44 +12,6 @@ protected:
     DataTable& Table() { return App().Data().Table(); }
 };
 
-TEST_F(PointRecording, DisplayOnlyShowsPaddedValuesAndLeavesTheTable) {
-    float x = 2.5f;
-    float y = -1.0f;
-    ShowOrRecordPoint(x, y, false);
-    EXPECT_EQ(Panel(3), QStringLiteral("X=  2.5"));
-    EXPECT_EQ(Panel(4), QStringLiteral("Y= -1"));
-    EXPECT_EQ(Table().RowCount(), 1);
-}
-
-TEST_F(PointRecording, SavingWritesPanelsThenTheRow) {
-    float x = 3.0f;
-    float y = 4.5f;
-    ShowOrRecordPoint(x, y, true);
-    EXPECT_EQ(Panel(3), QStringLiteral("Saving: X=  3"));
-    EXPECT_EQ(Panel(4), QStringLiteral("Saving: Y=  4.5"));
-    ASSERT_EQ(Table().RowCount(), 2);
-    EXPECT_EQ(Table().CellText(1, 0), QStringLiteral(" 1"));
-    EXPECT_EQ(Table().CellText(1, 1), QStringLiteral(" 3"));
-    EXPECT_EQ(Table().CellText(1, 2), QStringLiteral(" 4.5"));
-    EXPECT_FALSE(Table().HeaderFrozen());
-    ShowOrRecordPoint(x, y, true);
-    EXPECT_TRUE(Table().HeaderFrozen());
-}
-
-TEST_F(PointRecording, LogarithmicAxesStoreTheValueNotItsLogarithm) {
-    App().settings.XLog = true;
-    App().settings.YLog = true;
-    float x = 2.0f;
-    float y = -1.0f;
-    ShowOrRecordPoint(x, y, true);
-    EXPECT_EQ(x, 100.0f) << "the caller's variable holds the data value on return";
-    EXPECT_EQ(y, 0.1f);
-    EXPECT_EQ(Panel(3), QStringLiteral("Saving: X=  100"));
-    EXPECT_EQ(Panel(4), QStringLiteral("Saving: Y=  0.1"));
-    EXPECT_EQ(Table().CellText(1, 1), QStringLiteral(" 100"));
-    EXPECT_EQ(Table().CellText(1, 2), QStringLiteral(" 0.1"));
-}
-
 TEST_F(PointRecording, PrecisionFollowsTheCallersType) {
     float fx = 1.0f / 3.0f;
     float fy = 0;

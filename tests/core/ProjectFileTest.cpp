@@ -152,34 +152,19 @@ TEST(ProjectFile, BadFilesAreRefusedSayingWhy) {
     };
     const Case cases[] = {
         {"empty", QByteArray(), "it is not a Kurvex project"},
-        {"a broken container", QByteArray("PK\x03\x04 nothing more"), "not a Kurvex project"},
         {"no document", ZipContainer({{QStringLiteral("other.txt"), "x"}}),
          "it has no project.json"},
-        {"not JSON", ZipContainer({{QStringLiteral("project.json"), "{oops"}}),
-         "not a JSON object"},
         {"damaged", damaged, "project.json is damaged"},
         {"newer", WithDocument([](QJsonObject& root) { root[QStringLiteral("format")] = 2; }),
          "made by a newer Kurvex (project format 2; this version reads format 1)"},
-        {"no format",
-         WithDocument([](QJsonObject& root) { root.remove(QStringLiteral("format")); }),
-         "\"format\" is missing or not a number"},
-        {"no calibration",
-         WithDocument([](QJsonObject& root) { root.remove(QStringLiteral("calibration")); }),
-         "\"calibration\" is missing or not an object"},
         {"number for a text", set("calibration", "X2", 3), "\"X2\" is missing or not a number"},
         {"pointer out of range", set("settings", "PointerIndex", 8),
          "\"PointerIndex\" is not a whole number from 1 to 7"},
-        {"flag as number", set("settings", "XLog", 1), "\"XLog\" is missing or not true or false"},
         {"unknown picture", set("picture", "type", QStringLiteral("tiff")),
          "the picture's type \"tiff\" is unknown"},
         {"number in a cell",
          set("table", "rows", QJsonArray{QJsonArray{"a", "b", "c"}, QJsonArray{"1", 2.5, "3"}}),
          "row 1 of the table is not three texts"},
-        {"no header", set("table", "rows", QJsonArray{}), "the table has no header row"},
-        {"three status texts", WithDocument([](QJsonObject& root) {
-             root[QStringLiteral("status")] = QJsonArray{"a", "b", "c"};
-         }),
-         "\"status\" does not hold four texts"},
         {"no picture", WithDocument([](QJsonObject&) {}, false), "it has no picture.png"},
         {"more tiles than drawn", WithDocument([](QJsonObject& root) {
              QJsonArray tiles = root[QStringLiteral("drawing")].toArray();

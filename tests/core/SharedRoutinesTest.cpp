@@ -7,45 +7,12 @@
 #include "table/DataTable.h"
 #include "table/frmData.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <QtEndian>
-
 #include <new>
 #include <vector>
 
 namespace {
 
 using SharedRoutines = AppFixture;
-
-struct WavFacts {
-    quint16 channels;
-    quint32 sampleRate;
-    quint16 bitsPerSample;
-    quint32 riffSize;
-};
-
-WavFacts ReadWav(const QByteArray& bytes) {
-    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    return {qFromLittleEndian<quint16>(data + 22), qFromLittleEndian<quint32>(data + 24),
-            qFromLittleEndian<quint16>(data + 34), qFromLittleEndian<quint32>(data + 4)};
-}
-
-TEST_F(SharedRoutines, TheTwoSoundsAreShortMonoClips) {
-    for (const auto& [id, size] : {std::pair{StartSound, 5400}, std::pair{BeepSound, 800}}) {
-        PlayResourceSound(id);
-        ASSERT_FALSE(sound->played.empty());
-        const QByteArray& bytes = sound->played.back();
-        EXPECT_EQ(bytes.size(), size);
-        EXPECT_EQ(App().SoundData, bytes) << "kept alive while it plays";
-        ASSERT_TRUE(bytes.startsWith("RIFF"));
-        const WavFacts facts = ReadWav(bytes);
-        EXPECT_EQ(facts.channels, 1);
-        EXPECT_EQ(facts.sampleRate, 11025u);
-        EXPECT_EQ(facts.bitsPerSample, 8);
-        EXPECT_EQ(facts.riffSize, static_cast<quint32>(size - 8));
-    }
-}
 
 TEST_F(SharedRoutines, ResetDocumentForgetsThePictureButNotThePoints) {
     App().DataFileName = QStringLiteral("/tmp/points.dat");

@@ -29,24 +29,6 @@ QAction* Item(const char* name) {
     return App().MainForm().findChild<QAction*>(QString::fromLatin1(name));
 }
 
-TEST_F(Startup, ShowsTheFrameWithBothChildWindows) {
-    Main();
-    frmMain& main = App().MainForm();
-    EXPECT_TRUE(main.isVisible());
-    EXPECT_EQ(main.windowTitle(), QStringLiteral("Kurvex 2016"));
-    EXPECT_TRUE(main.windowState().testFlag(Qt::WindowMaximized));
-
-    const auto children = main.findChild<QMdiArea*>()->subWindowList();
-    QStringList titles;
-    for (const QMdiSubWindow* child : children) {
-        titles << child->widget()->windowTitle();
-        EXPECT_TRUE(child->isVisible());
-    }
-    EXPECT_TRUE(titles.contains(QStringLiteral("Picture")));
-    EXPECT_TRUE(titles.contains(QStringLiteral("Data Points")));
-    EXPECT_EQ(App().Data().Table().RowCount(), 1);
-}
-
 TEST_F(Startup, RunsItsStepsAndLeavesNoSplash) {
     Main();
     EXPECT_FALSE(App().SplashLoaded());

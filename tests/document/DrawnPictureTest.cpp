@@ -136,14 +136,4 @@ TEST(DrawnPicture, DrawingAcrossTilesIsDrawingOnOneImage) {
     EXPECT_EQ(painted, 21);
 }
 
-TEST(DrawnPicture, FarAwayOrInvalidPositionsDrawNothing) {
-    DrawnPicture picture = WhitePicture(20, 20, NeutralFrame);
-    EXPECT_TRUE(picture.Dot(1e300, -1e300, 255).isEmpty());
-    EXPECT_TRUE(picture.Dot(std::nan(""), 1, 255).isEmpty());
-    EXPECT_TRUE(picture.Line(-1e300, 5, -1e299, 5, 255).isEmpty());
-    EXPECT_EQ(picture.Drawn(), picture.Picture());
-    picture.Line(5, -1e300, 5, 1e300, 255); // a line across the whole picture and far beyond
-    EXPECT_EQ(picture.Point(5, 5), 255);
-}
-
 } // namespace

@@ -45,18 +45,6 @@ TEST_F(PictureWindow, WidePictureScrollsSidewaysToItsRightEdge) {
     EXPECT_EQ(App().MainForm().PanelText(3), QStringLiteral("X=  9.996667"));
 }
 
-TEST_F(PictureWindow, ResizePutsThePictureBackAndRederivesTheRanges) {
-    ResizeWindow({500, 400});
-    LoadWhitePicture(3000, 3000);
-    Window().HScroll1().setValue(700);
-    Window().VScroll1().setValue(300);
-    EXPECT_EQ(Surface().pos(), QPoint(-700, -300));
-    ResizeWindow({600, 300});
-    EXPECT_EQ(Surface().pos(), QPoint(0, 0));
-    EXPECT_EQ(Window().HScroll1().maximum(), 3000 - Window().Picture1().width());
-    EXPECT_EQ(Window().VScroll1().maximum(), 3000 - Window().Picture1().height());
-}
-
 TEST_F(PictureWindow, StripButtonsChangeColourAndUndoTheLastPoint) {
     Press(Qt::LeftButton, QPoint(10, 10));
     auto* undo = Window().findChild<QLabel*>(QStringLiteral("lblbutton2"));

@@ -84,19 +84,6 @@ TEST_F(Rotation, NoFileOutsideTheProgramTakesPartInATurn) {
     QFile::remove(planted);
 }
 
-TEST_F(Rotation, AClickWhileTurningIsNotTaken) {
-    // The click arrives while the turn lets the windows breathe: taken then, it would record a
-    // point on the picture that is about to be replaced.
-    const QPointF pixel(40, 30);
-    QCoreApplication::postEvent(
-        &Surface(), new QMouseEvent(QEvent::MouseButtonPress, pixel, Surface().mapToGlobal(pixel),
-                                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    Rotate({"90"});
-    QCoreApplication::processEvents();
-    EXPECT_EQ(Surface().Picture().size(), QSize(100, 200));
-    EXPECT_EQ(Table().PointCount(), 0);
-}
-
 TEST_F(Rotation, EscapeWhileTurningLeavesThePictureAsItWas) {
     QCoreApplication::postEvent(&Window(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
     Rotate({"45"});
@@ -144,24 +131,6 @@ TEST_F(Rotation, SaveOffersTheTypeOfThePicture) {
     prompts->fileAnswers.push_back({QString(), 1});
     Window().SavePictureAs();
     EXPECT_EQ(prompts->fileRequests[1].filter, QStringLiteral("Windows Metafile (*.wmf)|*.wmf"));
-}
-
-TEST_F(Rotation, DecliningTheOverwriteWritesNothing) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("old.bmp"));
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("keep");
-    old.close();
-    prompts->fileAnswers.push_back({path, 1});
-    prompts->messageAnswers.push_back(MessageAnswer::No);
-    Window().SavePictureAs();
-    EXPECT_EQ(prompts->messages[0].text,
-              path + QStringLiteral(" exists. Do you want to overwrite it?"));
-    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("File Exists"));
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), QByteArray("keep"));
-    EXPECT_TRUE(App().MainForm().CMDialog().FileName.isEmpty());
 }
 
 TEST_F(Rotation, SavingAnEmptyPictureIsReported) {

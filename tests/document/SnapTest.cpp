@@ -63,16 +63,6 @@ protected:
     }
 };
 
-TEST_F(Snap, OffItRecordsThePixelClicked) {
-    EXPECT_FALSE(App().settings.SnapClicks) << "off unless chosen";
-    EXPECT_FALSE(App().Options().ChkSnap().isChecked());
-    CalibrateAndClickTheMarker();
-    ASSERT_EQ(Table().PointCount(), 1);
-    // Off by more than a tenth of a pixel (0.033 in x).
-    EXPECT_GT(std::abs(Cell(1, 1).toDouble() - 40), 0.05) << Cell(1, 1).toStdString();
-    EXPECT_TRUE(App().MainForm().statusBar()->currentMessage().isEmpty());
-}
-
 TEST_F(Snap, OnTheTicksAndTheMarkerGiveTheirCentres) {
     App().Options().ChkSnap().click();
     ASSERT_TRUE(App().settings.SnapClicks);
@@ -93,34 +83,6 @@ TEST_F(Snap, OnTheTicksAndTheMarkerGiveTheirCentres) {
     App().MainForm().statusBar()->clearMessage();
     Press(Qt::LeftButton, {200, 280});
     EXPECT_TRUE(App().MainForm().statusBar()->currentMessage().isEmpty());
-}
-
-TEST_F(Snap, TheMagnifierShowsWhereAClickWouldGo) {
-    const QPoint pointer = Near(Marker(), 2, 1);
-    Move(Qt::NoButton, pointer);
-    EXPECT_FALSE(App().SnapPreview.has_value()) << "only while clicks snap";
-    App().settings.SnapClicks = true;
-    Move(Qt::NoButton, pointer);
-    ASSERT_TRUE(App().SnapPreview.has_value());
-    const QPointF offset = Marker() - QPointF(0.5, 0.5) - QPointF(pointer);
-    EXPECT_LT(QLineF(*App().SnapPreview, offset).length(), 0.1);
-
-    frmZoom& zoom = App().Zoom();
-    zoom.resize(200, 200);
-    screen->cursor = QPoint(400, 300);
-    zoom.tmrZoom_Timer();
-    const QImage& view = zoom.View();
-    const ZoomMapping mapping = MapZoom(screen->cursor, zoom.View().size(), zoom.ZoomFactor());
-    const QPointF cross = ViewPointOf(mapping, screen->cursor, offset, zoom.ZoomFactor());
-    // The cross's arms, magenta blended at their antialiased edges.
-    for (const QPoint arm : {QPoint(3, 0), QPoint(0, -3)}) {
-        const QColor pixel = view.pixelColor(cross.toPoint() + arm);
-        EXPECT_TRUE(pixel.red() > 180 && pixel.blue() > 150 && pixel.green() < 130)
-            << pixel.name().toStdString();
-    }
-
-    Move(Qt::NoButton, {200, 280});
-    EXPECT_FALSE(App().SnapPreview.has_value()) << "nothing to snap to on the background";
 }
 
 TEST_F(Snap, CentreLineAutoReadGivesOnePointPerColumn) {

@@ -39,18 +39,6 @@ TEST_F(AboutAndSplash, AboutBoxTellsWhatTheProgramIs) {
     EXPECT_FALSE(shell->calls[0].file.contains(QLatin1Char(' ')));
 }
 
-TEST_F(AboutAndSplash, HelpAboutOpensTheBoxModally) {
-    bool seen = false;
-    QTimer::singleShot(0, [&seen] {
-        if (auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
-            seen = true;
-            box->accept();
-        }
-    });
-    App().MainForm().mnuHelpAbout_Click();
-    EXPECT_TRUE(seen);
-}
-
 TEST_F(AboutAndSplash, SplashStaysThreeSecondsFromWhenItWasShown) {
     clock->now = QDateTime(QDate(2026, 3, 5), QTime(10, 0, 0));
     App().Splash().ShowNow();

@@ -102,22 +102,6 @@ TEST_F(DataFiles, AWriteErrorIsReportedAndTheTableStays) {
     EXPECT_EQ(Table().PointCount(), 1);
 }
 
-TEST_F(DataFiles, ClosingAsksAgainWhenTheSaveDidNotHappen) {
-    prompts->messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes};
-    prompts->fileAnswers.push_back({QString(), 2}); // the user cancels the dialog...
-    prompts->fileAnswers.push_back({Path("last.dat"), 3});
-    Main().close();
-    EXPECT_EQ(prompts->messages.size(), 2u) << "...and is asked again";
-    EXPECT_EQ(Read(Path("last.dat")), CommaFile);
-}
-
-TEST_F(DataFiles, ClosingWithNoLeavesWithoutSaving) {
-    prompts->messageAnswers = {MessageAnswer::No};
-    Main().close();
-    EXPECT_EQ(prompts->messages.size(), 1u);
-    EXPECT_TRUE(prompts->fileRequests.empty());
-}
-
 TEST_F(DataFiles, ClosingWhenTheFileCannotBeWrittenOffersAnotherPlaceOrStaying) {
     App().DataFileName = Path("gone/points.dat"); // its folder was removed
     App().DataFileType = 3;

@@ -58,17 +58,4 @@ TEST_F(LongCommands, TheUsersOtherCommandsWaitOutsideAndEscapeStops) {
     EXPECT_EQ(window.received, 2) << "after the command, input reaches the windows again";
 }
 
-TEST_F(LongCommands, TheBarFillsAndHides) {
-    QProgressBar bar;
-    {
-        LongCommand command(&bar, 4000);
-        EXPECT_TRUE(bar.isVisibleTo(nullptr) || !bar.isHidden());
-        command.Advance(1000);
-        EXPECT_EQ(bar.value() * 4, bar.maximum());
-        command.Advance(9000); // past the end: the bar stays full
-        EXPECT_EQ(bar.value(), bar.maximum());
-    }
-    EXPECT_TRUE(bar.isHidden());
-}
-
 } // namespace

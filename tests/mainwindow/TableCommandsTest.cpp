@@ -112,20 +112,6 @@ TEST_F(TableCommands, RemoveRepeatedReportsAnOverflowingCellOnce) {
     EXPECT_EQ(Table().PointCount(), 2) << "nothing removed";
 }
 
-TEST_F(TableCommands, RemoveRepeatedSortsRemovesRenumbersAndRedraws) {
-    Add(5, 5);
-    Add(1, 1);
-    Add(5, 5);
-    Add(1, 1.00000001);
-    Main().mnuDataRemoveRepeated_Click();
-    ASSERT_EQ(Table().PointCount(), 2);
-    EXPECT_EQ(Cell(1, 1), QStringLiteral("1"));
-    EXPECT_EQ(Cell(2, 1), QStringLiteral("5"));
-    EXPECT_EQ(Cell(2, 0), QStringLiteral("2"));
-    EXPECT_EQ(Surface().PixelColor(10, 94), App().settings.PointsColor);
-    EXPECT_TRUE(prompts->messages.empty()) << "no question";
-}
-
 TEST_F(TableCommands, CopyPutsTheSelectedBlockOnTheClipboard) {
     Add(1, 2);
     Add(-3, 4);

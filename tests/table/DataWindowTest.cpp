@@ -62,17 +62,6 @@ TEST_F(DataWindow, ClickShowsThePointInTheEditPanelAndMarksIt) {
     EXPECT_EQ(Surface().PixelColor(100, 50), 127);
 }
 
-TEST_F(DataWindow, ADragAlongOneRowShowsThatRowAsAClickDoes) {
-    AddPoints(3);
-    QWidget* viewport = Data().GridData().viewport();
-    QTest::mousePress(viewport, Qt::LeftButton, {}, CellCentre(2, 1));
-    QTest::mouseMove(viewport, CellCentre(2, 2));
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, CellCentre(2, 2));
-    EXPECT_EQ(Data().Text1().text(), QStringLiteral("2"));
-    EXPECT_EQ(Data().TxtXValue().text(), QStringLiteral(" 2"));
-    EXPECT_EQ(Data().TxtYValue().text(), QStringLiteral(" 20"));
-}
-
 TEST_F(DataWindow, ATypedPointNumberMovesToItsRow) {
     AddPoints(5);
     Data().Text1().setText(QStringLiteral("2.5"));
