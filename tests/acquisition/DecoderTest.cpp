@@ -75,39 +75,6 @@ TEST(DecoderReply, APictureArrivesWholeInAnyPieces) {
     }
 }
 
-TEST(DecoderReply, ADamagedReplyIsNeverTakenForAPicture) {
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    const QByteArray good = PictureReply({image, PictureType::Bitmap, {}, {}});
-    const auto stateOf = [](const QByteArray& reply) {
-        DecoderReplyReader reader;
-        reader.Feed(reply.constData(), reply.size());
-        return reader.Finish();
-    };
-    QByteArray giant = good;
-    qToLittleEndian<quint32>(100000, giant.data() + 12); // width
-    qToLittleEndian<quint32>(100000, giant.data() + 16); // height: ten gigapixels
-    QByteArray wrongType = good;
-    qToLittleEndian<quint32>(9, wrongType.data() + 8);
-    QByteArray bitmapWithPage = good;
-    qToLittleEndian<quint32>(1, bitmapWithPage.data() + 24); // page
-    qToLittleEndian<quint32>(1, bitmapWithPage.data() + 28); // of one
-    const QByteArray page = PictureReply({image, PictureType::PdfPage, {}, {1, 1, {}}});
-    QByteArray pastLastPage = page;
-    qToLittleEndian<quint32>(2, pastLastPage.data() + 24);
-    QByteArray pageZero = page;
-    qToLittleEndian<quint32>(0, pageZero.data() + 24);
-    QByteArray longText = ErrorReply({1, QStringLiteral("x"), {}});
-    qToLittleEndian<quint32>(0x7FFFFFFF, longText.data() + 12);
-    for (const QByteArray& damaged :
-         {good.left(good.size() - 1), good + "x", QByteArray("KVXE") + good.mid(4), giant,
-          wrongType, bitmapWithPage, pastLastPage, pageZero, longText, QByteArray(),
-          QByteArray("garbage")}) {
-        EXPECT_EQ(stateOf(damaged), DecoderReplyReader::State::Damaged)
-            << damaged.left(24).toHex().toStdString();
-    }
-}
-
 // The decoder process runs this test program again with the decode option.
 class DecoderProcess : public ::testing::Test {
 protected:
@@ -136,14 +103,6 @@ TEST_F(DecoderProcess, GoodFilesArriveAsTheLoadersGiveThem) {
     ASSERT_TRUE(metafile.has_value());
     EXPECT_EQ(metafile->type, PictureType::Metafile);
     EXPECT_EQ(metafile->originalBytes, Bytes("drawn.wmf"));
-}
-
-TEST_F(DecoderProcess, TheLoadersErrorsComeBackAsTheyWere) {
-    const AppError png = ErrorOf("truncated.png");
-    EXPECT_EQ(png.number, 999);
-    EXPECT_EQ(png.description, QStringLiteral("Error loading picture ") + Data("truncated.png"));
-    EXPECT_EQ(png.source, QStringLiteral("GDI+ Module"));
-    EXPECT_EQ(ErrorOf("missing.bmp").number, ErrorNumber::FileNotFound);
 }
 
 TEST_F(DecoderProcess, AFileThatCrashesTheDecoderIsAnError) {

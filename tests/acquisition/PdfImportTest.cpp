@@ -1,7 +1,5 @@
 #include "PictureFixture.h"
 #include "TestPdf.h"
-#include "acquisition/PdfPages.h"
-#include "acquisition/frmPdfPage.h"
 #include "core/Startup.h"
 #include "document/PictureSurface.h"
 #include "document/frmDocument.h"
@@ -9,13 +7,8 @@
 #include "table/DataTable.h"
 
 #include <QCoreApplication>
-#include <QDialogButtonBox>
 #include <QFile>
-#include <QFormLayout>
-#include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 
 namespace {
@@ -139,69 +132,6 @@ TEST_F(PdfImport, NamedAtTheStartItAsksForItsPageOnceTheSplashHasGone) {
     EXPECT_FALSE(App().SplashLoaded());
     EXPECT_EQ(prompts->pdfPageQuestions.size(), 1u);
     EXPECT_EQ(Main().PanelText(2), path + QStringLiteral(" (page 2 of 2)"));
-}
-
-class PdfPageDialog : public AppFixture {
-protected:
-    PdfPageQuestion Question(int pageCount, QSizeF points) {
-        PdfPageQuestion question;
-        question.file = QStringLiteral("/papers/figure.pdf");
-        question.pageCount = pageCount;
-        QImage first(170, 240, QImage::Format_RGB32);
-        first.fill(Qt::white);
-        question.firstPage = {first, points};
-        question.previewOf = [this, points](int page) -> PdfPagePreview {
-            asked.push_back(page);
-            if (page == 3) {
-                return {};
-            }
-            QImage image(100 + page, 240, QImage::Format_RGB32);
-            image.fill(Qt::gray);
-            return {image, points};
-        };
-        return question;
-    }
-    std::vector<int> asked;
-};
-
-TEST_F(PdfPageDialog, ShowsThePageAndTheSizeAndRefusesTooLargeAResolution) {
-    frmPdfPage dialog(Question(3, TestPdf::A4Points));
-    auto* page = dialog.findChild<QSpinBox*>(QStringLiteral("spnPage"));
-    auto* resolution = dialog.findChild<QSpinBox*>(QStringLiteral("spnResolution"));
-    auto* preview = dialog.findChild<QLabel*>(QStringLiteral("lblPreview"));
-    auto* size = dialog.findChild<QLabel*>(QStringLiteral("lblSize"));
-    QPushButton* import = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-    EXPECT_EQ(page->maximum(), 3);
-    EXPECT_EQ(resolution->value(), 300);
-    EXPECT_EQ(size->text(), QStringLiteral("2479 x 3508 pixels"));
-    EXPECT_EQ(preview->pixmap().width(), 170);
-    EXPECT_TRUE(asked.empty()) << "the first page's preview came with the question";
-
-    page->setValue(2);
-    EXPECT_EQ(asked, std::vector<int>{2});
-    EXPECT_EQ(preview->pixmap().width(), 102);
-    resolution->setValue(150);
-    EXPECT_EQ(size->text(), QStringLiteral("1240 x 1754 pixels"));
-    EXPECT_TRUE(import->isEnabled());
-    EXPECT_EQ(dialog.Choice().page, 2);
-    EXPECT_EQ(dialog.Choice().dotsPerInch, 150);
-
-    page->setValue(3);
-    EXPECT_EQ(preview->text(), QStringLiteral("Page 3 cannot be shown."));
-    EXPECT_FALSE(import->isEnabled());
-
-    frmPdfPage poster(Question(1, {7200, 7200}));
-    auto* posterSize = poster.findChild<QLabel*>(QStringLiteral("lblSize"));
-    QPushButton* posterImport = poster.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-    EXPECT_EQ(posterSize->text(),
-              QStringLiteral("Too large a picture at this resolution: 81 dpi or less fits."));
-    EXPECT_FALSE(posterImport->isEnabled());
-    poster.findChild<QSpinBox*>(QStringLiteral("spnResolution"))->setValue(81);
-    EXPECT_EQ(posterSize->text(), QStringLiteral("8100 x 8100 pixels"));
-    EXPECT_TRUE(posterImport->isEnabled());
-    auto* form = qobject_cast<QFormLayout*>(poster.layout());
-    EXPECT_FALSE(form->isRowVisible(poster.findChild<QSpinBox*>(QStringLiteral("spnPage"))))
-        << "one page: nothing to choose";
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 #include "acquisition/PdfPages.h"
 #include "TestPdf.h"
 #include "acquisition/CopiedFile.h"
-#include "acquisition/DecoderProcess.h"
-#include "acquisition/Module2.h"
 #include "acquisition/PictureDecoding.h"
 #include "core/AppError.h"
 
@@ -17,10 +15,6 @@
 namespace {
 
 const QString Name = QStringLiteral("/papers/figure.pdf");
-
-LoadedPicture Render(const QByteArray& pdf, int page, int dotsPerInch) {
-    return RenderPdfPage(pdf, Name, {page, dotsPerInch, false});
-}
 
 AppError RefusalOf(const QByteArray& pdf, PdfPageRequest request) {
     try {
@@ -57,38 +51,6 @@ TEST(PdfPages, FilesThatCannotBeReadAreRefusedByName) {
             << refused.what;
         EXPECT_TRUE(error.description.contains(QString::fromLatin1(refused.reason)))
             << refused.what << ": " << error.description.toStdString();
-    }
-}
-
-TEST(PdfPages, TheDecoderProcessRendersThePageAndReportsItsRefusals) {
-    QTemporaryDir folder;
-    const auto write = [&](const char* name, const QByteArray& bytes) {
-        const QString path = folder.filePath(QString::fromLatin1(name));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    };
-    const QByteArray pdf = TestPdf::PlotPages(TestPdf::TwoPlots());
-    const QString plots = write("plots.pdf", pdf);
-    const std::optional<LoadedPicture> page = DecodeInChildProcess(plots, {}, {2, 100, false});
-    ASSERT_TRUE(page.has_value());
-    EXPECT_EQ(page->image, Render(pdf, 2, 100).image);
-    EXPECT_EQ(page->pdf.page, 2);
-    EXPECT_EQ(page->pdf.pageCount, 2);
-    EXPECT_EQ(page->pdf.points, TestPdf::A4Points);
-    const std::optional<LoadedPicture> preview = DecodeInChildProcess(plots, {}, {1, 0, true});
-    ASSERT_TRUE(preview.has_value());
-    EXPECT_EQ(preview->image.height(), PdfPreviewSide);
-
-    const QString locked = write("locked.pdf", TestPdf::Encrypted());
-    try {
-        DecodeInChildProcess(locked, {}, {});
-        ADD_FAILURE() << "decoded";
-    } catch (const AppError& error) {
-        EXPECT_EQ(error.description,
-                  QStringLiteral("Invalid picture: ") + locked +
-                      QStringLiteral(" (the PDF is encrypted and needs a password)"));
     }
 }
 

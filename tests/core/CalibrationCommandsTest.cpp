@@ -32,20 +32,6 @@ protected:
     }
 };
 
-TEST_F(CalibrationCommands, EnteringScaleModeResetsAndExplains) {
-    App().calibration.X1 = 5;
-    App().Document().Picture2().SetScale({1, 2, 3, 4});
-    Main().mnuPictureScale_Click();
-    EXPECT_TRUE(App().ScaleModeOn);
-    EXPECT_TRUE(ScaleItem().isChecked());
-    EXPECT_EQ(App().calibration.X1, Unset);
-    EXPECT_EQ(PictureEdges(), NeutralFrame);
-    ASSERT_EQ(prompts->messages.size(), 1u);
-    EXPECT_EQ(prompts->messages[0].text, ScaleInfoText);
-    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Scale Info"));
-    EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Information);
-}
-
 TEST_F(CalibrationCommands, LeavingWithTwoPointsCalibratesThePicture) {
     PictureSurface& picture = App().Document().Picture2();
     QImage white(100, 100, QImage::Format_RGB32);
@@ -74,22 +60,9 @@ TEST_F(CalibrationCommands, LogAxisWithZeroIsRefusedAndKeepsTheTypedValues) {
     Main().mnuPictureScale_Click();
     ASSERT_EQ(prompts->messages.size(), 2u);
     EXPECT_EQ(prompts->messages[1].title, QStringLiteral("Scaling Error"));
-    EXPECT_EQ(prompts->messages[1].icon, MessageIcon::Information);
     EXPECT_EQ(PictureEdges(), NeutralFrame);
     EXPECT_EQ(App().calibration.X1, 100);
     EXPECT_EQ(App().calibration.Y2, 90);
-}
-
-TEST_F(CalibrationCommands, ResetScaleDuringCalibrationKeepsScaleModeAndYValues) {
-    Main().mnuPictureScale_Click();
-    MarkPoints(100, 50, 400, 90);
-    Main().mnuPictureResetScale_Click();
-    EXPECT_TRUE(App().ScaleModeOn);
-    EXPECT_TRUE(ScaleItem().isChecked());
-    EXPECT_EQ(App().calibration.X1, Unset);
-    EXPECT_EQ(App().calibration.X2, Unset);
-    EXPECT_EQ(App().calibration.Y1, 50);
-    EXPECT_EQ(App().calibration.XPos1, 2);
 }
 
 } // namespace

@@ -56,12 +56,4 @@ TEST_F(PointRecording, AValueThatVanishesOnALogAxisIsRefusedLikeAnOverflow) {
     EXPECT_EQ(prompts->messages.size(), 2u);
 }
 
-TEST_F(PointRecording, AFoundPointThatDoesNotFitIsReportedBackQuietly) {
-    App().settings.XLog = true;
-    EXPECT_FALSE(FoundPointValues(400.0, 1.0).has_value());
-    EXPECT_FALSE(FoundPointValues(-400.0, 1.0).has_value()) << "vanishes to 0";
-    EXPECT_EQ(FoundPointValues(2.0, 1.0), QPointF(100.0, 1.0));
-    EXPECT_TRUE(prompts->messages.empty());
-}
-
 } // namespace

@@ -119,21 +119,6 @@ TEST(DrawnPicture, DrawingAcrossTilesIsDrawingOnOneImage) {
         partPainter.end();
         EXPECT_EQ(painted, whole.copy(part)) << "pen " << width;
     }
-
-    // A dot on the corner where four tiles meet is whole.
-    DrawnPicture picture;
-    picture.SetPicture(image);
-    picture.SetScale({0, 0, 203, 141});
-    picture.SetDrawWidth(5);
-    const int corner = DrawnPicture::TileSize;
-    picture.Dot(corner + 0.5, corner + 0.5, 0);
-    int painted = 0;
-    for (int row = corner - 3; row <= corner + 3; ++row) {
-        for (int column = corner - 3; column <= corner + 3; ++column) {
-            painted += picture.PixelColor(column, row) == 0 ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(painted, 21);
 }
 
 } // namespace

@@ -23,14 +23,6 @@ protected:
     }
 };
 
-TEST_F(PictureWindow, SmallPictureShowsNoScrollBarsAndSitsTopLeft) {
-    ResizeWindow({500, 400});
-    LoadWhitePicture(100, 80);
-    EXPECT_FALSE(Window().HScroll1().isVisibleTo(&Window()));
-    EXPECT_FALSE(Window().VScroll1().isVisibleTo(&Window()));
-    EXPECT_EQ(Surface().pos(), QPoint(0, 0));
-}
-
 TEST_F(PictureWindow, WidePictureScrollsSidewaysToItsRightEdge) {
     ResizeWindow({500, 400});
     LoadWhitePicture(3000, 50);

@@ -107,32 +107,6 @@ TEST_F(Rotation, AQuarterTurnSwapsTheSidesAndUndoBringsTheLastPictureBack) {
     EXPECT_EQ(Surface().Picture().size(), QSize(100, 200)) << "one level only";
 }
 
-TEST_F(Rotation, UndoWithoutATurnChangesNothing) {
-    Window().UndoRotate();
-    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
-    EXPECT_TRUE(prompts->messages.empty());
-}
-
-TEST_F(Rotation, SaveOffersTheTypeOfThePicture) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("picture.bmp"));
-    prompts->fileAnswers.push_back({path, 1});
-    Window().SavePictureAs();
-    ASSERT_EQ(prompts->fileRequests.size(), 1u);
-    EXPECT_EQ(prompts->fileRequests[0].filter, QStringLiteral("Bitmap (*.bmp)|*.bmp"));
-    EXPECT_EQ(prompts->fileRequests[0].filterIndex, 1);
-    EXPECT_EQ(prompts->fileRequests[0].defaultExtension, QStringLiteral(".bmp"));
-    QImageReader reader(path);
-    EXPECT_EQ(reader.format(), QByteArray("bmp"));
-    EXPECT_EQ(reader.read().size(), QSize(200, 100));
-
-    Surface().SetPicture(QImage(10, 10, QImage::Format_RGB32), PictureType::Metafile,
-                         QByteArray("\xD7\xCD\xC6\x9Ametafile"));
-    prompts->fileAnswers.push_back({QString(), 1});
-    Window().SavePictureAs();
-    EXPECT_EQ(prompts->fileRequests[1].filter, QStringLiteral("Windows Metafile (*.wmf)|*.wmf"));
-}
-
 TEST_F(Rotation, SavingAnEmptyPictureIsReported) {
     Surface().ClearPicture();
     QTemporaryDir folder;

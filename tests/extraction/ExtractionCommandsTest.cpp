@@ -140,7 +140,6 @@ TEST_F(Extraction, InterpolatedPointsJoinTheTableOnYes) {
     ASSERT_EQ(prompts->messages.size(), 1u);
     EXPECT_EQ(prompts->messages[0].text,
               QStringLiteral("You want to add these interpolated points to your current data?"));
-    EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Question);
     ASSERT_EQ(Table().PointCount(), 9);
     EXPECT_EQ(Cell(5, 0), QStringLiteral(" 5"));
     EXPECT_EQ(Cell(5, 1), QStringLiteral(" 2"));

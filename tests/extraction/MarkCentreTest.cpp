@@ -50,26 +50,6 @@ TEST(MarkCentre, ClicksNearAMarkerFindItsCentre) {
     }
 }
 
-TEST(MarkCentre, TickCrossingsGiveTheirCentre) {
-    for (const double width : {1.0, 1.5, 2.0}) {
-        QImage page = WhitePage(60, 60);
-        const QPointF centre(30.3, 29.8);
-        QPainter painter(&page);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(Qt::black, width));
-        painter.drawLine(centre - QPointF(6, 0), centre + QPointF(6, 0));
-        painter.drawLine(centre - QPointF(0, 6), centre + QPointF(0, 6));
-        painter.end();
-        // On the crossing, on the horizontal bar, on the vertical bar.
-        for (const QPoint click : {QPoint(30, 29), QPoint(27, 29), QPoint(30, 32)}) {
-            const std::optional<SnapResult> snap = SnapToMark(page, click, DefaultSnapTolerance);
-            ASSERT_TRUE(snap.has_value()) << width;
-            EXPECT_LT(QLineF(snap->position, Expected(centre)).length(), 0.1)
-                << width << " " << snap->position.x() << "," << snap->position.y();
-        }
-    }
-}
-
 TEST(MarkCentre, ALineGivesThePointOnItsCentreNearestTheClick) {
     for (const double slope : {0.0, 0.4, 1.0, 3.0}) {
         QImage page = WhitePage(100, 100);
@@ -107,35 +87,6 @@ TEST(MarkCentre, BackgroundAndTheEdgeGiveNothing) {
     const std::optional<SnapResult> square = SnapToMark(page, {18, 21}, DefaultSnapTolerance);
     ASSERT_TRUE(square.has_value());
     EXPECT_EQ(square->position, QPointF(19.5, 19.5));
-}
-
-TEST(MarkCentre, CentreLinesOfCurvesInEveryColumn) {
-    // From two pixels up, every column has a pixel within the tolerance of the line's colour.
-    for (const double thickness : {2.0, 3.0, 5.0}) {
-        QImage page = WhitePage(300, 200);
-        // A curve whose slope stays below 2.
-        const auto curve = [](double x) {
-            return 100 + 40 * std::sin(x / 25);
-        };
-        QPainterPath path;
-        path.moveTo(0, curve(0));
-        for (double x = 0.25; x <= 300; x += 0.25) {
-            path.lineTo(x, curve(x));
-        }
-        QPainter painter(&page);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(80, 255, 30), thickness, Qt::SolidLine, Qt::FlatCap));
-        painter.drawPath(path);
-        painter.end();
-        const int data = 80 + 256 * 255 + 65536 * 30;
-        for (int column = 10; column < 290; ++column) {
-            const std::vector<double> centres = ColumnLineCentres(page, column, data, 100);
-            ASSERT_EQ(centres.size(), 1u) << thickness << " " << column;
-            // The curve's centre at the middle of this pixel column, in the program's rows.
-            const double expected = curve(column + 0.5) - 0.5;
-            EXPECT_LT(std::abs(centres[0] - expected), 0.25) << thickness << " " << column;
-        }
-    }
 }
 
 // A mark is taken whole when it stays inside the 15-pixel search disc, and as a line when it

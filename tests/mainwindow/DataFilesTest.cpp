@@ -65,14 +65,6 @@ TEST_F(DataFiles, OverwriteAnsweredNoWritesNothingAndForgetsTheName) {
     EXPECT_TRUE(App().DataFileName.isEmpty());
 }
 
-TEST_F(DataFiles, CancelWritesNothing) {
-    App().MainForm().SetPanelText(1, QStringLiteral("Data File"));
-    prompts->fileAnswers.push_back({QString(), 2});
-    EXPECT_FALSE(Main().mnuDataSaveAs_Click());
-    EXPECT_TRUE(App().DataFileName.isEmpty());
-    EXPECT_EQ(Main().PanelText(1), QStringLiteral("Data File"));
-}
-
 TEST_F(DataFiles, AppendTwiceKeepsTheNameAndAddsTheWholeTable) {
     prompts->fileAnswers.push_back({Path("log.dat"), 3});
     prompts->fileAnswers.push_back({Path("log.dat"), 3});

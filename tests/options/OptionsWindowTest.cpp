@@ -98,18 +98,6 @@ TEST_F(OptionsWindow, GuideMeHalvesThePictureSize) {
     EXPECT_EQ(App().settings.GridRows, 150);
 }
 
-TEST_F(OptionsWindow, PickingTheDataColourStartsWithAMessage) {
-    Options().findChild<QPushButton*>(QStringLiteral("cmdARdataColor"))->click();
-    ASSERT_EQ(prompts->messages.size(), 1u);
-    EXPECT_EQ(
-        prompts->messages[0].text,
-        QStringLiteral("Click on the picture to select data point color.\r\nThis color will be "
-                       "used to scan the picture and auto-read points"));
-    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Color Picker for AutoRead"));
-    EXPECT_TRUE(App().PickColorMode);
-    EXPECT_EQ(Surface().PointerIndex(), ColourPickerPointer);
-}
-
 TEST_F(OptionsWindow, DotSizeAndPointerApplyToThePicture) {
     Options().TxtRadius().setText(QStringLiteral("5"));
     EXPECT_EQ(App().settings.DotSize, 5);

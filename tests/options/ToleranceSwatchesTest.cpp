@@ -12,14 +12,6 @@ TEST(ToleranceSwatches, DefaultDataColourAtTolerance100) {
     EXPECT_EQ(swatches.steps.back(), PackedRgb(127, 255, 77));
 }
 
-TEST(ToleranceSwatches, NoToleranceIsTheColourItself) {
-    const ToleranceSwatches swatches = SwatchesFor(PackedRgb(1, 2, 3), 0);
-    EXPECT_EQ(swatches.lowest, PackedRgb(1, 2, 3));
-    for (const int step : swatches.steps) {
-        EXPECT_EQ(step, PackedRgb(1, 2, 3));
-    }
-}
-
 TEST(ToleranceSwatches, HalfToleranceRoundsHalvesToEven) {
     EXPECT_EQ(HalfTolerance(100), 50);
     EXPECT_EQ(HalfTolerance(101), 50);

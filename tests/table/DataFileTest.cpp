@@ -91,21 +91,6 @@ protected:
     DataTable table;
 };
 
-TEST_F(DataFileWriter, ReplaceWritesHeaderAndPoints) {
-    WriteText(Path("points.dat"), "old contents that are longer than the new ones\r\n");
-    WriteDataFile(table, Path("points.dat"), DataFileLayout::Tab, WriteMode::Replace);
-    EXPECT_EQ(Read(Path("points.dat")),
-              QByteArray("\t= Point =\t= X Axis =\t= Y Axis =\r\n\t 1\t 1\t 2\r\n"));
-}
-
-TEST_F(DataFileWriter, AppendingTwiceGivesTwoHeaders) {
-    WriteDataFile(table, Path("log.csv"), DataFileLayout::Comma, WriteMode::Append);
-    WriteDataFile(table, Path("log.csv"), DataFileLayout::Comma, WriteMode::Append);
-    const QByteArray once =
-        "\"= Point =\",\"= X Axis =\",\"= Y Axis =\"\r\n\" 1\",\" 1\",\" 2\"\r\n";
-    EXPECT_EQ(Read(Path("log.csv")), once + once);
-}
-
 TEST_F(DataFileWriter, FoldersAndMissingFoldersAreRefused) {
     EXPECT_EQ(ErrorNumberOf(folder.path()), ErrorNumber::PathFileAccess);
     EXPECT_EQ(ErrorNumberOf(Path("no/such/folder/points.dat")), ErrorNumber::PathNotFound);

@@ -167,7 +167,6 @@ TEST_F(DataWindow, LastCallOnlyWithPoints) {
     ASSERT_EQ(prompts->messages.size(), 1u);
     EXPECT_EQ(prompts->messages[0].text, QStringLiteral("Save Data from the Grid before leaving?"));
     EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Last Call"));
-    EXPECT_EQ(prompts->messages[0].icon, MessageIcon::Question);
 
     // Yes with the save dialog cancelled asks again; Yes and a place saves and lets go.
     QTemporaryDir folder;
