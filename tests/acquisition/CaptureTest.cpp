@@ -8,10 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QPointer>
-#include <QTimer>
 
 namespace {
 

@@ -4,9 +4,7 @@
 #include "acquisition/WmfHeader.h"
 #include "core/AppError.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QtEndian>
 
 #include "TestData.h"

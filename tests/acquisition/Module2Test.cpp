@@ -3,10 +3,6 @@
 #include "acquisition/WmfRenderer.h"
 #include "core/AppError.h"
 
-#include <QBuffer>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtEndian>
 
 #include "TestData.h"

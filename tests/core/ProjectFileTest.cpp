@@ -4,7 +4,6 @@
 #include "document/DrawnPicture.h"
 
 #include <QBuffer>
-#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>

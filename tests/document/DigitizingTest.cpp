@@ -7,10 +7,8 @@
 #include "table/DataTable.h"
 #include "table/frmData.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 
 namespace {
 

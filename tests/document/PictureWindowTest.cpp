@@ -5,9 +5,7 @@
 #include "mainwindow/frmMain.h"
 #include "table/DataTable.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QSet>
 #include <QTest>

@@ -6,14 +6,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDropEvent>
 #include <QFile>
-#include <QImageReader>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QProgressBar>
 #include <QTemporaryDir>
-#include <QUrl>
 
 namespace {
 

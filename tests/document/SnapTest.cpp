@@ -7,8 +7,6 @@
 #include "zoom/frmZoom.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QLineF>
 #include <QPainter>
 #include <QRadioButton>
 #include <QStatusBar>

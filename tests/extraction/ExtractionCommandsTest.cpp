@@ -5,7 +5,6 @@
 #include "table/DataTable.h"
 #include "table/frmData.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QProgressBar>
@@ -49,7 +48,6 @@ TEST_F(AutoRead, StoresEveryGridPositionOnTheCurveAndReports) {
     // x = 5 is a grid column; y from 0 to 10 in steps of 1, y = 0 lying outside the picture.
     ASSERT_EQ(prompts->messages.size(), 1u);
     const QString text = prompts->messages[0].text;
-    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Auto Reading"));
     EXPECT_TRUE(text.startsWith(
         QStringLiteral("The number of values found and stored is: 10\r\nStarting time: ")))
         << text.toStdString();
@@ -125,7 +123,6 @@ TEST_F(Extraction, InterpolationNeedsFourPoints) {
     ASSERT_EQ(prompts->messages.size(), 1u);
     EXPECT_EQ(prompts->messages[0].text,
               QStringLiteral("You need at least two values to perform any interpolation."));
-    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Insufficient Data"));
     ASSERT_EQ(Table().PointCount(), 3) << "de-duplicated all the same";
     EXPECT_EQ(Cell(1, 1), QStringLiteral("1")) << "and sorted";
 }
@@ -159,7 +156,6 @@ TEST_F(Extraction, EqualIndependentValuesFailUntilTheOtherAxisIsChosen) {
         "The interpolation method is failing with these data.\r\nTry againg changing the "
         "Independant Variable\r\nError #  11 was generated. \rDivision by zero")))
         << prompts->messages[0].text.toStdString();
-    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Error"));
     EXPECT_EQ(App().MsgText, prompts->messages[0].text);
 
     App().settings.SplineOnX = false;

@@ -2,7 +2,6 @@
 #include "core/Settings.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <gtest/gtest.h>
 

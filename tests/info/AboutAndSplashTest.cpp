@@ -5,9 +5,7 @@
 #include "info/frmSplash.h"
 #include "mainwindow/frmMain.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QTimer>
 
 namespace {
 

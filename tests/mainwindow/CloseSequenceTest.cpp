@@ -5,9 +5,6 @@
 #include "options/frmOptions.h"
 #include "zoom/frmZoom.h"
 
-#include <QDir>
-#include <QFile>
-
 namespace {
 
 using CloseSequence = AppFixture;

@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QProgressBar>
 #include <QWidget>
 
 namespace {

@@ -17,13 +17,9 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSet>
-#include <QStatusBar>
 #include <QToolBar>
 
 namespace {

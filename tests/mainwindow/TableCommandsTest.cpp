@@ -31,7 +31,6 @@ TEST_F(TableCommands, RemoveAllAsksAndNoChangesNothing) {
     EXPECT_TRUE(Table().HeaderFrozen());
     ASSERT_EQ(prompts->messages.size(), 1u);
     EXPECT_EQ(prompts->messages[0].text, QStringLiteral("Delete all the rows from the data grid?"));
-    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Edit Data"));
 
     App().DataFileName = QStringLiteral("/tmp/kept.dat");
     prompts->messageAnswers = {MessageAnswer::Yes};

@@ -6,12 +6,8 @@
 #include "table/frmData.h"
 
 #include <QFile>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,7 +92,6 @@ TEST_F(DataWindow, SetNewValuesWritesTheNumbersAsTypedAndRefusesOtherTexts) {
         ASSERT_EQ(prompts->messages.size(), 1u) << values.named;
         EXPECT_TRUE(prompts->messages[0].text.startsWith(QString::fromLatin1(values.named)))
             << prompts->messages[0].text.toStdString();
-        EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Set New Values"));
         EXPECT_EQ(Cell(2, 1), QStringLiteral("1.50")) << "the row keeps its values";
         EXPECT_EQ(Cell(2, 2), QStringLiteral("\t-2E-03"));
     }
@@ -166,7 +161,6 @@ TEST_F(DataWindow, LastCallOnlyWithPoints) {
     EXPECT_TRUE(Data().QueryUnload());
     ASSERT_EQ(prompts->messages.size(), 1u);
     EXPECT_EQ(prompts->messages[0].text, QStringLiteral("Save Data from the Grid before leaving?"));
-    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Last Call"));
 
     // Yes with the save dialog cancelled asks again; Yes and a place saves and lets go.
     QTemporaryDir folder;

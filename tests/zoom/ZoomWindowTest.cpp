@@ -4,10 +4,6 @@
 #include "mainwindow/frmMain.h"
 #include "zoom/frmZoom.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QCoreApplication>
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
