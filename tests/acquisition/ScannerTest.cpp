@@ -25,8 +25,7 @@ protected:
 TEST_F(Scanner, NoScannerSaysSoAndChangesNothing) {
     scanner->available = false;
     App().MainForm().mnuPictureScanner_Click();
-    ASSERT_EQ(prompts->messages.size(), 1u);
-    EXPECT_EQ(prompts->messages[0].text, QStringLiteral("Scanner not available."));
+    EXPECT_EQ(prompts->OnlyMessage(), QStringLiteral("Scanner not available."));
     EXPECT_EQ(scanner->selections, 0);
     EXPECT_TRUE(Surface().HasPicture());
     EXPECT_EQ(App().MainForm().PanelText(2), QStringLiteral("graph.png"));

@@ -46,8 +46,7 @@ TEST_F(AutoRead, StoresEveryGridPositionOnTheCurveAndReports) {
     clock->now = QDateTime(QDate(2026, 12, 6), QTime(9, 30, 0));
     Main().mnuDataAR_Click();
     // x = 5 is a grid column; y from 0 to 10 in steps of 1, y = 0 lying outside the picture.
-    ASSERT_EQ(prompts->messages.size(), 1u);
-    const QString text = prompts->messages[0].text;
+    const QString text = prompts->OnlyMessage();
     EXPECT_TRUE(text.startsWith(
         QStringLiteral("The number of values found and stored is: 10\r\nStarting time: ")))
         << text.toStdString();
@@ -81,8 +80,7 @@ TEST_F(AutoRead, PositionsPastTheRangeOfALogAxisAreSkippedAndCounted) {
         App().calibration.RightX = 2 * half;
         Surface().SetScale(App().calibration.Edges());
         Main().mnuDataAR_Click();
-        ASSERT_EQ(prompts->messages.size(), 1u) << half;
-        const QString text = prompts->messages[0].text;
+        const QString text = prompts->OnlyMessage();
         EXPECT_TRUE(text.startsWith(QStringLiteral("The number of values found and stored is: 0")))
             << text.toStdString();
         EXPECT_TRUE(text.endsWith(
@@ -99,8 +97,7 @@ TEST_F(AutoRead, EscapeStopsTheRunAndKeepsWhatWasFound) {
     // position, so it stops before it finds anything.
     QCoreApplication::postEvent(&Main(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
     Main().mnuDataAR_Click();
-    ASSERT_EQ(prompts->messages.size(), 1u);
-    EXPECT_TRUE(prompts->messages[0].text.endsWith(
+    EXPECT_TRUE(prompts->OnlyMessage().endsWith(
         QStringLiteral("Stopped with Esc before the end of the grid.")));
     EXPECT_EQ(Table().PointCount(), 0);
     EXPECT_FALSE(Main().ProgressBar().isVisible());
@@ -120,8 +117,7 @@ TEST_F(Extraction, InterpolationNeedsFourPoints) {
     Add(1, 1);
     Add(2, 5);
     Main().mnuDataSpline_Click();
-    ASSERT_EQ(prompts->messages.size(), 1u);
-    EXPECT_EQ(prompts->messages[0].text,
+    EXPECT_EQ(prompts->OnlyMessage(),
               QStringLiteral("You need at least two values to perform any interpolation."));
     ASSERT_EQ(Table().PointCount(), 3) << "de-duplicated all the same";
     EXPECT_EQ(Cell(1, 1), QStringLiteral("1")) << "and sorted";
@@ -134,8 +130,7 @@ TEST_F(Extraction, InterpolatedPointsJoinTheTableOnYes) {
     App().settings.SplinePoints = 5;
     prompts->messageAnswers = {MessageAnswer::Yes};
     Main().mnuDataSpline_Click();
-    ASSERT_EQ(prompts->messages.size(), 1u);
-    EXPECT_EQ(prompts->messages[0].text,
+    EXPECT_EQ(prompts->OnlyMessage(),
               QStringLiteral("You want to add these interpolated points to your current data?"));
     ASSERT_EQ(Table().PointCount(), 9);
     EXPECT_EQ(Cell(5, 0), QStringLiteral(" 5"));

@@ -37,21 +37,4 @@ TEST_F(AboutAndSplash, AboutBoxTellsWhatTheProgramIs) {
     EXPECT_FALSE(shell->calls[0].file.contains(QLatin1Char(' ')));
 }
 
-TEST_F(AboutAndSplash, SplashStaysThreeSecondsFromWhenItWasShown) {
-    clock->now = QDateTime(QDate(2026, 3, 5), QTime(10, 0, 0));
-    App().Splash().ShowNow();
-    EXPECT_TRUE(App().Splash().DateLine().contains(QStringLiteral("2026")));
-    clock->Advance(1000);
-    App().Splash().WaitAndClose();
-    EXPECT_EQ(clock->waitedMilliseconds, 2000);
-    EXPECT_EQ(clock->now.time(), QTime(10, 0, 3));
-
-    App().UnloadSplash();
-    clock->waitedMilliseconds = 0;
-    App().Splash().ShowNow();
-    clock->Advance(5000);
-    App().Splash().WaitAndClose();
-    EXPECT_EQ(clock->waitedMilliseconds, 0) << "asked late, it goes at once";
-}
-
 } // namespace

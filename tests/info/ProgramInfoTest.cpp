@@ -11,10 +11,3 @@ TEST(ProgramInfo, SplashDateLineUsesTheTwelveHourClock) {
     EXPECT_EQ(SplashDateLine(QDateTime(QDate(2026, 1, 1), QTime(12, 30, 0)), english),
               QStringLiteral("January 01, 2026 - 12:30:00 PM"));
 }
-
-TEST(ProgramInfo, ScannerVersionLine) {
-    // The scanner library really used, SANE, with its major and minor version.
-    EXPECT_EQ(ScannerVersionText(200), QStringLiteral("SANE v. 2.0"));
-    EXPECT_EQ(ScannerVersionText(113), QStringLiteral("SANE v. 1.13"));
-    EXPECT_EQ(ScannerVersionText(102), QStringLiteral("SANE v. 1.2"));
-}

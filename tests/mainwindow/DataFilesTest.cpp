@@ -57,8 +57,7 @@ TEST_F(DataFiles, OverwriteAnsweredNoWritesNothingAndForgetsTheName) {
     prompts->fileAnswers.push_back({Path("old.dat"), 3});
     prompts->messageAnswers.push_back(MessageAnswer::No);
     EXPECT_FALSE(Main().mnuDataSaveAs_Click());
-    ASSERT_EQ(prompts->messages.size(), 1u);
-    EXPECT_EQ(prompts->messages[0].text,
+    EXPECT_EQ(prompts->OnlyMessage(),
               Path("old.dat") + QStringLiteral(" exists. Do you want to overwrite it?"));
     EXPECT_EQ(Read(Path("old.dat")), QByteArray("keep me"));
     EXPECT_TRUE(App().DataFileName.isEmpty());

@@ -67,9 +67,7 @@ TEST_F(Printing, EscapeStopsThePrintingAndSaysSo) {
     QCoreApplication::postEvent(&App().MainForm(),
                                 new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
     EXPECT_FALSE(App().MainForm().PrintTable(printer));
-    ASSERT_EQ(prompts->messages.size(), 1u);
-    EXPECT_EQ(prompts->messages[0].text,
-              QStringLiteral("Printing was stopped. Nothing was printed."));
+    EXPECT_EQ(prompts->OnlyMessage(), QStringLiteral("Printing was stopped. Nothing was printed."));
     EXPECT_FALSE(App().MainForm().ProgressBar().isVisible());
 }
 
@@ -104,8 +102,7 @@ TEST_F(Printing, AnEmptyTablePrintsTheHeader) {
 TEST_F(Printing, NoMeansNothingAndNoPrinterIsToldClearly) {
     prompts->messageAnswers = {MessageAnswer::No};
     App().MainForm().mnuFilePrint_Click();
-    ASSERT_EQ(prompts->messages.size(), 1u);
-    EXPECT_EQ(prompts->messages[0].text,
+    EXPECT_EQ(prompts->OnlyMessage(),
               QStringLiteral("Would you like to print the data in the table?"));
     prompts->messageAnswers = {MessageAnswer::Yes};
     App().MainForm().mnuFilePrint_Click();

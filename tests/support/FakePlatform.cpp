@@ -33,6 +33,14 @@ MessageAnswer FakePrompts::ShowMessage(const QString& text, const QString& title
                 MessageAnswer::Cancel);
 }
 
+QString FakePrompts::OnlyMessage() const {
+    if (messages.size() != 1) {
+        ADD_FAILURE() << messages.size() << " boxes shown, not one";
+        return {};
+    }
+    return messages[0].text;
+}
+
 QString FakePrompts::AskText(const QString& prompt, const QString& title, const QString&) {
     textPrompts.push_back({prompt, title});
     return Next(textAnswers, "text prompt: " + title.toStdString());

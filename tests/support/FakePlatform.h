@@ -34,6 +34,8 @@ public:
     std::deque<std::optional<int>> colorAnswers;
 
     std::vector<ShownMessage> messages;
+    // The text of the one box shown; a failure of the test when there was not exactly one.
+    QString OnlyMessage() const;
     std::vector<TextPrompt> textPrompts;
     std::vector<FileDialogRequest> fileRequests;
 

@@ -5,22 +5,6 @@
 
 namespace {
 
-TEST(DataTable, AppendedPointsArePaddedAndNumberedByRow) {
-    DataTable table;
-    AppendPointRow(table, 2.5f, -1.0f);
-    ASSERT_EQ(table.RowCount(), 2);
-    EXPECT_EQ(table.CellText(1, 0), QStringLiteral(" 1"));
-    EXPECT_EQ(table.CellText(1, 1), QStringLiteral(" 2.5"));
-    EXPECT_EQ(table.CellText(1, 2), QStringLiteral("-1"));
-    EXPECT_FALSE(table.HeaderFrozen()) << "one point leaves the header free";
-
-    AppendPointRow(table, 1.0 / 3.0, 1e-5);
-    EXPECT_EQ(table.CellText(2, 0), QStringLiteral(" 2"));
-    EXPECT_EQ(table.CellText(2, 1), QStringLiteral(" 0.333333333333333"));
-    EXPECT_EQ(table.CellText(2, 2), QStringLiteral(" 1E-05"));
-    EXPECT_TRUE(table.HeaderFrozen()) << "the second point freezes the header";
-}
-
 TEST(DataTable, PointNumberFollowsTheRowCountEvenAfterEdits) {
     DataTable table;
     table.AppendRow({QStringLiteral("7"), QStringLiteral("a"), QStringLiteral("b")});

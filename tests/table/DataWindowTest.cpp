@@ -159,8 +159,7 @@ TEST_F(DataWindow, LastCallOnlyWithPoints) {
     AddPoints(1);
     prompts->messageAnswers.push_back(MessageAnswer::No);
     EXPECT_TRUE(Data().QueryUnload());
-    ASSERT_EQ(prompts->messages.size(), 1u);
-    EXPECT_EQ(prompts->messages[0].text, QStringLiteral("Save Data from the Grid before leaving?"));
+    EXPECT_EQ(prompts->OnlyMessage(), QStringLiteral("Save Data from the Grid before leaving?"));
 
     // Yes with the save dialog cancelled asks again; Yes and a place saves and lets go.
     QTemporaryDir folder;
