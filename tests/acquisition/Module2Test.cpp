@@ -44,6 +44,10 @@ TEST(DecodeToPicture, KeepRatioCentresWithHalvesToEven) {
 TEST(DecodeToPicture, AHeaderClaimingTenGigapixelsIsRefused) {
     StartImaging();
     EXPECT_EQ(ErrorOf(Data("huge-header.png")).number, 999);
+    EXPECT_EQ(TooLargeReason(QSize(16000, 16000)),
+              QStringLiteral("the picture has 16000 x 16000 pixels; at most 64 megapixels can be "
+                             "read"));
+    EXPECT_TRUE(TooLargeReason(QSize(8192, 8192)).isEmpty()) << "exactly 64 megapixels";
 }
 
 } // namespace

@@ -147,10 +147,11 @@ TEST_F(Extraction, EqualIndependentValuesFailUntilTheOtherAxisIsChosen) {
     Add(3, 4);
     Main().mnuDataSpline_Click();
     ASSERT_EQ(prompts->messages.size(), 1u);
-    EXPECT_TRUE(prompts->messages[0].text.startsWith(QStringLiteral(
-        "The interpolation method is failing with these data.\r\nTry againg changing the "
-        "Independant Variable\r\nError #  11 was generated. \rDivision by zero")))
-        << prompts->messages[0].text.toStdString();
+    EXPECT_EQ(prompts->messages[0].text,
+              QStringLiteral("The interpolation method is failing with these data.\r\nTry againg "
+                             "changing the Independant Variable\r\nError #  11 was generated. "
+                             "\rDivision by zero"))
+        << "the error's source is not shown";
     EXPECT_EQ(App().MsgText, prompts->messages[0].text);
 
     App().settings.SplineOnX = false;

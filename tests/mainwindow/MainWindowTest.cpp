@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSet>
@@ -28,6 +29,14 @@ class MainWindow : public PictureFixture {
 protected:
     frmMain& Main() { return App().MainForm(); }
 };
+
+TEST_F(MainWindow, MenuBarHoldsTheSixMenus) {
+    QStringList captions;
+    for (QAction* action : Main().menuBar()->actions()) {
+        captions << action->text();
+    }
+    EXPECT_EQ(captions, (QStringList{"&File", "&Picture", "&Data", "&View", "&Window", "&Help"}));
+}
 
 // Whether a pixmap shows something: some pixel is not transparent.
 bool HasInk(const QPixmap& pixmap) {
