@@ -1,4 +1,5 @@
 #include "PictureFixture.h"
+#include "TestData.h"
 #include "TestPdf.h"
 #include "core/Startup.h"
 #include "document/PictureSurface.h"
@@ -21,9 +22,7 @@ protected:
     frmMain& Main() { return App().MainForm(); }
     QString Write(const char* name, const QByteArray& bytes) {
         const QString path = m_folder.filePath(QString::fromLatin1(name));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        EXPECT_TRUE(WriteFile(path, bytes));
         return path;
     }
     QString Plots() { return Write("plots.pdf", TestPdf::PlotPages(TestPdf::TwoPlots())); }

@@ -1,4 +1,5 @@
 #include "PictureFixture.h"
+#include "TestData.h"
 #include "document/PictureSurface.h"
 #include "mainwindow/frmMain.h"
 #include "platform/SaneScanner.h"
@@ -68,9 +69,7 @@ void WriteSaneConfig(const QByteArray& backends, const QByteArray& testDevice = 
     qputenv("SANE_CONFIG_DIR", folder.path().toLocal8Bit());
     for (const auto& [name, text] :
          {std::pair{"dll.conf", backends}, std::pair{"test.conf", testDevice}}) {
-        QFile file(folder.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
+        ASSERT_TRUE(WriteFile(folder.filePath(QString::fromLatin1(name)), text));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "PictureFixture.h"
+#include "TestData.h"
 #include "document/PictureSurface.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
@@ -61,11 +62,7 @@ TEST_F(Rotation, NoFileOutsideTheProgramTakesPartInATurn) {
     // user's among them, is neither written nor read by Rotate and Undo Rotate.
     QTemporaryDir folder;
     const QString precious = folder.filePath(QStringLiteral("precious.txt"));
-    {
-        QFile file(precious);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("keep");
-    }
+    ASSERT_TRUE(WriteFile(precious, "keep"));
     const QString planted = QDir(QDir::tempPath()).filePath(QStringLiteral("kurvex_tempfile"));
     QFile::remove(planted);
     ASSERT_TRUE(QFile::link(precious, planted));

@@ -1,4 +1,5 @@
 #include "PictureFixture.h"
+#include "TestData.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
 #include "table/DataTable.h"
@@ -50,10 +51,7 @@ TEST_F(DataFiles, SaveWithoutANameIsSaveAsAndWithOneWritesAtOnce) {
 }
 
 TEST_F(DataFiles, OverwriteAnsweredNoWritesNothingAndForgetsTheName) {
-    QFile old(Path("old.dat"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("keep me");
-    old.close();
+    ASSERT_TRUE(WriteFile(Path("old.dat"), "keep me"));
     prompts->fileAnswers.push_back({Path("old.dat"), 3});
     prompts->messageAnswers.push_back(MessageAnswer::No);
     EXPECT_FALSE(Main().mnuDataSaveAs_Click());

@@ -129,10 +129,7 @@ TEST_F(Projects, BadProjectsAreRefusedAndChangeNothing) {
     Main().SetPanelText(2, QStringLiteral("graph.png"));
     const QImage before = Surface().Picture();
     const QString path = PathOf("text.kurvexproj");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("just text");
-    file.close();
+    ASSERT_TRUE(WriteFile(path, "just text"));
     EXPECT_FALSE(Main().OpenProjectFile(path));
     EXPECT_TRUE(prompts->OnlyMessage().contains(path));
     EXPECT_EQ(Surface().Picture(), before);

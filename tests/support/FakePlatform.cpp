@@ -16,9 +16,13 @@ Answer Next(std::deque<Answer>& answers, const std::string& what, Answer none = 
         ADD_FAILURE() << "Unexpected " << what;
         return none;
     }
-    Answer answer = std::move(answers.front());
-    answers.pop_front();
-    return answer;
+    // Returned straight from the queue and popped after: a local copy of an optional record
+    // trips the compiler's uninitialised-use warning.
+    const struct PopFront {
+        std::deque<Answer>& from;
+        ~PopFront() { from.pop_front(); }
+    } pop{answers};
+    return std::move(answers.front());
 }
 
 } // namespace
@@ -101,15 +105,7 @@ std::optional<int> FakePrompts::AskChoice(const QString&, const QString&,
 
 std::optional<ScanSettings> FakePrompts::AskScanSettings(const ScanSettingsRequest& request) {
     scanRequests.push_back(request);
-    // Taken apart from Next: copying an optional settings record out of a template trips
-    // the compiler's uninitialised-use warning.
-    if (scanAnswers.empty()) {
-        ADD_FAILURE() << "Unexpected scan settings dialog";
-        return std::nullopt;
-    }
-    const auto answer = scanAnswers.front();
-    scanAnswers.pop_front();
-    return answer;
+    return Next(scanAnswers, "scan settings dialog");
 }
 
 std::optional<PdfPageChoice> FakePrompts::AskPdfPage(const PdfPageQuestion& question) {

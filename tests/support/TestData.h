@@ -14,3 +14,9 @@ inline QByteArray Bytes(const char* name) {
     QFile file(Data(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// Gives a test its own file with these bytes; false when it cannot be written.
+inline bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}

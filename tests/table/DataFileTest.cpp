@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "core/AppError.h"
 #include "table/DataFileFormat.h"
 #include "table/DataFileWriter.h"
@@ -71,11 +72,6 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
     }
-    static void WriteText(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
     int ErrorNumberOf(const QString& path, WriteMode mode = WriteMode::Replace) {
         try {
             WriteDataFile(table, path, DataFileLayout::Comma, mode);
@@ -119,7 +115,7 @@ TEST_F(DataFileWriter, AFullDiskIsReported) {
 }
 
 TEST_F(DataFileWriter, AFailedSaveLeavesTheEarlierFileIntact) {
-    WriteText(Path("points.dat"), "earlier good data\r\n");
+    ASSERT_TRUE(WriteFile(Path("points.dat"), "earlier good data\r\n"));
     for (int i = 0; i < 20000; ++i) {
         AppendPointRow(table, i * 1.5, i * 2.5);
     }
