@@ -1,9 +1,6 @@
 #include "PictureFixture.h"
 #include "acquisition/CaptureGeometry.h"
 #include "acquisition/frmCaptureNew.h"
-#include "document/PictureSurface.h"
-#include "mainwindow/frmMain.h"
-#include "table/DataTable.h"
 #include "zoom/frmZoom.h"
 
 #include <QApplication>
@@ -47,7 +44,7 @@ TEST_F(Capture, ADraggedRectangleBecomesThePicture) {
     ASSERT_EQ(Surface().Picture().size(), QSize(100, 50));
     // The fake screen's pixel (x, y) is (x mod 256, y mod 256, 7).
     EXPECT_EQ(QColor(Surface().Picture().pixel(0, 0)), QColor(10, 20, 7));
-    EXPECT_EQ(App().MainForm().PanelText(2), QStringLiteral("Clipboard Picture"));
+    EXPECT_EQ(Main().PanelText(2), QStringLiteral("Clipboard Picture"));
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(100, 50));
     EXPECT_EQ(Table().PointCount(), 1);
 }

@@ -1,10 +1,6 @@
 #include "PictureFixture.h"
 #include "TestData.h"
 #include "core/Calibration.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
-#include "table/DataTable.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -20,7 +16,6 @@ protected:
         PictureFixture::SetUp();
         AppendPointRow(Table(), 1.0f, 2.0f);
     }
-    frmMain& Main() { return App().MainForm(); }
     bool DataMenuEnabled() {
         return Main().findChild<QMenu*>(QStringLiteral("mnuData"))->isEnabled();
     }

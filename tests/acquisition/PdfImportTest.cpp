@@ -2,10 +2,6 @@
 #include "TestData.h"
 #include "TestPdf.h"
 #include "core/Startup.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
-#include "table/DataTable.h"
 
 #include <QFile>
 #include <QMenu>
@@ -19,7 +15,6 @@ protected:
         PictureFixture::SetUp();
         AppendPointRow(Table(), 1.0f, 2.0f);
     }
-    frmMain& Main() { return App().MainForm(); }
     QString Write(const char* name, const QByteArray& bytes) {
         const QString path = m_folder.filePath(QString::fromLatin1(name));
         EXPECT_TRUE(WriteFile(path, bytes));

@@ -1,9 +1,6 @@
 #include "PictureFixture.h"
 #include "TestData.h"
-#include "document/PictureSurface.h"
-#include "mainwindow/frmMain.h"
 #include "platform/SaneScanner.h"
-#include "table/DataTable.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -19,26 +16,26 @@ protected:
     void SetUp() override {
         PictureFixture::SetUp();
         AppendPointRow(Table(), 1.0f, 1.0f);
-        App().MainForm().SetPanelText(2, QStringLiteral("graph.png"));
+        Main().SetPanelText(2, QStringLiteral("graph.png"));
     }
 };
 
 TEST_F(Scanner, NoScannerSaysSoAndChangesNothing) {
     scanner->available = false;
-    App().MainForm().mnuPictureScanner_Click();
+    Main().mnuPictureScanner_Click();
     EXPECT_EQ(prompts->OnlyMessage(), QStringLiteral("Scanner not available."));
     EXPECT_EQ(scanner->selections, 0);
     EXPECT_TRUE(Surface().HasPicture());
-    EXPECT_EQ(App().MainForm().PanelText(2), QStringLiteral("graph.png"));
+    EXPECT_EQ(Main().PanelText(2), QStringLiteral("graph.png"));
 }
 
 TEST_F(Scanner, AScannedImageBecomesThePicture) {
     scanner->image = QImage(30, 20, QImage::Format_RGB32);
     scanner->image.fill(Qt::green);
-    App().MainForm().mnuPictureScanner_Click();
+    Main().mnuPictureScanner_Click();
     EXPECT_EQ(scanner->selections, 1);
     EXPECT_EQ(Surface().Picture().size(), QSize(30, 20));
-    EXPECT_EQ(App().MainForm().PanelText(2), QStringLiteral("Clipboard Picture"));
+    EXPECT_EQ(Main().PanelText(2), QStringLiteral("Clipboard Picture"));
     EXPECT_TRUE(prompts->messages.empty());
     EXPECT_EQ(Table().PointCount(), 1);
 }
@@ -49,14 +46,14 @@ TEST_F(Scanner, AFailedScanChangesNothing) {
     QImage onClipboard(5, 5, QImage::Format_RGB32);
     onClipboard.fill(Qt::blue);
     QGuiApplication::clipboard()->setImage(onClipboard);
-    App().MainForm().mnuPictureScanner_Click();
+    Main().mnuPictureScanner_Click();
     ASSERT_EQ(prompts->messages.size(), 1u);
     EXPECT_EQ(prompts->messages[0].text,
               QStringLiteral("No image was acquired or transfer to the clipboard failed."));
     EXPECT_TRUE(prompts->messages[0].title.isEmpty());
     EXPECT_EQ(Surface().Picture(), before);
     EXPECT_EQ(App().calibration.RightX, 42) << "the calibration stays";
-    EXPECT_EQ(App().MainForm().PanelText(2), QStringLiteral("graph.png"));
+    EXPECT_EQ(Main().PanelText(2), QStringLiteral("graph.png"));
     EXPECT_EQ(Table().PointCount(), 1);
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(5, 5))
         << "the user's clipboard too";

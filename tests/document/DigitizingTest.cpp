@@ -1,11 +1,6 @@
 #include "PictureFixture.h"
 #include "core/Calibration.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
 #include "options/frmOptions.h"
-#include "table/DataTable.h"
-#include "table/frmData.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -123,7 +118,7 @@ TEST_F(Digitizing, CalibratedClickRecordsDataValuesOnLinearAxes) {
     ASSERT_EQ(Table().RowCount(), 2);
     EXPECT_EQ(Cell(1, 1), QStringLiteral(" 250"));
     EXPECT_EQ(Cell(1, 2), QStringLiteral(" 70"));
-    EXPECT_EQ(App().MainForm().PanelText(3), QStringLiteral("Saving: X=  250"));
+    EXPECT_EQ(Main().PanelText(3), QStringLiteral("Saving: X=  250"));
     EXPECT_EQ(Surface().PixelColor(100, 50), App().settings.PointsColor) << "the marker";
 }
 
@@ -158,8 +153,7 @@ TEST_F(Digitizing, RightButtonDragRecordsOncePerNewPosition) {
     Move(Qt::LeftButton | Qt::RightButton, QPoint(13, 12));
     Move(Qt::LeftButton, QPoint(14, 12));
     EXPECT_EQ(Table().RowCount(), 4) << "both buttons, or the left alone, record nothing";
-    EXPECT_EQ(App().MainForm().PanelText(3).left(3), QStringLiteral("X= "))
-        << "but the read-out follows";
+    EXPECT_EQ(Main().PanelText(3).left(3), QStringLiteral("X= ")) << "but the read-out follows";
 }
 
 TEST_F(Digitizing, ADragOnALogAxisShowsTheDataValueInTheCaption) {

@@ -1,9 +1,5 @@
 #include "PictureFixture.h"
-#include "document/PictureSurface.h"
 #include "document/PointerImages.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
-#include "table/DataTable.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -32,7 +28,7 @@ TEST_F(PictureWindow, WidePictureScrollsSidewaysToItsRightEdge) {
         << "the right edge meets the viewport's right edge";
     // Scrolling moves the picture, not its coordinates.
     Move(Qt::NoButton, QPoint(2999, 0));
-    EXPECT_EQ(App().MainForm().PanelText(3), QStringLiteral("X=  9.996667"));
+    EXPECT_EQ(Main().PanelText(3), QStringLiteral("X=  9.996667"));
 }
 
 TEST_F(PictureWindow, StripButtonsChangeColourAndUndoTheLastPoint) {
@@ -47,7 +43,7 @@ TEST_F(PictureWindow, StripButtonsChangeColourAndUndoTheLastPoint) {
     }
     auto* picture4 = Window().findChild<QLabel*>(QStringLiteral("Picture4"));
     QTest::mouseClick(picture4, Qt::RightButton);
-    EXPECT_TRUE(App().MainForm().Item("mnuViewImageToolbar").isChecked())
+    EXPECT_TRUE(Main().Item("mnuViewImageToolbar").isChecked())
         << "the strip stays for the right button";
     QTest::mousePress(undo, Qt::LeftButton);
     EXPECT_EQ(undo->palette().color(QPalette::WindowText), QColor(0, 0, 255));

@@ -1,9 +1,5 @@
 #include "PictureFixture.h"
 #include "TestData.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
-#include "table/DataTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -84,7 +80,7 @@ TEST_F(Rotation, EscapeWhileTurningLeavesThePictureAsItWas) {
     EXPECT_EQ(Surface().PixelColor(190, 10), 255);
     Window().UndoRotate();
     EXPECT_EQ(Surface().Picture().size(), QSize(200, 100)) << "a stopped turn is no turn";
-    EXPECT_FALSE(App().MainForm().ProgressBar().isVisible());
+    EXPECT_FALSE(Main().ProgressBar().isVisible());
     EXPECT_TRUE(prompts->messages.empty());
 }
 

@@ -1,8 +1,5 @@
 #include "PictureFixture.h"
-#include "document/PictureSurface.h"
-#include "mainwindow/frmMain.h"
 #include "options/frmOptions.h"
-#include "table/DataTable.h"
 #include "zoom/ZoomGeometry.h"
 #include "zoom/frmZoom.h"
 
@@ -41,7 +38,7 @@ protected:
         painter.drawEllipse(Marker(), 4, 4);
         painter.end();
         Surface().SetPicture(plot);
-        App().MainForm().EnableDataMenu();
+        Main().EnableDataMenu();
     }
 
     // Calibrates with clicks three pixels off each tick's centre, then clicks two pixels off
@@ -69,18 +66,18 @@ TEST_F(Snap, OnTheTicksAndTheMarkerGiveTheirCentres) {
     // A tenth of a pixel is 0.033 in x and 0.005 in y.
     EXPECT_NEAR(Cell(1, 1).toDouble(), 40, 0.033) << Cell(1, 1).toStdString();
     EXPECT_NEAR(Cell(1, 2).toDouble(), 6, 0.005) << Cell(1, 2).toStdString();
-    EXPECT_TRUE(App().MainForm().statusBar()->currentMessage().startsWith(
+    EXPECT_TRUE(Main().statusBar()->currentMessage().startsWith(
         QStringLiteral("Snapped to the mark by 2.")))
-        << App().MainForm().statusBar()->currentMessage().toStdString();
+        << Main().statusBar()->currentMessage().toStdString();
     // The marker is drawn where the click snapped to.
     EXPECT_EQ(Surface().PixelColor(static_cast<int>(Marker().x() - 0.5 + 0.5),
                                    static_cast<int>(Marker().y() - 0.5 + 0.5)),
               App().settings.PointsColor);
 
     // On the background a click stays where it is.
-    App().MainForm().statusBar()->clearMessage();
+    Main().statusBar()->clearMessage();
     Press(Qt::LeftButton, {200, 280});
-    EXPECT_TRUE(App().MainForm().statusBar()->currentMessage().isEmpty());
+    EXPECT_TRUE(Main().statusBar()->currentMessage().isEmpty());
 }
 
 TEST_F(Snap, CentreLineAutoReadGivesOnePointPerColumn) {
@@ -104,13 +101,13 @@ TEST_F(Snap, CentreLineAutoReadGivesOnePointPerColumn) {
 
     App().settings.AutoReadCentreLine = false;
     prompts->messageAnswers = {MessageAnswer::Ok, MessageAnswer::Yes};
-    App().MainForm().mnuDataAR_Click();
+    Main().mnuDataAR_Click();
     EXPECT_GT(Table().PointCount(), 9) << "more than one row of the thick line in a column";
-    App().MainForm().mnuDataRemoveAll_Click();
+    Main().mnuDataRemoveAll_Click();
 
     App().settings.AutoReadCentreLine = true;
     prompts->messageAnswers = {MessageAnswer::Ok};
-    App().MainForm().mnuDataAR_Click();
+    Main().mnuDataAR_Click();
     ASSERT_EQ(Table().PointCount(), 10) << "one per column on the picture (x = 0 to 90)";
     for (int row = 1; row <= 10; ++row) {
         const double x = Cell(row, 1).toDouble();

@@ -1,9 +1,5 @@
 #include "PictureFixture.h"
 #include "core/ScreenPointer.h"
-#include "document/PictureSurface.h"
-#include "mainwindow/frmMain.h"
-#include "table/DataTable.h"
-#include "table/frmData.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -14,7 +10,6 @@ namespace {
 
 class Extraction : public PictureFixture {
 protected:
-    frmMain& Main() { return App().MainForm(); }
     void Add(double x, double y) { AppendPointRow(Table(), x, y); }
 };
 

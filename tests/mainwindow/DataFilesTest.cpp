@@ -1,9 +1,5 @@
 #include "PictureFixture.h"
 #include "TestData.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
-#include "table/DataTable.h"
-#include "table/frmData.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -22,7 +18,6 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    frmMain& Main() { return App().MainForm(); }
 
     QTemporaryDir folder;
 };

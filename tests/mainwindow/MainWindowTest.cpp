@@ -1,17 +1,12 @@
 #include "PictureFixture.h"
 #include "core/ShownText.h"
 #include "core/Startup.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
 #include "info/frmTip.h"
 #include "mainwindow/HelpTopics.h"
 #include "mainwindow/HelpWindow.h"
 #include "mainwindow/StatusPanels.h"
 #include "mainwindow/ToolbarIcons.h"
-#include "mainwindow/frmMain.h"
 #include "options/frmOptions.h"
-#include "table/DataTable.h"
-#include "table/frmData.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -27,7 +22,6 @@ namespace {
 
 class MainWindow : public PictureFixture {
 protected:
-    frmMain& Main() { return App().MainForm(); }
 };
 
 TEST_F(MainWindow, MenuBarHoldsTheSixMenus) {

@@ -1,8 +1,5 @@
 #include "PictureFixture.h"
-#include "mainwindow/frmMain.h"
-#include "table/DataTable.h"
 #include "table/GridPrinter.h"
-#include "table/frmData.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -35,7 +32,7 @@ protected:
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = folder.filePath(QStringLiteral("table.pdf"));
         printer.setOutputFileName(pdf);
-        EXPECT_TRUE(App().MainForm().PrintTable(printer));
+        EXPECT_TRUE(Main().PrintTable(printer));
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
             ADD_FAILURE() << "pdftotext is missing";
             return {};
@@ -56,19 +53,18 @@ TEST_F(Printing, OnlyTheVisibleRowsArePrinted) {
     EXPECT_TRUE(text.contains(QStringLiteral("= X Axis ="))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("1001")));
     EXPECT_FALSE(text.contains(QStringLiteral("1150"))) << "row 150 is far below the window";
-    EXPECT_FALSE(App().MainForm().ProgressBar().isVisible());
-    EXPECT_EQ(App().MainForm().ProgressBar().maximum(), 201 * 3 + 1);
+    EXPECT_FALSE(Main().ProgressBar().isVisible());
+    EXPECT_EQ(Main().ProgressBar().maximum(), 201 * 3 + 1);
 }
 
 TEST_F(Printing, EscapeStopsThePrintingAndSaysSo) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(folder.filePath(QStringLiteral("stopped.pdf")));
-    QCoreApplication::postEvent(&App().MainForm(),
-                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
-    EXPECT_FALSE(App().MainForm().PrintTable(printer));
+    QCoreApplication::postEvent(&Main(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+    EXPECT_FALSE(Main().PrintTable(printer));
     EXPECT_EQ(prompts->OnlyMessage(), QStringLiteral("Printing was stopped. Nothing was printed."));
-    EXPECT_FALSE(App().MainForm().ProgressBar().isVisible());
+    EXPECT_FALSE(Main().ProgressBar().isVisible());
 }
 
 TEST_F(Printing, AScrolledGridPrintsItsRowsWithTheFrozenHeaderOnTop) {
@@ -101,16 +97,16 @@ TEST_F(Printing, AnEmptyTablePrintsTheHeader) {
 
 TEST_F(Printing, NoMeansNothingAndNoPrinterIsToldClearly) {
     prompts->messageAnswers = {MessageAnswer::No};
-    App().MainForm().mnuFilePrint_Click();
+    Main().mnuFilePrint_Click();
     EXPECT_EQ(prompts->OnlyMessage(),
               QStringLiteral("Would you like to print the data in the table?"));
     prompts->messageAnswers = {MessageAnswer::Yes};
-    App().MainForm().mnuFilePrint_Click();
+    Main().mnuFilePrint_Click();
     // On a machine without printers the user is told; with one the table goes to it.
     if (prompts->messages.size() == 3u) {
         EXPECT_EQ(prompts->messages[2].title, QStringLiteral("Print"));
     }
-    EXPECT_FALSE(App().MainForm().ProgressBar().isVisible());
+    EXPECT_FALSE(Main().ProgressBar().isVisible());
 }
 
 // The progress counts each cell looked at, column by column from 1; told to stop, the printing

@@ -3,11 +3,7 @@
 #include "core/ProjectFile.h"
 #include "core/ProjectZip.h"
 #include "core/Startup.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
 #include "options/frmOptions.h"
-#include "table/DataTable.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,7 +15,6 @@ namespace {
 
 class Projects : public PictureFixture {
 protected:
-    frmMain& Main() { return App().MainForm(); }
     QString PathOf(const char* name) { return m_folder.filePath(QString::fromLatin1(name)); }
 
     // A session worth keeping: a drawn picture, logarithmic Y, a calibration, two points and a

@@ -1,9 +1,5 @@
 #include "PictureFixture.h"
 #include "core/ScreenPointer.h"
-#include "document/PictureSurface.h"
-#include "mainwindow/frmMain.h"
-#include "table/DataTable.h"
-#include "table/frmData.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -17,7 +13,6 @@ protected:
         PictureFixture::SetUp();
         Surface().SetScale({0, 100, 100, 0});
     }
-    frmMain& Main() { return App().MainForm(); }
     frmData& Data() { return App().Data(); }
     void Add(double x, double y) { AppendPointRow(Table(), x, y); }
 };

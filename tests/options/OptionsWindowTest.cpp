@@ -1,9 +1,6 @@
 #include "PictureFixture.h"
-#include "document/PictureSurface.h"
 #include "document/PointerImages.h"
-#include "mainwindow/frmMain.h"
 #include "options/frmOptions.h"
-#include "table/DataTable.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -1,19 +1,14 @@
 #include "PictureFixture.h"
 
 #include "core/Startup.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
-#include "table/DataTable.h"
-#include "table/frmData.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 
 void PictureFixture::SetUp() {
     AppFixture::SetUp();
-    Main();
-    App().MainForm().ActivateChildWindow(&App().Document());
+    ::Main();
+    Main().ActivateChildWindow(&App().Document());
     LoadWhitePicture(200, 100);
 }
 
@@ -21,6 +16,10 @@ void PictureFixture::LoadWhitePicture(int width, int height) {
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(Qt::white);
     Surface().SetPicture(picture);
+}
+
+frmMain& PictureFixture::Main() {
+    return App().MainForm();
 }
 
 PictureSurface& PictureFixture::Surface() {
@@ -52,6 +51,6 @@ void PictureFixture::Move(Qt::MouseButtons held, QPoint pixel) {
 }
 
 void PictureFixture::EnterScaleMode() {
-    App().MainForm().mnuPictureScale_Click();
+    Main().mnuPictureScale_Click();
     prompts->messages.clear();
 }

@@ -1,18 +1,22 @@
 #pragma once
 
 #include "AppFixture.h"
+#include "document/PictureSurface.h"
+#include "document/frmDocument.h"
+#include "mainwindow/frmMain.h"
+#include "table/DataTable.h"
+#include "table/frmData.h"
 
 #include <QPoint>
 
-class PictureSurface;
-class DataTable;
-
-// The program started with a white picture of the given size, and the mouse on it.
+// The program started with a white picture of the given size, and the mouse on it; the windows
+// the tests drive are a call away.
 class PictureFixture : public AppFixture {
 protected:
     void SetUp() override;
     void LoadWhitePicture(int width, int height);
 
+    frmMain& Main();
     PictureSurface& Surface();
     DataTable& Table();
     QString Cell(int row, int column);

@@ -1,9 +1,4 @@
 #include "PictureFixture.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
-#include "table/DataTable.h"
-#include "table/frmData.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -40,8 +35,8 @@ TEST_F(DataWindow, DraggingEitherWaySelectsTheSameRows) {
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, CellCentre(3, 1));
     EXPECT_EQ(std::min(Data().Row(), Data().RowSel()), 3);
     EXPECT_EQ(std::max(Data().Row(), Data().RowSel()), 5);
-    App().MainForm().ActivateChildWindow(&App().Document()); // no question then
-    App().MainForm().mnuDataRemoveSelected_Click();
+    Main().ActivateChildWindow(&App().Document()); // no question then
+    Main().mnuDataRemoveSelected_Click();
     ASSERT_EQ(Table().PointCount(), 3);
     EXPECT_EQ(Cell(3, 1), QStringLiteral(" 6"));
     EXPECT_EQ(Cell(3, 0), QStringLiteral("3")) << "renumbered in plain form";
@@ -148,7 +143,7 @@ TEST_F(DataWindow, RightButtonBeepsAndOpensThePopUpMenu) {
     QTest::mousePress(Data().GridData().viewport(), Qt::RightButton, {}, CellCentre(1, 1));
     ASSERT_EQ(sound->played.size(), 2u) << "start-up sound, then the beep";
     EXPECT_EQ(sound->played.back().size(), 800);
-    QMenu& popUp = App().MainForm().mnuPopUpMenu();
+    QMenu& popUp = Main().mnuPopUpMenu();
     EXPECT_TRUE(popUp.isVisible());
     popUp.close();
 }

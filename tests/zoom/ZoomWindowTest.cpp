@@ -1,7 +1,4 @@
 #include "PictureFixture.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
 #include "zoom/frmZoom.h"
 
 #include <QLineEdit>
