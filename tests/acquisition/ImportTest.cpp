@@ -57,12 +57,6 @@ TEST_F(Import, TransparentPngShowsWhite) {
     EXPECT_EQ(Main().PanelText(2), Data("transparent.png"));
 }
 
-TEST_F(Import, AMetafileShowsAsDrawnAndStaysAMetafile) {
-    ASSERT_TRUE(Main().ImportPictureFile(Data("drawn.wmf")));
-    EXPECT_EQ(Surface().Type(), PictureType::Metafile);
-    EXPECT_FALSE(Surface().OriginalBytes().isEmpty());
-}
-
 TEST_F(Import, BadFilesChangeNothingButSaySo) {
     // Broken files, and hostile ones that crash the metafile library, ask for 16000 x 16000
     // pixels or claim gigabytes: each ends in the error box naming it, and the picture, its
