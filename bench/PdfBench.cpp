@@ -2,12 +2,12 @@
 // (in the decoder process), next to importing a PNG of the same size the same way.
 
 #include "BenchMain.h"
-#include "TestPdf.h"
 #include "acquisition/DecoderProcess.h"
 #include "acquisition/Module2.h"
 #include "acquisition/PdfPages.h"
 #include "acquisition/PictureDecoding.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -59,9 +59,19 @@ void DrawFigure(QPainter& painter) {
                                     "amplitude falls with the damping of each curve."));
 }
 
+// Printed at 72 dots per inch without margins, so that painter units are points.
 QByteArray FigurePage() {
-    return TestPdf::Printed(QPageSize(QPageSize::A4),
-                            [](QPdfWriter&, QPainter& painter) { DrawFigure(painter); });
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(72);
+    QPainter painter(&writer);
+    DrawFigure(painter);
+    painter.end();
+    return bytes;
 }
 
 QString WriteFile(const QString& name, const QByteArray& bytes) {

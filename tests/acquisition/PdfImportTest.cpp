@@ -3,9 +3,7 @@
 #include "TestPdf.h"
 #include "core/Startup.h"
 
-#include <QFile>
 #include <QMenu>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -15,22 +13,13 @@ protected:
         PictureFixture::SetUp();
         AppendPointRow(Table(), 1.0f, 2.0f);
     }
-    QString Write(const char* name, const QByteArray& bytes) {
-        const QString path = m_folder.filePath(QString::fromLatin1(name));
-        EXPECT_TRUE(WriteFile(path, bytes));
-        return path;
-    }
-    QString Plots() { return Write("plots.pdf", TestPdf::PlotPages(TestPdf::TwoPlots())); }
     bool DataMenuEnabled() {
         return Main().findChild<QMenu*>(QStringLiteral("mnuData"))->isEnabled();
     }
-
-private:
-    QTemporaryDir m_folder;
 };
 
 TEST_F(PdfImport, TheChosenPageCalibratesAndReadsBackItsPoint) {
-    const QString path = Plots();
+    const QString path = Data("plots.pdf");
     prompts->pdfPageAnswers.push_back(PdfPageChoice{2, 150});
     ASSERT_TRUE(Main().ImportPictureFile(path));
 
@@ -64,7 +53,7 @@ TEST_F(PdfImport, TheChosenPageCalibratesAndReadsBackItsPoint) {
     const QPointF marker = TestPdf::MarkerCentre(Surface().Picture(), Qt::blue);
     Press(Qt::LeftButton, QPoint(static_cast<int>(marker.x()), static_cast<int>(marker.y())));
     ASSERT_EQ(Table().PointCount(), 2);
-    const TestPdf::PlotPage& plot = TestPdf::TwoPlots()[1];
+    const TestPdf::PlotPage& plot = TestPdf::TwoPlots[1];
     const double pixelX = 10 / (400 * 150 / 72.0);
     const double pixelY = 100 / (400 * 150 / 72.0);
     EXPECT_NEAR(Cell(2, 1).toDouble(), plot.X(), pixelX) << Cell(2, 1).toStdString();
@@ -76,16 +65,15 @@ TEST_F(PdfImport, RefusalsAndCancelChangeNothing) {
     const QImage before = Surface().Picture();
     struct Case {
         const char* name;
-        QByteArray pdf;
         std::optional<PdfPageChoice> answer; // when the dialog comes
         const char* reason;                  // empty for a quiet cancel
     };
     const Case cases[] = {
-        {"locked.pdf", TestPdf::Encrypted(), std::nullopt, "the PDF is encrypted"},
-        {"damaged.pdf", QByteArray("%PDF-1.5\n1 0 obj <<"), std::nullopt, "the PDF is damaged"},
-        {"empty.pdf", TestPdf::NoPages(), std::nullopt, "the PDF has no pages"},
-        {"poster.pdf", TestPdf::PosterPage(100), PdfPageChoice{1, 300}, "81 dpi or less fits"},
-        {"cancelled.pdf", TestPdf::PlotPages(TestPdf::TwoPlots()), std::nullopt, ""},
+        {"encrypted.pdf", std::nullopt, "the PDF is encrypted"},
+        {"damaged.pdf", std::nullopt, "the PDF is damaged"},
+        {"no-pages.pdf", std::nullopt, "the PDF has no pages"},
+        {"poster.pdf", PdfPageChoice{1, 300}, "81 dpi or less fits"},
+        {"plots.pdf", std::nullopt, ""}, // the page dialog cancelled
     };
     for (const Case& refused : cases) {
         prompts->messages.clear();
@@ -94,7 +82,7 @@ TEST_F(PdfImport, RefusalsAndCancelChangeNothing) {
         if (asks) {
             prompts->pdfPageAnswers.push_back(refused.answer);
         }
-        const QString path = Write(refused.name, refused.pdf);
+        const QString path = Data(refused.name);
         EXPECT_FALSE(Main().ImportPictureFile(path)) << refused.name;
         EXPECT_EQ(prompts->pdfPageQuestions.size(), asks ? 1u : 0u) << refused.name;
         if (*refused.reason == '\0') {
@@ -112,7 +100,7 @@ TEST_F(PdfImport, RefusalsAndCancelChangeNothing) {
 }
 
 TEST_F(PdfImport, NamedAtTheStartItAsksForItsPageOnceTheSplashHasGone) {
-    const QString path = Plots();
+    const QString path = Data("plots.pdf");
     App().Document().Picture2().SetPicture({});
     bool askedDuringSplash = false;
     clock->onWait = [&] {

@@ -1,4 +1,5 @@
 #include "acquisition/PdfPages.h"
+#include "TestData.h"
 #include "TestPdf.h"
 #include "acquisition/CopiedFile.h"
 #include "acquisition/PictureDecoding.h"
@@ -27,7 +28,7 @@ AppError RefusalOf(const QByteArray& pdf, PdfPageRequest request) {
 }
 
 TEST(PdfPages, FilesThatCannotBeReadAreRefusedByName) {
-    const QByteArray good = TestPdf::PlotPages(TestPdf::TwoPlots());
+    const QByteArray good = Bytes("plots.pdf");
     struct Case {
         const char* what;
         QByteArray pdf;
@@ -35,9 +36,9 @@ TEST(PdfPages, FilesThatCannotBeReadAreRefusedByName) {
         const char* reason;
     };
     const Case cases[] = {
-        {"encrypted", TestPdf::Encrypted(), {}, "the PDF is encrypted and needs a password"},
-        {"no pages", TestPdf::NoPages(), {}, "the PDF has no pages"},
-        {"damaged", QByteArray("%PDF-1.4\nnothing else"), {}, "the PDF is damaged"},
+        {"encrypted", Bytes("encrypted.pdf"), {}, "the PDF is encrypted and needs a password"},
+        {"no pages", Bytes("no-pages.pdf"), {}, "the PDF has no pages"},
+        {"damaged", Bytes("damaged.pdf"), {}, "the PDF is damaged"},
         {"truncated", good.left(good.size() / 2), {}, "the PDF is damaged"},
         {"page past the end", good, {3, 300, false}, "the PDF has no page 3; its pages are 1 to 2"},
         {"page zero", good, {0, 300, false}, "the PDF has no page 0"},
