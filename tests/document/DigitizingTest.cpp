@@ -156,14 +156,6 @@ TEST_F(Digitizing, RightButtonDragRecordsOncePerNewPosition) {
     EXPECT_EQ(Main().PanelText(3).left(3), QStringLiteral("X= ")) << "but the read-out follows";
 }
 
-TEST_F(Digitizing, ADragOnALogAxisShowsTheDataValueInTheCaption) {
-    App().settings.XLog = true;
-    Press(Qt::RightButton, QPoint(40, 25));
-    Move(Qt::RightButton, QPoint(50, 25)); // picture x 2.5
-    ASSERT_EQ(Table().PointCount(), 2);
-    EXPECT_EQ(App().Document().windowTitle(), QStringLiteral("X=  316.2278, Y=  7.5"));
-}
-
 TEST_F(Digitizing, ColourPickPreviewsOnMoveAndPicksOnClick) {
     QImage picture(200, 100, QImage::Format_RGB32);
     picture.fill(QColor(10, 20, 30));

@@ -42,7 +42,9 @@ TEST_F(OptionsWindow, SwatchesFollowTheDataColour) {
     Options().ToleranceBox().setText(QStringLiteral("100"));
     EXPECT_EQ(Options().SampleColor("frmTolMin"), PackedRgb(30, 205, 0));
     EXPECT_EQ(Options().SampleColor("frmTolMax"), PackedRgb(130, 255, 80));
+    // p - 50 + 50/15 and p + 50 - 50/15, rounded and limited to 0..255.
     EXPECT_EQ(Options().SampleColor("frmTOL1"), PackedRgb(33, 208, 0));
+    EXPECT_EQ(Options().SampleColor("frmTOL15"), PackedRgb(127, 255, 77));
 }
 
 TEST_F(OptionsWindow, GridPreviewAndItsCheckBox) {
