@@ -1,7 +1,6 @@
 #include "PictureFixture.h"
 #include "acquisition/CaptureGeometry.h"
 #include "acquisition/frmCaptureNew.h"
-#include "zoom/frmZoom.h"
 
 #include <QApplication>
 #include <QClipboard>

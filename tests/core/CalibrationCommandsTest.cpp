@@ -1,8 +1,5 @@
 #include "AppFixture.h"
 #include "core/Calibration.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
 
 #include <QAction>
 

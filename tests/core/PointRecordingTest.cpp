@@ -1,8 +1,5 @@
 #include "core/PointRecording.h"
 #include "AppFixture.h"
-#include "mainwindow/frmMain.h"
-#include "table/DataTable.h"
-#include "table/frmData.h"
 
 namespace {
 

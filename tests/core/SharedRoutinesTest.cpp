@@ -1,11 +1,6 @@
 #include "core/SharedRoutines.h"
 #include "AppFixture.h"
 #include "core/ErrorReport.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
-#include "table/DataTable.h"
-#include "table/frmData.h"
 
 #include <new>
 #include <vector>

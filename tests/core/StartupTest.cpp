@@ -1,15 +1,7 @@
 #include "core/Startup.h"
 #include "AppFixture.h"
 #include "TestData.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
-#include "info/frmTip.h"
 #include "mainwindow/StatusPanels.h"
-#include "mainwindow/frmMain.h"
-#include "options/frmOptions.h"
-#include "table/DataTable.h"
-#include "table/frmData.h"
-#include "zoom/frmZoom.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,5 @@
 #include "PictureFixture.h"
 #include "core/Calibration.h"
-#include "options/frmOptions.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,7 +1,5 @@
 #include "PictureFixture.h"
-#include "options/frmOptions.h"
 #include "zoom/ZoomGeometry.h"
-#include "zoom/frmZoom.h"
 
 #include <QCheckBox>
 #include <QPainter>

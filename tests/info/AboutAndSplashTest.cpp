@@ -3,7 +3,6 @@
 #include "info/ProgramInfo.h"
 #include "info/frmAbout.h"
 #include "info/frmSplash.h"
-#include "mainwindow/frmMain.h"
 
 #include <QLabel>
 

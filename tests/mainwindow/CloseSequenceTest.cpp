@@ -1,9 +1,5 @@
 #include "AppFixture.h"
 #include "core/Startup.h"
-#include "info/frmTip.h"
-#include "mainwindow/frmMain.h"
-#include "options/frmOptions.h"
-#include "zoom/frmZoom.h"
 
 namespace {
 

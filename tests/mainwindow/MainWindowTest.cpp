@@ -1,12 +1,10 @@
 #include "PictureFixture.h"
 #include "core/ShownText.h"
 #include "core/Startup.h"
-#include "info/frmTip.h"
 #include "mainwindow/HelpTopics.h"
 #include "mainwindow/HelpWindow.h"
 #include "mainwindow/StatusPanels.h"
 #include "mainwindow/ToolbarIcons.h"
-#include "options/frmOptions.h"
 
 #include <QAction>
 #include <QCoreApplication>

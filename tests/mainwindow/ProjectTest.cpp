@@ -3,7 +3,6 @@
 #include "core/ProjectFile.h"
 #include "core/ProjectZip.h"
 #include "core/Startup.h"
-#include "options/frmOptions.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,6 +1,5 @@
 #include "PictureFixture.h"
 #include "document/PointerImages.h"
-#include "options/frmOptions.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -2,6 +2,14 @@
 
 #include "FakePlatform.h"
 #include "core/AppState.h"
+#include "document/PictureSurface.h"
+#include "document/frmDocument.h"
+#include "info/frmTip.h"
+#include "mainwindow/frmMain.h"
+#include "options/frmOptions.h"
+#include "table/DataTable.h"
+#include "table/frmData.h"
+#include "zoom/frmZoom.h"
 
 #include <QTemporaryDir>
 
@@ -9,7 +17,8 @@
 
 #include <memory>
 
-// A fresh application state with fake desktop services for each test.
+// A fresh application state with fake desktop services for each test, and the windows it
+// hands out.
 class AppFixture : public ::testing::Test {
 protected:
     void SetUp() override;

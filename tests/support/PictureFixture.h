@@ -1,16 +1,10 @@
 #pragma once
 
 #include "AppFixture.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
-#include "table/DataTable.h"
-#include "table/frmData.h"
 
 #include <QPoint>
 
-// The program started with a white picture of the given size, and the mouse on it; the windows
-// the tests drive are a call away.
+// The program started with a white picture of the given size, and the mouse on it.
 class PictureFixture : public AppFixture {
 protected:
     void SetUp() override;

@@ -1,5 +1,4 @@
 #include "PictureFixture.h"
-#include "zoom/frmZoom.h"
 
 #include <QLineEdit>
 #include <QSlider>
