@@ -89,12 +89,6 @@ TEST_F(Printing, AColumnScrolledOutOfViewIsNotPrinted) {
     EXPECT_TRUE(text.contains(QStringLiteral("= X Axis =")));
 }
 
-TEST_F(Printing, AnEmptyTablePrintsTheHeader) {
-    Table().Clear();
-    const QString text = PrintAndRead();
-    EXPECT_TRUE(text.contains(QStringLiteral("= Point =")));
-}
-
 TEST_F(Printing, NoMeansNothingAndNoPrinterIsToldClearly) {
     prompts->messageAnswers = {MessageAnswer::No};
     Main().mnuFilePrint_Click();

@@ -16,16 +16,6 @@ TEST(ZoomGeometry, AViewThatFitsExactlyIsLeftAlone) {
     EXPECT_EQ(mapping.drawn, QSize(100, 50));
 }
 
-TEST(ZoomGeometry, TypedPercentagesAreLimited) {
-    EXPECT_FLOAT_EQ(ZoomFromText(QStringLiteral("5")), 0.25f);
-    EXPECT_FLOAT_EQ(ZoomFromText(QStringLiteral("5000")), 10.0f);
-    EXPECT_FLOAT_EQ(ZoomFromText(QString()), 0.25f);
-    EXPECT_FLOAT_EQ(ZoomFromText(QStringLiteral("300%")), 3.0f);
-    EXPECT_FLOAT_EQ(ZoomFromText(QStringLiteral("1e999")), 10.0f);
-    EXPECT_EQ(ZoomText(7.5f), QStringLiteral("750%"));
-    EXPECT_EQ(ZoomText(ClampZoom(0.05f)), QStringLiteral("25%"));
-}
-
 TEST(ZoomGeometry, GridOnlyFromThreePixelsApart) {
     QImage view(30, 30, QImage::Format_RGB32);
     view.fill(Qt::white);
