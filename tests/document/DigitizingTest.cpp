@@ -69,24 +69,27 @@ TEST_F(Digitizing, ReferencePromptsUseTheProgramsWords) {
     EXPECT_DOUBLE_EQ(App().calibration.Y1, Log10(50)) << "the log axis keeps logarithms";
 }
 
-TEST_F(Digitizing, CancelGivesZeroWithAWarning) {
-    EnterScaleMode();
-    AnswerReference("", "abc");
-    Press(Qt::LeftButton, FirstReference);
-    EXPECT_EQ(prompts->OnlyMessage(),
-              QStringLiteral("You have pressed CANCEL.\r\nYou will need to select your points "
-                             "again.\r\nMeanwhile zero will be used."));
-    EXPECT_EQ(App().calibration.X1, 0);
-    EXPECT_EQ(App().calibration.Y1, 0);
-}
-
-TEST_F(Digitizing, AnOverflowingReferenceValueIsReportedAndReadsAsZero) {
-    EnterScaleMode();
-    AnswerReference("1e999", "5");
-    Press(Qt::LeftButton, FirstReference);
-    EXPECT_EQ(prompts->OnlyMessage(), QStringLiteral("Error #  6 was generated. \rOverflow"));
-    EXPECT_EQ(App().calibration.X1, 0);
-    EXPECT_EQ(App().calibration.Y1, 5);
+// A reference value that is no number reads as zero and says why.
+TEST_F(Digitizing, ReferenceValuesThatAreNoNumberReadAsZero) {
+    const struct {
+        const char* x;
+        const char* y;
+        double readX, readY;
+        const char* message;
+    } cases[] = {{"", "abc", 0, 0,
+                  "You have pressed CANCEL.\r\nYou will need to select your points again.\r\n"
+                  "Meanwhile zero will be used."},
+                 {"1e999", "5", 0, 5, "Error #  6 was generated. \rOverflow"}};
+    for (const auto& c : cases) {
+        EnterScaleMode();
+        AnswerReference(c.x, c.y);
+        Press(Qt::LeftButton, FirstReference);
+        EXPECT_EQ(prompts->OnlyMessage(), QString::fromLatin1(c.message));
+        EXPECT_EQ(App().calibration.X1, c.readX);
+        EXPECT_EQ(App().calibration.Y1, c.readY);
+        Main().mnuPictureScale_Click(); // out of scale mode again
+        prompts->messages.clear();
+    }
 }
 
 TEST_F(Digitizing, NoKeepsScaleModeAndResetStartsOver) {
@@ -186,20 +189,12 @@ TEST_F(Digitizing, EscapeRemovesTheLastPointOnlyWhenAllowed) {
     ASSERT_EQ(Table().RowCount(), 2);
     EXPECT_EQ(Cell(1, 1), QStringLiteral(" 0.5")) << "the first point stays";
     EXPECT_EQ(Surface().PixelColor(20, 20), 0xFFFFFF) << "removed markers vanish";
-}
-
-TEST_F(Digitizing, EscapeOnAnEmptyTableKeepsTheHeader) {
-    App().Document().Form_KeyDown(frmDocument::EscapeKey, 0);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&Surface(), &escape); // the picture has the focus
+    ASSERT_EQ(Table().RowCount(), 1);
     App().Document().UndoLastPoint();
     ASSERT_EQ(Table().RowCount(), 1);
-    EXPECT_EQ(Cell(0, 0), QStringLiteral("= Point ="));
-}
-
-TEST_F(Digitizing, EscapeKeyReachesTheWindowWhileThePictureHasFocus) {
-    Press(Qt::LeftButton, QPoint(10, 10));
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(&Surface(), &escape);
-    EXPECT_EQ(Table().RowCount(), 1);
+    EXPECT_EQ(Cell(0, 0), QStringLiteral("= Point =")) << "an empty table keeps its header";
 }
 
 } // namespace
