@@ -6,40 +6,35 @@
 
 namespace {
 
-class CellBlockText : public ::testing::Test {
-protected:
-    void SetUp() override {
-        AppendPointRow(table, 1.0, 2.0);
-        AppendPointRow(table, -3.5, 4.0);
-        AppendPointRow(table, 5.0, 6.0);
-    }
+// The header comes along when it is selected; cells outside the table are left out.
+TEST(CellBlockText, RowsEndInCrCellsInTabs) {
     DataTable table;
-};
-
-TEST_F(CellBlockText, HeaderComesAlongWhenSelected) {
-    EXPECT_EQ(::CellBlockText(table, {0, 1, 1, 2}),
-              QStringLiteral("= X Axis =\t= Y Axis =\r 1\t 2"));
+    AppendPointRow(table, 1.0, 2.0);
+    AppendPointRow(table, -3.5, 4.0);
+    AppendPointRow(table, 5.0, 6.0);
+    EXPECT_EQ(CellBlockText(table, {0, 1, 1, 2}), QStringLiteral("= X Axis =\t= Y Axis =\r 1\t 2"));
+    EXPECT_EQ(CellBlockText(table, {3, 2, 9, 7}), QStringLiteral(" 6"));
 }
 
-TEST_F(CellBlockText, CellsOutsideTheTableAreLeftOut) {
-    EXPECT_EQ(::CellBlockText(table, {3, 2, 9, 7}), QStringLiteral(" 6"));
-}
-
-TEST(RequestedRow, RoundsHalvesToEven) {
-    EXPECT_EQ(RequestedRow(QStringLiteral("3.6"), 10), 4);
-    EXPECT_EQ(RequestedRow(QStringLiteral("2.5"), 10), 2);
-    EXPECT_EQ(RequestedRow(QStringLiteral("3.5"), 10), 4);
-    EXPECT_EQ(RequestedRow(QStringLiteral("0"), 10), 0);
-    EXPECT_EQ(RequestedRow(QStringLiteral("text"), 10), 0);
-    EXPECT_EQ(RequestedRow(QStringLiteral("-0.4"), 10), 0);
-}
-
-TEST(RequestedRow, OutOfRangeAsksForNothing) {
-    EXPECT_FALSE(RequestedRow(QStringLiteral("-1"), 10).has_value());
-    EXPECT_FALSE(RequestedRow(QStringLiteral("10"), 10).has_value());
-    EXPECT_EQ(RequestedRow(QStringLiteral("9.4"), 10), 9);
-    EXPECT_FALSE(RequestedRow(QStringLiteral("1e400"), 10).has_value());
-    EXPECT_FALSE(RequestedRow(QStringLiteral("1e300"), 10).has_value());
+// A typed point number: rounded with halves to even, nothing when it names no row.
+TEST(RequestedRow, RoundsHalvesToEvenAndOutOfRangeAsksForNothing) {
+    const struct {
+        const char* typed;
+        std::optional<int> row;
+    } cases[] = {{"3.6", 4},
+                 {"2.5", 2},
+                 {"3.5", 4},
+                 {"0", 0},
+                 {"text", 0},
+                 {"-0.4", 0},
+                 {"9.4", 9},
+                 {"-1", std::nullopt},
+                 {"10", std::nullopt},
+                 {"1e400", std::nullopt},
+                 {"1e300", std::nullopt}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(RequestedRow(QString::fromLatin1(c.typed), 10), c.row) << c.typed;
+    }
 }
 
 } // namespace
