@@ -99,19 +99,4 @@ TEST_F(PdfImport, RefusalsAndCancelChangeNothing) {
     EXPECT_EQ(Table().PointCount(), 1);
 }
 
-TEST_F(PdfImport, NamedAtTheStartItAsksForItsPageOnceTheSplashHasGone) {
-    const QString path = Data("plots.pdf");
-    App().Document().Picture2().SetPicture({});
-    bool askedDuringSplash = false;
-    clock->onWait = [&] {
-        askedDuringSplash = askedDuringSplash || !prompts->pdfPageQuestions.empty();
-    };
-    prompts->pdfPageAnswers.push_back(PdfPageChoice{2, 72});
-    ::Main(path);
-    EXPECT_FALSE(askedDuringSplash);
-    EXPECT_FALSE(App().SplashLoaded());
-    EXPECT_EQ(prompts->pdfPageQuestions.size(), 1u);
-    EXPECT_EQ(Main().PanelText(2), path + QStringLiteral(" (page 2 of 2)"));
-}
-
 } // namespace

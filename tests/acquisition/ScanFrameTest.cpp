@@ -23,30 +23,24 @@ std::vector<unsigned char> Samples16(std::initializer_list<std::uint16_t> values
     return bytes;
 }
 
+QRgb Grey(int level) {
+    return qRgb(level, level, level);
+}
+
 TEST(ScanFrame, EveryKindAndDepthGivesItsColours) {
-    struct Case {
+    const struct {
         const char* name;
         ScanFrame frame;
         std::vector<unsigned char> bytes;
-        QRgb first;
-        QRgb second;
-    };
-    const Case cases[] = {
-        {"grey 8",
-         {Kind::Grey, 8, 2, 2, 1},
-         {0x10, 0xF0},
-         qRgb(0x10, 0x10, 0x10),
-         qRgb(0xF0, 0xF0, 0xF0)},
-        {"grey 16 takes the high byte",
+        QRgb first, second;
+    } cases[] = {
+        {"grey 8", {Kind::Grey, 8, 2, 2, 1}, {0x10, 0xF0}, Grey(0x10), Grey(0xF0)},
+        {"grey 16: the high byte",
          {Kind::Grey, 16, 2, 4, 1},
          Samples16({0x1234, 0xABCD}),
-         qRgb(0x12, 0x12, 0x12),
-         qRgb(0xAB, 0xAB, 0xAB)},
-        {"line art: 1 is black",
-         {Kind::Grey, 1, 2, 1, 1},
-         {0x80},
-         qRgb(0, 0, 0),
-         qRgb(255, 255, 255)},
+         Grey(0x12),
+         Grey(0xAB)},
+        {"line art: 1 is black", {Kind::Grey, 1, 2, 1, 1}, {0x80}, Grey(0), Grey(255)},
         {"rgb 8", {Kind::Rgb, 8, 2, 6, 1}, {1, 2, 3, 4, 5, 6}, qRgb(1, 2, 3), qRgb(4, 5, 6)},
         {"rgb 16",
          {Kind::Rgb, 16, 2, 12, 1},
@@ -54,13 +48,9 @@ TEST(ScanFrame, EveryKindAndDepthGivesItsColours) {
          qRgb(1, 2, 3),
          qRgb(0xFF, 0x80, 0)},
         {"rgb 1", {Kind::Rgb, 1, 2, 1, 1}, {0b10001100}, qRgb(0, 255, 255), qRgb(255, 0, 0)},
-        {"padded lines",
-         {Kind::Grey, 8, 2, 4, 1},
-         {7, 9, 0xEE, 0xEE},
-         qRgb(7, 7, 7),
-         qRgb(9, 9, 9)},
+        {"padded lines", {Kind::Grey, 8, 2, 4, 1}, {7, 9, 0xEE, 0xEE}, Grey(7), Grey(9)},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         QImage image = Blank(2, 1);
         ASSERT_TRUE(StoreScanFrame(image, c.frame, c.bytes.data(), c.bytes.size())) << c.name;
         EXPECT_EQ(image.pixel(0, 0), c.first) << c.name;

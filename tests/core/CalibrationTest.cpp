@@ -18,27 +18,6 @@ CalibrationRecord TwoPoints(double x1, double y1, double x2, double y2) {
     return record;
 }
 
-TEST(Calibration, LinearAxesGiveTheEdgesOfTheLineThroughBothPoints) {
-    CalibrationRecord record = TwoPoints(100, 50, 400, 90);
-    ASSERT_EQ(CalibrateRecord(record, false, false), CalibrationVerdict::Applied);
-    EXPECT_DOUBLE_EQ(record.LeftX, 0);
-    EXPECT_DOUBLE_EQ(record.RightX, 500);
-    EXPECT_DOUBLE_EQ(record.BottomY, 20);
-    EXPECT_DOUBLE_EQ(record.TopY, 120);
-    EXPECT_EQ(record.X1, 100);
-}
-
-TEST(Calibration, LogarithmicXAxisKeepsTheLogarithmsInTheRecord) {
-    CalibrationRecord record = TwoPoints(10, 50, 1000, 90);
-    ASSERT_EQ(CalibrateRecord(record, true, false), CalibrationVerdict::Applied);
-    EXPECT_DOUBLE_EQ(record.X1, 1);
-    EXPECT_DOUBLE_EQ(record.X2, 3);
-    EXPECT_DOUBLE_EQ(record.LeftX, 1.0 / 3.0);
-    EXPECT_DOUBLE_EQ(record.RightX, 11.0 / 3.0);
-    EXPECT_DOUBLE_EQ(record.BottomY, 20);
-    EXPECT_DOUBLE_EQ(record.TopY, 120);
-}
-
 TEST(Calibration, RefusalsLeaveTheRecordAsItWas) {
     struct Case {
         CalibrationRecord record;

@@ -84,41 +84,4 @@ TEST(DrawnPicture, EraseRestoresEverythingDrawn) {
     EXPECT_EQ(picture.PixelColor(50, 50), 0x0000FF);
 }
 
-// The drawing is kept in tiles: what is drawn across their edges must be what the same drawing
-// gives on one whole image, and a few markers must cost only their tiles.
-TEST(DrawnPicture, DrawingAcrossTilesIsDrawingOnOneImage) {
-    // A picture of irregular size with a pattern, so that every copied pixel counts.
-    QImage image(203, 141, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, qRgb(x, y, (x * y) % 256));
-        }
-    }
-    for (const int width : {1, 4, 7}) {
-        DrawnPicture picture;
-        picture.SetPicture(image);
-        picture.SetScale({0, 0, 203, 141}); // user units are pixels
-        picture.SetDrawWidth(width);
-        QImage whole = image.copy();
-        QPainter painter(&whole);
-        painter.setPen(QPen(QColor(0, 0, 255), width <= 1 ? 0 : width));
-        for (const QLineF line : {QLineF(3, 5, 198, 137), QLineF(200, 2, 1, 139),
-                                  QLineF(0, 64, 202, 64), QLineF(31, 0, 31, 140)}) {
-            picture.Line(line.x1(), line.y1(), line.x2(), line.y2(), 0xFF0000);
-            painter.drawLine(line.p1().toPoint(), line.p2().toPoint());
-        }
-        painter.end();
-        EXPECT_EQ(picture.Drawn(), whole) << "pen " << width;
-
-        // Painting any part gives that part of the drawn image.
-        const QRect part(17, 29, 150, 70);
-        QImage painted(part.size(), QImage::Format_RGB32);
-        QPainter partPainter(&painted);
-        partPainter.translate(-part.topLeft());
-        picture.Paint(partPainter, part);
-        partPainter.end();
-        EXPECT_EQ(painted, whole.copy(part)) << "pen " << width;
-    }
-}
-
 } // namespace
