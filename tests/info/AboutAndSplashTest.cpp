@@ -23,9 +23,9 @@ TEST_F(AboutAndSplash, AboutBoxTellsWhatTheProgramIs) {
     EXPECT_EQ(prompts->OnlyMessage(), QStringLiteral("Do something for free for somebody "
                                                      "else... at least give free smiles!"));
     about.MyUrl_Click();
-    ASSERT_EQ(shell->calls.size(), 1u);
-    EXPECT_TRUE(shell->calls[0].file.startsWith(QStringLiteral("MailTo:")));
-    EXPECT_FALSE(shell->calls[0].file.contains(QLatin1Char(' ')));
+    ASSERT_EQ(shell->opened.size(), 1u);
+    EXPECT_TRUE(shell->opened[0].startsWith(QStringLiteral("MailTo:")));
+    EXPECT_FALSE(shell->opened[0].contains(QLatin1Char(' ')));
 }
 
 } // namespace

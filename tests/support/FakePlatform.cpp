@@ -68,8 +68,7 @@ std::optional<int> FakePrompts::AskColor(int) {
     return Next(colorAnswers, "colour dialog");
 }
 
-void FakeClock::Wait(int milliseconds, Input input) {
-    lastWaitInput = input;
+void FakeClock::Wait(int milliseconds, Input) {
     if (onWait) {
         onWait();
     }
@@ -114,7 +113,6 @@ std::optional<PdfPageChoice> FakePrompts::AskPdfPage(const PdfPageQuestion& ques
 }
 
 bool FakeScanner::AcquireToClipboard() {
-    ++acquisitions;
     if (image.isNull()) {
         return false;
     }

@@ -74,7 +74,6 @@ public:
 
     QDateTime Now() const override { return now; }
     void Wait(int milliseconds, Input input = Input::HeldBack) override;
-    Input lastWaitInput = Input::HeldBack;
     // Runs at every wait, to look at the program while it waits (the splash's wait).
     std::function<void()> onWait;
     void Advance(int milliseconds) { now = now.addMSecs(milliseconds); }
@@ -86,21 +85,13 @@ public:
     void Play(const QByteArray& wavBytes) override { played.push_back(wavBytes); }
 };
 
-struct ShellCall {
-    QString file;
-    QString parameters;
-    QString workingFolder;
-    QString verb;
-};
-
+// Records the files it is asked to open.
 class FakeShell final : public Shell {
 public:
-    std::vector<ShellCall> calls;
-    int result = Success;
-    int Open(const QString& file, const QString& parameters, const QString& workingFolder,
-             const QString& verb) override {
-        calls.push_back({file, parameters, workingFolder, verb});
-        return result;
+    std::vector<QString> opened;
+    int Open(const QString& file, const QString&, const QString&, const QString&) override {
+        opened.push_back(file);
+        return Success;
     }
 };
 
@@ -125,7 +116,6 @@ public:
     bool available = true;
     QImage image;
     int selections = 0;
-    int acquisitions = 0;
 
     bool IsAvailable() override { return available; }
     void SelectImageSource() override { ++selections; }
