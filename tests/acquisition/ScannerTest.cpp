@@ -3,7 +3,6 @@
 #include "platform/SaneScanner.h"
 
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 

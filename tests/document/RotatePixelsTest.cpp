@@ -1,10 +1,10 @@
 #include "document/RotatePixels.h"
+#include "TestData.h"
 #include "document/PictureWriter.h"
 
 #include "core/AppError.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
 
@@ -79,9 +79,7 @@ TEST(PictureWriter, WritesEachTypeInItsOwnFormat) {
 
     const QString wmf = folder.filePath(QStringLiteral("p.wmf"));
     WritePicture(wmf, picture, PictureType::Metafile, QByteArray("\xD7\xCD\xC6\x9A original"));
-    QFile file(wmf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("\xD7\xCD\xC6\x9A original"));
+    EXPECT_EQ(ReadFile(wmf), QByteArray("\xD7\xCD\xC6\x9A original"));
 
     const QString ico = folder.filePath(QStringLiteral("p.ico"));
     WritePicture(ico, picture.scaled(32, 32), PictureType::Icon, {});

@@ -67,9 +67,7 @@ TEST_F(Rotation, NoFileOutsideTheProgramTakesPartInATurn) {
     Rotate({"90"});
     Window().UndoRotate();
     EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
-    QFile file(precious);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("keep"));
+    EXPECT_EQ(ReadFile(precious), QByteArray("keep"));
     QFile::remove(planted);
 }
 

@@ -1,7 +1,6 @@
 #include "PictureFixture.h"
 #include "TestData.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -14,10 +13,6 @@ protected:
         AppendPointRow(Table(), 2.5f, -1.0f);
     }
     QString Path(const char* name) { return folder.filePath(QString::fromLatin1(name)); }
-    QByteArray Read(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
     QTemporaryDir folder;
 };
@@ -28,10 +23,10 @@ const QByteArray CommaFile =
 TEST_F(DataFiles, TheFileTypeNotTheExtensionChoosesTheLayout) {
     prompts->fileAnswers.push_back({Path("points.csv"), 2});
     Main().mnuDataSaveAs_Click();
-    EXPECT_TRUE(Read(Path("points.csv")).startsWith("= Point =          = X Axis ="));
+    EXPECT_TRUE(ReadFile(Path("points.csv")).startsWith("= Point =          = X Axis ="));
     prompts->fileAnswers.push_back({Path("all.txt"), 1});
     Main().mnuDataSaveAs_Click();
-    EXPECT_EQ(Read(Path("all.txt")), CommaFile);
+    EXPECT_EQ(ReadFile(Path("all.txt")), CommaFile);
 }
 
 TEST_F(DataFiles, SaveWithoutANameIsSaveAsAndWithOneWritesAtOnce) {
@@ -41,8 +36,8 @@ TEST_F(DataFiles, SaveWithoutANameIsSaveAsAndWithOneWritesAtOnce) {
     AppendPointRow(Table(), 3.0f, 4.0f);
     EXPECT_TRUE(Main().mnuDataSave_Click());
     EXPECT_EQ(prompts->fileRequests.size(), 1u) << "no second dialog";
-    EXPECT_EQ(Read(Path("a.dat")).count('\n'), 3);
-    EXPECT_TRUE(Read(Path("a.dat")).startsWith("\t= Point ="));
+    EXPECT_EQ(ReadFile(Path("a.dat")).count('\n'), 3);
+    EXPECT_TRUE(ReadFile(Path("a.dat")).startsWith("\t= Point ="));
 }
 
 TEST_F(DataFiles, OverwriteAnsweredNoWritesNothingAndForgetsTheName) {
@@ -52,7 +47,7 @@ TEST_F(DataFiles, OverwriteAnsweredNoWritesNothingAndForgetsTheName) {
     EXPECT_FALSE(Main().mnuDataSaveAs_Click());
     EXPECT_EQ(prompts->OnlyMessage(),
               Path("old.dat") + QStringLiteral(" exists. Do you want to overwrite it?"));
-    EXPECT_EQ(Read(Path("old.dat")), QByteArray("keep me"));
+    EXPECT_EQ(ReadFile(Path("old.dat")), QByteArray("keep me"));
     EXPECT_TRUE(App().DataFileName.isEmpty());
 }
 
@@ -62,7 +57,7 @@ TEST_F(DataFiles, AppendTwiceKeepsTheNameAndAddsTheWholeTable) {
     Main().mnuDataAppendTo_Click();
     Main().mnuDataAppendTo_Click();
     EXPECT_EQ(prompts->fileRequests[1].fileName, Path("log.dat")) << "the name carries over";
-    EXPECT_EQ(Read(Path("log.dat")), CommaFile + CommaFile);
+    EXPECT_EQ(ReadFile(Path("log.dat")), CommaFile + CommaFile);
     EXPECT_EQ(App().DataFileName, Path("log.dat"));
     prompts->fileAnswers.push_back({QString(), 3});
     Main().mnuDataAppendTo_Click();
@@ -103,7 +98,7 @@ TEST_F(DataFiles, ClosingWhenTheFileCannotBeWrittenOffersAnotherPlaceOrStaying) 
     prompts->messageAnswers = {MessageAnswer::Yes, MessageAnswer::Ok};
     prompts->fileAnswers.push_back({Path("saved.csv"), 3});
     EXPECT_TRUE(Main().close());
-    EXPECT_EQ(Read(Path("saved.csv")), CommaFile);
+    EXPECT_EQ(ReadFile(Path("saved.csv")), CommaFile);
 }
 
 } // namespace

@@ -151,9 +151,7 @@ TEST_F(Projects, ClosingOffersToSaveAChangedProject) {
     EXPECT_TRUE(Main().close());
     ASSERT_EQ(prompts->messages.size(), 2u);
     EXPECT_EQ(prompts->messages[1].text, QStringLiteral("Save Data from the Grid before leaving?"));
-    QFile saved(path);
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(static_cast<int>(ReadProjectBytes(saved.readAll(), path).project.rows.size()),
+    EXPECT_EQ(static_cast<int>(ReadProjectBytes(ReadFile(path), path).project.rows.size()),
               points + 1);
 }
 

@@ -10,9 +10,14 @@ inline QString Data(const char* name) {
     return QDir(QStringLiteral(KURVEX_TEST_DATA)).filePath(QString::fromLatin1(name));
 }
 
-inline QByteArray Bytes(const char* name) {
-    QFile file(Data(name));
+// A file's bytes; none when it cannot be read.
+inline QByteArray ReadFile(const QString& path) {
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline QByteArray Bytes(const char* name) {
+    return ReadFile(Data(name));
 }
 
 // Gives a test its own file with these bytes; false when it cannot be written.

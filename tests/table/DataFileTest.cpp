@@ -68,10 +68,6 @@ protected:
         AppendPointRow(table, 1.0, 2.0);
     }
     QString Path(const char* name) { return folder.filePath(QString::fromLatin1(name)); }
-    static QByteArray Read(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-    }
     int ErrorNumberOf(const QString& path, WriteMode mode = WriteMode::Replace) {
         try {
             WriteDataFile(table, path, DataFileLayout::Comma, mode);
@@ -130,7 +126,7 @@ TEST_F(DataFileWriter, AFailedSaveLeavesTheEarlierFileIntact) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_NE(number, 0);
-    EXPECT_EQ(Read(Path("points.dat")), QByteArray("earlier good data\r\n"));
+    EXPECT_EQ(ReadFile(Path("points.dat")), QByteArray("earlier good data\r\n"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("points.dat")})
         << "no half-written file left beside it";
 }

@@ -1,6 +1,6 @@
 #include "PictureFixture.h"
+#include "TestData.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTableView>
@@ -165,9 +165,7 @@ TEST_F(DataWindow, LastCallOnlyWithPoints) {
     EXPECT_TRUE(Data().QueryUnload());
     EXPECT_EQ(prompts->messages.size(), 2u);
     EXPECT_EQ(prompts->fileRequests.size(), 2u);
-    QFile file(saved);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().endsWith("\" 1\",\" 10\"\r\n")) << "the point is in the file";
+    EXPECT_TRUE(ReadFile(saved).endsWith("\" 1\",\" 10\"\r\n")) << "the point is in the file";
 
     prompts->messageAnswers = {MessageAnswer::Cancel};
     EXPECT_FALSE(Data().QueryUnload()) << "Cancel stays in the program";
