@@ -1,5 +1,4 @@
 #include "acquisition/DecoderProcess.h"
-#include "acquisition/DecoderReply.h"
 #include "acquisition/Module2.h"
 #include "acquisition/WmfHeader.h"
 #include "core/AppError.h"
@@ -42,33 +41,6 @@ TEST(WmfHeader, WhatTheMetafileLibraryWouldTrustIsCheckedFirst) {
         << "a record shorter than its own fields";
     EXPECT_FALSE(WmfHeaderProblem(good.left(30)).isEmpty());
     EXPECT_FALSE(WmfHeaderProblem(Bytes("hostile/huge-record.wmf")).isEmpty());
-}
-
-TEST(DecoderReply, APictureArrivesWholeInAnyPieces) {
-    QImage image(7, 3, QImage::Format_RGB32);
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 7; ++x) {
-            image.setPixel(x, y, qRgb(x * 30, y * 80, 5));
-        }
-    }
-    const LoadedPicture metafile{
-        image, PictureType::Metafile, QByteArray("\xD7\xCD\xC6\x9A wmf"), {}};
-    const LoadedPicture pdfPage{image, PictureType::PdfPage, {}, {2, 3, QSizeF(595.276, 841.89)}};
-    for (const LoadedPicture& sent : {metafile, pdfPage}) {
-        const QByteArray reply = PictureReply(sent);
-        for (const qsizetype piece : {qsizetype(1), qsizetype(5), reply.size()}) {
-            DecoderReplyReader reader;
-            for (qsizetype at = 0; at < reply.size(); at += piece) {
-                reader.Feed(reply.constData() + at, std::min(piece, reply.size() - at));
-            }
-            ASSERT_EQ(reader.Finish(), DecoderReplyReader::State::Picture) << piece;
-            EXPECT_EQ(reader.Picture().image, image);
-            EXPECT_EQ(reader.Picture().type, sent.type);
-            EXPECT_EQ(reader.Picture().originalBytes, sent.originalBytes);
-            EXPECT_EQ(reader.Picture().pdf.pageCount, sent.pdf.pageCount);
-            EXPECT_EQ(reader.Picture().pdf.points, sent.pdf.points);
-        }
-    }
 }
 
 // The decoder process runs this test program again with the decode option.

@@ -1,9 +1,5 @@
 #include "document/DrawnPicture.h"
 
-#include <QLineF>
-#include <QPainter>
-#include <QPen>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,21 +37,6 @@ TEST(UserCoordinates, AOnePixelOrEmptyPictureSpansItsWholeFrame) {
     }
 }
 
-TEST(DrawnPicture, DotsAtValuesLandOnTheirPixels) {
-    DrawnPicture picture = WhitePicture(300, 120, {0, 120, 500, 20});
-    picture.SetDrawWidth(1);
-    picture.Dot(250, 70, 255);
-    EXPECT_EQ(picture.PixelColor(150, 60), 255);
-    EXPECT_EQ(picture.PixelColor(151, 60), 0xFFFFFF);
-    EXPECT_EQ(picture.Point(250, 70), 255);
-    picture.SetDrawWidth(3);
-    picture.Dot(100, 100, 0xFF0000);
-    EXPECT_EQ(picture.PixelColor(60, 24), 0xFF0000);
-    EXPECT_EQ(picture.PixelColor(59, 24), 0xFF0000) << "a dot three pixels wide";
-    EXPECT_EQ(picture.PixelColor(61, 24), 0xFF0000);
-    EXPECT_EQ(picture.Picture().pixel(60, 24), QColor(Qt::white).rgb()) << "the picture stays bare";
-}
-
 TEST(DrawnPicture, PointOutsideThePictureIsMinusOne) {
     const DrawnPicture picture = WhitePicture(10, 20, NeutralFrame);
     EXPECT_EQ(picture.Point(-0.01, 5), -1);
@@ -65,23 +46,6 @@ TEST(DrawnPicture, PointOutsideThePictureIsMinusOne) {
     EXPECT_EQ(picture.Point(std::nan(""), 5), -1);
     EXPECT_EQ(picture.Point(0, 10), 0xFFFFFF);
     EXPECT_EQ(picture.PixelColor(10, 0), -1);
-}
-
-TEST(DrawnPicture, EraseRestoresEverythingDrawn) {
-    DrawnPicture picture = WhitePicture(100, 100, {0, 100, 100, 0});
-    picture.SetDrawWidth(5);
-    picture.Dot(10, 90, 255);
-    picture.Line(0, 50, 100, 50, 0xFF0000);
-    picture.SetPixelColor(99, 99, 0);
-    picture.Erase();
-    EXPECT_EQ(picture.Drawn(), picture.Picture());
-    for (int i = 0; i < 5000; ++i) {
-        picture.Dot(i % 100, i / 50, 0x00FF00);
-    }
-    picture.Erase();
-    EXPECT_EQ(picture.Drawn(), picture.Picture());
-    picture.Dot(50, 50, 0x0000FF); // drawing again after an erase
-    EXPECT_EQ(picture.PixelColor(50, 50), 0x0000FF);
 }
 
 } // namespace

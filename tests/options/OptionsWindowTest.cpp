@@ -2,7 +2,6 @@
 #include "document/PointerImages.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,28 +13,7 @@ namespace {
 class OptionsWindow : public PictureFixture {
 protected:
     frmOptions& Options() { return App().Options(); }
-    void Reopen() {
-        Options().close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 };
-
-TEST_F(OptionsWindow, LoadingLeavesEverySettingAsItWas) {
-    App().settings.ARColorTolerance = 77;
-    App().settings.GridRows = 9;
-    App().settings.XLog = true;
-    App().settings.PointerIndex = 4;
-    App().settings.SplineOnX = false;
-    const Settings before = App().settings;
-    Reopen();
-    frmOptions& options = Options();
-    EXPECT_EQ(App().settings.ARColorTolerance, before.ARColorTolerance);
-    EXPECT_EQ(App().settings.GridRows, 9);
-    EXPECT_TRUE(options.CheckXLog().isChecked());
-    EXPECT_EQ(options.PointerSlider().value(), 4);
-    EXPECT_TRUE(options.OptSplineY().isChecked());
-    EXPECT_EQ(options.ToleranceBox().text(), QStringLiteral("77"));
-}
 
 TEST_F(OptionsWindow, SwatchesFollowTheDataColour) {
     Options().ToleranceBox().setText(QStringLiteral("100"));
