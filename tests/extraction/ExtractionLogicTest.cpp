@@ -40,13 +40,6 @@ TEST(AutoReadGrid, ColumnsFromTheLeftRowsFromTheBottomWhicheverWayTheEdgesRun) {
     EXPECT_EQ(Visits(NeutralFrame, 50, 50).size(), 51u * 51u);
 }
 
-TEST(AutoReadGrid, TheVisitCanEndTheSweep) {
-    int visits = 0;
-    EXPECT_FALSE(
-        SweepAutoReadGrid({0, 1, 1, 0}, 2, 2, [&](double, double) { return ++visits < 4; }));
-    EXPECT_EQ(visits, 4);
-}
-
 TEST(AutoReadGrid, ASumThatStopsMovingEndsItsAxis) {
     // Steps far below the resolution of coordinates near 1e17: the running sums never move.
     const double far = 1e17;

@@ -22,6 +22,8 @@ TEST_F(OptionsWindow, SwatchesFollowTheDataColour) {
     // p - 50 + 50/15 and p + 50 - 50/15, rounded and limited to 0..255.
     EXPECT_EQ(Options().SampleColor("frmTOL1"), PackedRgb(33, 208, 0));
     EXPECT_EQ(Options().SampleColor("frmTOL15"), PackedRgb(127, 255, 77));
+    Options().ToleranceBox().setText(QStringLiteral("101")); // half of it, 50.5, rounds to 50
+    EXPECT_EQ(Options().SampleColor("frmTolMin"), PackedRgb(30, 205, 0));
 }
 
 TEST_F(OptionsWindow, GridPreviewAndItsCheckBox) {

@@ -11,11 +11,3 @@ TEST(FileFilter, ClassicListBecomesDialogEntries) {
     EXPECT_EQ(entries[2], QStringLiteral("Pictures (*.bmp *.png)"));
     EXPECT_TRUE(FileFilterEntries(QString()).isEmpty());
 }
-
-TEST(FileFilter, DefaultExtensionOnlyForNamesWithoutOne) {
-    EXPECT_EQ(WithDefaultExtension(QStringLiteral("/tmp/points"), QStringLiteral(".dat")),
-              QStringLiteral("/tmp/points.dat"));
-    EXPECT_EQ(WithDefaultExtension(QStringLiteral("/tmp/points.csv"), QStringLiteral(".dat")),
-              QStringLiteral("/tmp/points.csv"));
-    EXPECT_EQ(WithDefaultExtension(QString(), QStringLiteral(".dat")), QString());
-}

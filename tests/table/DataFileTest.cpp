@@ -105,11 +105,6 @@ TEST_F(DataFileWriter, AFolderWeMayNotWriteIsPermissionDenied) {
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-TEST_F(DataFileWriter, AFullDiskIsReported) {
-    EXPECT_EQ(ErrorNumberOf(QStringLiteral("/dev/full")), ErrorNumber::DiskFull);
-    EXPECT_EQ(ErrorNumberOf(QStringLiteral("/dev/full"), WriteMode::Append), ErrorNumber::DiskFull);
-}
-
 TEST_F(DataFileWriter, AFailedSaveLeavesTheEarlierFileIntact) {
     ASSERT_TRUE(WriteFile(Path("points.dat"), "earlier good data\r\n"));
     for (int i = 0; i < 20000; ++i) {

@@ -138,11 +138,9 @@ TEST_F(DataWindow, ClickOnTheHeaderOfAnEmptyTableIsHarmless) {
     EXPECT_EQ(Data().Row(), 0);
 }
 
-TEST_F(DataWindow, RightButtonBeepsAndOpensThePopUpMenu) {
+TEST_F(DataWindow, RightButtonOpensThePopUpMenu) {
     AddPoints(1);
     QTest::mousePress(Data().GridData().viewport(), Qt::RightButton, {}, CellCentre(1, 1));
-    ASSERT_EQ(sound->played.size(), 2u) << "start-up sound, then the beep";
-    EXPECT_EQ(sound->played.back().size(), 800);
     QMenu& popUp = Main().mnuPopUpMenu();
     EXPECT_TRUE(popUp.isVisible());
     popUp.close();
