@@ -4,7 +4,8 @@ program from the interpolation rules: every stored value is rounded to single pr
 and the arithmetic between stores runs in double precision.
 
 Writes tests/data/spline-reference.txt: for each case a line "case <name> <m>", the knots as
-"knot <u> <v>" and the samples as "sample <w> <z>", numbers as exact hexadecimal floats.
+"knot <u> <v>" and the samples as "sample <w> <z>", each number with the nine significant
+digits that give back exactly its single-precision value.
 """
 import pathlib
 import struct
@@ -68,9 +69,9 @@ def main():
     for name, us, vs, m in CASES:
         lines.append(f"case {name} {m}")
         for a, b in zip(us, vs):
-            lines.append(f"knot {single(a).hex()} {single(b).hex()}")
+            lines.append(f"knot {single(a):.9g} {single(b):.9g}")
         for w, z in spline(us, vs, m):
-            lines.append(f"sample {w.hex()} {z.hex()}")
+            lines.append(f"sample {w:.9g} {z:.9g}")
     OUT.write_text("\n".join(lines) + "\n")
 
 
