@@ -186,8 +186,13 @@ bool frmDocument::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     } else if (watched == m_picture2 && event->type() == QEvent::KeyPress) {
-        // The window sees keys before its picture does.
-        keyPressEvent(static_cast<QKeyEvent*>(event));
+        // The window sees keys before its picture does. Escape is used up here: left ignored,
+        // it would travel on to the window itself and take a second point.
+        auto* key = static_cast<QKeyEvent*>(event);
+        keyPressEvent(key);
+        if (key->key() == Qt::Key_Escape) {
+            key->accept();
+        }
         return true;
     }
     return QWidget::eventFilter(watched, event);
