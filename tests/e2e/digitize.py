@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Drives the real program on a desktop (Xvfb with openbox) as a person would: opens a
-picture, calibrates it with two reference points, clicks two data points, checks that their
-markers are drawn where the clicks were, saves the table through the file dialog, compares the
-file and closes the program.
+picture, calibrates it with two reference points, clicks three data points and takes the last
+back with Escape, checks that the markers are drawn where the kept clicks were, saves the table
+through the file dialog, compares the file and closes the program.
 
 With a scale of 2 the program runs as on a display of twice the density (QT_SCALE_FACTOR=2 on a
 screen of twice the pixels): every picture pixel covers 2 x 2 pixels of the screen, a click on
@@ -85,6 +85,8 @@ def main():
         xdo("key", "Return")            # Exit scale mode and scale picture? Yes
         click(200, 150)                 # x = 20, y = 40
         click(250, 100)                 # x = 25, y = 53.33
+        click(150, 250)                 # a third point, taken back: the picture has the focus
+        xdo("key", "Escape")
         xdo("mousemove", "5", "900")
 
         shot = desktop.screenshot(os.path.join(folder, "points.png"))
@@ -93,8 +95,9 @@ def main():
             colour = pixel(shot, left + scale * px, top + scale * py)
             if colour != (255, 0, 0):
                 failures.append(f"no red marker at picture pixel ({px}, {py}): {colour}")
-        if pixel(shot, left + scale * 150, top + scale * 150) != (255, 255, 255):
-            failures.append("a marker where nobody clicked")
+        for px, py in ((150, 150), (150, 250)):
+            if pixel(shot, left + scale * px, top + scale * py) != (255, 255, 255):
+                failures.append(f"a marker at picture pixel ({px}, {py}), where none should be")
 
         # Data > Save: the dialog opens on "Space Delimited"; the name is typed in full.
         saved = os.path.join(folder, "points.txt")
@@ -104,9 +107,10 @@ def main():
         time.sleep(1.0)
         answer(saved)
         time.sleep(1.0)
+        # Taking a point back renumbers the others in plain form.
         expected = (b"= Point =          = X Axis =          = Y Axis =\r\n"
-                    b" 1" + b" " * 17 + b" 20" + b" " * 17 + b" 40\r\n"
-                    b" 2" + b" " * 17 + b" 25" + b" " * 17 + b" 53.33333\r\n")
+                    b"1" + b" " * 18 + b" 20" + b" " * 17 + b" 40\r\n"
+                    b"2" + b" " * 18 + b" 25" + b" " * 17 + b" 53.33333\r\n")
         try:
             with open(saved, "rb") as f:
                 content = f.read()
