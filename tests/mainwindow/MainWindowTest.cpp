@@ -41,27 +41,6 @@ TEST_F(MainWindow, EveryCommandHasItsOwnIcon) {
     EXPECT_TRUE(ToolbarIcon(QStringLiteral("Unknown")).isNull());
 }
 
-TEST_F(MainWindow, ToolbarKeysDoWhatTheirMenuItemsDo) {
-    Main().tbToolBar_ButtonClick(QStringLiteral("Zoom"));
-    EXPECT_FALSE(Main().Item("mnuViewZoom").isChecked()) << "the zoom window was shown at start";
-    Main().tbToolBar_ButtonClick(QStringLiteral("Zoom"));
-    EXPECT_TRUE(Main().Item("mnuViewZoom").isChecked());
-    prompts->messageAnswers = {MessageAnswer::No};
-    Main().tbToolBar_ButtonClick(QStringLiteral("Print"));
-    EXPECT_EQ(prompts->messages.back().title, QStringLiteral("Print"));
-    prompts->fileAnswers.push_back({QString(), 2});
-    Main().tbToolBar_ButtonClick(QStringLiteral("Open"));
-    EXPECT_EQ(prompts->fileRequests.back().filterIndex, 2);
-    EXPECT_TRUE(prompts->fileRequests.back().mustExist);
-    prompts->fileAnswers.push_back({QString(), 2});
-    Main().tbToolBar_ButtonClick(QStringLiteral("Save"));
-    EXPECT_EQ(prompts->fileRequests.back().defaultExtension, QStringLiteral(".dat"));
-    Main().tbToolBar_ButtonClick(QStringLiteral("New"));
-    EXPECT_FALSE(Surface().HasPicture());
-    Main().tbToolBar_ButtonClick(QStringLiteral("Options"));
-    EXPECT_TRUE(App().Options().isVisible());
-}
-
 TEST_F(MainWindow, HoveringTheToolbarShowsTheButtonsTooltip) {
     QToolBar& bar = Main().tbToolBar();
     bar.resize(bar.sizeHint());

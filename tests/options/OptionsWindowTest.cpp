@@ -3,10 +3,8 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTest>
 
 namespace {
 
@@ -50,15 +48,6 @@ TEST_F(OptionsWindow, GridPreviewAndItsCheckBox) {
     Options().ChkGrid().click();
     EXPECT_FALSE(Options().ChkGrid().isChecked());
     EXPECT_EQ(Surface().DrawnImage(), Surface().Picture()) << "unchecking erases the marks too";
-}
-
-TEST_F(OptionsWindow, GuideMeHalvesThePictureSize) {
-    LoadWhitePicture(400, 300);
-    Options().findChild<QPushButton*>(QStringLiteral("cmdPicSizeInfo"))->click();
-    EXPECT_EQ(Options().TxtCols().text(), QStringLiteral("200"));
-    EXPECT_EQ(Options().TxtRows().text(), QStringLiteral("150"));
-    EXPECT_EQ(App().settings.GridCols, 200);
-    EXPECT_EQ(App().settings.GridRows, 150);
 }
 
 TEST_F(OptionsWindow, DotSizeAndPointerApplyToThePicture) {
@@ -108,12 +97,6 @@ TEST_F(OptionsWindow, NumbersPastTheirLimitAreRefusedOnceWithAMessage) {
         c.box.setText(QString::fromLatin1(c.fits));
         EXPECT_EQ(App().settings.*c.setting, c.stored) << c.fits;
     }
-}
-
-TEST_F(OptionsWindow, ScalePictureAppliesThenEntersScaleMode) {
-    Options().findChild<QPushButton*>(QStringLiteral("cmdScalePicture"))->click();
-    EXPECT_TRUE(App().ScaleModeOn);
-    EXPECT_EQ(prompts->messages.back().title, QStringLiteral("Scale Info"));
 }
 
 } // namespace

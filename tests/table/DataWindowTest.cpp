@@ -2,7 +2,6 @@
 #include "TestData.h"
 
 #include <QLineEdit>
-#include <QMenu>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,21 +26,6 @@ protected:
     }
 };
 
-TEST_F(DataWindow, DraggingEitherWaySelectsTheSameRows) {
-    AddPoints(6);
-    QWidget* viewport = Data().GridData().viewport();
-    QTest::mousePress(viewport, Qt::LeftButton, {}, CellCentre(5, 1));
-    QTest::mouseMove(viewport, CellCentre(3, 1));
-    QTest::mouseRelease(viewport, Qt::LeftButton, {}, CellCentre(3, 1));
-    EXPECT_EQ(std::min(Data().Row(), Data().RowSel()), 3);
-    EXPECT_EQ(std::max(Data().Row(), Data().RowSel()), 5);
-    Main().ActivateChildWindow(&App().Document()); // no question then
-    Main().mnuDataRemoveSelected_Click();
-    ASSERT_EQ(Table().PointCount(), 3);
-    EXPECT_EQ(Cell(3, 1), QStringLiteral(" 6"));
-    EXPECT_EQ(Cell(3, 0), QStringLiteral("3")) << "renumbered in plain form";
-}
-
 TEST_F(DataWindow, ClickShowsThePointInTheEditPanelAndMarksIt) {
     AddPoints(3);
     App().Document().Picture2().SetScale({0, 40, 4, 0});
@@ -51,15 +35,6 @@ TEST_F(DataWindow, ClickShowsThePointInTheEditPanelAndMarksIt) {
     EXPECT_EQ(Data().TxtYValue().text(), QStringLiteral(" 20"));
     // x 2 of 0..4 on 200 pixels, y 20 of 40..0 on 100 pixels; half of red is 127.
     EXPECT_EQ(Surface().PixelColor(100, 50), 127);
-}
-
-TEST_F(DataWindow, ATypedPointNumberMovesToItsRow) {
-    AddPoints(5);
-    Data().Text1().setText(QStringLiteral("2.5"));
-    EXPECT_EQ(Data().Row(), 2);
-    EXPECT_EQ(Data().TxtXValue().text(), QStringLiteral(" 2"));
-    Data().Text1().setText(QStringLiteral("99"));
-    EXPECT_EQ(Data().Row(), 2) << "a number beyond the table leaves the current row";
 }
 
 TEST_F(DataWindow, SetNewValuesWritesTheNumbersAsTypedAndRefusesOtherTexts) {
@@ -119,31 +94,11 @@ TEST_F(DataWindow, ABigPointNumberWritesIntoTheCurrentRowButNeverTheHeader) {
     EXPECT_EQ(Cell(0, 1), QStringLiteral("= X Axis ="));
 }
 
-TEST_F(DataWindow, HeaderFreezesWithTwoPointsAndAResizeFreesIt) {
-    AddPoints(1);
-    EXPECT_FALSE(Data().GridData().isRowHidden(0));
-    AddPoints(1);
-    EXPECT_TRUE(Table().HeaderFrozen());
-    EXPECT_TRUE(Data().GridData().isRowHidden(0)) << "the header stays on top as the titles";
-    EXPECT_EQ(Table().headerData(1, Qt::Horizontal).toString(), QStringLiteral("= X Axis ="));
-    Data().parentWidget()->resize(Data().parentWidget()->size() + QSize(10, 10));
-    EXPECT_FALSE(Table().HeaderFrozen());
-    EXPECT_FALSE(Data().GridData().isRowHidden(0));
-}
-
 TEST_F(DataWindow, ClickOnTheHeaderOfAnEmptyTableIsHarmless) {
     ClickCell(0, 1);
     EXPECT_EQ(Table().RowCount(), 1);
     EXPECT_TRUE(Data().Text1().text().isEmpty());
     EXPECT_EQ(Data().Row(), 0);
-}
-
-TEST_F(DataWindow, RightButtonOpensThePopUpMenu) {
-    AddPoints(1);
-    QTest::mousePress(Data().GridData().viewport(), Qt::RightButton, {}, CellCentre(1, 1));
-    QMenu& popUp = Main().mnuPopUpMenu();
-    EXPECT_TRUE(popUp.isVisible());
-    popUp.close();
 }
 
 TEST_F(DataWindow, LastCallOnlyWithPoints) {
