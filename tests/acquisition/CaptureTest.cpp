@@ -48,18 +48,6 @@ TEST_F(Capture, ADraggedRectangleBecomesThePicture) {
     EXPECT_EQ(Table().PointCount(), 1);
 }
 
-TEST_F(Capture, OnAScaledDisplayEveryPixelShownInTheRectangleIsTaken) {
-    screen->pixelRatio = 2;
-    Freeze();
-    capture->Form_MouseDown(1, QPointF(10, 20));
-    capture->Form_MouseMove(QPointF(110, 70));
-    EXPECT_EQ(capture->Readout(), QStringLiteral("200x100")) << "screen pixels, not units";
-    capture->Form_MouseDown(1, QPointF(110, 70));
-    ASSERT_EQ(Surface().Picture().size(), QSize(200, 100));
-    EXPECT_EQ(QColor(Surface().Picture().pixel(0, 0)), QColor(20, 40, 7));
-    EXPECT_EQ(QColor(Surface().Picture().pixel(199, 99)), QColor(219, 139, 7));
-}
-
 TEST_F(Capture, TheReadOutIsWhiteOnDarkAndBlackOnLightScreen) {
     screen->blue = 0;
     Freeze();

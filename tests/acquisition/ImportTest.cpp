@@ -2,11 +2,7 @@
 #include "TestData.h"
 #include "core/Calibration.h"
 
-#include <QCoreApplication>
-#include <QDropEvent>
 #include <QMenu>
-#include <QMimeData>
-#include <QUrl>
 
 namespace {
 
@@ -49,14 +45,6 @@ TEST_F(Import, PngGoesThroughTheImagingDecoderWhateverTheCase) {
               QStringLiteral("Error #  999 was generated. \rError loading picture ") + upper);
 }
 
-TEST_F(Import, TransparentPngShowsWhite) {
-    ASSERT_TRUE(Main().ImportPictureFile(Data("transparent.png")));
-    EXPECT_EQ(Surface().Picture().size(), QSize(8, 6));
-    EXPECT_EQ(Surface().PixelColor(4, 4), 0xFFFFFF);
-    EXPECT_EQ(Surface().PixelColor(1, 1), 255);
-    EXPECT_EQ(Main().PanelText(2), Data("transparent.png"));
-}
-
 TEST_F(Import, BadFilesChangeNothingButSaySo) {
     // Broken files, and hostile ones that crash the metafile library, ask for 16000 x 16000
     // pixels or claim gigabytes: each ends in the error box naming it, and the picture, its
@@ -79,44 +67,6 @@ TEST_F(Import, BadFilesChangeNothingButSaySo) {
         EXPECT_FALSE(DataMenuEnabled()) << name;
     }
     EXPECT_EQ(Table().PointCount(), 1);
-}
-
-TEST_F(Import, CopyThenPasteCarriesTheMarkers) {
-    Surface().SetScale({0, 100, 200, 0});
-    Surface().PSet(100, 50, 255);
-    Main().mnuPictureCopy_Click();
-    Main().mnuFileNew_Click();
-    ASSERT_FALSE(Surface().HasPicture());
-    DisableDataMenu();
-    Main().mnuPicturePaste_Click();
-    EXPECT_TRUE(Surface().HasPicture());
-    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
-    EXPECT_EQ(QColor(Surface().Picture().pixel(100, 50)), QColor(Qt::red))
-        << "now part of the picture";
-    EXPECT_EQ(Main().PanelText(2), QStringLiteral("Clipboard Picture"));
-    EXPECT_TRUE(DataMenuEnabled());
-    EXPECT_EQ(Table().PointCount(), 1);
-    EXPECT_EQ(App().calibration.Edges(), NeutralFrame);
-}
-
-TEST_F(Import, DroppingAFileImportsIt) {
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(Data("picture.jpg"))});
-    frmDocument& window = App().Document();
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&window, &drop);
-    EXPECT_EQ(Surface().Picture().size(), QSize(16, 12));
-    EXPECT_EQ(Main().PanelText(2), Data("picture.jpg"));
-
-    QMimeData text;
-    text.setText(QStringLiteral("no file"));
-    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-    refused.setAccepted(false);
-    QCoreApplication::sendEvent(&window, &refused);
-    EXPECT_FALSE(refused.isAccepted());
 }
 
 } // namespace

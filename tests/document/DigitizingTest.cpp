@@ -11,12 +11,6 @@ namespace {
 const QPoint FirstReference(40, 70);
 const QPoint SecondReference(160, 30);
 
-const QString ExitAfterTwo = QStringLiteral(
-    "You are in scale mode and you've already selected two points.\r\nDo you want to exit "
-    "Scale Mode before trying to save data points?");
-const QString ResetQuestion =
-    QStringLiteral("Do you want to reset your selected (X,Y) values used for scaling?");
-
 class Digitizing : public PictureFixture {
 protected:
     void AnswerReference(const char* x, const char* y) {
@@ -24,50 +18,19 @@ protected:
         prompts->textAnswers.push_back(QString::fromLatin1(y));
     }
 
-    // Scale mode and both reference points of the worked example, (2, 3) as (100, 50) and
-    // (8, 7) as (400, 90), answering the question to leave scale mode.
-    void MarkBothReferences(MessageAnswer leave) {
+    // Calibrates with the worked example: (2, 3) as (100, 50) and (8, 7) as (400, 90), then
+    // leaves scale mode.
+    void Calibrate() {
         EnterScaleMode();
         AnswerReference("100", "50");
         Press(Qt::LeftButton, FirstReference);
         AnswerReference("400", "90");
-        prompts->messageAnswers.push_back(leave);
+        prompts->messageAnswers.push_back(MessageAnswer::Yes);
         Press(Qt::LeftButton, SecondReference);
-    }
-
-    void Calibrate() {
-        MarkBothReferences(MessageAnswer::Yes);
         prompts->messages.clear();
         prompts->textPrompts.clear();
     }
 };
-
-TEST_F(Digitizing, ReferencePromptsUseTheProgramsWords) {
-    EnterScaleMode();
-    App().settings.YLog = true;
-    AnswerReference("100", "50");
-    Press(Qt::LeftButton, FirstReference);
-    ASSERT_EQ(prompts->textPrompts.size(), 2u);
-    EXPECT_EQ(prompts->textPrompts[0].prompt,
-              QStringLiteral("Please input the X value of the selected point.\r\n\r\nPoint 1 - X "
-                             "Value\r\nX axis is Linear"));
-    EXPECT_EQ(prompts->textPrompts[1].title, QStringLiteral("Y value of Point 1"));
-    EXPECT_EQ(prompts->textPrompts[1].prompt,
-              QStringLiteral("Please input the Y value of the selected point.\r\n\r\nPoint 1 - Y "
-                             "Value\r\nY axis is Log"));
-    EXPECT_EQ(App().calibration.X1, 100);
-    EXPECT_EQ(App().calibration.Y1, 50);
-    EXPECT_EQ(Table().RowCount(), 1) << "reference points are not data points";
-
-    AnswerReference("400", "90");
-    prompts->messageAnswers.push_back(MessageAnswer::Yes);
-    Press(Qt::LeftButton, SecondReference);
-    ASSERT_EQ(prompts->messages.size(), 1u);
-    EXPECT_EQ(prompts->messages[0].text, QStringLiteral("Exit scale mode and scale picture?"));
-    EXPECT_EQ(prompts->messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_FALSE(App().ScaleModeOn);
-    EXPECT_DOUBLE_EQ(App().calibration.Y1, Log10(50)) << "the log axis keeps logarithms";
-}
 
 // A reference value that is no number reads as zero and says why.
 TEST_F(Digitizing, ReferenceValuesThatAreNoNumberReadAsZero) {
@@ -90,38 +53,6 @@ TEST_F(Digitizing, ReferenceValuesThatAreNoNumberReadAsZero) {
         Main().mnuPictureScale_Click(); // out of scale mode again
         prompts->messages.clear();
     }
-}
-
-TEST_F(Digitizing, NoKeepsScaleModeAndResetStartsOver) {
-    MarkBothReferences(MessageAnswer::No);
-    EXPECT_TRUE(App().ScaleModeOn);
-
-    // A third click offers to leave; No, then Yes to the reset.
-    prompts->messages.clear();
-    prompts->messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
-    Press(Qt::LeftButton, QPoint(100, 50));
-    ASSERT_EQ(prompts->messages.size(), 2u);
-    EXPECT_EQ(prompts->messages[0].text, ExitAfterTwo);
-    EXPECT_EQ(prompts->messages[1].text, ResetQuestion);
-    EXPECT_EQ(App().calibration.X1, Unset);
-    EXPECT_TRUE(App().ScaleModeOn);
-
-    // ...so the next click is the first reference point again.
-    prompts->textPrompts.clear();
-    AnswerReference("1", "2");
-    Press(Qt::LeftButton, QPoint(20, 20));
-    EXPECT_EQ(prompts->textPrompts[0].title, QStringLiteral("X value of Point 1"));
-    EXPECT_DOUBLE_EQ(App().calibration.XPos1, 1);
-}
-
-TEST_F(Digitizing, CalibratedClickRecordsDataValuesOnLinearAxes) {
-    Calibrate();
-    Press(Qt::LeftButton, QPoint(100, 50));
-    ASSERT_EQ(Table().RowCount(), 2);
-    EXPECT_EQ(Cell(1, 1), QStringLiteral(" 250"));
-    EXPECT_EQ(Cell(1, 2), QStringLiteral(" 70"));
-    EXPECT_EQ(Main().PanelText(3), QStringLiteral("Saving: X=  250"));
-    EXPECT_EQ(Surface().PixelColor(100, 50), App().settings.PointsColor) << "the marker";
 }
 
 TEST_F(Digitizing, CalibratedClickRecordsDataValuesOnALogAxis) {
@@ -156,23 +87,6 @@ TEST_F(Digitizing, RightButtonDragRecordsOncePerNewPosition) {
     Move(Qt::LeftButton, QPoint(14, 12));
     EXPECT_EQ(Table().RowCount(), 4) << "both buttons, or the left alone, record nothing";
     EXPECT_EQ(Main().PanelText(3).left(3), QStringLiteral("X= ")) << "but the read-out follows";
-}
-
-TEST_F(Digitizing, ColourPickPreviewsOnMoveAndPicksOnClick) {
-    QImage picture(200, 100, QImage::Format_RGB32);
-    picture.fill(QColor(10, 20, 30));
-    picture.setPixelColor(20, 20, QColor(200, 100, 50));
-    Surface().SetPicture(picture);
-    App().settings.XLog = true;
-    App().PickColorMode = true;
-    Move(Qt::NoButton, QPoint(20, 20));
-    EXPECT_EQ(App().Options().DataColorSample(), PackedRgb(200, 100, 50));
-    EXPECT_EQ(App().Document().windowTitle(), QStringLiteral("X=  1, Y=  8"))
-        << "picture coordinates while picking";
-    Press(Qt::LeftButton, QPoint(5, 5));
-    EXPECT_FALSE(App().PickColorMode);
-    EXPECT_EQ(App().settings.ARDataColor, PackedRgb(10, 20, 30));
-    EXPECT_EQ(Table().RowCount(), 1) << "picking records nothing";
 }
 
 TEST_F(Digitizing, EscapeRemovesTheLastPointOnlyWhenAllowed) {

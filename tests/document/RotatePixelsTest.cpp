@@ -5,7 +5,6 @@
 #include "core/AppError.h"
 
 #include <QCryptographicHash>
-#include <QImageReader>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -66,24 +65,6 @@ TEST(RotatePixels, EveryPixelIsTheOneTheFirstVersionChose) {
                   QByteArray(c.md5))
             << c.width << " x " << c.height << " by " << c.degrees;
     }
-}
-
-TEST(PictureWriter, WritesEachTypeInItsOwnFormat) {
-    QTemporaryDir folder;
-    const QImage picture = MarkedPicture();
-    const QString bmp = folder.filePath(QStringLiteral("p.bmp"));
-    WritePicture(bmp, picture, PictureType::Bitmap, {});
-    QImageReader reader(bmp);
-    EXPECT_EQ(reader.format(), QByteArray("bmp"));
-    EXPECT_EQ(reader.read().size(), QSize(200, 100));
-
-    const QString wmf = folder.filePath(QStringLiteral("p.wmf"));
-    WritePicture(wmf, picture, PictureType::Metafile, QByteArray("\xD7\xCD\xC6\x9A original"));
-    EXPECT_EQ(ReadFile(wmf), QByteArray("\xD7\xCD\xC6\x9A original"));
-
-    const QString ico = folder.filePath(QStringLiteral("p.ico"));
-    WritePicture(ico, picture.scaled(32, 32), PictureType::Icon, {});
-    EXPECT_EQ(QImageReader(ico).format(), QByteArray("ico"));
 }
 
 TEST(PictureWriter, NoPlaceIsAnError) {

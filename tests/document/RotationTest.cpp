@@ -80,18 +80,6 @@ TEST_F(Rotation, EscapeWhileTurningLeavesThePictureAsItWas) {
     EXPECT_TRUE(prompts->messages.empty());
 }
 
-TEST_F(Rotation, AQuarterTurnSwapsTheSidesAndUndoBringsTheLastPictureBack) {
-    Rotate({"90"});
-    EXPECT_EQ(Surface().Picture().size(), QSize(100, 200));
-    EXPECT_EQ(Surface().PixelColor(10, 10), 255) << "top right turned to top left";
-    Rotate({"90"});
-    EXPECT_EQ(Surface().Picture().size(), QSize(200, 100));
-    Window().UndoRotate();
-    EXPECT_EQ(Surface().Picture().size(), QSize(100, 200)) << "the picture before the second turn";
-    Window().UndoRotate();
-    EXPECT_EQ(Surface().Picture().size(), QSize(100, 200)) << "one level only";
-}
-
 TEST_F(Rotation, SavingAnEmptyPictureIsReported) {
     Surface().ClearPicture();
     QTemporaryDir folder;

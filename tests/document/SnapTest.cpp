@@ -1,11 +1,10 @@
 #include "PictureFixture.h"
 #include "zoom/ZoomGeometry.h"
 
-#include <QCheckBox>
 #include <QPainter>
-#include <QRadioButton>
-#include <QStatusBar>
 
+#include <QCheckBox>
+#include <QStatusBar>
 #include <cmath>
 
 namespace {
@@ -76,34 +75,6 @@ TEST_F(Snap, OnTheTicksAndTheMarkerGiveTheirCentres) {
     Main().statusBar()->clearMessage();
     Press(Qt::LeftButton, {200, 280});
     EXPECT_TRUE(Main().statusBar()->currentMessage().isEmpty());
-}
-
-TEST_F(Snap, CentreLineAutoReadGivesOnePointPerColumn) {
-    QImage picture(100, 100, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(80, 255, 30), 4));
-    painter.drawLine(QPointF(0, 40.2), QPointF(100, 60.2));
-    painter.end();
-    Surface().SetPicture(picture);
-    App().calibration.LeftX = 0;
-    App().calibration.RightX = 100;
-    App().calibration.TopY = 100;
-    App().calibration.BottomY = 0;
-    Surface().SetScale(App().calibration.Edges());
-    App().Options().OptCentreLine().click();
-    EXPECT_TRUE(App().settings.AutoReadCentreLine);
-    App().settings.GridCols = 10;
-    App().settings.GridRows = 100; // four rows of the thick line in every column
-    Main().mnuDataAR_Click();
-    ASSERT_EQ(Table().PointCount(), 10) << "one per column on the picture (x = 0 to 90)";
-    for (int row = 1; row <= 10; ++row) {
-        const double x = Cell(row, 1).toDouble();
-        // The line's centre at the middle of the pixel column, in the program's rows, as y.
-        const double centreRow = 40.2 + 0.2 * (x + 0.5) - 0.5;
-        EXPECT_NEAR(Cell(row, 2).toDouble(), 100 - centreRow, 0.25) << row;
-    }
 }
 
 } // namespace

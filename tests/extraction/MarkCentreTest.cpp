@@ -88,23 +88,4 @@ TEST(MarkCentre, BackgroundAndTheEdgeGiveNothing) {
     EXPECT_EQ(square->position, QPointF(19.5, 19.5));
 }
 
-// A mark is taken whole when it stays inside the 15-pixel search disc, and as a line when it
-// reaches the disc's outer ring of pixels.
-TEST(MarkCentre, AMarkReachingTheSearchRadiusIsALine) {
-    for (const int half : {SnapRadius - 2, SnapRadius - 1}) {
-        QImage page = WhitePage(100, 60);
-        for (int x = 50 - half; x <= 50 + half; ++x) {
-            for (int y = 28; y <= 32; ++y) {
-                page.setPixel(x, y, qRgb(0, 0, 0));
-            }
-        }
-        const std::optional<SnapResult> snap =
-            SnapToMark(page, QPoint(50, 29), DefaultSnapTolerance);
-        ASSERT_TRUE(snap.has_value()) << half;
-        EXPECT_EQ(snap->onLine, half == SnapRadius - 1) << half;
-        EXPECT_NEAR(snap->position.x(), 50, 0.05) << half;
-        EXPECT_NEAR(snap->position.y(), 30, 0.05) << half;
-    }
-}
-
 } // namespace

@@ -47,16 +47,6 @@ protected:
     QTemporaryDir folder;
 };
 
-TEST_F(Printing, OnlyTheVisibleRowsArePrinted) {
-    Table().SetHeaderFrozen(false);
-    const QString text = PrintAndRead();
-    EXPECT_TRUE(text.contains(QStringLiteral("= X Axis ="))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("1001")));
-    EXPECT_FALSE(text.contains(QStringLiteral("1150"))) << "row 150 is far below the window";
-    EXPECT_FALSE(Main().ProgressBar().isVisible());
-    EXPECT_EQ(Main().ProgressBar().maximum(), 201 * 3 + 1);
-}
-
 TEST_F(Printing, EscapeStopsThePrintingAndSaysSo) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);

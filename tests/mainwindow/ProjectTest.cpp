@@ -155,13 +155,6 @@ TEST_F(Projects, ClosingOffersToSaveAChangedProject) {
               points + 1);
 }
 
-TEST_F(Projects, AnUnchangedProjectClosesWithoutItsQuestion) {
-    ASSERT_TRUE(SaveAs(PathOf("same.kurvexproj")));
-    Move(Qt::NoButton, {50, 50}); // shows the pointer's values, changes nothing
-    EXPECT_TRUE(Main().close());
-    EXPECT_TRUE(prompts->messages.empty());
-}
-
 TEST_F(Projects, OpeningOffersToSaveTheTableFirst) {
     ASSERT_TRUE(SaveAs(PathOf("empty.kurvexproj")));
     Restart();

@@ -1,10 +1,6 @@
 #include "PictureFixture.h"
 #include "core/ScreenPointer.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QRadioButton>
-
 namespace {
 
 class TableCommands : public PictureFixture {
@@ -69,42 +65,12 @@ TEST_F(TableCommands, ASelectionReachingIntoTheHeaderRemovesOnlyItsPoints) {
     EXPECT_EQ(Cell(0, 0), QStringLiteral("= Point ="));
 }
 
-TEST_F(TableCommands, SortFromTheMenuChoosesTheKey) {
-    Add(3, 1);
-    Add(1, 3);
-    Add(2, 2);
-    Main().mnuDataSortY_Click();
-    EXPECT_TRUE(Data().OptSortY().isChecked());
-    EXPECT_EQ(Cell(1, 2), QStringLiteral("1"));
-    EXPECT_EQ(Cell(1, 1), QStringLiteral("3"));
-    EXPECT_EQ(CurrentScreenPointer(), ScreenPointer::Arrow);
-    Main().mnuDataSortX_Click();
-    EXPECT_TRUE(Data().OptSortX().isChecked());
-    EXPECT_EQ(Cell(1, 1), QStringLiteral("1"));
-    EXPECT_EQ(Cell(1, 0), QStringLiteral(" 1")) << "point numbers stay";
-}
-
 TEST_F(TableCommands, SortReportsANumberTooLargeToRead) {
     Add(1, 1);
     Table().SetCellText(1, 1, QStringLiteral("1e999"));
     Main().mnuDataSortX_Click();
     EXPECT_EQ(prompts->OnlyMessage(), QStringLiteral("Error #  6 was generated. \rOverflow"));
     EXPECT_EQ(Cell(1, 1), QStringLiteral("1e999"));
-}
-
-TEST_F(TableCommands, CopyPutsTheSelectedBlockOnTheClipboard) {
-    Add(1, 2);
-    Add(-3, 4);
-    Data().SetCol(1);
-    Data().SetRow(1);
-    Main().mnuDataCopy_Click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral(" 1"));
-    Data().SetCol(0);
-    Data().SetRow(1);
-    Data().SetRowSel(2);
-    Data().SetColSel(2);
-    Main().mnuDataCopy_Click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral(" 1\t 1\t 2\r 2\t-3\t 4"));
 }
 
 TEST_F(TableCommands, RefreshRedrawsEveryRowThatHasAPlace) {
