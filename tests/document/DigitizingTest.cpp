@@ -53,6 +53,7 @@ TEST_F(Digitizing, ReferenceValuesThatAreNoNumberReadAsZero) {
         Main().mnuPictureScale_Click(); // out of scale mode again
         prompts->messages.clear();
     }
+    EXPECT_EQ(prompts->textPrompts.at(1).title, QStringLiteral("Y value of Point 1"));
 }
 
 TEST_F(Digitizing, CalibratedClickRecordsDataValuesOnALogAxis) {
