@@ -173,6 +173,12 @@ void frmDocument::mouseMoveEvent(QMouseEvent* event) {
 void frmDocument::keyPressEvent(QKeyEvent* event) {
     const int shift = event->modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0;
     Form_KeyDown(event->key() == Qt::Key_Escape ? EscapeKey : event->key(), shift);
+    if (event->key() == Qt::Key_Escape) {
+        // Used up here: left ignored, a key the picture passed on would travel up to this
+        // window once more and take a second point.
+        event->accept();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 
@@ -186,13 +192,8 @@ bool frmDocument::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     } else if (watched == m_picture2 && event->type() == QEvent::KeyPress) {
-        // The window sees keys before its picture does. Escape is used up here: left ignored,
-        // it would travel on to the window itself and take a second point.
-        auto* key = static_cast<QKeyEvent*>(event);
-        keyPressEvent(key);
-        if (key->key() == Qt::Key_Escape) {
-            key->accept();
-        }
+        // The window sees keys before its picture does.
+        keyPressEvent(static_cast<QKeyEvent*>(event));
         return true;
     }
     return QWidget::eventFilter(watched, event);
