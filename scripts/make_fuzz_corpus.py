@@ -4,12 +4,10 @@
 Seeds are the project's own small test pictures and hand-made replies and texts, so that each
 target starts from inputs that reach deep into its code. Run again after adding test pictures.
 """
-import io
 import json
 import pathlib
 import shutil
 import struct
-import zipfile
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 DATA = ROOT / "tests" / "data"
@@ -65,8 +63,10 @@ def error_reply(number, description, source):
         struct.pack("<I", len(s)) + s
 
 
-def project(document, entries=(), drop=()):
-    """A project container: its document with the given changes, and the other entries."""
+def project(document, entries=(), drop=(), compress=True):
+    """A project as the project target takes it: a byte saying which entries follow (1
+    project.json, 2 picture.png, 4 drawing.bin, 8 picture.wmf, 16 compressed), then each present
+    one as its length and bytes. The document has the given changes."""
     doc = {
         "format": 1, "program": "Kurvex 4.2.0", "picture": {"type": "bitmap"},
         "calibration": {key: "0" for key in ["X1", "X2", "Y1", "Y2", "XPos1", "XPos2", "YPos1",
@@ -85,12 +85,15 @@ def project(document, entries=(), drop=()):
     doc.update(document)
     for key in drop:
         doc.pop(key)
-    out = io.BytesIO()
-    with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as archive:
-        archive.writestr("project.json", json.dumps(doc))
-        for name, data in entries:
-            archive.writestr(name, data)
-    return out.getvalue()
+    contents = dict(entries)
+    contents["project.json"] = json.dumps(doc).encode()
+    present = 16 if compress else 0
+    out = bytearray()
+    for bit, name in enumerate(["project.json", "picture.png", "drawing.bin", "picture.wmf"]):
+        if name in contents:
+            present |= 1 << bit
+            out += struct.pack("<I", len(contents[name])) + contents[name]
+    return bytes([present]) + bytes(out)
 
 
 def main():
@@ -143,7 +146,11 @@ def main():
     write("project_reader", "metafile",
           project({"picture": {"type": "metafile"}, "drawing": []},
                   [("picture.png", png), ("picture.wmf", b"\xd7\xcd\xc6\x9a")]))
-    write("project_reader", "not-zip", b"PK\x03\x04" + b"\x00" * 40)
+    write("project_reader", "stored", project({"drawing": [0, 1]}, tiles + [
+        ("drawing.bin", b"\x00" * 8192)], compress=False))
+    write("project_reader", "tile-twice", project({"drawing": [0, 0]}, [
+        ("picture.png", png), ("drawing.bin", b"\x00" * 8192)]))
+    write("project_reader", "no-entries", b"\x00")
     # Scan frames: kind, depth, width, line length, lines, then samples.
     write("scan_frame", "grey8", bytes([0, 1, 4, 4, 2]) + bytes(range(8)))
     write("scan_frame", "rgb16", bytes([1, 2, 2, 12, 1]) + bytes(range(12)))

@@ -1,6 +1,9 @@
 #include "core/ProjectFile.h"
 
+#include "acquisition/Module2.h"
 #include "core/ProjectZip.h"
+#include "core/RegularFile.h"
+#include "document/DrawnPicture.h"
 #include "document/PointerImages.h"
 #include "info/ProgramInfo.h"
 
@@ -11,7 +14,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -23,12 +28,12 @@ const QString PictureEntry = QStringLiteral("picture.png");
 const QString MetafileEntry = QStringLiteral("picture.wmf");
 const QString DrawingEntry = QStringLiteral("drawing.bin");
 
-// Far above what a session holds (a million rows are about 60 MB of text, a 64-megapixel
-// picture a few hundred MB of PNG), far below what would exhaust a desktop.
-constexpr qint64 MostDocumentBytes = 512LL * 1024 * 1024;
-constexpr qint64 MostPictureBytes = 1024LL * 1024 * 1024;
+// The PNG of the largest picture, stored without filtering gains: its pixels, a filter byte a
+// row and the zlib blocks' own bytes.
+constexpr qint64 MostPictureBytes = MostPicturePixels * 4 + 16LL * 1024 * 1024;
 constexpr qint64 MostMetafileBytes = 64LL * 1024 * 1024;
-constexpr qint64 TileBytes = 32LL * 32 * 4;
+constexpr int TileSide = DrawnPicture::TileSize;
+constexpr qint64 TileBytes = qint64{TileSide} * TileSide * 4;
 
 constexpr int InvalidProject = 321;
 constexpr int Colors = 0xFFFFFF;
@@ -197,7 +202,15 @@ public:
         if (!value.isString()) {
             Refuse(QStringLiteral("\"%1\" is missing or not a text").arg(Key(key)));
         }
-        return value.toString();
+        return Bounded(value.toString(), QStringLiteral("\"%1\"").arg(Key(key)));
+    }
+    QString Bounded(const QString& text, const QString& what) const {
+        if (text.size() > MostProjectTextChars) {
+            Refuse(QStringLiteral("%1 is longer than the %2 characters a project may hold")
+                       .arg(what)
+                       .arg(MostProjectTextChars));
+        }
+        return text;
     }
     bool Flag(const QJsonObject& in, const char* key) const {
         const QJsonValue value = in.value(Key(key));
@@ -280,6 +293,11 @@ void ReadTable(const DocumentReader& read, const QJsonObject& root, Project& pro
     if (rows.isEmpty()) {
         read.Refuse(QStringLiteral("the table has no header row"));
     }
+    if (rows.size() > MostProjectRows) {
+        read.Refuse(QStringLiteral("the table has %1 rows; a project holds at most %2")
+                        .arg(rows.size())
+                        .arg(MostProjectRows));
+    }
     project.rows.reserve(static_cast<std::size_t>(rows.size()));
     for (qsizetype at = 0; at < rows.size(); ++at) {
         const QJsonArray cells = rows[at].toArray();
@@ -287,22 +305,65 @@ void ReadTable(const DocumentReader& read, const QJsonObject& root, Project& pro
             !cells[1].isString() || !cells[2].isString()) {
             read.Refuse(QStringLiteral("row %1 of the table is not three texts").arg(at));
         }
-        project.rows.push_back({cells[0].toString(), cells[1].toString(), cells[2].toString()});
+        DataTable::Row row;
+        for (std::size_t column = 0; column < row.size(); ++column) {
+            row[column] = read.Bounded(cells[static_cast<qsizetype>(column)].toString(),
+                                       QStringLiteral("a cell of row %1").arg(at));
+        }
+        project.rows.push_back(std::move(row));
     }
 }
 
+// The picture's size as its PNG header states it, read here without decoding anything: the
+// pixels themselves are decoded in the decoder process.
+QSize PngSize(const QByteArray& png) {
+    constexpr qsizetype HeaderEnd = 24;
+    if (png.size() < HeaderEnd || !png.startsWith("\x89PNG\r\n\x1a\n") ||
+        png.mid(12, 4) != "IHDR") {
+        return {};
+    }
+    const auto word = [&](qsizetype at) {
+        return qFromBigEndian<quint32>(png.constData() + at);
+    };
+    const quint32 width = word(16);
+    const quint32 height = word(20);
+    if (width == 0 || height == 0 || width > 0x7fffffffu || height > 0x7fffffffu) {
+        return {};
+    }
+    return {static_cast<int>(width), static_cast<int>(height)};
+}
+
 void ReadDrawing(const DocumentReader& read, const QJsonObject& root, const ZipReader& zip,
-                 Project& project) {
+                 QSize picture, Project& project) {
     const QJsonArray tiles = read.Array(root, "drawing");
     if (tiles.isEmpty()) {
         return;
     }
+    // Tiles are numbered row by row over the picture; each is drawn at most once.
+    const qint64 across = (qint64{picture.width()} + TileSide - 1) / TileSide;
+    const qint64 down = (qint64{picture.height()} + TileSide - 1) / TileSide;
+    const qint64 tileCount = across * down;
+    if (tiles.size() > tileCount) {
+        read.Refuse(QStringLiteral("the drawing lists %1 tiles; its picture has %2")
+                        .arg(tiles.size())
+                        .arg(tileCount));
+    }
+    std::vector<bool> listed(static_cast<std::size_t>(tileCount), false);
+    project.drawnTiles.reserve(static_cast<std::size_t>(tiles.size()));
     for (const QJsonValue& tile : tiles) {
         const double index = tile.toDouble(-1);
-        if (!tile.isDouble() || index != std::floor(index) || index < 0 || index > 1e8) {
-            read.Refuse(QStringLiteral("the drawing's tile numbers are not whole numbers"));
+        if (!tile.isDouble() || index != std::floor(index) || index < 0 ||
+            index >= static_cast<double>(tileCount)) {
+            read.Refuse(QStringLiteral("the drawing's tile numbers are not whole numbers from 0 "
+                                       "to %1")
+                            .arg(tileCount - 1));
         }
-        project.drawnTiles.push_back(static_cast<int>(index));
+        const auto number = static_cast<std::size_t>(index);
+        if (listed[number]) {
+            read.Refuse(QStringLiteral("the drawing lists tile %1 twice").arg(number));
+        }
+        listed[number] = true;
+        project.drawnTiles.push_back(static_cast<int>(number));
     }
     ZipReader::Problem problem = ZipReader::Problem::None;
     const qint64 expected = TileBytes * static_cast<qint64>(tiles.size());
@@ -310,7 +371,8 @@ void ReadDrawing(const DocumentReader& read, const QJsonObject& root, const ZipR
     if (!pixels || pixels->size() != expected) {
         read.Refuse(QStringLiteral("the drawing does not match its tiles"));
     }
-    project.drawnStrip = QImage(32, 32 * static_cast<int>(tiles.size()), QImage::Format_RGB32);
+    project.drawnStrip =
+        QImage(TileSide, TileSide * static_cast<int>(tiles.size()), QImage::Format_RGB32);
     if (project.drawnStrip.isNull()) {
         read.Refuse(QStringLiteral("the drawing needs more memory than a project may take"));
     }
@@ -347,16 +409,51 @@ bool LooksLikeProject(const QByteArray& head) {
 }
 
 bool IsProjectFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && LooksLikeProject(file.read(4));
+    QFile file;
+    return OpenRegularFile(file, path) && LooksLikeProject(file.read(4));
 }
 
 QByteArray ProjectDocument(const Project& project) {
     return Document(project).toJson(QJsonDocument::Compact);
 }
 
+namespace {
+
+[[noreturn]] void RefuseToKeep(const QString& reason) {
+    throw AppError{
+        InvalidProject, QStringLiteral("The session cannot be kept in a project: ") + reason, {}};
+}
+
+// A project the program writes is one it can open again.
+void CheckKeepable(const Project& project, const QByteArray& document) {
+    if (project.rows.size() > static_cast<std::size_t>(MostProjectRows)) {
+        RefuseToKeep(QStringLiteral("the table has %1 points; a project holds at most %2")
+                         .arg(project.rows.size() - 1)
+                         .arg(MostProjectRows - 1));
+    }
+    const auto tooLong = [](const QString& text) {
+        return text.size() > MostProjectTextChars;
+    };
+    const bool longCell =
+        std::any_of(project.rows.begin(), project.rows.end(),
+                    [&](const auto& row) { return std::any_of(row.begin(), row.end(), tooLong); });
+    if (longCell || tooLong(project.dataFileName) ||
+        std::any_of(project.statusTexts.begin(), project.statusTexts.end(), tooLong)) {
+        RefuseToKeep(QStringLiteral("a text is longer than the %1 characters a project may hold")
+                         .arg(MostProjectTextChars));
+    }
+    if (document.size() > MostProjectDocumentBytes) {
+        RefuseToKeep(QStringLiteral("its table takes more than the %1 MB a project may hold")
+                         .arg(MostProjectDocumentBytes / (1024 * 1024)));
+    }
+}
+
+} // namespace
+
 QByteArray ProjectBytes(const Project& project) {
-    std::vector<ZipEntry> entries{{DocumentEntry, ProjectDocument(project), true}};
+    const QByteArray document = ProjectDocument(project);
+    CheckKeepable(project, document);
+    std::vector<ZipEntry> entries{{DocumentEntry, document, true}};
     if (project.pictureType != PictureType::None && !project.picture.isNull()) {
         entries.push_back({PictureEntry, PngBytes(project.picture), false});
     }
@@ -387,7 +484,7 @@ ReadProject ReadProjectBytes(const QByteArray& bytes, const QString& path) {
     }
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(
-        ReadEntry(read, zip, DocumentEntry, MostDocumentBytes), &parseError);
+        ReadEntry(read, zip, DocumentEntry, MostProjectDocumentBytes), &parseError);
     if (!document.isObject()) {
         read.Refuse(QStringLiteral("%1 is not a JSON object").arg(DocumentEntry));
     }
@@ -419,15 +516,23 @@ ReadProject ReadProjectBytes(const QByteArray& bytes, const QString& path) {
         if (!text.isString()) {
             read.Refuse(QStringLiteral("\"status\" does not hold four texts"));
         }
-        project.statusTexts[at] = text.toString();
+        project.statusTexts[at] = read.Bounded(text.toString(), QStringLiteral("a status text"));
     }
     ReadTable(read, root, project);
+    QSize picture;
     if (project.pictureType != PictureType::None) {
         result.picturePng = ReadEntry(read, zip, PictureEntry, MostPictureBytes);
+        picture = PngSize(result.picturePng);
+        if (picture.isEmpty()) {
+            read.Refuse(QStringLiteral("%1 is not a PNG picture").arg(PictureEntry));
+        }
+        if (const QString tooLarge = TooLargeReason(picture); !tooLarge.isEmpty()) {
+            read.Refuse(tooLarge);
+        }
     }
     if (project.pictureType == PictureType::Metafile && zip.Has(MetafileEntry)) {
         project.metafileBytes = ReadEntry(read, zip, MetafileEntry, MostMetafileBytes);
     }
-    ReadDrawing(read, root, zip, project);
+    ReadDrawing(read, root, zip, picture, project);
     return result;
 }

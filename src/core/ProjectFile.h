@@ -19,6 +19,13 @@
 // Numbers are written so that they read back exactly.
 
 inline constexpr int ProjectFormat = 1;
+
+// What a project may hold. The program writes nothing larger, and a file that states more is
+// refused before anything of that size is allocated, so that no file can make the program take
+// more memory than the session it describes.
+inline constexpr int MostProjectRows = 1000001;    // a million points and the header
+inline constexpr int MostProjectTextChars = 32767; // a cell, a status text, the data file's name
+inline constexpr qint64 MostProjectDocumentBytes = 96LL * 1024 * 1024;
 inline const QString ProjectExtension = QStringLiteral(".kurvexproj");
 
 struct Project {
@@ -36,7 +43,8 @@ struct Project {
     bool headerFrozen = false;
 };
 
-// The file's bytes. Throws AppError when the picture cannot be encoded.
+// The file's bytes. Throws AppError when the picture cannot be encoded or the session holds
+// more than a project may (see above).
 QByteArray ProjectBytes(const Project& project);
 
 // Whether bytes begin a ZIP container, as every project file does and no picture file.

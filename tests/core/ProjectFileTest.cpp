@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -142,8 +143,13 @@ TEST(ProjectFile, BadFilesAreRefusedSayingWhy) {
         QByteArray bytes;
         const char* reason;
     };
+    // Sets a field of an object of the document, or of the document itself for "".
     const auto set = [](const char* object, const char* key, QJsonValue value) {
         return WithDocument([=](QJsonObject& root) {
+            if (*object == 0) {
+                root[QString::fromLatin1(key)] = value;
+                return;
+            }
             QJsonObject inner = root[QString::fromLatin1(object)].toObject();
             inner[QString::fromLatin1(key)] = value;
             root[QString::fromLatin1(object)] = inner;
@@ -165,6 +171,20 @@ TEST(ProjectFile, BadFilesAreRefusedSayingWhy) {
          set("table", "rows", QJsonArray{QJsonArray{"a", "b", "c"}, QJsonArray{"1", 2.5, "3"}}),
          "row 1 of the table is not three texts"},
         {"no picture", WithDocument([](QJsonObject&) {}, false), "it has no picture.png"},
+        {"a tile twice", set("", "drawing", QJsonArray{0, 0}), "the drawing lists tile 0 twice"},
+        // The 70 x 40 picture has 3 x 2 tiles.
+        {"a tile outside the picture", set("", "drawing", QJsonArray{6}),
+         "tile numbers are not whole numbers from 0 to 5"},
+        {"more tiles than the picture has", set("", "drawing", QJsonArray{0, 1, 2, 3, 4, 5, 0}),
+         "the drawing lists 7 tiles; its picture has 6"},
+        {"a long cell",
+         set("table", "rows",
+             QJsonArray{QJsonArray{"a", "b", "c"}, QJsonArray{"1", QString(32768, 'x'), "3"}}),
+         "a cell of row 1 is longer than the 32767 characters a project may hold"},
+        {"a long file name", set("dataFile", "name", QString(32768, 'x')),
+         "\"name\" is longer than the 32767 characters"},
+        {"a long status text", set("", "status", QJsonArray{"", "", QString(32768, 'x'), ""}),
+         "a status text is longer than"},
         {"more tiles than drawn", WithDocument([](QJsonObject& root) {
              QJsonArray tiles = root[QStringLiteral("drawing")].toArray();
              tiles.append(5);
@@ -180,6 +200,76 @@ TEST(ProjectFile, BadFilesAreRefusedSayingWhy) {
         EXPECT_TRUE(error.description.contains(QString::fromLatin1(refused.reason)))
             << refused.what << ": " << error.description.toStdString();
     }
+}
+
+// Sizes a file states are checked against the program's own limits before anything of that
+// size is taken: a short file never costs gigabytes.
+TEST(ProjectFile, SizesStatedByTheFileAreBoundedBeforeAnythingIsTaken) {
+    // A picture whose header claims more pixels than the program takes.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(4, 4, QImage::Format_RGB32).save(&buffer, "png");
+    qToBigEndian<quint32>(20000, png.data() + 16);
+    qToBigEndian<quint32>(20000, png.data() + 20);
+    const QByteArray document = ProjectDocument(Sample());
+    const AppError huge = RefusalOf(ZipContainer(
+        {{QStringLiteral("project.json"), document}, {QStringLiteral("picture.png"), png, false}}));
+    EXPECT_TRUE(huge.description.contains(QStringLiteral("20000 x 20000 pixels")))
+        << huge.description.toStdString();
+    const AppError noPng = RefusalOf(ZipContainer(
+        {{QStringLiteral("project.json"), document}, {QStringLiteral("picture.png"), "GIF89a"}}));
+    EXPECT_TRUE(noPng.description.contains(QStringLiteral("picture.png is not a PNG picture")));
+
+    // More rows than a project holds, each of them short.
+    QByteArray rows = "[\"a\",\"b\",\"c\"]";
+    rows.reserve(12 * (MostProjectRows + 1));
+    for (int row = 0; row < MostProjectRows; ++row) {
+        rows += ",[\"\",\"\",\"\"]";
+    }
+    QByteArray many = ProjectDocument(Sample());
+    const qsizetype table = many.indexOf("\"rows\":[") + 8;
+    many.replace(table, many.indexOf("]]", table) + 2 - table, rows + "]");
+    const AppError tooMany = RefusalOf(ZipContainer({{QStringLiteral("project.json"), many}}));
+    EXPECT_TRUE(tooMany.description.contains(
+        QStringLiteral("the table has %1 rows; a project holds at most %2")
+            .arg(MostProjectRows + 1)
+            .arg(MostProjectRows)))
+        << tooMany.description.left(300).toStdString();
+
+    // A document larger than any the program writes is never inflated.
+    const AppError tooLarge = RefusalOf(ZipContainer(
+        {{QStringLiteral("project.json"), QByteArray(MostProjectDocumentBytes + 1, ' ')}}));
+    EXPECT_TRUE(tooLarge.description.contains(
+        QStringLiteral("project.json is larger than a project may hold")));
+}
+
+// What the program writes it can open again: a session beyond the limits is refused on saving.
+TEST(ProjectFile, ASessionBeyondTheLimitsIsNotWritten) {
+    const auto refusal = [](const Project& project) {
+        try {
+            (void)ProjectBytes(project);
+        } catch (const AppError& error) {
+            return error.description;
+        }
+        return QStringLiteral("written");
+    };
+    Project longCell = Sample();
+    longCell.rows.back()[1] = QString(MostProjectTextChars, 'x');
+    EXPECT_NO_THROW(ReadProjectBytes(ProjectBytes(longCell), Name)) << "the longest text is kept";
+    longCell.rows.back()[1] += QLatin1Char('x');
+    EXPECT_TRUE(refusal(longCell).startsWith(
+        QStringLiteral("The session cannot be kept in a project: a text is longer than")));
+    Project longStatus = Sample();
+    longStatus.statusTexts[1] = QString(MostProjectTextChars + 1, 'x');
+    EXPECT_TRUE(refusal(longStatus).contains(QStringLiteral("a text is longer")));
+
+    Project many = Sample();
+    many.rows.resize(MostProjectRows + 1, DataTable::Row{});
+    EXPECT_TRUE(
+        refusal(many).contains(QStringLiteral("the table has %1 points; a project holds at most %2")
+                                   .arg(MostProjectRows)
+                                   .arg(MostProjectRows - 1)));
 }
 
 TEST(ProjectFile, AnEntryLargerThanAllowedIsNeverRead) {

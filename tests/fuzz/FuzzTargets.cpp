@@ -10,11 +10,14 @@
 #include "core/AppError.h"
 #include "core/NumberText.h"
 #include "core/ProjectFile.h"
+#include "core/ProjectZip.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -83,12 +86,46 @@ void PdfPage(const std::uint8_t* data, std::size_t size) {
     }
 }
 
-// Project files up to their picture, which the decoder process decodes like any picture.
+// Project files up to their picture, which the decoder process decodes like any picture. The
+// fuzzer writes the entries' contents and the harness puts them in a container, so that every
+// input is a well-formed archive and the fuzzer's work goes into the document and the drawing:
+//   byte 0     which entries there are (1 project.json, 2 picture.png, 4 drawing.bin,
+//              8 picture.wmf) and whether they are compressed (16)
+//   then each entry present, in that order: its length (32 bits, little-endian), its bytes.
+std::vector<ZipEntry> ProjectEntries(const std::uint8_t* data, std::size_t size) {
+    static const char* const names[] = {"project.json", "picture.png", "drawing.bin",
+                                        "picture.wmf"};
+    std::vector<ZipEntry> entries;
+    if (size == 0) {
+        return entries;
+    }
+    const std::uint8_t present = data[0];
+    const bool compress = (present & 16) != 0;
+    std::size_t at = 1;
+    for (int entry = 0; entry < 4; ++entry) {
+        if ((present & (1 << entry)) == 0) {
+            continue;
+        }
+        std::uint32_t length = 0;
+        for (int byte = 0; byte < 4 && at < size; ++byte, ++at) {
+            length |= static_cast<std::uint32_t>(data[at]) << (8 * byte);
+        }
+        const std::size_t taken = std::min<std::size_t>(length, size - at);
+        entries.push_back({QString::fromLatin1(names[entry]), BytesOf(data + at, taken), compress});
+        at += taken;
+    }
+    return entries;
+}
+
 void ProjectReader(const std::uint8_t* data, std::size_t size) {
+    const QByteArray container = ZipContainer(ProjectEntries(data, size));
     try {
-        const ReadProject read = ReadProjectBytes(BytesOf(data, size), QStringLiteral("fuzz"));
+        const ReadProject read = ReadProjectBytes(container, QStringLiteral("fuzz"));
         const Project& project = read.project;
-        if (project.rows.empty() ||
+        std::vector<int> tiles = project.drawnTiles;
+        std::sort(tiles.begin(), tiles.end());
+        if (project.rows.empty() || project.rows.size() > MostProjectRows ||
+            std::adjacent_find(tiles.begin(), tiles.end()) != tiles.end() ||
             project.drawnStrip.height() != 32 * static_cast<int>(project.drawnTiles.size())) {
             std::abort();
         }
