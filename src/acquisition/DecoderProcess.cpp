@@ -3,6 +3,7 @@
 #include "acquisition/DecoderReply.h"
 #include "acquisition/Module2.h"
 #include "acquisition/PictureDecoding.h"
+#include "acquisition/PictureFiles.h"
 #include "core/AppError.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,10 @@
 #include <cstring>
 #include <new>
 
+#include <csignal>
+
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -144,9 +148,21 @@ int RunDecoderProcess(int argc, char** argv) {
 
 std::optional<LoadedPicture> DecodeInChildProcess(const QString& path, const DecodeWait& wait,
                                                   const PdfPageRequest& pdfPage) {
+    // A pipe or a device would keep the child waiting until its clock runs out.
+    CheckPictureFile(path);
     QProcess child;
     child.setProgram(QCoreApplication::applicationFilePath());
     child.setArguments(DecoderArguments(path, pdfPage));
+    // The child ends with the program, also when the program is killed: the kernel's parent-death
+    // signal, and a look at the parent right after asking for it, in case the program died
+    // between the fork and that request.
+    const pid_t program = ::getpid();
+    child.setChildProcessModifier([program] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != program) {
+            ::_exit(1);
+        }
+    });
     child.setStandardErrorFile(QProcess::nullDevice());
     child.start(QIODevice::ReadOnly);
     if (!child.waitForStarted(StartMs)) {

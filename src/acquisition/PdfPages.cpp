@@ -1,7 +1,9 @@
 #include "acquisition/PdfPages.h"
 
 #include "acquisition/Module2.h"
+#include "acquisition/WmfRenderer.h"
 #include "core/AppError.h"
+#include "core/RegularFile.h"
 
 #include <poppler-qt6.h>
 
@@ -47,12 +49,35 @@ double PreviewDotsPerInch(QSizeF points) {
 } // namespace
 
 bool LooksLikePdf(const QByteArray& head) {
-    return head.left(HeaderWindow).contains("%PDF-");
+    // A picture is what its first bytes say; a PDF's mark may come after some bytes of junk,
+    // and a picture may carry the same letters in a text of its own.
+    return !StartsLikeAPicture(head) && head.left(HeaderWindow).contains("%PDF-");
+}
+
+bool StartsLikeAPicture(const QByteArray& head) {
+    static const QByteArray signatures[] = {
+        QByteArray("\x89PNG\r\n\x1a\n"),
+        QByteArray("\xff\xd8\xff"),
+        QByteArray("GIF87a"),
+        QByteArray("GIF89a"),
+        QByteArray("BM"),
+        QByteArray("\0\0\1\0", 4),
+        QByteArray("\0\0\2\0", 4),
+        QByteArray("II*\0", 4),
+        QByteArray("MM\0*", 4),
+    };
+    for (const QByteArray& signature : signatures) {
+        if (head.startsWith(signature)) {
+            return true;
+        }
+    }
+    const bool webp = head.startsWith("RIFF") && head.mid(8, 4) == "WEBP";
+    return webp || LooksLikeWmf(head);
 }
 
 bool IsPdfFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && LooksLikePdf(file.read(HeaderWindow));
+    QFile file;
+    return OpenRegularFile(file, path) && LooksLikePdf(file.read(HeaderWindow));
 }
 
 QSize PdfPagePixels(QSizeF points, double dotsPerInch) {

@@ -22,9 +22,14 @@ struct PdfPageRequest {
     bool preview = false;
 };
 
-// Whether bytes begin a PDF: "%PDF-" within the first kilobyte, where PDF readers look.
+// Whether bytes begin a PDF: "%PDF-" within the first kilobyte, where PDF readers look, in
+// bytes that do not begin with a picture's signature.
 bool LooksLikePdf(const QByteArray& head);
-// The same for a file, of which only the first kilobyte is read; false when it cannot be read.
+// Whether bytes begin with the signature of a picture format the program reads (PNG, JPEG,
+// GIF, BMP, icon, cursor, TIFF, WebP, metafile).
+bool StartsLikeAPicture(const QByteArray& head);
+// The same for a file, of which only the first kilobyte is read; false when it cannot be read
+// or is no regular file.
 bool IsPdfFile(const QString& path);
 
 QSize PdfPagePixels(QSizeF points, double dotsPerInch);

@@ -4,6 +4,7 @@
 #include "acquisition/WmfHeader.h"
 #include "acquisition/WmfRenderer.h"
 #include "core/AppError.h"
+#include "core/RegularFile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -14,6 +15,7 @@
 namespace {
 
 constexpr int InvalidPicture = 481;
+const QString FolderKind = QStringLiteral("a folder");
 
 [[noreturn]] void ThrowInvalid(const QString& path, const QString& reason) {
     throw InvalidPictureError(path, reason);
@@ -32,15 +34,25 @@ LoadedPicture LoadPictureFile(const QString& path) {
     return LoadPictureBytes(ReadPictureFile(path), path);
 }
 
+void CheckPictureFile(const QString& path) {
+    const QString kind = NotARegularFile(path);
+    if (!kind.isEmpty() && kind != FolderKind) {
+        ThrowInvalid(path, QStringLiteral("it is %1, not a file").arg(kind));
+    }
+}
+
 QByteArray ReadPictureFile(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir()) {
+    if (!QFileInfo::exists(path) || NotARegularFile(path) == FolderKind) {
         throw AppError{ErrorNumber::FileNotFound,
                        QStringLiteral("File not found: ") + QDir::toNativeSeparators(path),
                        {}};
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    CheckPictureFile(path);
+    QFile file;
+    QString problem;
+    if (!OpenRegularFile(file, path, &problem)) {
+        // Swapped for something else since the check above, or not readable.
+        CheckPictureFile(path);
         throw AppError{ErrorNumber::PermissionDenied,
                        QStringLiteral("Permission denied: ") + QDir::toNativeSeparators(path),
                        {}};

@@ -27,7 +27,11 @@ struct LoadedPicture {
 // 53 when the file is missing, 481 "Invalid picture" when it is no picture it can read; both
 // name the file.
 LoadedPicture LoadPictureFile(const QString& path);
-// The whole file, with the same errors 53 and 70.
+// Throws 481 for a path that names a named pipe, a device or a socket, which no reader may
+// open: they would wait for ever. Missing files and folders are left to the readers, which
+// say so in their own words. Nothing is opened.
+void CheckPictureFile(const QString& path);
+// The whole file, with the same errors 53 and 70, and 481 for a path that is no regular file.
 QByteArray ReadPictureFile(const QString& path);
 // The same for the bytes of a file; path only names it in messages.
 LoadedPicture LoadPictureBytes(const QByteArray& bytes, const QString& path);

@@ -3,7 +3,12 @@
 #include "TestPdf.h"
 #include "acquisition/CopiedFile.h"
 #include "acquisition/PictureDecoding.h"
+#include "acquisition/PictureFiles.h"
 #include "core/AppError.h"
+#include "core/ProjectFile.h"
+#include "core/RegularFile.h"
+
+#include <QBuffer>
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +17,8 @@
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -53,6 +60,69 @@ TEST(PdfPages, FilesThatCannotBeReadAreRefusedByName) {
         EXPECT_TRUE(error.description.contains(QString::fromLatin1(refused.reason)))
             << refused.what << ": " << error.description.toStdString();
     }
+}
+
+// A picture is what its first bytes say, whatever its texts hold; a PDF's mark may follow junk.
+TEST(PdfPages, APictureIsWhatItsSignatureSaysEvenWithAPdfMarkInside) {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setText(QStringLiteral("Comment"), QStringLiteral("%PDF-1.4 made by hand"));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(image.save(&buffer, "png"));
+    ASSERT_TRUE(png.left(1024).contains("%PDF-"));
+    EXPECT_FALSE(LooksLikePdf(png));
+    const QByteArray mark = QByteArray(16, ' ') + "%PDF-1.4";
+    for (const QByteArray& signature :
+         {QByteArray("\xff\xd8\xff\xe0"), QByteArray("GIF89a"), QByteArray("BM"),
+          QByteArray("\0\0\1\0", 4), QByteArray("II*\0", 4), QByteArray("MM\0*", 4),
+          QByteArray("RIFF\0\0\0\0WEBP", 12), QByteArray("\xd7\xcd\xc6\x9a")}) {
+        EXPECT_FALSE(LooksLikePdf(signature + mark)) << signature.toHex().toStdString();
+    }
+    EXPECT_TRUE(LooksLikePdf("%PDF-1.4\n"));
+    EXPECT_TRUE(LooksLikePdf("junk before\n%PDF-1.7\n"));
+    EXPECT_TRUE(LooksLikePdf(Bytes("plots.pdf")));
+    EXPECT_FALSE(LooksLikePdf(QByteArray(1024, ' ') + "%PDF-")) << "past the first kilobyte";
+}
+
+// Only regular files are ever opened: a named pipe would block the program in open().
+TEST(PictureFiles, PipesDevicesAndFoldersAreRefusedWithoutWaiting) {
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("pipe.png"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QFile file;
+    QString problem;
+    EXPECT_FALSE(OpenRegularFile(file, pipe, &problem));
+    EXPECT_EQ(problem, QStringLiteral("a named pipe"));
+    EXPECT_FALSE(OpenRegularFile(file, QStringLiteral("/dev/zero"), &problem));
+    EXPECT_EQ(problem, QStringLiteral("a device"));
+    EXPECT_FALSE(OpenRegularFile(file, folder.path(), &problem));
+    EXPECT_EQ(problem, QStringLiteral("a folder"));
+    EXPECT_FALSE(IsPdfFile(pipe));
+    EXPECT_FALSE(IsProjectFile(pipe));
+
+    const auto refusal = [](const QString& path) {
+        try {
+            (void)ReadPictureFile(path);
+        } catch (const AppError& error) {
+            return error;
+        }
+        return AppError{};
+    };
+    EXPECT_EQ(refusal(pipe).number, 481);
+    EXPECT_TRUE(
+        refusal(pipe).description.endsWith(QStringLiteral("(it is a named pipe, not a file)")));
+    EXPECT_TRUE(
+        refusal(QStringLiteral("/dev/zero")).description.contains(QStringLiteral("a device")));
+    EXPECT_EQ(refusal(folder.path()).number, 53);
+    EXPECT_EQ(refusal(folder.filePath(QStringLiteral("missing.png"))).number, 53);
+
+    const QString real = folder.filePath(QStringLiteral("real.pdf"));
+    ASSERT_TRUE(WriteFile(real, Bytes("plots.pdf")));
+    ASSERT_TRUE(OpenRegularFile(file, real, &problem));
+    EXPECT_EQ(file.readAll(), Bytes("plots.pdf")) << "read whole, as a blocking file";
+    EXPECT_TRUE(IsPdfFile(real));
 }
 
 // What a paste takes for a file: the first local file address, or a text that is the full path

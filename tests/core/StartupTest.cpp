@@ -4,7 +4,10 @@
 #include "mainwindow/StatusPanels.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
+#include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include <new>
 #include <utility>
@@ -61,6 +64,16 @@ TEST_F(Startup, APictureThatCannotBeReadIsReportedAfterTheSplash) {
     EXPECT_TRUE(prompts->messages[0].text.contains(QStringLiteral("truncated.png")))
         << prompts->messages[0].text.toStdString();
     EXPECT_FALSE(App().Document().Picture2().HasPicture());
+    EXPECT_TRUE(App().MainForm().isVisible());
+}
+
+TEST_F(Startup, ANamedPipeNamedAtTheStartIsRefusedWithoutWaitingForIt) {
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("pipe.png"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    Main(pipe);
+    EXPECT_TRUE(
+        prompts->OnlyMessage().endsWith(QStringLiteral("(it is a named pipe, not a file)")));
     EXPECT_TRUE(App().MainForm().isVisible());
 }
 
