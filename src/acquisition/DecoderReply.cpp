@@ -1,6 +1,7 @@
 #include "acquisition/DecoderReply.h"
 
 #include "acquisition/Module2.h"
+#include "acquisition/OpaquePicture.h"
 
 #include <QtEndian>
 
@@ -56,7 +57,8 @@ QByteArray PictureReply(const LoadedPicture& picture) {
 
 bool WritePictureReply(const LoadedPicture& picture,
                        const std::function<bool(const char*, qsizetype)>& write) {
-    const QImage image = picture.image.convertToFormat(QImage::Format_RGB32);
+    // Composited here: the reply carries no alpha.
+    const QImage image = OpaqueOnWhite(picture.image);
     QByteArray header(Magic, MagicSize);
     PutWord(header, PictureKind);
     PutWord(header, static_cast<quint32>(picture.type));

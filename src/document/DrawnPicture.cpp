@@ -1,5 +1,7 @@
 #include "document/DrawnPicture.h"
 
+#include "acquisition/OpaquePicture.h"
+
 #include <QPainter>
 
 #include <QPen>
@@ -26,16 +28,7 @@ DrawnPicture::DrawnPicture() {
 }
 
 void DrawnPicture::SetPicture(const QImage& picture) {
-    if (picture.hasAlphaChannel()) {
-        // Transparent parts show white, as on paper: dropping the alpha would turn them black
-        // and hide black curves and axes.
-        m_picture = QImage(picture.size(), QImage::Format_RGB32);
-        m_picture.fill(Qt::white);
-        QPainter painter(&m_picture);
-        painter.drawImage(0, 0, picture);
-    } else {
-        m_picture = picture.convertToFormat(QImage::Format_RGB32);
-    }
+    m_picture = OpaqueOnWhite(picture);
     m_pictureBits = m_picture.constBits();
     m_pictureStride = m_picture.bytesPerLine();
     m_tilesAcross = (m_picture.width() + TileSize - 1) / TileSize;
