@@ -5,6 +5,7 @@
 #include "core/AppState.h"
 #include "core/Startup.h"
 #include "info/ProgramInfo.h"
+#include "mainwindow/ProgramApplication.h"
 #include "mainwindow/frmMain.h"
 #include "platform/DesktopShell.h"
 #include "platform/QtPrompts.h"
@@ -24,7 +25,7 @@ int main(int argc, char* argv[]) {
     if (IsDecoderCall(argc, argv)) {
         return RunDecoderProcess(argc, argv);
     }
-    QApplication application(argc, argv);
+    ProgramApplication application(argc, argv);
     SetDecodeLimits();
     QApplication::setApplicationName(ProgramInfo::Title);
     // Ties the windows to the desktop entry, for the task bar's icon and name.

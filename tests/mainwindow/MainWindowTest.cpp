@@ -1,4 +1,5 @@
 #include "PictureFixture.h"
+#include "core/AppError.h"
 #include "core/Startup.h"
 #include "mainwindow/HelpWindow.h"
 #include "mainwindow/ToolbarIcons.h"
@@ -11,13 +12,44 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSet>
+#include <QTimer>
 #include <QToolBar>
+#include <QtTest/QTest>
+
+#include <new>
+#include <stdexcept>
 
 namespace {
 
 class MainWindow : public PictureFixture {
 protected:
 };
+
+// Memory a command cannot get ends the command with the error box, from whatever window or
+// handler the user started it: a button outside the menus, a timer.
+TEST_F(MainWindow, OutOfMemoryAnywhereEndsTheCommandNotTheProgram) {
+    AppendPointRow(Table(), 1.0f, 2.0f);
+    QPushButton button(QStringLiteral("Greedy"));
+    QObject::connect(&button, &QPushButton::clicked, [] { throw std::bad_alloc(); });
+    button.show();
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(prompts->OnlyMessage(),
+              QStringLiteral("Error #  7 was generated. \r") + OutOfMemoryError().description);
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Error"));
+
+    prompts->messages.clear();
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        ran = true;
+        throw std::length_error("vector");
+    });
+    for (int wait = 0; wait < 100 && !ran; ++wait) {
+        QTest::qWait(10);
+    }
+    ASSERT_TRUE(ran);
+    EXPECT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(Table().PointCount(), 1) << "the table stays";
+}
 
 TEST_F(MainWindow, MenuBarHoldsTheSixMenus) {
     QStringList captions;

@@ -1,5 +1,6 @@
 #include "acquisition/DecoderProcess.h"
 #include "acquisition/Module2.h"
+#include "mainwindow/ProgramApplication.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -24,7 +25,7 @@ int main(int argc, char** argv) {
     if (ownTemp.isValid()) {
         setenv("TMPDIR", ownTemp.path().toLocal8Bit().constData(), 1);
     }
-    QApplication application(argc, argv);
+    ProgramApplication application(argc, argv);
     SetDecodeLimits();
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
