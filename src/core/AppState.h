@@ -58,6 +58,9 @@ public:
     // 3 tab): Save and the save offered at exit write that file in its own layout, whatever
     // file dialog ran since.
     int DataFileType = 2;
+    // The data file was named by an opened project, not by the user in this run: the first
+    // write asks the user to confirm it, so that no file can choose what Save overwrites.
+    bool DataFileNameFromProject = false;
     QVariant InputValue;
     QString MsgText;
     int LoopIndex = 0;

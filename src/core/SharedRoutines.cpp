@@ -32,6 +32,7 @@ int ShellOpen(const QString& file, const QString& parameters, int /*showCommand*
 
 void ResetDocument() {
     App().DataFileName.clear();
+    App().DataFileNameFromProject = false;
     App().MainForm().mnuPictureResetScale_Click();
     PictureSurface& picture = App().Document().Picture2();
     picture.Erase();

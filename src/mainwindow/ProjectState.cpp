@@ -81,6 +81,7 @@ void ApplyProject(const Project& project, const QImage& picture) {
     table.SetHeaderFrozen(project.headerFrozen);
 
     App().DataFileName = project.dataFileName;
+    App().DataFileNameFromProject = !project.dataFileName.isEmpty();
     App().DataFileType = project.dataFileType;
     for (int panel = 1; panel <= 4; ++panel) {
         main.SetPanelText(panel, project.statusTexts[static_cast<std::size_t>(panel - 1)]);

@@ -8,6 +8,7 @@
 #include <map>
 
 class HelpWindow;
+class frmCaptureNew;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -141,6 +142,10 @@ private:
     // The zoom and options windows at their default places.
     void PlaceToolWindows();
     bool WriteTable(WriteMode mode);
+    // Save As with the dialog showing proposedName (empty: no name).
+    bool SaveDataAs(const QString& proposedName);
+    // The session belongs to no project file any more: the next Save Project asks for a name.
+    void ForgetProjectPath();
     bool DataWindowIsActive() const;
     void OpenHelp(bool search);
     // Flips the check mark of a bar toggle and the bar's visibility with it.
@@ -154,6 +159,7 @@ private:
     std::map<std::string, QAction*> m_items;
     CommonDialog m_cmDialog;
     QPointer<HelpWindow> m_helpWindow;
+    QPointer<frmCaptureNew> m_capture;
     bool m_closing = false;
     QString m_projectPath;
     QByteArray m_savedProject;

@@ -42,15 +42,28 @@ bool frmMain::mnuDataSave_Click() {
     if (App().DataFileName.isEmpty()) {
         return mnuDataSaveAs_Click();
     }
+    // A name that came with a project is the user's to confirm: the dialog offers it.
+    if (App().DataFileNameFromProject) {
+        return SaveDataAs(App().DataFileName);
+    }
     return WriteTable(WriteMode::Replace);
 }
 
 bool frmMain::mnuDataSaveAs_Click() {
+    return SaveDataAs({});
+}
+
+bool frmMain::SaveDataAs(const QString& proposedName) {
     PrepareDataDialog(m_cmDialog, true);
+    if (!proposedName.isEmpty()) {
+        m_cmDialog.FileName = proposedName;
+        m_cmDialog.FilterIndex = App().DataFileType;
+    }
     m_cmDialog.Keep(App().prompts().AskSaveFile(m_cmDialog.Request()));
     // A cancelled or declined dialog forgets the data file; the next Save asks again.
     App().DataFileName = m_cmDialog.FileName;
     App().DataFileType = m_cmDialog.FilterIndex;
+    App().DataFileNameFromProject = false;
     if (App().DataFileName.isEmpty()) {
         return false;
     }
@@ -79,6 +92,7 @@ bool frmMain::mnuDataAppendTo_Click() {
     }
     App().DataFileName = result.path;
     App().DataFileType = result.filterIndex;
+    App().DataFileNameFromProject = false;
     SetScreenPointer(ScreenPointer::ArrowHourglass);
     const bool written = WriteTable(WriteMode::Append);
     SetScreenPointer(ScreenPointer::Default);

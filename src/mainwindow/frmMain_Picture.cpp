@@ -45,9 +45,14 @@ void frmMain::mnuPictureResetScale_Click() {
 }
 
 void frmMain::mnuPictureCapture_Click() {
+    // One capture at a time: during the countdown the first one is hidden, not gone.
+    if (m_capture) {
+        return;
+    }
     // Modal until the capture window goes, also while it hides for the countdown.
     QEventLoop waiting;
     auto* capture = new frmCaptureNew(this);
+    m_capture = capture;
     connect(capture, &QObject::destroyed, &waiting, &QEventLoop::quit);
     capture->show();
     waiting.exec();

@@ -117,6 +117,11 @@ bool frmMain::OpenProjectFile(const QString& path) {
     return true;
 }
 
+void frmMain::ForgetProjectPath() {
+    m_projectPath.clear();
+    m_savedProject.clear();
+}
+
 // The session is now the one in this file, as opened or just saved.
 void frmMain::KeepProjectPath(const QString& path) {
     m_projectPath = QFileInfo(path).absoluteFilePath();

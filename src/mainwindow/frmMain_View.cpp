@@ -16,7 +16,13 @@
 #include <QToolBar>
 
 void frmMain::mnuFileNew_Click() {
+    // New starts a session of its own: the project's changes are offered first, and the
+    // project file is not the new session's.
+    if (!QuerySaveProject()) {
+        return;
+    }
     ResetDocument();
+    ForgetProjectPath();
 }
 
 void frmMain::mnuViewOptions_Click() {

@@ -133,7 +133,8 @@ bool frmData::QueryUnload() {
         if (answer != MessageAnswer::Yes) {
             return false; // the user stays in the program
         }
-        const bool named = !App().DataFileName.isEmpty();
+        // A name to confirm has had its dialog already.
+        const bool named = !App().DataFileName.isEmpty() && !App().DataFileNameFromProject;
         if (main.mnuDataSave_Click()) {
             return true;
         }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 
@@ -56,6 +57,28 @@ TEST_F(Capture, TheReadOutIsWhiteOnDarkAndBlackOnLightScreen) {
     EXPECT_FALSE(capture->ReadoutBlack());
     capture->Form_MouseMove(QPointF(110, 250)); // centre (60, 135): 60 + 256 x 135, light
     EXPECT_TRUE(capture->ReadoutBlack());
+}
+
+// Capture asked for again during the countdown (Ctrl+T, OK) is the capture already running: one
+// window, one frozen screen.
+TEST_F(Capture, OneCaptureAtATime) {
+    std::size_t windowsDuringCountdown = 0;
+    clock->onWait = [&] {
+        clock->onWait = nullptr;
+        Main().mnuPictureCapture_Click();
+        windowsDuringCountdown = Main().findChildren<frmCaptureNew*>().size();
+    };
+    QTimer::singleShot(0, [&] {
+        auto* running = Main().findChild<frmCaptureNew*>();
+        ASSERT_NE(running, nullptr);
+        running->btnCaptureOK_Click();
+        running->btnCaptureCancel_Click();
+    });
+    Main().mnuPictureCapture_Click();
+    EXPECT_EQ(windowsDuringCountdown, 1u);
+    EXPECT_EQ(screen->grabs.size(), 1u) << "the screen frozen once";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Main().findChildren<frmCaptureNew*>().isEmpty());
 }
 
 } // namespace

@@ -206,6 +206,84 @@ TEST_F(Projects, ASaveThatFailsKeepsTheProjectAsItWas) {
     EXPECT_EQ(Main().findChild<QAction*>(QStringLiteral("mnuFileRecent1")), nullptr);
 }
 
+// A project names a data file; Save must not write it before the user has seen the name.
+TEST_F(Projects, TheDataFileNamedByAProjectIsConfirmedBeforeItIsWritten) {
+    const QString victim = PathOf("victim.txt");
+    ASSERT_TRUE(WriteFile(victim, "precious"));
+    AppendPointRow(Table(), 1.0f, 2.0f);
+    App().DataFileName = victim;
+    App().DataFileType = 3;
+    ASSERT_TRUE(SaveAs(PathOf("named.kurvexproj")));
+    Restart();
+    ASSERT_TRUE(Main().OpenProjectFile(PathOf("named.kurvexproj")));
+    prompts->fileRequests.clear();
+
+    // Save offers the name in its dialog; cancelling writes nothing.
+    prompts->fileAnswers.push_back({QString(), 3});
+    EXPECT_FALSE(Main().mnuDataSave_Click());
+    ASSERT_EQ(prompts->fileRequests.size(), 1u);
+    EXPECT_EQ(prompts->fileRequests[0].fileName, victim);
+    EXPECT_EQ(prompts->fileRequests[0].filterIndex, 3);
+    EXPECT_EQ(ReadFile(victim), QByteArray("precious"));
+
+    // Confirmed in the dialog and over the question, it is written, and from then on Save
+    // writes it without asking.
+    App().DataFileName = victim;
+    App().DataFileNameFromProject = true;
+    prompts->fileAnswers.push_back({victim, 3});
+    prompts->messageAnswers.push_back(MessageAnswer::Yes);
+    EXPECT_TRUE(Main().mnuDataSave_Click());
+    EXPECT_NE(ReadFile(victim), QByteArray("precious"));
+    prompts->fileRequests.clear();
+    EXPECT_TRUE(Main().mnuDataSave_Click());
+    EXPECT_TRUE(prompts->fileRequests.empty());
+}
+
+TEST_F(Projects, TheSaveOfferedAtExitConfirmsTheProjectsDataFile) {
+    const QString victim = PathOf("victim.txt");
+    ASSERT_TRUE(WriteFile(victim, "precious"));
+    AppendPointRow(Table(), 1.0f, 2.0f);
+    App().DataFileName = victim;
+    ASSERT_TRUE(SaveAs(PathOf("exit.kurvexproj")));
+    Restart();
+    ASSERT_TRUE(Main().OpenProjectFile(PathOf("exit.kurvexproj")));
+    prompts->messages.clear();
+    // Yes to saving, the dialog cancelled, then No: the program ends and the file is untouched.
+    prompts->messageAnswers = {MessageAnswer::Yes, MessageAnswer::No};
+    prompts->fileAnswers.push_back({QString(), 2});
+    EXPECT_TRUE(Main().close());
+    EXPECT_EQ(ReadFile(victim), QByteArray("precious"));
+    EXPECT_EQ(prompts->fileRequests.back().fileName, victim);
+}
+
+TEST_F(Projects, NewEndsTheProjectAndItsChangesAreOfferedFirst) {
+    BuildSession();
+    const QString path = PathOf("old.kurvexproj");
+    ASSERT_TRUE(SaveAs(path));
+    const QByteArray saved = ReadFile(path);
+    Press(Qt::LeftButton, {200, 100});
+
+    prompts->messageAnswers.push_back(MessageAnswer::Cancel);
+    Main().mnuFileNew_Click();
+    EXPECT_EQ(prompts->OnlyMessage(),
+              QStringLiteral("Save the changes to the project old.kurvexproj?"));
+    EXPECT_TRUE(Surface().HasPicture()) << "cancelled: nothing changes";
+    EXPECT_EQ(Main().ProjectPath(), path);
+
+    prompts->messages.clear();
+    prompts->messageAnswers.push_back(MessageAnswer::No);
+    Main().mnuFileNew_Click();
+    EXPECT_FALSE(Surface().HasPicture());
+    EXPECT_TRUE(Main().ProjectPath().isEmpty());
+    EXPECT_FALSE(Main().ProjectChanged());
+
+    // Save Project asks for a name, and the old project stays as it was saved.
+    prompts->fileAnswers.push_back({QString(), 1});
+    EXPECT_FALSE(Main().mnuFileSaveProject_Click());
+    EXPECT_EQ(prompts->fileRequests.back().title, QStringLiteral("Save Project"));
+    EXPECT_EQ(ReadFile(path), saved);
+}
+
 TEST_F(Projects, NamedAtTheStartItOpensOnceTheSplashHasGone) {
     BuildSession();
     const QString path = PathOf("start.kurvexproj");
