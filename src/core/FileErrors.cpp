@@ -5,11 +5,15 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-AppError FileErrorFor(const QFileDevice& file, const QString& path) {
-    const QString reason = file.errorString();
+#include <cstring>
+
+AppError FileErrorFor(const QFileDevice& file, const QString& path, int systemError) {
+    const bool full = systemError == ENOSPC || systemError == EDQUOT;
+    const QString reason =
+        full ? QString::fromLocal8Bit(std::strerror(systemError)) : file.errorString();
     int number = ErrorNumber::PathFileAccess;
     QString description = QStringLiteral("Path/File access error");
-    if (reason.contains(QStringLiteral("No space"), Qt::CaseInsensitive) ||
+    if (full || reason.contains(QStringLiteral("No space"), Qt::CaseInsensitive) ||
         reason.contains(QStringLiteral("quota"), Qt::CaseInsensitive)) {
         number = ErrorNumber::DiskFull;
         description = QStringLiteral("Disk full");

@@ -1,7 +1,10 @@
 #include "PictureFixture.h"
 #include "TestData.h"
 
+#include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/mount.h>
 
 namespace {
 
@@ -77,6 +80,60 @@ TEST_F(DataFiles, AWriteErrorIsReportedAndTheTableStays) {
         QStringLiteral("Error #  61 was generated. \rDisk full: /dev/full")))
         << prompts->messages[1].text.toStdString();
     EXPECT_EQ(Table().PointCount(), 1);
+}
+
+// A file system that fills up while a file is written: a small tmpfs of our own.
+class FullDisk {
+public:
+    FullDisk() {
+        m_mounted =
+            m_folder.isValid() && ::mount("tmpfs", QFile::encodeName(m_folder.path()).constData(),
+                                          "tmpfs", 0, "size=64k") == 0;
+    }
+    ~FullDisk() {
+        if (m_mounted) {
+            ::umount2(QFile::encodeName(m_folder.path()).constData(), MNT_DETACH);
+        }
+    }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+    bool Mounted() const { return m_mounted; }
+    QString Path(const char* name) const { return m_folder.filePath(QString::fromLatin1(name)); }
+
+private:
+    QTemporaryDir m_folder;
+    bool m_mounted = false;
+};
+
+TEST_F(DataFiles, AFullDiskIsReportedAsSuchAndTheEarlierFileIsKept) {
+    const FullDisk disk;
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    }
+    for (int point = 0; point < 20000; ++point) {
+        AppendPointRow(Table(), point * 1.5, point * -2.5);
+    }
+    const QString data = disk.Path("points.dat");
+    ASSERT_TRUE(WriteFile(data, "earlier"));
+    App().DataFileName = data;
+    EXPECT_FALSE(Main().mnuDataSave_Click());
+    EXPECT_TRUE(prompts->OnlyMessage().startsWith(
+        QStringLiteral("Error #  61 was generated. \rDisk full: ") + data))
+        << prompts->OnlyMessage().toStdString();
+    EXPECT_EQ(ReadFile(data), QByteArray("earlier"));
+
+    prompts->messages.clear();
+    const QString project = disk.Path("big.kurvexproj");
+    ASSERT_TRUE(WriteFile(project, "earlier"));
+    prompts->fileAnswers.push_back({project, 1});
+    prompts->messageAnswers.push_back(MessageAnswer::Yes); // it exists: overwrite
+    EXPECT_FALSE(Main().mnuFileSaveProjectAs_Click());
+    ASSERT_EQ(prompts->messages.size(), 2u);
+    EXPECT_TRUE(prompts->messages[1].text.startsWith(
+        QStringLiteral("Error #  61 was generated. \rDisk full: ") + project))
+        << prompts->messages[1].text.toStdString();
+    EXPECT_EQ(ReadFile(project), QByteArray("earlier"));
+    EXPECT_EQ(Table().PointCount(), 20001);
 }
 
 TEST_F(DataFiles, ClosingWhenTheFileCannotBeWrittenOffersAnotherPlaceOrStaying) {
