@@ -1,11 +1,13 @@
 #include "acquisition/DecodeProgress.h"
 
 #include "acquisition/DecoderProcess.h"
+#include "core/ScreenPointer.h"
 #include "info/ProgramInfo.h"
 #include "mainwindow/LongCommand.h"
 
 #include <QFileInfo>
 #include <QProgressDialog>
+#include <QTimer>
 
 namespace {
 constexpr int BoxDelayMs = 500;
@@ -13,19 +15,45 @@ constexpr int BoxDelayMs = 500;
 
 std::optional<LoadedPicture> DecodeWithProgressBox(QWidget* owner, const QString& path,
                                                    const PdfPageRequest& pdfPage, int wallClockMs) {
+    // The pointer says at once that the program is busy; the box follows if it takes a while.
+    const bool setPointer = CurrentScreenPointer() == ScreenPointer::Default;
+    if (setPointer) {
+        SetScreenPointer(ScreenPointer::ArrowHourglass);
+    }
     QProgressDialog box(
         QStringLiteral("Reading the picture %1 ...").arg(QFileInfo(path).fileName()),
         QStringLiteral("Cancel"), 0, 0, owner);
     box.setWindowTitle(ProgramInfo::Title);
     box.setWindowModality(Qt::ApplicationModal);
-    box.setMinimumDuration(BoxDelayMs);
     box.setAutoClose(false);
+    // The box's own timer, set when it is made, would wait four seconds: ours shows it sooner.
+    box.setMinimumDuration(BoxDelayMs);
+    QTimer::singleShot(BoxDelayMs, &box, [&box] {
+        if (!box.wasCanceled()) {
+            box.show();
+        }
+    });
+    // Escape in the box rejects it, which a progress box does not count as Cancel.
+    bool rejected = false;
+    QObject::connect(&box, &QDialog::rejected, &box, [&rejected] { rejected = true; });
     LongCommand command;
     command.LetThrough(&box);
     DecodeWait wait;
     wait.wallClockMs = wallClockMs;
     wait.keepWaiting = [&] {
-        return !command.StopRequestedNow() && !box.wasCanceled();
+        return !command.StopRequestedNow() && !box.wasCanceled() && !rejected;
     };
-    return DecodeInChildProcess(path, wait, pdfPage);
+    const auto restorePointer = [&] {
+        if (setPointer) {
+            SetScreenPointer(ScreenPointer::Default);
+        }
+    };
+    try {
+        std::optional<LoadedPicture> picture = DecodeInChildProcess(path, wait, pdfPage);
+        restorePointer();
+        return picture;
+    } catch (...) {
+        restorePointer();
+        throw;
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "document/frmDocument.h"
 
+#include "acquisition/Module2.h"
 #include "acquisition/PictureFiles.h"
 #include "core/AppError.h"
 #include "core/AppState.h"
@@ -75,7 +76,21 @@ void frmDocument::RotatePicture() {
     SetScreenPointer(ScreenPointer::Hourglass);
     const QImage source = m_picture2->Picture();
     const double pi = 4 * std::atan(1.0);
-    QImage turned(RotatedSize(source.size(), angle * pi / 180), QImage::Format_RGB32);
+    const QSize size = RotatedSize(source.size(), angle * pi / 180);
+    // The turned picture is held to the size of any other, so that a project can keep it.
+    if (static_cast<qint64>(size.width()) * size.height() > MostPicturePixels) {
+        m_rotating = false;
+        ShowErrorReport(InvalidPictureError(
+            QStringLiteral("the turned picture"),
+            QStringLiteral("turned by %1 degrees it would have %2 x %3 pixels; at most %4 "
+                           "megapixels can be kept")
+                .arg(PlainNumberText(angle))
+                .arg(size.width())
+                .arg(size.height())
+                .arg(MostPicturePixels / (1024 * 1024))));
+        return;
+    }
+    QImage turned(size, QImage::Format_RGB32);
     if (turned.isNull()) {
         m_rotating = false;
         ShowErrorReport(OutOfMemoryError());

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QProgressBar>
+#include <QShortcutEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -31,6 +32,18 @@ bool IsUserCommand(QEvent::Type type) {
     case QEvent::Drop:
     case QEvent::Close:
         return true;
+    default:
+        return false;
+    }
+}
+
+bool IsEscape(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+        return static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    case QEvent::Shortcut:
+        return static_cast<const QShortcutEvent*>(event)->key() == QKeySequence(Qt::Key_Escape);
     default:
         return false;
     }
@@ -103,12 +116,13 @@ bool LongCommand::IsLetThrough(QObject* watched) const {
 }
 
 bool LongCommand::eventFilter(QObject* watched, QEvent* event) {
+    // Escape stops the command wherever it is pressed, in its progress box too, and also where
+    // a window's Escape command would take the key as a shortcut.
+    if (IsEscape(event)) {
+        m_stopped = true;
+    }
     if (!IsUserCommand(event->type()) || IsLetThrough(watched)) {
         return QObject::eventFilter(watched, event);
-    }
-    if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        m_stopped = true;
     }
     // Closing a window waits for the command; a spontaneous close (the window manager) is
     // refused, the program's own closing never happens while the command runs.

@@ -4,6 +4,7 @@
 
 #include "acquisition/CopiedFile.h"
 #include "acquisition/DecodeProgress.h"
+#include "acquisition/Module2.h"
 #include "acquisition/PdfPageImport.h"
 #include "acquisition/PdfPages.h"
 #include "core/AppError.h"
@@ -96,6 +97,12 @@ void frmMain::mnuPicturePaste_Click() {
             ImportPictureFile(file);
             return;
         }
+    }
+    // Pasted, captured and scanned pictures are held to the size a file may have, so that
+    // every picture the program holds can be kept in a project and opened again.
+    if (const QString tooLarge = TooLargeReason(picture.size()); !tooLarge.isEmpty()) {
+        ShowErrorReport(InvalidPictureError(QStringLiteral("Clipboard Picture"), tooLarge));
+        return;
     }
     ResetDocument();
     if (!picture.isNull()) {

@@ -28,6 +28,24 @@ protected:
     }
 };
 
+// Every picture the program holds can be kept in a project and opened again: a turn that
+// would make it larger than a picture file may be is refused before anything changes.
+TEST_F(Rotation, ATurnBeyondTheLargestPictureIsRefused) {
+    QImage thin(11600, 2, QImage::Format_RGB32);
+    thin.fill(Qt::white);
+    Surface().SetPicture(thin);
+    Rotate({"45"});
+    EXPECT_EQ(Surface().Picture().size(), QSize(11600, 2));
+    EXPECT_TRUE(prompts->OnlyMessage().endsWith(
+        QStringLiteral("(turned by 45 degrees it would have 8204 x 8204 pixels; at most 64 "
+                       "megapixels can be kept)")))
+        << prompts->OnlyMessage().toStdString();
+    prompts->messages.clear();
+    Rotate({"90"});
+    EXPECT_EQ(Surface().Picture().size(), QSize(2, 11600)) << "a turn that fits is made";
+    EXPECT_TRUE(prompts->messages.empty());
+}
+
 TEST_F(Rotation, ZeroCancelOrTextChangeNothing) {
     for (const char* answer : {"0", "", "abc"}) {
         Rotate({answer});
