@@ -14,6 +14,7 @@
 #include <sane/sane.h>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -195,27 +196,34 @@ bool SaneScanner::AcquireToClipboard() {
         }
         m_device = devices.front().name;
     }
-    // The device's own settings first, then the image with its progress and a Cancel.
-    QProgressDialog progress(QStringLiteral("Scanning from %1 ...").arg(m_device),
-                             QStringLiteral("Cancel"), 0, 1000, QApplication::activeWindow());
-    progress.setWindowTitle(QStringLiteral("Scan"));
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setMinimumDuration(500);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
+    // The device's own settings first, then the image with its progress and a Cancel. The
+    // progress box belongs to the transfer alone: made before the settings dialog closed, its
+    // own timer would put it over that dialog and block it.
+    std::unique_ptr<QProgressDialog> progress;
     Steps steps;
     steps.settings = [this](const ScanSettingsRequest& request) {
         return m_prompts.AskScanSettings(request);
     };
-    steps.keepGoing = [&progress](qint64 done, qint64 expected) {
+    steps.keepGoing = [&progress, this](qint64 done, qint64 expected) {
+        if (!progress) {
+            progress = std::make_unique<QProgressDialog>(
+                QStringLiteral("Scanning from %1 ...").arg(m_device), QStringLiteral("Cancel"), 0,
+                1000, QApplication::activeWindow());
+            progress->setWindowTitle(QStringLiteral("Scan"));
+            progress->setWindowModality(Qt::ApplicationModal);
+            progress->setMinimumDuration(500);
+            progress->setAutoClose(false);
+            progress->setAutoReset(false);
+        }
         if (expected > 0) {
-            progress.setValue(static_cast<int>(std::min<qint64>(done, expected) * 1000 / expected));
+            progress->setValue(
+                static_cast<int>(std::min<qint64>(done, expected) * 1000 / expected));
         }
         QCoreApplication::processEvents();
-        return !progress.wasCanceled();
+        return !progress->wasCanceled();
     };
     const QImage image = Acquire(m_device, steps);
-    progress.hide();
+    progress.reset();
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (image.isNull() || clipboard == nullptr) {
         return false;

@@ -2,6 +2,10 @@
 #include "TestData.h"
 #include "platform/SaneScanner.h"
 
+#include <QApplication>
+#include <QProgressDialog>
+#include <QtTest/QTest>
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -81,7 +85,18 @@ TEST(SaneScanner, TheDevicesAndTheirSettingsAreOfferedAndApply) {
         EXPECT_TRUE(sane.AcquireToClipboard()) << resolution;
         return QGuiApplication::clipboard()->image().size();
     };
+    // Nothing covers the settings dialog while the user takes time over it.
+    bool boxOverSettings = false;
+    prompts.onScanSettings = [&] {
+        QTest::qWait(800);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            boxOverSettings |=
+                qobject_cast<QProgressDialog*>(window) != nullptr && window->isVisible();
+        }
+    };
     const QSize coarse = scanAt(25);
+    prompts.onScanSettings = nullptr;
+    EXPECT_FALSE(boxOverSettings);
     ASSERT_FALSE(prompts.scanRequests.empty());
     const ScanSettingsRequest& request = prompts.scanRequests[0];
     EXPECT_EQ(request.device, QStringLiteral("test:1"));

@@ -104,6 +104,9 @@ std::optional<int> FakePrompts::AskChoice(const QString&, const QString&,
 
 std::optional<ScanSettings> FakePrompts::AskScanSettings(const ScanSettingsRequest& request) {
     scanRequests.push_back(request);
+    if (onScanSettings) {
+        onScanSettings();
+    }
     return Next(scanAnswers, "scan settings dialog");
 }
 

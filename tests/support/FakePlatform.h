@@ -54,6 +54,8 @@ public:
 
     std::optional<ScanSettings> AskScanSettings(const ScanSettingsRequest& request) override;
     std::deque<std::optional<ScanSettings>> scanAnswers;
+    // Runs while the settings dialog would be open, to look at the program meanwhile.
+    std::function<void()> onScanSettings;
     std::vector<ScanSettingsRequest> scanRequests;
 
     std::optional<PdfPageChoice> AskPdfPage(const PdfPageQuestion& question) override;
