@@ -31,6 +31,8 @@ void DrawnPicture::SetPicture(const QImage& picture) {
     m_picture = OpaqueOnWhite(picture);
     m_pictureBits = m_picture.constBits();
     m_pictureStride = m_picture.bytesPerLine();
+    m_width = m_picture.width();
+    m_height = m_picture.height();
     m_tilesAcross = (m_picture.width() + TileSize - 1) / TileSize;
     const int tilesDown = (m_picture.height() + TileSize - 1) / TileSize;
     m_tiles.clear();
@@ -38,6 +40,30 @@ void DrawnPicture::SetPicture(const QImage& picture) {
     m_tiles.resize(static_cast<std::size_t>(m_tilesAcross) * static_cast<std::size_t>(tilesDown));
     m_tileCount = 0;
     m_coordinates = UserCoordinates(m_coordinates.Edges(), m_picture.size());
+}
+
+DrawnPicture::Column::Column(const DrawnPicture& picture, int column)
+    : m_picture(picture), m_column(column), m_columnInTile(column % TileSize),
+      m_bits(picture.m_pictureBits + static_cast<qsizetype>(column) * 4),
+      m_stride(picture.m_pictureStride) {
+    Q_ASSERT(column >= 0 && column < picture.m_width);
+    LookUpTiles();
+}
+
+void DrawnPicture::Column::Refresh() {
+    if (m_picture.m_tileCount != m_tileCount) {
+        LookUpTiles();
+    }
+}
+
+void DrawnPicture::Column::LookUpTiles() {
+    m_tileCount = m_picture.m_tileCount;
+    const int tilesDown = (m_picture.m_height + TileSize - 1) / TileSize;
+    m_tiles.resize(static_cast<std::size_t>(tilesDown));
+    for (int down = 0; down < tilesDown; ++down) {
+        m_tiles[static_cast<std::size_t>(down)] =
+            m_picture.m_tiles[m_picture.TileIndex(m_column, down * TileSize)].get();
+    }
 }
 
 void DrawnPicture::SetScale(const EdgeValues& edges) {

@@ -58,8 +58,8 @@ public:
     int Point(double x, double y) const;
     // Inline, as auto-read asks it for every position of its grid.
     int PixelColor(int column, int row) const {
-        if (static_cast<unsigned>(column) >= static_cast<unsigned>(m_picture.width()) ||
-            static_cast<unsigned>(row) >= static_cast<unsigned>(m_picture.height())) {
+        if (static_cast<unsigned>(column) >= static_cast<unsigned>(m_width) ||
+            static_cast<unsigned>(row) >= static_cast<unsigned>(m_height)) {
             return -1;
         }
         const QRgb* tile = m_tiles[TileIndex(column, row)].get();
@@ -67,14 +67,46 @@ public:
             tile != nullptr
                 ? tile[OffsetInTile(column, row)]
                 : reinterpret_cast<const QRgb*>(m_pictureBits + row * m_pictureStride)[column];
-        return static_cast<int>(((rgb & 0xffu) << 16) | (rgb & 0xff00u) | ((rgb >> 16) & 0xffu));
+        return Packed(rgb);
     }
     void SetPixelColor(int column, int row, int packedColor);
+
+    // One pixel column of the picture with the drawing, for reading many of its rows in turn
+    // (auto-read goes down its grid column by column): the column's tiles are looked up once,
+    // not at every pixel, which would cost a second trip to memory per pixel. Tiles made after
+    // it (by drawing, never erased meanwhile) are seen after Refresh().
+    class Column {
+    public:
+        Column(const DrawnPicture& picture, int column);
+        void Refresh();
+        // The packed colour of a row inside the picture.
+        int PixelColor(int row) const {
+            const QRgb* tile = m_tiles[static_cast<std::size_t>(row / TileSize)];
+            const QRgb rgb = tile != nullptr ? tile[(row % TileSize) * TileSize + m_columnInTile]
+                                             : *reinterpret_cast<const QRgb*>(
+                                                   m_bits + static_cast<qsizetype>(row) * m_stride);
+            return Packed(rgb);
+        }
+
+    private:
+        void LookUpTiles();
+
+        const DrawnPicture& m_picture;
+        int m_column;
+        int m_columnInTile;
+        const uchar* m_bits;
+        qsizetype m_stride;
+        std::vector<const QRgb*> m_tiles; // one per tile row, null where nothing is drawn
+        std::size_t m_tileCount = 0;      // of the picture when they were looked up
+    };
 
     int DrawWidth() const { return m_drawWidth; }
     void SetDrawWidth(int pixels);
 
 private:
+    static int Packed(QRgb rgb) {
+        return static_cast<int>(((rgb & 0xffu) << 16) | (rgb & 0xff00u) | ((rgb >> 16) & 0xffu));
+    }
     QRect DotArea(QPoint pixel) const;
     // A round dot of the drawing width, written straight into the tiles.
     void FillDot(QPoint pixel, QRgb color);
@@ -95,6 +127,8 @@ private:
     // Tiles dropped by erasing, kept for the redrawing that follows it: new memory costs more
     // to touch than to copy into.
     std::vector<std::unique_ptr<QRgb[]>> m_spareTiles;
+    int m_width = 0; // of the picture, kept here for the per-pixel checks
+    int m_height = 0;
     int m_tilesAcross = 0;
     std::size_t m_tileCount = 0;
     UserCoordinates m_coordinates;

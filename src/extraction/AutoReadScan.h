@@ -5,6 +5,7 @@
 #include "extraction/MarkCentre.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // Auto-read over a drawn picture at the speed of reading its pixels. The positions, their order
@@ -49,11 +50,20 @@ bool AutoReadScan::Run(int dataColour, int tolerance, Found found, ColumnDone co
     std::int64_t done = 0;
     for (std::size_t i = 0; i < m_axes.columns.size(); ++i) {
         const int column = m_pixelColumns[i];
+        std::optional<DrawnPicture::Column> pixels;
+        if (column >= 0) {
+            pixels.emplace(m_picture, column);
+        }
         for (std::size_t j = 0; j < m_axes.rows.size(); ++j) {
             // -1 off the picture, as the surface reads it there.
-            const std::int64_t pixel = m_picture.PixelColor(column, m_pixelRows[j]);
+            const int row = m_pixelRows[j];
+            const std::int64_t pixel = pixels && row >= 0 ? pixels->PixelColor(row) : -1;
             if (pixel >= low && pixel <= high) {
                 found(m_axes.columns[i], m_axes.rows[j]);
+                // A marker drawn here may have made new tiles in this column.
+                if (pixels) {
+                    pixels->Refresh();
+                }
             }
         }
         done += static_cast<std::int64_t>(m_axes.rows.size());
