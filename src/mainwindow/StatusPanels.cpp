@@ -41,8 +41,8 @@ StatusPanels::StatusPanels(QStatusBar& bar) : QObject(&bar) {
         m_panels.push_back(label);
     }
     m_timer = new QTimer(this);
+    m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &StatusPanels::Tick);
-    m_timer->start(1000);
     Tick();
 }
 
@@ -68,4 +68,10 @@ void StatusPanels::Tick() {
     const QLocale locale;
     Panel(DatePanel).setText(locale.toString(now.date(), QLocale::ShortFormat));
     Panel(TimePanel).setText(locale.toString(now.time(), QLocale::ShortFormat));
+    // The next tick when the shown time changes: the next second where the time shows seconds,
+    // else the next minute; an idle program wakes as seldom as it can.
+    const bool seconds = locale.timeFormat(QLocale::ShortFormat).contains(QLatin1Char('s'));
+    const int intoUnit =
+        seconds ? now.time().msec() : now.time().second() * 1000 + now.time().msec();
+    m_timer->start((seconds ? 1000 : 60000) - intoUnit);
 }

@@ -32,7 +32,6 @@ void DrawSnapCross(QImage& view, QPointF at) {
     painter.drawLine(at - QPointF(Arm, 0), at + QPointF(Arm, 0));
     painter.drawLine(at - QPointF(0, Arm), at + QPointF(0, Arm));
 }
-constexpr int TimerInterval = 50;
 } // namespace
 
 // The enlarged view with the two cross-hair lines over it.
@@ -86,8 +85,9 @@ frmZoom::frmZoom(QWidget* parent) : QWidget(parent, Qt::Tool) {
     layout->addWidget(m_picZoom, 1, 0, 1, 3);
     layout->setRowStretch(1, 1);
     m_tmrZoom = new QTimer(this);
-    m_tmrZoom->setInterval(TimerInterval);
+    m_tmrZoom->setInterval(m_polling.IntervalMs());
     connect(m_tmrZoom, &QTimer::timeout, this, &frmZoom::tmrZoom_Timer);
+    m_moveWatcher = new MoveWatcher(*this);
     connect(m_hsbZoom, &QSlider::valueChanged, this, &frmZoom::hsbZoom_Change);
     connect(m_chkGrid, &QCheckBox::clicked, this, &frmZoom::chkGrid_Click);
 
@@ -131,13 +131,35 @@ void frmZoom::tmrZoom_Timer() {
         }
         return;
     }
-    m_idleTime += TimerInterval;
     const QPoint cursor = App().screen().CursorPosition();
-    if (cursor != m_lastCursor || m_idleTime >= RestingRefreshMs) {
+    if (m_polling.Look(cursor)) {
         RefreshZoom(cursor);
-        m_idleTime = 0;
     }
-    m_lastCursor = cursor;
+    FollowPollingInterval();
+}
+
+void frmZoom::FollowPollingInterval() {
+    const int interval = m_polling.IntervalMs();
+    if (m_tmrZoom->interval() == interval) {
+        return;
+    }
+    m_tmrZoom->setInterval(interval);
+    if (interval == ZoomPolling::RestingIntervalMs) {
+        QCoreApplication::instance()->installEventFilter(m_moveWatcher);
+    } else {
+        QCoreApplication::instance()->removeEventFilter(m_moveWatcher);
+    }
+}
+
+bool frmZoom::MoveWatcher::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        m_zoom.m_polling.Moved();
+        m_zoom.FollowPollingInterval();
+        if (m_zoom.m_tmrZoom->isActive()) {
+            m_zoom.m_tmrZoom->start();
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void frmZoom::RefreshZoom(QPoint cursor) {
@@ -155,6 +177,11 @@ void frmZoom::RefreshZoom(QPoint cursor) {
     if (App().settings.SnapClicks && App().SnapPreview) {
         DrawSnapCross(view, ViewPointOf(mapping, cursor, *App().SnapPreview, m_zoomFactor));
     }
+    // A view that looks as it did needs no repaint: the screen under a resting pointer seldom
+    // changes, and the repaint is what the copy costs most.
+    if (view == m_picZoom->image) {
+        return;
+    }
     m_picZoom->image = view;
     m_picZoom->update();
 }
@@ -165,7 +192,7 @@ void frmZoom::hsbZoom_Change() {
     if (m_picZoom->isVisible()) {
         m_picZoom->setFocus();
     }
-    m_lastCursor = QPoint(-100, m_lastCursor.y());
+    m_polling.Forget();
 }
 
 void frmZoom::txtZoom_LostFocus() {
@@ -178,7 +205,7 @@ void frmZoom::txtZoom_LostFocus() {
 }
 
 void frmZoom::chkGrid_Click() {
-    m_lastCursor = QPoint(-100, m_lastCursor.y());
+    m_polling.Forget();
     if (m_picZoom->isVisible()) {
         m_picZoom->setFocus();
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "zoom/ZoomPolling.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -17,13 +19,10 @@ class frmZoom : public QWidget {
 public:
     explicit frmZoom(QWidget* parent = nullptr);
 
-    // One tick of the 50 ms timer: follows the pointer. While the pointer rests, the screen is
-    // copied again when the picture was repainted, and otherwise once a second, for changes of
-    // other programs' windows: an idle program costs next to nothing.
+    // One tick of the timer: follows the pointer, as often as ZoomPolling says.
     void tmrZoom_Timer();
-    static constexpr int RestingRefreshMs = 1000;
     // Something on the screen changed (the picture was repainted).
-    void ScreenMayHaveChanged() { m_idleTime = RestingRefreshMs; }
+    void ScreenMayHaveChanged() { m_polling.ScreenMayHaveChanged(); }
     void RefreshZoom(QPoint cursor);
     void hsbZoom_Change();
     // Applies the typed percentage, limited to 25%..1000%.
@@ -44,14 +43,29 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The timer follows m_polling's interval; while it looks seldom, a move of the pointer over
+    // any window of the program brings it back at once.
+    void FollowPollingInterval();
+
+    // Tells the magnifier of moves of the pointer over the program's windows.
+    class MoveWatcher : public QObject {
+    public:
+        explicit MoveWatcher(frmZoom& zoom) : QObject(&zoom), m_zoom(zoom) {}
+        bool eventFilter(QObject* watched, QEvent* event) override;
+
+    private:
+        frmZoom& m_zoom;
+    };
+    MoveWatcher* m_moveWatcher = nullptr;
+
+private:
     QCheckBox* m_chkGrid = nullptr;
     QSlider* m_hsbZoom = nullptr;
     QLineEdit* m_txtZoom = nullptr;
     ZoomView* m_picZoom = nullptr;
     QTimer* m_tmrZoom = nullptr;
     float m_zoomFactor = 7.5f;
-    QPoint m_lastCursor{-100, -100};
-    int m_idleTime = 0;
+    ZoomPolling m_polling;
     // While Enter brings the focus back to the percentage box, the box keeps its "%".
     bool m_returningFocus = false;
 };
