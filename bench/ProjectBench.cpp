@@ -4,6 +4,8 @@
 #include "BenchMain.h"
 #include "BenchSession.h"
 #include "core/AppState.h"
+#include "core/ProjectFile.h"
+#include "core/ProjectZip.h"
 #include "document/PictureSurface.h"
 #include "document/frmDocument.h"
 #include "mainwindow/frmMain.h"
@@ -12,13 +14,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstring>
+#include <fstream>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -88,7 +94,108 @@ void BM_OpenProject(benchmark::State& state) {
     state.counters["rows"] = App().Data().Table().PointCount();
 }
 
+// Resident memory of this process now, or at its peak since the last reset, in bytes.
+std::int64_t ResidentBytes(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field, 0) == 0) {
+            return std::stoll(line.substr(std::strlen(field))) * 1024;
+        }
+    }
+    return 0;
+}
+
+void ResetPeakMemory() {
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+// The document of a project with no picture, `rows` as its table and `tiles` as its drawing.
+QByteArray Document(const QByteArray& rows, const QByteArray& tiles) {
+    return "{\"format\":1,\"program\":\"Kurvex\",\"picture\":{\"type\":\"none\"},"
+           "\"calibration\":{\"X1\":\"0\",\"X2\":\"1\",\"Y1\":\"0\",\"Y2\":\"1\","
+           "\"XPos1\":\"0\",\"XPos2\":\"1\",\"YPos1\":\"0\",\"YPos2\":\"1\",\"LeftX\":\"0\","
+           "\"RightX\":\"1\",\"TopY\":\"1\",\"BottomY\":\"0\"},\"settings\":{\"SplineColor\":0,"
+           "\"ARDataColor\":0,\"ARColorTolerance\":0,\"ARPointColor\":0,\"ScaleColor\":0,"
+           "\"PointsColor\":0,\"ZoomLineColor\":0,\"DotSize\":3,\"SplinePoints\":50,"
+           "\"GridCols\":50,\"GridRows\":50,\"SplineOnX\":true,\"XLog\":false,\"YLog\":false,"
+           "\"EscUndo\":true,\"PointerIndex\":1},\"dataFile\":{\"name\":\"\",\"layout\":2},"
+           "\"status\":[\"\",\"\",\"\",\"\"],\"table\":{\"headerFrozen\":true,\"rows\":[" +
+           rows + "]},\"drawing\":[" + tiles + "]}";
+}
+
+// Project files made to cost memory, and the largest table a project may hold; each is opened
+// as the user opens it. Reported: the file's size, the wall-clock time, the peak of memory
+// above what the process held before, and the memory the session it made still holds.
+QByteArray HostileProject(int which) {
+    const QByteArray header = "[\"= Point =\",\"= X Axis =\",\"= Y Axis =\"]";
+    QByteArray rows = header;
+    QByteArray tiles;
+    switch (which) {
+    case 0: // tile 0 listed half a million times
+        tiles = "0";
+        for (int i = 1; i < 500000; ++i) {
+            tiles += ",0";
+        }
+        break;
+    case 1: // one cell of 500 million characters
+        rows += ",[\"1\",\"" + QByteArray(500000000, '7') + "\",\"2\"]";
+        break;
+    case 2: // more rows than a project holds, each of empty cells
+        for (int i = 0; i < MostProjectRows; ++i) {
+            rows += ",[\"\",\"\",\"\"]";
+        }
+        break;
+    case 3: // the largest document a project holds, of empty lists
+        tiles = "[]" + QByteArray(",[]").repeated(
+                           static_cast<qsizetype>(MostProjectDocumentBytes / 3 - 1000));
+        break;
+    case 4: // the largest document a project holds, one cell filling it
+        rows += ",[\"1\",\"" + QByteArray(MostProjectDocumentBytes - 2000, '7') + "\",\"2\"]";
+        break;
+    default: // the most points a project holds, as the program writes them
+        for (int i = 1; i < MostProjectRows; ++i) {
+            const DataTable::Row row = PaddedPointRow(i, i * 0.123456789, std::sin(i * 1e-3));
+            rows += ",[\"" + row[0].toLatin1() + "\",\"" + row[1].toLatin1() + "\",\"" +
+                    row[2].toLatin1() + "\"]";
+        }
+        break;
+    }
+    return ZipContainer({{QStringLiteral("project.json"), Document(rows, tiles)}});
+}
+
+void BM_OpenHostileProject(benchmark::State& state) {
+    const QString path = QDir::temp().filePath(QStringLiteral("kurvex-hostile.kurvexproj"));
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(HostileProject(static_cast<int>(state.range(0))));
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto session = std::make_unique<Session>();
+        QCoreApplication::processEvents();
+        const std::int64_t before = ResidentBytes("VmRSS:");
+        ResetPeakMemory();
+        state.ResumeTiming();
+        const bool opened = App().MainForm().OpenProjectFile(path);
+        state.PauseTiming();
+        state.counters["opened"] = opened ? 1 : 0;
+        state.counters["peak_MB"] = (ResidentBytes("VmHWM:") - before) / 1e6;
+        state.counters["session_MB"] = (ResidentBytes("VmRSS:") - before) / 1e6;
+        state.counters["file_MB"] = static_cast<double>(QFileInfo(path).size()) / 1e6;
+        session.reset();
+        state.ResumeTiming();
+    }
+    QFile::remove(path);
+}
+
 BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_OpenHostileProject)
+    ->DenseRange(0, 5)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 BENCHMARK(BM_OpenProject)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

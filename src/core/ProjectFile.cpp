@@ -307,8 +307,11 @@ void ReadTable(const DocumentReader& read, const QJsonObject& root, Project& pro
         }
         DataTable::Row row;
         for (std::size_t column = 0; column < row.size(); ++column) {
-            row[column] = read.Bounded(cells[static_cast<qsizetype>(column)].toString(),
-                                       QStringLiteral("a cell of row %1").arg(at));
+            row[column] = cells[static_cast<qsizetype>(column)].toString();
+            // The reason is written only for a cell that has one: a million rows are read.
+            if (row[column].size() > MostProjectTextChars) {
+                read.Bounded(row[column], QStringLiteral("a cell of row %1").arg(at));
+            }
         }
         project.rows.push_back(std::move(row));
     }
@@ -378,6 +381,69 @@ void ReadDrawing(const DocumentReader& read, const QJsonObject& root, const ZipR
     }
     std::memcpy(project.drawnStrip.bits(), pixels->constData(),
                 static_cast<std::size_t>(pixels->size()));
+}
+
+// The most tiles a drawing can have: a picture of W x H pixels has at most
+// WH / 32² + (W + H) / 32 + 1 of them, and W + H is at most the largest picture's pixels and one.
+constexpr qint64 MostDrawingTiles =
+    MostPicturePixels / (TileSide * TileSide) + (MostPicturePixels + 1) / TileSide + 1;
+
+// Counts the lists, objects and values of a JSON text, outside its strings, and measures its
+// strings, before it is parsed: the parser's memory follows them, and a short text of empty
+// lists ("[],[],...") would cost gigabytes. Refuses a document with more than a project's table
+// and drawing hold, or a text longer than a project holds (in the longest way JSON may write
+// it, six bytes a character).
+void CheckDocumentShape(const DocumentReader& read, const QByteArray& json) {
+    constexpr qint64 MostTextBytes = 6 * qint64{MostProjectTextChars};
+    qint64 lists = 0;
+    qint64 objects = 0;
+    qint64 commas = 0;
+    qint64 textBytes = 0;
+    bool inText = false;
+    bool escaped = false;
+    for (const char c : json) {
+        if (inText) {
+            if (++textBytes > MostTextBytes) {
+                read.Refuse(QStringLiteral("project.json holds a text longer than the %1 "
+                                           "characters a project may hold")
+                                .arg(MostProjectTextChars));
+            }
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                inText = false;
+            }
+            continue;
+        }
+        switch (c) {
+        case '"':
+            inText = true;
+            textBytes = 0;
+            break;
+        case '[':
+            ++lists;
+            break;
+        case '{':
+            ++objects;
+            break;
+        case ',':
+            ++commas;
+            break;
+        default:
+            break;
+        }
+    }
+    // The table's rows, its list, and the lists of the status texts and the drawing; the root
+    // and its five objects; three values a row and one a tile, with room for the fields.
+    constexpr qint64 Room = 64;
+    if (lists > MostProjectRows + 3 || objects > 6 + Room ||
+        commas > 3 * qint64{MostProjectRows} + MostDrawingTiles + Room) {
+        read.Refuse(QStringLiteral("project.json holds more lists or values than a table of %1 "
+                                   "rows and a drawing can have")
+                        .arg(MostProjectRows));
+    }
 }
 
 QByteArray ReadEntry(const DocumentReader& read, const ZipReader& zip, const QString& name,
@@ -483,8 +549,9 @@ ReadProject ReadProjectBytes(const QByteArray& bytes, const QString& path) {
         read.Refuse(QStringLiteral("it is not a Kurvex project"));
     }
     QJsonParseError parseError{};
-    const QJsonDocument document = QJsonDocument::fromJson(
-        ReadEntry(read, zip, DocumentEntry, MostProjectDocumentBytes), &parseError);
+    const QByteArray json = ReadEntry(read, zip, DocumentEntry, MostProjectDocumentBytes);
+    CheckDocumentShape(read, json);
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (!document.isObject()) {
         read.Refuse(QStringLiteral("%1 is not a JSON object").arg(DocumentEntry));
     }

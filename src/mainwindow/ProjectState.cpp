@@ -11,7 +11,7 @@
 
 #include <QAction>
 
-Project CurrentProject(bool withPixels) {
+Project CurrentProject(bool withPixels, bool withRows) {
     frmMain& main = App().MainForm();
     const PictureSurface& surface = App().Document().Picture2();
     Project project;
@@ -31,7 +31,7 @@ Project CurrentProject(bool withPixels) {
         project.statusTexts[static_cast<std::size_t>(panel - 1)] = main.PanelText(panel);
     }
     const DataTable& table = App().Data().Table();
-    project.rows = table.Rows();
+    project.rows = withRows ? table.Rows() : std::vector<DataTable::Row>{};
     project.headerFrozen = table.HeaderFrozen();
     return project;
 }

@@ -5,8 +5,9 @@
 // The session as a project, and a project as the session.
 
 // Everything a project keeps, taken from the windows and the shared state. Without pixels
-// the picture and the drawing are left out (to tell whether anything changed).
-Project CurrentProject(bool withPixels);
+// the picture and the drawing are left out, without rows the table's points (to tell whether
+// anything changed, the table is looked at where it is).
+Project CurrentProject(bool withPixels, bool withRows = true);
 
 // Whether a project's drawing fits a picture of this size (every tile inside it).
 bool DrawingFits(const Project& project, QSize picture);

@@ -49,12 +49,22 @@ std::optional<QImage> DecodeProjectPicture(QWidget* owner, const QString& path,
 } // namespace
 
 QByteArray frmMain::ProjectFingerprint() const {
-    Project project = CurrentProject(false);
+    Project project = CurrentProject(false, false);
     // Panels 3 and 4 follow the pointer over the picture: moving it changes no work.
     project.statusTexts[2].clear();
     project.statusTexts[3].clear();
     QCryptographicHash hash(QCryptographicHash::Sha1);
     hash.addData(ProjectDocument(project));
+    // The table's cells as they are held, each after its length: a table of a million points
+    // is hashed in a fraction of the time its document takes to write.
+    for (const DataTable::Row& row : App().Data().Table().Rows()) {
+        for (const QString& cell : row) {
+            const qsizetype length = cell.size();
+            hash.addData(QByteArrayView(reinterpret_cast<const char*>(&length), sizeof length));
+            hash.addData(QByteArrayView(reinterpret_cast<const char*>(cell.utf16()),
+                                        length * static_cast<qsizetype>(sizeof(char16_t))));
+        }
+    }
     // A new picture (imported, pasted, turned) is a new image.
     hash.addData(QByteArray::number(App().Document().Picture2().Picture().cacheKey()));
     return hash.result();

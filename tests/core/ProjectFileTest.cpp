@@ -230,12 +230,39 @@ TEST(ProjectFile, SizesStatedByTheFileAreBoundedBeforeAnythingIsTaken) {
     QByteArray many = ProjectDocument(Sample());
     const qsizetype table = many.indexOf("\"rows\":[") + 8;
     many.replace(table, many.indexOf("]]", table) + 2 - table, rows + "]");
+    const QString tooManyValues =
+        QStringLiteral("project.json holds more lists or values than a table of %1 rows and a "
+                       "drawing can have")
+            .arg(MostProjectRows);
     const AppError tooMany = RefusalOf(ZipContainer({{QStringLiteral("project.json"), many}}));
-    EXPECT_TRUE(tooMany.description.contains(
+    EXPECT_TRUE(tooMany.description.contains(tooManyValues))
+        << tooMany.description.left(300).toStdString();
+    // With one list less (no drawing) the rows reach the table, which counts them itself.
+    const qsizetype drawing = many.indexOf("\"drawing\":[") + 10;
+    many.replace(drawing, many.indexOf(']', drawing) + 1 - drawing, "null");
+    const AppError tooManyRows = RefusalOf(ZipContainer({{QStringLiteral("project.json"), many}}));
+    EXPECT_TRUE(tooManyRows.description.contains(
         QStringLiteral("the table has %1 rows; a project holds at most %2")
             .arg(MostProjectRows + 1)
             .arg(MostProjectRows)))
-        << tooMany.description.left(300).toStdString();
+        << tooManyRows.description.left(300).toStdString();
+    // Lists, empty or not, are counted outside the texts only: brackets and commas in cells
+    // are texts.
+    QByteArray empties = ProjectDocument(Sample());
+    empties.replace("\"drawing\":[", "\"drawing\":[" + QByteArray("[],").repeated(MostProjectRows));
+    EXPECT_TRUE(RefusalOf(ZipContainer({{QStringLiteral("project.json"), empties}}))
+                    .description.contains(tooManyValues));
+    Project commas = Sample();
+    commas.rows.back()[1] = QString(MostProjectTextChars, QLatin1Char(','));
+    commas.rows.back()[2] = QStringLiteral("[[[\\\"],{");
+    EXPECT_EQ(ReadProjectBytes(ProjectBytes(commas), Name).project.rows, commas.rows);
+
+    // A text far longer than a project holds is refused before the document is parsed.
+    QByteArray longText = ProjectDocument(Sample());
+    longText.replace("\"name\":\"", "\"name\":\"" + QByteArray(6 * MostProjectTextChars, 'x'));
+    EXPECT_TRUE(RefusalOf(ZipContainer({{QStringLiteral("project.json"), longText}}))
+                    .description.contains(QStringLiteral(
+                        "project.json holds a text longer than the 32767 characters")));
 
     // A document larger than any the program writes is never inflated.
     const AppError tooLarge = RefusalOf(ZipContainer(
