@@ -109,7 +109,9 @@ void frmDocument::SnapClick(float& x, float& y) {
     const QPointF clicked = m_picture2->Coordinates().ToPixel(QPointF(x, y));
     App().MainForm().statusBar()->showMessage(
         QStringLiteral("Snapped to the %1 by %2 pixels")
-            .arg(snap->onLine ? QStringLiteral("centre of the line") : QStringLiteral("mark"))
+            .arg(snap->kind == SnapKind::Line       ? QStringLiteral("centre of the line")
+                 : snap->kind == SnapKind::Crossing ? QStringLiteral("crossing of the lines")
+                                                    : QStringLiteral("mark"))
             .arg(PlainNumberText(std::round(QLineF(clicked, snap->position).length() * 100) / 100)),
         SnapMessageMs);
     x = static_cast<float>(user.x());

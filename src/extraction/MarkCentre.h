@@ -15,17 +15,24 @@
 // Colours are compared by the sum of the differences of their red, green and blue (0 to 765).
 inline constexpr int SnapRadius = 15;
 
-struct SnapResult {
-    QPointF position;
-    // The mark reaches the search radius: a line, whose centre across its direction was taken.
-    bool onLine = false;
+enum class SnapKind {
+    Mark,     // the centre of a marker (or of a tick standing on a line)
+    Line,     // the point of a line's centre line nearest to the click
+    Crossing, // where the centre lines of two lines cross: a corner, a tick on an axis
 };
 
-// The centre of the mark under a pixel of the picture: the connected region of pixels within
-// the tolerance of the pixel's colour (or further from the background than it), inside
-// SnapRadius; the background is the disc's commonest colour. A compact region gives its weighted
-// centroid; a region that reaches the radius gives the point on the line's centre nearest to
-// the pixel. Nothing when the pixel is background (or outside the picture).
+struct SnapResult {
+    QPointF position;
+    SnapKind kind = SnapKind::Mark;
+};
+
+// What the user points at under a pixel of the picture, within SnapRadius: the connected
+// region of pixels of the pointed mark's colour (pixels of other colours, such as a grid line
+// under a marker, are not of it; the tolerance bounds what a mix of the mark and the background
+// leaves unexplained). A region inside the circle gives its weighted centre; a region of lines
+// gives the crossing of two of them, or the point of one nearest the pixel, or the centre of a
+// marker or the crossing of a tick standing on it. The background is the circle's commonest
+// colour. Nothing when the pixel is background (or outside the picture).
 std::optional<SnapResult> SnapToMark(const QImage& picture, QPoint pixel, int tolerance);
 
 // Centre-line auto-read in one pixel column: every run of pixels whose colour is within the
