@@ -1,5 +1,7 @@
 #include "core/FileErrors.h"
 
+#include "core/RegularFile.h"
+
 #include <QDir>
 #include <QFileDevice>
 #include <QFileInfo>
@@ -32,10 +34,12 @@ AppError FileErrorFor(const QFileDevice& file, const QString& path, int systemEr
 }
 
 void WriteWholeFile(const QString& path, const QByteArray& bytes) {
-    if (QFileInfo(path).isDir()) {
+    // The new file takes the old one's place by renaming: a device or a pipe would be replaced
+    // by a plain file, which no user asking to write to it means.
+    if (const QString kind = NotARegularFile(path); !kind.isEmpty()) {
         throw AppError{ErrorNumber::PathFileAccess,
                        QStringLiteral("Path/File access error: ") + QDir::toNativeSeparators(path) +
-                           QStringLiteral(" is a folder"),
+                           QStringLiteral(" is ") + kind,
                        {}};
     }
     QSaveFile file(path);

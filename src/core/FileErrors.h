@@ -15,5 +15,5 @@ AppError FileErrorFor(const QFileDevice& file, const QString& path, int systemEr
 
 // Puts bytes in a file as a whole or not at all: they go to a temporary file next to it that
 // takes the file's place only once completely written. Throws the errors above, and 75 for
-// a folder.
+// a folder, a device, a pipe or a socket, which renaming would replace.
 void WriteWholeFile(const QString& path, const QByteArray& bytes);

@@ -7,8 +7,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -282,6 +285,19 @@ TEST_F(Projects, NewEndsTheProjectAndItsChangesAreOfferedFirst) {
     EXPECT_FALSE(Main().mnuFileSaveProject_Click());
     EXPECT_EQ(prompts->fileRequests.back().title, QStringLiteral("Save Project"));
     EXPECT_EQ(ReadFile(path), saved);
+}
+
+// Saving replaces the file by renaming a new one over it: a pipe (or a device) named as the
+// project is refused, not replaced by a plain file.
+TEST_F(Projects, APipeNamedAsTheProjectIsNotReplaced) {
+    const QString pipe = PathOf("pipe.kurvexproj");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    prompts->messageAnswers.push_back(MessageAnswer::Yes); // it exists: overwrite
+    EXPECT_FALSE(SaveAs(pipe));
+    EXPECT_TRUE(prompts->messages.back().text.endsWith(pipe + QStringLiteral(" is a named pipe")))
+        << prompts->messages.back().text.toStdString();
+    EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile()) << "still the pipe";
+    EXPECT_TRUE(Main().ProjectPath().isEmpty());
 }
 
 TEST_F(Projects, NamedAtTheStartItOpensOnceTheSplashHasGone) {
