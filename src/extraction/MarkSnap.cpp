@@ -236,10 +236,15 @@ public:
     // does not split it, then averaged over its pixels.
     QRgb Background() const {
         std::unordered_map<QRgb, int> counts;
-        const auto coarse = [](QRgb rgb) {
-            return rgb & 0xF0F0F0;
-        };
-        ForEach([&](QPoint p) { ++counts[coarse(At(p))]; });
+        ForEach([&](QPoint p) { ++counts[Coarse(At(p))]; });
+        return AverageOfCommonest(counts);
+    }
+
+    // Colours counted in coarse steps, so that the noise of a scan does not split one.
+    static QRgb Coarse(QRgb rgb) { return rgb & 0xF0F0F0; }
+
+    // The mean colour of the circle's pixels of the commonest of the coarse colours counted.
+    QRgb AverageOfCommonest(const std::unordered_map<QRgb, int>& counts) const {
         const QRgb commonest =
             std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
                 return a.second < b.second;
@@ -249,7 +254,7 @@ public:
         int blue = 0;
         int count = 0;
         ForEach([&](QPoint p) {
-            if (coarse(At(p)) == commonest) {
+            if (Coarse(At(p)) == commonest) {
                 red += qRed(At(p));
                 green += qGreen(At(p));
                 blue += qBlue(At(p));
@@ -552,28 +557,12 @@ std::optional<SnapResult> SnapToMark(const QImage& picture, QPoint pixel, int to
                 if (around.Inside(q) && inRegion[around.Index(q)] == 0 &&
                     mix.Of(around.At(q)).second > tolerance &&
                     ColourDistance(around.At(q), background) > tolerance) {
-                    ++others[around.At(q) & 0xF0F0F0];
+                    ++others[Neighbourhood::Coarse(around.At(q))];
                 }
             }
         }
         if (!others.empty()) {
-            const QRgb commonest =
-                std::max_element(others.begin(), others.end(), [](const auto& a, const auto& b) {
-                    return a.second < b.second;
-                })->first;
-            int red = 0;
-            int green = 0;
-            int blue = 0;
-            int count = 0;
-            around.ForEach([&](QPoint p) {
-                if ((around.At(p) & 0xF0F0F0) == commonest) {
-                    red += qRed(around.At(p));
-                    green += qGreen(around.At(p));
-                    blue += qBlue(around.At(p));
-                    ++count;
-                }
-            });
-            mix.SetOtherColour(qRgb(red / count, green / count, blue / count));
+            mix.SetOtherColour(around.AverageOfCommonest(others));
         }
     }
     // The region and the pixels next to it, each for the share of it the mark covers.
