@@ -25,14 +25,26 @@ class MainWindow : public PictureFixture {
 protected:
 };
 
+// A window's handler of an event that runs out of memory.
+class GreedyHandler : public QObject {
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::User) {
+            throw std::bad_alloc();
+        }
+        return QObject::event(event);
+    }
+};
+
 // Memory a command cannot get ends the command with the error box, from whatever window or
-// handler the user started it: a button outside the menus, a timer.
+// handler the user started it: an event's handler outside the menus, a timer. (Handlers that
+// Qt's own widgets call in turn, a button's click, unwind through Qt's frames, which leave a few
+// bytes behind; the sanitizer build's leak check would count them, so the test calls its own.)
 TEST_F(MainWindow, OutOfMemoryAnywhereEndsTheCommandNotTheProgram) {
     AppendPointRow(Table(), 1.0f, 2.0f);
-    QPushButton button(QStringLiteral("Greedy"));
-    QObject::connect(&button, &QPushButton::clicked, [] { throw std::bad_alloc(); });
-    button.show();
-    QTest::mouseClick(&button, Qt::LeftButton);
+    GreedyHandler handler;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&handler, &event);
     EXPECT_EQ(prompts->OnlyMessage(),
               QStringLiteral("Error #  7 was generated. \r") + OutOfMemoryError().description);
     EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Error"));
