@@ -55,16 +55,18 @@ QByteArray frmMain::ProjectFingerprint() const {
     project.statusTexts[3].clear();
     QCryptographicHash hash(QCryptographicHash::Sha1);
     hash.addData(ProjectDocument(project));
-    // The table's cells as they are held, each after its length: a table of a million points
-    // is hashed in a fraction of the time its document takes to write.
+    // The table's cells as they are held, each with its length, through Qt's fast hash of
+    // bytes: a table of a million points is looked at in a few tens of milliseconds, where
+    // writing its document took seconds. Sixty-four bits tell a change well enough.
+    std::size_t cells = 0;
     for (const DataTable::Row& row : App().Data().Table().Rows()) {
         for (const QString& cell : row) {
-            const qsizetype length = cell.size();
-            hash.addData(QByteArrayView(reinterpret_cast<const char*>(&length), sizeof length));
-            hash.addData(QByteArrayView(reinterpret_cast<const char*>(cell.utf16()),
-                                        length * static_cast<qsizetype>(sizeof(char16_t))));
+            cells =
+                qHashBits(cell.utf16(), static_cast<std::size_t>(cell.size()) * sizeof(char16_t),
+                          cells ^ static_cast<std::size_t>(cell.size()));
         }
     }
+    hash.addData(QByteArrayView(reinterpret_cast<const char*>(&cells), sizeof cells));
     // A new picture (imported, pasted, turned) is a new image.
     hash.addData(QByteArray::number(App().Document().Picture2().Picture().cacheKey()));
     return hash.result();

@@ -104,6 +104,23 @@ TEST_F(Projects, ASessionComesBackExactlyInAFreshProgram) {
     EXPECT_EQ(Table().Rows().back(), next) << "a further click reads the same values";
 }
 
+// The changed flag looks at every cell: an edited value is a change, and editing it back is none.
+TEST_F(Projects, AnEditedCellIsAChangeAndItsOldTextIsNone) {
+    BuildSession();
+    ASSERT_TRUE(SaveAs(PathOf("cells.kurvexproj")));
+    const QString old = Table().CellText(2, 2);
+    Table().SetCellText(2, 2, old + QLatin1Char('1'));
+    EXPECT_TRUE(Main().ProjectChanged());
+    Table().SetCellText(2, 2, old);
+    EXPECT_FALSE(Main().ProjectChanged());
+    // The same texts moved from one cell to the next are a change too.
+    const QString x = Table().CellText(1, 1);
+    const QString y = Table().CellText(1, 2);
+    Table().SetCellText(1, 1, x + y);
+    Table().SetCellText(1, 2, QString());
+    EXPECT_TRUE(Main().ProjectChanged());
+}
+
 TEST_F(Projects, PicturesKeepTheirKind) {
     ASSERT_TRUE(Main().ImportPictureFile(Data("drawn.wmf")));
     const QByteArray metafile = Surface().OriginalBytes();
