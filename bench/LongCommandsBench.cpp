@@ -4,6 +4,7 @@
 
 #include "BenchMain.h"
 #include "BenchSession.h"
+#include "ResidentMemory.h"
 #include "core/AppState.h"
 #include "document/PictureSurface.h"
 #include "document/frmDocument.h"
@@ -143,18 +144,6 @@ void GridSizes(benchmark::internal::Benchmark* benchmark) {
         benchmark->Arg(n);
     }
     benchmark->Unit(benchmark::kMillisecond);
-}
-
-// Resident memory of this process in bytes, now or at its peak so far (from /proc).
-std::int64_t ResidentBytes(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0) {
-            return std::stoll(line.substr(std::strlen(field))) * 1024;
-        }
-    }
-    return 0;
 }
 
 // The memory a 24-megapixel scan costs, in units of its pixel bytes (96 MB): taken in, with

@@ -3,6 +3,7 @@
 
 #include "BenchMain.h"
 #include "BenchSession.h"
+#include "ResidentMemory.h"
 #include "core/AppState.h"
 #include "core/ProjectFile.h"
 #include "core/ProjectZip.h"
@@ -92,22 +93,6 @@ void BM_OpenProject(benchmark::State& state) {
         benchmark::DoNotOptimize(App().MainForm().OpenProjectFile(ProjectPath()));
     }
     state.counters["rows"] = App().Data().Table().PointCount();
-}
-
-// Resident memory of this process now, or at its peak since the last reset, in bytes.
-std::int64_t ResidentBytes(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0) {
-            return std::stoll(line.substr(std::strlen(field))) * 1024;
-        }
-    }
-    return 0;
-}
-
-void ResetPeakMemory() {
-    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 // The document of a project with no picture, `rows` as its table and `tiles` as its drawing.
