@@ -490,8 +490,9 @@ namespace {
         InvalidProject, QStringLiteral("The session cannot be kept in a project: ") + reason, {}};
 }
 
-// A project the program writes is one it can open again.
-void CheckKeepable(const Project& project, const QByteArray& document) {
+// A project the program writes is one it can open again. Checked before the document is
+// written, which a table too long to keep would make slow.
+void CheckKeepable(const Project& project) {
     if (project.rows.size() > static_cast<std::size_t>(MostProjectRows)) {
         RefuseToKeep(QStringLiteral("the table has %1 points; a project holds at most %2")
                          .arg(project.rows.size() - 1)
@@ -508,17 +509,17 @@ void CheckKeepable(const Project& project, const QByteArray& document) {
         RefuseToKeep(QStringLiteral("a text is longer than the %1 characters a project may hold")
                          .arg(MostProjectTextChars));
     }
-    if (document.size() > MostProjectDocumentBytes) {
-        RefuseToKeep(QStringLiteral("its table takes more than the %1 MB a project may hold")
-                         .arg(MostProjectDocumentBytes / (1024 * 1024)));
-    }
 }
 
 } // namespace
 
 QByteArray ProjectBytes(const Project& project) {
+    CheckKeepable(project);
     const QByteArray document = ProjectDocument(project);
-    CheckKeepable(project, document);
+    if (document.size() > MostProjectDocumentBytes) {
+        RefuseToKeep(QStringLiteral("its table takes more than the %1 MB a project may hold")
+                         .arg(MostProjectDocumentBytes / (1024 * 1024)));
+    }
     std::vector<ZipEntry> entries{{DocumentEntry, document, true}};
     if (project.pictureType != PictureType::None && !project.picture.isNull()) {
         entries.push_back({PictureEntry, PngBytes(project.picture), false});
