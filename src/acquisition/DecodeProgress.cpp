@@ -27,21 +27,18 @@ std::optional<LoadedPicture> DecodeWithProgressBox(QWidget* owner, const QString
     box.setWindowModality(Qt::ApplicationModal);
     box.setAutoClose(false);
     // The box's own timer, set when it is made, would wait four seconds: ours shows it sooner.
-    box.setMinimumDuration(BoxDelayMs);
     QTimer::singleShot(BoxDelayMs, &box, [&box] {
         if (!box.wasCanceled()) {
             box.show();
         }
     });
-    // Escape in the box rejects it, which a progress box does not count as Cancel.
-    bool rejected = false;
-    QObject::connect(&box, &QDialog::rejected, &box, [&rejected] { rejected = true; });
     LongCommand command;
     command.LetThrough(&box);
     DecodeWait wait;
     wait.wallClockMs = wallClockMs;
     wait.keepWaiting = [&] {
-        return !command.StopRequestedNow() && !box.wasCanceled() && !rejected;
+        // Escape, in the box or anywhere, stops the command itself.
+        return !command.StopRequestedNow() && !box.wasCanceled();
     };
     const auto restorePointer = [&] {
         if (setPointer) {

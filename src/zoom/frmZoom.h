@@ -56,9 +56,7 @@ private:
     private:
         frmZoom& m_zoom;
     };
-    MoveWatcher* m_moveWatcher = nullptr;
 
-private:
     QCheckBox* m_chkGrid = nullptr;
     QSlider* m_hsbZoom = nullptr;
     QLineEdit* m_txtZoom = nullptr;
@@ -66,6 +64,7 @@ private:
     QTimer* m_tmrZoom = nullptr;
     float m_zoomFactor = 7.5f;
     ZoomPolling m_polling;
+    MoveWatcher* m_moveWatcher = nullptr;
     // While Enter brings the focus back to the percentage box, the box keeps its "%".
     bool m_returningFocus = false;
 };
