@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/CalibrationRecord.h"
 #include "core/RecentProjects.h"
-#include "core/Settings.h"
+#include "session/Session.h"
 
 #include <QByteArray>
 #include <QList>
@@ -49,26 +48,21 @@ public:
     AppState(const AppState&) = delete;
     AppState& operator=(const AppState&) = delete;
 
-    Settings settings;
-    bool ScaleModeOn = false;
-    bool PickColorMode = false;
-    bool MouseOnPicture = false;
-    QString DataFileName;
-    // The file type chosen in the dialog that named DataFileName (1 fixed columns, 2 comma,
-    // 3 tab): Save and the save offered at exit write that file in its own layout, whatever
-    // file dialog ran since.
-    int DataFileType = 2;
-    // The data file was named by an opened project, not by the user in this run: the first
-    // write asks the user to confirm it, so that no file can choose what Save overwrites.
-    bool DataFileNameFromProject = false;
+    // The session the windows show; declared first, as the names below refer into it.
+    Session session;
+    Settings& settings = session.settings;
+    bool& ScaleModeOn = session.ScaleModeOn;
+    bool& PickColorMode = session.PickColorMode;
+    bool& MouseOnPicture = session.MouseOnPicture;
+    QString& DataFileName = session.DataFileName;
+    int& DataFileType = session.DataFileType;
+    bool& DataFileNameFromProject = session.DataFileNameFromProject;
+    CalibrationRecord& calibration = session.calibration;
+    std::optional<QPointF>& SnapPreview = session.SnapPreview;
     QVariant InputValue;
     QString MsgText;
     int LoopIndex = 0;
     QByteArray SoundData;
-    CalibrationRecord calibration;
-    // While clicks snap: where a click at the pointer would go, in picture pixels from the
-    // pixel under the pointer; nothing where it would stay.
-    std::optional<QPointF> SnapPreview;
 
     Prompts& prompts() { return *m_platform.prompts; }
     Clock& clock() { return *m_platform.clock; }

@@ -31,15 +31,5 @@ int ShellOpen(const QString& file, const QString& parameters, int /*showCommand*
 }
 
 void ResetDocument() {
-    App().DataFileName.clear();
-    App().DataFileNameFromProject = false;
-    App().MainForm().mnuPictureResetScale_Click();
-    PictureSurface& picture = App().Document().Picture2();
-    picture.Erase();
-    picture.ClearPicture();
-    frmMain& main = App().MainForm();
-    main.SetPanelText(1, QStringLiteral("Data File"));
-    main.SetPanelText(2, QStringLiteral("Picture File"));
-    main.SetPanelText(3, QStringLiteral("X Value"));
-    main.SetPanelText(4, QStringLiteral("Y Value"));
+    App().session.ResetDocument();
 }

@@ -36,41 +36,26 @@ int ShiftState(Qt::KeyboardModifiers modifiers) {
 
 } // namespace
 
-PictureSurface::PictureSurface(QWidget* parent) : QWidget(parent) {
+PictureSurface::PictureSurface(SessionPicture& picture, QWidget* parent)
+    : QWidget(parent), m_picture(picture) {
     setObjectName(QStringLiteral("Picture2"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
-    ClearPicture();
-}
-
-void PictureSurface::SetPicture(const QImage& picture, PictureType type,
-                                const QByteArray& originalBytes) {
-    if (picture.isNull() || type == PictureType::None) {
-        ClearPicture();
-        return;
-    }
-    m_drawing.SetPicture(picture);
-    m_type = type;
-    m_originalBytes = originalBytes;
-    ShowNewPicture();
-}
-
-void PictureSurface::ClearPicture() {
+    connect(&m_picture, &SessionPicture::Replaced, this, &PictureSurface::ShowNewPicture);
+    connect(&m_picture, &SessionPicture::Drawn, this, qOverload<const QRect&>(&QWidget::update));
     QImage placeholder(PlaceholderSize, PlaceholderSize, QImage::Format_RGB32);
     placeholder.fill(palette().color(QPalette::Window));
     {
         QPainter painter(&placeholder);
         style()->standardIcon(QStyle::SP_FileIcon).paint(&painter, placeholder.rect());
     }
-    m_drawing.SetPicture(placeholder);
-    m_type = PictureType::None;
-    m_originalBytes.clear();
+    m_picture.SetPlaceholder(placeholder);
     ShowNewPicture();
 }
 
 void PictureSurface::ShowNewPicture() {
-    setFixedSize(m_drawing.Size());
+    setFixedSize(m_picture.Drawing().Size());
     update();
     emit PictureChanged();
 }
@@ -81,37 +66,8 @@ QPointF PictureSurface::UserPosition(QPointF widgetPosition) const {
         QPointF(std::floor(widgetPosition.x()), std::floor(widgetPosition.y())));
 }
 
-void PictureSurface::Erase() {
-    m_drawing.Erase();
-    update();
-}
-
 void PictureSurface::PSet(double x, double y) {
     PSet(x, y, ForegroundColor);
-}
-
-void PictureSurface::PSet(double x, double y, int packedColor) {
-    const QRect area = m_drawing.Dot(x, y, packedColor);
-    if (!area.isEmpty()) {
-        update(area);
-    }
-}
-
-void PictureSurface::PSetMany(const std::vector<QPointF>& positions, int packedColor) {
-    m_drawing.Dots(positions, packedColor);
-    update();
-}
-
-void PictureSurface::Line(double x1, double y1, double x2, double y2, int packedColor) {
-    const QRect area = m_drawing.Line(x1, y1, x2, y2, packedColor);
-    if (!area.isEmpty()) {
-        update(area);
-    }
-}
-
-void PictureSurface::SetPixelColor(int column, int row, int packedColor) {
-    m_drawing.SetPixelColor(column, row, packedColor);
-    update(QRect(column, row, 1, 1));
 }
 
 void PictureSurface::SetPointerIndex(int index) {
@@ -123,13 +79,13 @@ void PictureSurface::SetPointerIndex(int index) {
 }
 
 QSize PictureSurface::sizeHint() const {
-    return m_drawing.Size();
+    return m_picture.Drawing().Size();
 }
 
 void PictureSurface::paintEvent(QPaintEvent* event) {
     // Only the exposed part: a large scan costs what shows, not what it holds.
     QPainter painter(this);
-    m_drawing.Paint(painter, event->rect());
+    m_picture.Drawing().Paint(painter, event->rect());
     emit Painted();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "document/DrawnPicture.h"
-#include "document/PictureType.h"
+#include "session/SessionPicture.h"
 
 #include <QWidget>
 
@@ -18,37 +17,48 @@ inline constexpr int Middle = 4;
 class PictureSurface : public QWidget {
     Q_OBJECT
 public:
-    explicit PictureSurface(QWidget* parent = nullptr);
+    explicit PictureSurface(SessionPicture& picture, QWidget* parent = nullptr);
+
+    // The session's picture this surface shows; drawing on it repaints the surface.
+    SessionPicture& Shown() { return m_picture; }
 
     // A picture with its original bytes (kept for pictures that are saved in their own format).
     void SetPicture(const QImage& picture, PictureType type = PictureType::Bitmap,
-                    const QByteArray& originalBytes = {});
-    void ClearPicture();
-    bool HasPicture() const { return m_type != PictureType::None; }
-    const QImage& Picture() const { return m_drawing.Picture(); }
-    PictureType Type() const { return m_type; }
-    const QByteArray& OriginalBytes() const { return m_originalBytes; }
-    QImage DrawnImage() const { return m_drawing.Drawn(); }
+                    const QByteArray& originalBytes = {}) {
+        m_picture.SetPicture(picture, type, originalBytes);
+    }
+    void ClearPicture() { m_picture.ClearPicture(); }
+    bool HasPicture() const { return m_picture.HasPicture(); }
+    const QImage& Picture() const { return m_picture.Picture(); }
+    PictureType Type() const { return m_picture.Type(); }
+    const QByteArray& OriginalBytes() const { return m_picture.OriginalBytes(); }
+    QImage DrawnImage() const { return m_picture.DrawnImage(); }
     // For drawing many pixels at once; the caller repaints afterwards.
-    DrawnPicture& Drawing() { return m_drawing; }
+    DrawnPicture& Drawing() { return m_picture.Drawing(); }
 
-    void SetScale(const EdgeValues& edges) { m_drawing.SetScale(edges); }
-    const UserCoordinates& Coordinates() const { return m_drawing.Coordinates(); }
+    void SetScale(const EdgeValues& edges) { m_picture.SetScale(edges); }
+    const UserCoordinates& Coordinates() const { return m_picture.Coordinates(); }
     // The user position of a point on the widget, as the mouse reports it.
     QPointF UserPosition(QPointF widgetPosition) const;
 
-    void Erase();
+    void Erase() { m_picture.Erase(); }
     // A dot in the picture's foreground colour, black.
     void PSet(double x, double y);
-    void PSet(double x, double y, int packedColor);
-    void PSetMany(const std::vector<QPointF>& positions, int packedColor);
-    void Line(double x1, double y1, double x2, double y2, int packedColor);
-    int Point(double x, double y) const { return m_drawing.Point(x, y); }
-    int PixelColor(int column, int row) const { return m_drawing.PixelColor(column, row); }
-    void SetPixelColor(int column, int row, int packedColor);
+    void PSet(double x, double y, int packedColor) { m_picture.Dot(x, y, packedColor); }
+    void PSetMany(const std::vector<QPointF>& positions, int packedColor) {
+        m_picture.Dots(positions, packedColor);
+    }
+    void Line(double x1, double y1, double x2, double y2, int packedColor) {
+        m_picture.Line(x1, y1, x2, y2, packedColor);
+    }
+    int Point(double x, double y) const { return m_picture.Point(x, y); }
+    int PixelColor(int column, int row) const { return m_picture.PixelColor(column, row); }
+    void SetPixelColor(int column, int row, int packedColor) {
+        m_picture.SetPixelColor(column, row, packedColor);
+    }
 
-    int DrawWidth() const { return m_drawing.DrawWidth(); }
-    void SetDrawWidth(int pixels) { m_drawing.SetDrawWidth(pixels); }
+    int DrawWidth() const { return m_picture.DrawWidth(); }
+    void SetDrawWidth(int pixels) { m_picture.SetDrawWidth(pixels); }
 
     // One of the custom mouse pointers, numbered from 1 (see PointerImages).
     void SetPointerIndex(int index);
@@ -74,8 +84,6 @@ protected:
 private:
     void ShowNewPicture();
 
-    DrawnPicture m_drawing;
-    PictureType m_type = PictureType::None;
-    QByteArray m_originalBytes;
+    SessionPicture& m_picture;
     int m_pointerIndex = -1;
 };

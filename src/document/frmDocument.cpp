@@ -63,9 +63,11 @@ frmDocument::frmDocument(QWidget* parent) : QWidget(parent) {
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     m_picture1->setMouseTracking(true);
     m_picture1->installEventFilter(this);
-    m_picture2 = new PictureSurface(m_picture1);
+    m_picture2 = new PictureSurface(App().session.Picture(), m_picture1);
     m_picture2->installEventFilter(this);
     connect(m_picture2, &PictureSurface::PictureChanged, this, &frmDocument::Form_Resize);
+    connect(&App().session, &Session::SettingsChanged, this,
+            [this] { m_picture2->SetPointerIndex(App().settings.PointerIndex); });
     connect(m_picture2, &PictureSurface::MouseDown, this, &frmDocument::Picture2_MouseDown);
     connect(m_picture2, &PictureSurface::MouseMove, this, &frmDocument::Picture2_MouseMove);
     connect(m_picture2, &PictureSurface::FocusLost, this, [] { App().MouseOnPicture = false; });

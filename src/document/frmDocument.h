@@ -85,12 +85,4 @@ private:
     float m_lastDragX = 0;
     float m_lastDragY = 0;
     bool m_rotating = false;
-    // The picture before the last turn, kept in memory (shared with the surface until the
-    // turn replaces it), so no other program or user can read or replace it.
-    struct PictureBeforeRotation {
-        QImage image;
-        PictureType type = PictureType::None;
-        QByteArray originalBytes;
-    };
-    std::optional<PictureBeforeRotation> m_beforeRotation;
 };

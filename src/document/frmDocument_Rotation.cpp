@@ -108,8 +108,8 @@ void frmDocument::RotatePicture() {
         });
     }
     if (!stopped) {
-        m_beforeRotation =
-            PictureBeforeRotation{source, m_picture2->Type(), m_picture2->OriginalBytes()};
+        m_picture2->Shown().KeepBeforeRotation(
+            {source, m_picture2->Type(), m_picture2->OriginalBytes()});
         // A turned PDF page is still a rendered page, saved as PNG.
         m_picture2->SetPicture(turned, m_picture2->Type() == PictureType::PdfPage
                                            ? PictureType::PdfPage
@@ -122,14 +122,13 @@ void frmDocument::RotatePicture() {
 void frmDocument::UndoRotate() {
     m_picture2->setFocus();
     // No turn has been made in this run: nothing to take back.
-    if (m_beforeRotation) {
-        m_picture2->SetPicture(m_beforeRotation->image, m_beforeRotation->type,
-                               m_beforeRotation->originalBytes);
+    if (const auto& kept = m_picture2->Shown().BeforeRotation()) {
+        m_picture2->SetPicture(kept->image, kept->type, kept->originalBytes);
     }
 }
 
 void frmDocument::ForgetPictureBeforeRotation() {
-    m_beforeRotation.reset();
+    m_picture2->Shown().ForgetBeforeRotation();
 }
 
 void frmDocument::SavePictureAs() {

@@ -49,6 +49,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
     statusBar()->setSizeGripEnabled(true);
     m_panels = new StatusPanels(*statusBar());
+    Session& session = App().session;
+    for (int panel = 1; panel <= Session::StatusTextCount; ++panel) {
+        m_panels->SetText(panel, session.StatusText(panel));
+    }
+    connect(&session, &Session::StatusTextChanged, m_panels, &StatusPanels::SetText);
     CreateMenus();
     CreateToolbar();
     CreateProgressBar();
@@ -88,7 +93,11 @@ QString frmMain::PanelText(int panel) const {
 }
 
 void frmMain::SetPanelText(int panel, const QString& text) {
-    m_panels->SetText(panel, text);
+    if (panel <= Session::StatusTextCount) {
+        App().session.SetStatusText(panel, text);
+    } else {
+        m_panels->SetText(panel, text);
+    }
 }
 
 void frmMain::EnableDataMenu() {

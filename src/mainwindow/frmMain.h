@@ -69,7 +69,7 @@ public:
     bool OpenProjectFile(const QString& path);
     bool SaveProjectTo(const QString& path);
     // The project file the session was opened from or last saved to; empty for none.
-    const QString& ProjectPath() const { return m_projectPath; }
+    const QString& ProjectPath() const;
     // Whether the session differs from its project file as last opened or saved.
     bool ProjectChanged() const;
     void mnuViewOptions_Click();
@@ -136,7 +136,6 @@ private:
     void FillRecentProjects();
     // Offers to save a changed project; false when the user stays.
     bool QuerySaveProject();
-    QByteArray ProjectFingerprint() const;
     void KeepProjectPath(const QString& path);
     bool CloseSequence();
     // The zoom and options windows at their default places.
@@ -161,6 +160,4 @@ private:
     QPointer<HelpWindow> m_helpWindow;
     QPointer<frmCaptureNew> m_capture;
     bool m_closing = false;
-    QString m_projectPath;
-    QByteArray m_savedProject;
 };

@@ -40,8 +40,7 @@ void frmMain::LeaveScaleMode() {
 }
 
 void frmMain::mnuPictureResetScale_Click() {
-    ResetCalibration(App().calibration);
-    App().Document().Picture2().SetScale(App().calibration.Edges());
+    App().session.ResetScale();
 }
 
 void frmMain::mnuPictureCapture_Click() {

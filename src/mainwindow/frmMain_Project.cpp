@@ -12,12 +12,11 @@
 #include "core/SharedRoutines.h"
 #include "document/PictureSurface.h"
 #include "document/frmDocument.h"
-#include "mainwindow/ProjectState.h"
 #include "platform/Prompts.h"
+#include "project/ProjectState.h"
 #include "table/frmData.h"
 
 #include <QAction>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -48,39 +47,15 @@ std::optional<QImage> DecodeProjectPicture(QWidget* owner, const QString& path,
 
 } // namespace
 
-QByteArray frmMain::ProjectFingerprint() const {
-    Project project = CurrentProject(false, false);
-    // Panels 3 and 4 follow the pointer over the picture: moving it changes no work.
-    project.statusTexts[2].clear();
-    project.statusTexts[3].clear();
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    hash.addData(ProjectDocument(project));
-    // The table's cells as they are held, each with its length, through Qt's fast hash of
-    // bytes: a table of a million points is looked at in a few tens of milliseconds, where
-    // writing its document took seconds. Sixty-four bits tell a change well enough.
-    std::size_t cells = 0;
-    for (const DataTable::Row& row : App().Data().Table().Rows()) {
-        for (const QString& cell : row) {
-            cells =
-                qHashBits(cell.utf16(), static_cast<std::size_t>(cell.size()) * sizeof(char16_t),
-                          cells ^ static_cast<std::size_t>(cell.size()));
-        }
-    }
-    hash.addData(QByteArrayView(reinterpret_cast<const char*>(&cells), sizeof cells));
-    // A new picture (imported, pasted, turned) is a new image.
-    hash.addData(QByteArray::number(App().Document().Picture2().Picture().cacheKey()));
-    return hash.result();
-}
-
 bool frmMain::ProjectChanged() const {
-    return !m_projectPath.isEmpty() && ProjectFingerprint() != m_savedProject;
+    return ::ProjectChanged(App().session);
 }
 
 void frmMain::mnuFileOpenProject_Click() {
     FileDialogRequest request;
     request.title = QStringLiteral("Open Project");
     request.filter = ProjectFilter + QStringLiteral("|All Files (*.*)|*.*");
-    request.fileName = m_projectPath;
+    request.fileName = ProjectPath();
     request.mustExist = true;
     const QString path = App().prompts().AskOpenFile(request).path;
     if (!path.isEmpty()) {
@@ -107,11 +82,16 @@ bool frmMain::OpenProjectFile(const QString& path) {
         // The project takes the table's place: what is kept nowhere else is offered for saving
         // first, once the file is known to be good.
         SetScreenPointer(ScreenPointer::Default);
-        if (!QuerySaveProject() || (m_projectPath.isEmpty() && !App().Data().QueryUnload())) {
+        if (!QuerySaveProject() || (ProjectPath().isEmpty() && !App().Data().QueryUnload())) {
             return false;
         }
         SetScreenPointer(ScreenPointer::ArrowHourglass);
-        ApplyProject(read.project, picture);
+        ApplyProject(App().session, read.project, picture);
+        Item("mnuPictureScale").setChecked(false);
+        if (read.project.pictureType != PictureType::None) {
+            EnableDataMenu();
+            App().Document().Form_Resize();
+        }
     } catch (const AppError& error) {
         SetScreenPointer(ScreenPointer::Default);
         ShowErrorReport(error);
@@ -130,26 +110,25 @@ bool frmMain::OpenProjectFile(const QString& path) {
 }
 
 void frmMain::ForgetProjectPath() {
-    m_projectPath.clear();
-    m_savedProject.clear();
+    App().session.ForgetProjectPath();
 }
 
 // The session is now the one in this file, as opened or just saved.
 void frmMain::KeepProjectPath(const QString& path) {
-    m_projectPath = QFileInfo(path).absoluteFilePath();
-    m_savedProject = ProjectFingerprint();
-    RecentProjects(App().RecentProjectsSettings).Add(m_projectPath);
+    Session& session = App().session;
+    session.KeepProjectPath(QFileInfo(path).absoluteFilePath(), ProjectFingerprint(session));
+    RecentProjects(App().RecentProjectsSettings).Add(session.ProjectPath());
 }
 
 bool frmMain::mnuFileSaveProject_Click() {
-    return m_projectPath.isEmpty() ? mnuFileSaveProjectAs_Click() : SaveProjectTo(m_projectPath);
+    return ProjectPath().isEmpty() ? mnuFileSaveProjectAs_Click() : SaveProjectTo(ProjectPath());
 }
 
 bool frmMain::mnuFileSaveProjectAs_Click() {
     FileDialogRequest request;
     request.title = QStringLiteral("Save Project");
     request.filter = ProjectFilter;
-    request.fileName = m_projectPath;
+    request.fileName = ProjectPath();
     request.defaultExtension = ProjectExtension;
     QString path = App().prompts().AskSaveFile(request).path;
     if (path.isEmpty()) {
@@ -158,7 +137,7 @@ bool frmMain::mnuFileSaveProjectAs_Click() {
     if (QFileInfo(path).suffix().isEmpty()) {
         path += ProjectExtension;
     }
-    if (FileExists(path) && QFileInfo(path).absoluteFilePath() != m_projectPath) {
+    if (FileExists(path) && QFileInfo(path).absoluteFilePath() != ProjectPath()) {
         const MessageAnswer answer = App().prompts().ShowMessage(
             path + QStringLiteral(" exists. Do you want to overwrite it?"),
             QStringLiteral("File Exists"), MessageIcon::Question, MessageButtons::YesNo);
@@ -172,7 +151,7 @@ bool frmMain::mnuFileSaveProjectAs_Click() {
 bool frmMain::SaveProjectTo(const QString& path) {
     SetScreenPointer(ScreenPointer::ArrowHourglass);
     try {
-        WriteWholeFile(path, ProjectBytes(CurrentProject(true)));
+        WriteWholeFile(path, ProjectBytes(CurrentProject(App().session, true)));
     } catch (const AppError& error) {
         SetScreenPointer(ScreenPointer::Default);
         ShowErrorReport(error);
@@ -193,7 +172,7 @@ bool frmMain::QuerySaveProject() {
     }
     const MessageAnswer answer = App().prompts().ShowMessage(
         QStringLiteral("Save the changes to the project %1?")
-            .arg(QFileInfo(m_projectPath).fileName()),
+            .arg(QFileInfo(ProjectPath()).fileName()),
         QStringLiteral("Save Project"), MessageIcon::Question, MessageButtons::YesNoCancel);
     if (answer == MessageAnswer::No) {
         return true;
@@ -228,4 +207,8 @@ void frmMain::FillRecentProjects() {
                 [this, path] { RunCommand([this, path] { OpenProjectFile(path); }); });
         menu->insertAction(next, action);
     }
+}
+
+const QString& frmMain::ProjectPath() const {
+    return App().session.ProjectPath();
 }

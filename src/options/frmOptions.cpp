@@ -367,6 +367,7 @@ void frmOptions::Form_Load() {
         QRect(QPoint(0, ScreenGeometry().height() - static_cast<int>(1.6 * size.height())), size));
     m_tabs->setCurrentIndex(0);
     ShowSettings();
+    connect(&App().session, &Session::SettingsChanged, this, &frmOptions::ShowSettings);
 }
 
 void frmOptions::ShowSettings() {

@@ -31,7 +31,7 @@ frmData::frmData(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmData"));
     setWindowTitle(QStringLiteral("Data Points"));
     setMouseTracking(true);
-    m_table = new DataTable(this);
+    m_table = &App().session.Table();
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("GridData"));
     m_grid->setModel(m_table);

@@ -99,6 +99,8 @@ frmZoom::frmZoom(QWidget* parent) : QWidget(parent, Qt::Tool) {
     resize(TwipsToPixels(2200), TwipsToPixels(2200));
     move(ScreenGeometry().width() - static_cast<int>(1.1 * width()), 0);
     SetLineColor(App().settings.ZoomLineColor);
+    connect(&App().session, &Session::SettingsChanged, this,
+            [this] { SetLineColor(App().settings.ZoomLineColor); });
 }
 
 const QImage& frmZoom::View() const {
