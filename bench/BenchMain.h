@@ -1,7 +1,7 @@
 #pragma once
 
-#include "acquisition/DecoderProcess.h"
-#include "acquisition/Module2.h"
+#include "decoding/DecoderProcess.h"
+#include "decoding/ImagingDecoder.h"
 
 #include <QByteArray>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "core/AppState.h"
-#include "mainwindow/frmMain.h"
+#include "windows/main/frmMain.h"
+#include "windows/shared/AppState.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 // Importing a 24-megapixel scan: the import should cost little more than the decoding alone.
 
-#include "acquisition/Module2.h"
-#include "acquisition/PictureFiles.h"
+#include "decoding/ImagingDecoder.h"
+#include "decoding/PictureFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

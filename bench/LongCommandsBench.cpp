@@ -5,12 +5,12 @@
 #include "BenchMain.h"
 #include "BenchSession.h"
 #include "ResidentMemory.h"
-#include "core/AppState.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
-#include "mainwindow/frmMain.h"
 #include "table/DataTable.h"
-#include "table/frmData.h"
+#include "windows/data/frmData.h"
+#include "windows/document/PictureSurface.h"
+#include "windows/document/frmDocument.h"
+#include "windows/main/frmMain.h"
+#include "windows/shared/AppState.h"
 
 #include <QApplication>
 #include <QCoreApplication>

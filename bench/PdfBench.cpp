@@ -2,10 +2,10 @@
 // (in the decoder process), next to importing a PNG of the same size the same way.
 
 #include "BenchMain.h"
-#include "acquisition/DecoderProcess.h"
-#include "acquisition/Module2.h"
-#include "acquisition/PdfPages.h"
-#include "acquisition/PictureDecoding.h"
+#include "decoding/DecoderProcess.h"
+#include "decoding/ImagingDecoder.h"
+#include "decoding/PdfPages.h"
+#include "decoding/PictureDecoding.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Markers on a 24-megapixel scan: recording, redrawing the table and erasing must not depend
 // on the size of the picture.
 
-#include "document/DrawnPicture.h"
+#include "picture/DrawnPicture.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,9 +2,9 @@
 // background) on a 24-megapixel scan, and centre-line auto-read of a 1000-column grid over it
 // beside the every-position reading of the same grid.
 
-#include "document/DrawnPicture.h"
 #include "extraction/AutoReadScan.h"
 #include "extraction/MarkCentre.h"
+#include "picture/DrawnPicture.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -201,7 +201,7 @@ def tests_fail(build_dir, timeout, every_test=False):
     return failed, names
 
 
-LIBRARIES = ["libkurvex_logic.a", "libkurvex_ui.a"]
+LIBRARIES = ["libkurvex_logic.a", "libkurvex_ui.a", "libkurvex_app.a"]
 
 
 def cached_libraries(cache, where, change):

@@ -1,18 +1,18 @@
 // Kurvex: reads numbers off pictures of graphs.
 
-#include "acquisition/DecoderProcess.h"
-#include "acquisition/Module2.h"
-#include "core/AppState.h"
-#include "core/Startup.h"
-#include "info/ProgramInfo.h"
-#include "mainwindow/ProgramApplication.h"
-#include "mainwindow/frmMain.h"
-#include "platform/DesktopShell.h"
-#include "platform/QtPrompts.h"
-#include "platform/QtScreenSource.h"
-#include "platform/QtSoundPlayer.h"
-#include "platform/SaneScanner.h"
-#include "platform/SystemClock.h"
+#include "app/Startup.h"
+#include "core/ProgramInfo.h"
+#include "decoding/DecoderProcess.h"
+#include "decoding/ImagingDecoder.h"
+#include "desktop/DesktopShell.h"
+#include "desktop/QtPrompts.h"
+#include "desktop/QtScreenSource.h"
+#include "desktop/QtSoundPlayer.h"
+#include "desktop/SaneScanner.h"
+#include "desktop/SystemClock.h"
+#include "windows/main/ProgramApplication.h"
+#include "windows/main/frmMain.h"
+#include "windows/shared/AppState.h"
 
 #include <QApplication>
 #include <QStringList>

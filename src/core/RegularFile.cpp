@@ -1,6 +1,7 @@
 #include "core/RegularFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -67,4 +68,8 @@ bool OpenRegularFile(QFile& file, const QString& path, QString* problem) {
         return fail(file.errorString());
     }
     return true;
+}
+
+bool FileExists(const QString& path) {
+    return !path.isEmpty() && QFileInfo::exists(path);
 }

@@ -15,3 +15,6 @@ QString NotARegularFile(const QString& path);
 // Opens a regular file for reading. False for anything else, with the reason in `problem`
 // (what NotARegularFile says, or the system's reason when the file cannot be opened).
 bool OpenRegularFile(QFile& file, const QString& path, QString* problem = nullptr);
+
+// True when the path names an existing file or folder.
+bool FileExists(const QString& path);

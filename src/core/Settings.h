@@ -15,6 +15,9 @@ inline constexpr int MostSplinePoints = 1000000;
 inline constexpr int LargestDotSize = 100;
 inline constexpr int HighestSnapTolerance = 765;
 inline constexpr int DefaultSnapTolerance = 200;
+// The picture's mouse pointers, numbered from 1; the last one is the colour picker's, the
+// others are the user's choice (PointerIndex).
+inline constexpr int PointerImageCount = 7;
 
 // The user's option values. Every run starts from these defaults; nothing is kept between
 // runs. The options dialog stores all of them at once.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "document/DrawnPicture.h"
 #include "extraction/AutoReadGrid.h"
 #include "extraction/MarkCentre.h"
+#include "picture/DrawnPicture.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ProjectFile.h"
+#include "project/ProjectFile.h"
 
 class Session;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/DrawnPicture.h"
-#include "document/PictureType.h"
+#include "picture/DrawnPicture.h"
+#include "picture/PictureType.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "zoom/GridLines.h"
 
-#include "document/DrawnPicture.h"
+#include "picture/DrawnPicture.h"
 
 namespace {
 constexpr int DarkGrey = 0x808080;

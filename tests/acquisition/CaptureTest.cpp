@@ -1,6 +1,6 @@
 #include "PictureFixture.h"
-#include "acquisition/CaptureGeometry.h"
-#include "acquisition/frmCaptureNew.h"
+#include "decoding/CaptureGeometry.h"
+#include "windows/acquisition/frmCaptureNew.h"
 
 #include <QApplication>
 #include <QClipboard>

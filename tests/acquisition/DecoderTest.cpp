@@ -1,7 +1,7 @@
-#include "acquisition/DecoderProcess.h"
-#include "acquisition/Module2.h"
-#include "acquisition/WmfHeader.h"
 #include "core/AppError.h"
+#include "decoding/DecoderProcess.h"
+#include "decoding/ImagingDecoder.h"
+#include "decoding/WmfHeader.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "PictureFixture.h"
 #include "TestData.h"
 #include "TestPdf.h"
-#include "core/Startup.h"
+#include "app/Startup.h"
 
 #include <QMenu>
 

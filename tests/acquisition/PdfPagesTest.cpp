@@ -1,12 +1,12 @@
-#include "acquisition/PdfPages.h"
+#include "decoding/PdfPages.h"
 #include "TestData.h"
 #include "TestPdf.h"
-#include "acquisition/CopiedFile.h"
-#include "acquisition/PictureDecoding.h"
-#include "acquisition/PictureFiles.h"
 #include "core/AppError.h"
-#include "core/ProjectFile.h"
 #include "core/RegularFile.h"
+#include "decoding/CopiedFile.h"
+#include "decoding/PictureDecoding.h"
+#include "decoding/PictureFiles.h"
+#include "project/ProjectFile.h"
 
 #include <QBuffer>
 

@@ -1,4 +1,4 @@
-#include "acquisition/ScanFrame.h"
+#include "decoding/ScanFrame.h"
 
 #include <gtest/gtest.h>
 

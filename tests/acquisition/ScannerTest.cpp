@@ -1,6 +1,6 @@
 #include "PictureFixture.h"
 #include "TestData.h"
-#include "platform/SaneScanner.h"
+#include "desktop/SaneScanner.h"
 
 #include <QApplication>
 #include <QProgressDialog>

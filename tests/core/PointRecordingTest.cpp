@@ -1,4 +1,4 @@
-#include "core/PointRecording.h"
+#include "windows/shared/PointRecording.h"
 #include "AppFixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
-#include "core/ProjectFile.h"
-#include "core/ProjectZip.h"
-#include "core/RecentProjects.h"
-#include "document/DrawnPicture.h"
+#include "project/ProjectFile.h"
+#include "picture/DrawnPicture.h"
+#include "project/ProjectZip.h"
+#include "project/RecentProjects.h"
 
 #include <QBuffer>
 #include <QJsonArray>

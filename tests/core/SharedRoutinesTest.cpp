@@ -1,5 +1,5 @@
 #include "AppFixture.h"
-#include "core/ErrorReport.h"
+#include "windows/shared/ErrorReport.h"
 
 #include <new>
 #include <vector>

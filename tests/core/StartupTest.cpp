@@ -1,7 +1,7 @@
-#include "core/Startup.h"
+#include "app/Startup.h"
 #include "AppFixture.h"
 #include "TestData.h"
-#include "mainwindow/StatusPanels.h"
+#include "windows/main/StatusPanels.h"
 
 #include <QAction>
 #include <QFile>

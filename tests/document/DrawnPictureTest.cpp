@@ -1,4 +1,4 @@
-#include "document/DrawnPicture.h"
+#include "picture/DrawnPicture.h"
 
 #include <gtest/gtest.h>
 

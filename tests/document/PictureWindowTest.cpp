@@ -1,5 +1,5 @@
 #include "PictureFixture.h"
-#include "document/PointerImages.h"
+#include "windows/document/PointerImages.h"
 
 #include <QLabel>
 #include <QScrollBar>

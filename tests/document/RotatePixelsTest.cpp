@@ -1,6 +1,6 @@
-#include "document/RotatePixels.h"
+#include "picture/RotatePixels.h"
 #include "TestData.h"
-#include "document/PictureWriter.h"
+#include "picture/PictureWriter.h"
 
 #include "core/AppError.h"
 

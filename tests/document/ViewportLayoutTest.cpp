@@ -1,4 +1,4 @@
-#include "document/ViewportLayout.h"
+#include "layout/ViewportLayout.h"
 
 #include <gtest/gtest.h>
 

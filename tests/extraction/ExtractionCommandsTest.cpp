@@ -1,5 +1,5 @@
 #include "PictureFixture.h"
-#include "core/ScreenPointer.h"
+#include "windows/shared/ScreenPointer.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,16 +1,16 @@
 #include "FuzzTargets.h"
 
-#include "acquisition/DecoderReply.h"
-#include "acquisition/Module2.h"
-#include "acquisition/PdfPages.h"
-#include "acquisition/PictureFiles.h"
-#include "acquisition/ScanFrame.h"
-#include "acquisition/WmfHeader.h"
-#include "acquisition/WmfRenderer.h"
 #include "core/AppError.h"
 #include "core/NumberText.h"
-#include "core/ProjectFile.h"
-#include "core/ProjectZip.h"
+#include "decoding/DecoderReply.h"
+#include "decoding/ImagingDecoder.h"
+#include "decoding/PdfPages.h"
+#include "decoding/PictureFiles.h"
+#include "decoding/ScanFrame.h"
+#include "decoding/WmfHeader.h"
+#include "decoding/WmfRenderer.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectZip.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "AppFixture.h"
-#include "core/Startup.h"
-#include "info/ProgramInfo.h"
-#include "info/frmAbout.h"
-#include "info/frmSplash.h"
+#include "app/Startup.h"
+#include "core/ProgramInfo.h"
+#include "windows/info/frmAbout.h"
+#include "windows/info/frmSplash.h"
 
 #include <QLabel>
 

@@ -1,5 +1,5 @@
 #include "AppFixture.h"
-#include "core/Startup.h"
+#include "app/Startup.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/DefaultPositions.h"
+#include "layout/DefaultPositions.h"
 
 #include <gtest/gtest.h>
 

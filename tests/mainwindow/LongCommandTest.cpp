@@ -1,4 +1,4 @@
-#include "mainwindow/LongCommand.h"
+#include "windows/main/LongCommand.h"
 #include "AppFixture.h"
 
 #include <QCoreApplication>

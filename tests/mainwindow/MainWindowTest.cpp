@@ -1,8 +1,8 @@
 #include "PictureFixture.h"
+#include "app/Startup.h"
 #include "core/AppError.h"
-#include "core/Startup.h"
-#include "mainwindow/HelpWindow.h"
-#include "mainwindow/ToolbarIcons.h"
+#include "windows/main/HelpWindow.h"
+#include "windows/main/ToolbarIcons.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "PictureFixture.h"
 #include "TestData.h"
-#include "core/ProjectFile.h"
-#include "core/ProjectZip.h"
-#include "core/Startup.h"
+#include "app/Startup.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectZip.h"
 
 #include <QAction>
 #include <QCheckBox>

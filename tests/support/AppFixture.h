@@ -1,15 +1,15 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "core/AppState.h"
-#include "document/PictureSurface.h"
-#include "document/frmDocument.h"
-#include "info/frmTip.h"
-#include "mainwindow/frmMain.h"
-#include "options/frmOptions.h"
 #include "table/DataTable.h"
-#include "table/frmData.h"
-#include "zoom/frmZoom.h"
+#include "windows/data/frmData.h"
+#include "windows/document/PictureSurface.h"
+#include "windows/document/frmDocument.h"
+#include "windows/info/frmTip.h"
+#include "windows/main/frmMain.h"
+#include "windows/options/frmOptions.h"
+#include "windows/shared/AppState.h"
+#include "windows/zoom/frmZoom.h"
 
 #include <QTemporaryDir>
 

@@ -1,6 +1,6 @@
 #include "PictureFixture.h"
 
-#include "core/Startup.h"
+#include "app/Startup.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

@@ -1,5 +1,5 @@
-#include "acquisition/DecoderProcess.h"
-#include "acquisition/Module2.h"
+#include "decoding/DecoderProcess.h"
+#include "decoding/ImagingDecoder.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "acquisition/DecoderProcess.h"
-#include "acquisition/Module2.h"
-#include "mainwindow/ProgramApplication.h"
+#include "decoding/DecoderProcess.h"
+#include "decoding/ImagingDecoder.h"
+#include "windows/main/ProgramApplication.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

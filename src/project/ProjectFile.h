@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/AppError.h"
+#include "core/CalibrationRecord.h"
+#include "core/Settings.h"
+#include "decoding/PictureFiles.h"
+#include "table/DataTable.h"
+
+#include <array>
+#include <vector>
+
+// A digitizing session kept in one file (".kurvexproj"): a ZIP container with
+//   project.json  format version, program version, the picture's kind, the
+//                 calibration record, every option, the data file's name and layout, the
+//                 status texts, the table as its exact cell texts and the drawn tiles' numbers;
+//   picture.png   the picture's pixels, lossless (rotated pictures included);
+//   picture.wmf   a metafile's own bytes, which Save Picture writes back;
+//   drawing.bin   the drawn tiles (see DrawnPicture::TileStrip) as raw 32-bit pixels.
+// Numbers are written so that they read back exactly.
+
+inline constexpr int ProjectFormat = 1;
+
+// What a project may hold. The program writes nothing larger, and a file that states more is
+// refused before anything of that size is allocated, so that no file can make the program take
+// more memory than the session it describes.
+inline constexpr int MostProjectRows = 1000001;    // a million points and the header
+inline constexpr int MostProjectTextChars = 32767; // a cell, a status text, the data file's name
+inline constexpr qint64 MostProjectDocumentBytes = 96LL * 1024 * 1024;
+inline const QString ProjectExtension = QStringLiteral(".kurvexproj");
+
+struct Project {
+    PictureType pictureType = PictureType::None;
+    QImage picture;
+    QByteArray metafileBytes;
+    std::vector<int> drawnTiles;
+    QImage drawnStrip;
+    CalibrationRecord calibration;
+    Settings settings;
+    QString dataFileName;
+    int dataFileType = 2;
+    std::array<QString, 4> statusTexts; // status panels 1 to 4
+    std::vector<DataTable::Row> rows;   // the header row first
+    bool headerFrozen = false;
+};
+
+// The file's bytes. Throws AppError when the picture cannot be encoded or the session holds
+// more than a project may (see above).
+QByteArray ProjectBytes(const Project& project);
+
+// Whether bytes begin a ZIP container, as every project file does and no picture file.
+bool LooksLikeProject(const QByteArray& head);
+bool IsProjectFile(const QString& path);
+
+// What tells two states of a session apart, pixels aside: the project's document.
+QByteArray ProjectDocument(const Project& project);
+
+struct ReadProject {
+    Project project;       // without its picture, which comes from...
+    QByteArray picturePng; // ...these bytes, decoded by the caller; empty without a picture
+};
+
+// Reads and checks everything but the picture's pixels. Throws AppError 321 "Invalid
+// project: <path> (<reason>)" for a file that is no project, misses an entry or a field,
+// holds a field of the wrong type or out of range, an entry larger than a project may hold,
+// or comes from a newer format.
+ReadProject ReadProjectBytes(const QByteArray& bytes, const QString& path);
+
+AppError InvalidProjectError(const QString& path, const QString& reason);

@@ -1,0 +1,107 @@
+#include "windows/document/PictureSurface.h"
+
+#include "windows/document/PointerImages.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStyle>
+
+#include <cmath>
+
+namespace {
+
+constexpr int PlaceholderSize = 32;
+constexpr int ForegroundColor = 0;
+
+int ButtonState(Qt::MouseButtons buttons) {
+    int state = 0;
+    if (buttons.testFlag(Qt::LeftButton)) {
+        state |= MouseButton::Left;
+    }
+    if (buttons.testFlag(Qt::RightButton)) {
+        state |= MouseButton::Right;
+    }
+    if (buttons.testFlag(Qt::MiddleButton)) {
+        state |= MouseButton::Middle;
+    }
+    return state;
+}
+
+int ShiftState(Qt::KeyboardModifiers modifiers) {
+    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
+           (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
+           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+} // namespace
+
+PictureSurface::PictureSurface(SessionPicture& picture, QWidget* parent)
+    : QWidget(parent), m_picture(picture) {
+    setObjectName(QStringLiteral("Picture2"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    connect(&m_picture, &SessionPicture::Replaced, this, &PictureSurface::ShowNewPicture);
+    connect(&m_picture, &SessionPicture::Drawn, this, qOverload<const QRect&>(&QWidget::update));
+    QImage placeholder(PlaceholderSize, PlaceholderSize, QImage::Format_RGB32);
+    placeholder.fill(palette().color(QPalette::Window));
+    {
+        QPainter painter(&placeholder);
+        style()->standardIcon(QStyle::SP_FileIcon).paint(&painter, placeholder.rect());
+    }
+    m_picture.SetPlaceholder(placeholder);
+    ShowNewPicture();
+}
+
+void PictureSurface::ShowNewPicture() {
+    setFixedSize(m_picture.Drawing().Size());
+    update();
+    emit PictureChanged();
+}
+
+QPointF PictureSurface::UserPosition(QPointF widgetPosition) const {
+    // The pixel under the pointer, as whole pixel columns and rows.
+    return Coordinates().ToUser(
+        QPointF(std::floor(widgetPosition.x()), std::floor(widgetPosition.y())));
+}
+
+void PictureSurface::PSet(double x, double y) {
+    PSet(x, y, ForegroundColor);
+}
+
+void PictureSurface::SetPointerIndex(int index) {
+    if (index == m_pointerIndex) {
+        return;
+    }
+    m_pointerIndex = index;
+    setCursor(PointerCursor(index));
+}
+
+QSize PictureSurface::sizeHint() const {
+    return m_picture.Drawing().Size();
+}
+
+void PictureSurface::paintEvent(QPaintEvent* event) {
+    // Only the exposed part: a large scan costs what shows, not what it holds.
+    QPainter painter(this);
+    m_picture.Drawing().Paint(painter, event->rect());
+    emit Painted();
+}
+
+void PictureSurface::mousePressEvent(QMouseEvent* event) {
+    const QPointF user = UserPosition(event->position());
+    emit MouseDown(ButtonState(event->button()), ShiftState(event->modifiers()),
+                   static_cast<float>(user.x()), static_cast<float>(user.y()));
+}
+
+void PictureSurface::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF user = UserPosition(event->position());
+    emit MouseMove(ButtonState(event->buttons()), ShiftState(event->modifiers()),
+                   static_cast<float>(user.x()), static_cast<float>(user.y()));
+}
+
+void PictureSurface::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    emit FocusLost();
+}

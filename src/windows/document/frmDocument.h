@@ -1,0 +1,88 @@
+#pragma once
+
+#include "picture/PictureType.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class ButtonLabel;
+class PictureSurface;
+class QLabel;
+class QScrollBar;
+class QSizeGrip;
+
+// The picture window "Picture": the viewport Picture1 with the picture surface Picture2 in
+// it, two scroll bars that move the picture (never its coordinates), the button strip
+// Picture3 floating at the top left, and a size grip. It turns mouse and keyboard events on
+// the picture into calibration and recording.
+class frmDocument : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmDocument(QWidget* parent = nullptr);
+
+    // Places the window beside the data window, 0.45 of the screen high, reaching to the
+    // right edge of the screen, and lays it out.
+    void Form_Load();
+    // Lays out viewport, scroll bars and size grip; the picture goes back to the top left.
+    void Form_Resize();
+
+    void Picture2_MouseDown(int button, int shift, float x, float y);
+    void Picture2_MouseMove(int button, int shift, float x, float y);
+    // Key code 27 (Escape) deletes the last point when EscUndo is on.
+    void Form_KeyDown(int keyCode, int shift);
+    void UndoLastPoint();
+    void lblbutton_Click(int index);
+
+    // Turns the picture by a typed angle; Escape while it turns leaves the picture as it was.
+    void RotatePicture();
+    // Brings back the picture as it was before the last turn of this run, if any.
+    void UndoRotate();
+    void ForgetPictureBeforeRotation();
+    bool Rotating() const { return m_rotating; }
+    void SavePictureAs();
+
+    PictureSurface& Picture2() { return *m_picture2; }
+    QWidget& Picture1() { return *m_picture1; }
+    QWidget& Picture3() { return *m_picture3; }
+    QScrollBar& HScroll1() { return *m_hScroll1; }
+    QScrollBar& VScroll1() { return *m_vScroll1; }
+
+    static constexpr int EscapeKey = 27;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateButtonStrip();
+    void MouseLeftPicture();
+    void ShowScaleCrossHair(float x, float y);
+    void ClickInScaleMode(float x, float y);
+    // Moves a click to the centre of the mark under it, when there is one; says so.
+    void SnapClick(float& x, float& y);
+    // Records a point of a right-button drag; x and y come back as data values when a point
+    // was recorded, for the caption.
+    void RecordDragPoint(float& x, float& y);
+    // Asks for the X or Y value of a reference point; an empty answer gives 0 and a warning.
+    double AskReferenceValue(char axis, int pointNumber);
+
+    QWidget* m_picture1 = nullptr;
+    PictureSurface* m_picture2 = nullptr;
+    QScrollBar* m_hScroll1 = nullptr;
+    QScrollBar* m_vScroll1 = nullptr;
+    QWidget* m_picture3 = nullptr;
+    std::array<ButtonLabel*, 4> m_lblbutton{};
+    QLabel* m_picture4 = nullptr;
+    QSizeGrip* m_label1 = nullptr;
+    float m_lastDragX = 0;
+    float m_lastDragY = 0;
+    bool m_rotating = false;
+};

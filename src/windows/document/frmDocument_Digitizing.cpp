@@ -1,0 +1,211 @@
+// Calibration clicks, recording clicks and drags, the position read-out and the undo key.
+
+#include "core/ProgramInfo.h"
+#include "windows/document/frmDocument.h"
+
+#include "core/AppError.h"
+#include "core/NumberText.h"
+#include "extraction/MarkCentre.h"
+#include "platform/Prompts.h"
+#include "table/DataTable.h"
+#include "windows/data/frmData.h"
+#include "windows/document/PictureSurface.h"
+#include "windows/main/frmMain.h"
+#include "windows/options/frmOptions.h"
+#include "windows/shared/AppState.h"
+#include "windows/shared/ErrorReport.h"
+#include "windows/shared/PointRecording.h"
+
+#include <QLineF>
+#include <QStatusBar>
+
+#include <cmath>
+
+namespace {
+
+const QString ScaleModeTitle = QStringLiteral("Scale Mode");
+// How long the status bar says that a click snapped.
+constexpr int SnapMessageMs = 4000;
+// Pure blue, for the scale-mode cross-hair.
+constexpr int CrossHairColor = 0xFF0000;
+
+bool AskYesNo(const QString& text) {
+    return App().prompts().ShowMessage(text, ScaleModeTitle, MessageIcon::Question,
+                                       MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+} // namespace
+
+double frmDocument::AskReferenceValue(char axis, int pointNumber) {
+    const QString axisName = QChar::fromLatin1(axis);
+    const bool logAxis = axis == 'X' ? App().settings.XLog : App().settings.YLog;
+    App().MsgText =
+        axisName + (logAxis ? QStringLiteral(" axis is Log") : QStringLiteral(" axis is Linear"));
+    const QString point = QStringLiteral("Point %1").arg(pointNumber);
+    const QString title = axisName + QStringLiteral(" value of ") + point;
+    const QString prompt = QStringLiteral("Please input the ") + axisName +
+                           QStringLiteral(" value of the selected point.\r\n\r\n") + point +
+                           QStringLiteral(" - ") + axisName + QStringLiteral(" Value\r\n") +
+                           App().MsgText;
+    const QString answer = App().prompts().AskText(prompt, title);
+    if (answer.isEmpty()) {
+        App().prompts().ShowMessage(QStringLiteral("You have pressed CANCEL.\r\nYou will need to "
+                                                   "select your points again.\r\nMeanwhile zero "
+                                                   "will be used."),
+                                    ProgramInfo::Title, MessageIcon::Information,
+                                    MessageButtons::Ok);
+    }
+    try {
+        return LeadingNumberValue(answer);
+    } catch (const AppError& error) {
+        // A number beyond the double range cannot be a reference value: say so and use 0.
+        ShowErrorReport(error);
+        return 0;
+    }
+}
+
+void frmDocument::ClickInScaleMode(float x, float y) {
+    CalibrationRecord& record = App().calibration;
+    m_picture2->PSet(x, y);
+    const auto markReference = [&](int number, double& xPos, double& yPos, double& xValue,
+                                   double& yValue) {
+        xPos = x;
+        yPos = y;
+        m_picture2->PSet(x, y, App().settings.ScaleColor);
+        xValue = AskReferenceValue('X', number);
+        yValue = AskReferenceValue('Y', number);
+    };
+    if (record.X1 == Unset) {
+        markReference(1, record.XPos1, record.YPos1, record.X1, record.Y1);
+        return;
+    }
+    if (record.X2 == Unset) {
+        markReference(2, record.XPos2, record.YPos2, record.X2, record.Y2);
+        if (AskYesNo(QStringLiteral("Exit scale mode and scale picture?"))) {
+            App().MainForm().LeaveScaleMode();
+        }
+        return;
+    }
+    if (AskYesNo(QStringLiteral("You are in scale mode and you've already selected two "
+                                "points.\r\nDo you want to exit Scale Mode before trying to "
+                                "save data points?"))) {
+        App().MainForm().LeaveScaleMode();
+    } else if (AskYesNo(QStringLiteral(
+                   "Do you want to reset your selected (X,Y) values used for scaling?"))) {
+        record.X1 = Unset;
+        record.X2 = Unset;
+    }
+}
+
+void frmDocument::SnapClick(float& x, float& y) {
+    const QPoint pixel = m_picture2->Drawing().PixelAt(x, y);
+    const std::optional<SnapResult> snap =
+        SnapToMark(m_picture2->Picture(), pixel, App().settings.SnapTolerance);
+    if (!snap) {
+        return;
+    }
+    const QPointF user = m_picture2->Coordinates().ToUser(snap->position);
+    const QPointF clicked = m_picture2->Coordinates().ToPixel(QPointF(x, y));
+    App().MainForm().statusBar()->showMessage(
+        QStringLiteral("Snapped to the %1 by %2 pixels")
+            .arg(snap->kind == SnapKind::Line       ? QStringLiteral("centre of the line")
+                 : snap->kind == SnapKind::Crossing ? QStringLiteral("crossing of the lines")
+                                                    : QStringLiteral("mark"))
+            .arg(PlainNumberText(std::round(QLineF(clicked, snap->position).length() * 100) / 100)),
+        SnapMessageMs);
+    x = static_cast<float>(user.x());
+    y = static_cast<float>(user.y());
+}
+
+void frmDocument::Picture2_MouseDown(int /*button*/, int /*shift*/, float x, float y) {
+    if (App().settings.SnapClicks && !App().PickColorMode) {
+        SnapClick(x, y);
+    }
+    if (App().ScaleModeOn) {
+        ClickInScaleMode(x, y);
+        return;
+    }
+    if (App().PickColorMode) {
+        frmOptions& options = App().Options();
+        options.SetDataColorSample(m_picture2->Point(x, y));
+        App().PickColorMode = false;
+        options.cmdARColorTolerance_Change();
+        options.cmdApply_Click();
+        return;
+    }
+    m_picture2->PSet(x, y, App().settings.PointsColor);
+    ShowOrRecordPoint(x, y, true);
+    m_picture2->setFocus();
+}
+
+void frmDocument::ShowScaleCrossHair(float x, float y) {
+    const CalibrationRecord& record = App().calibration;
+    m_picture2->Erase();
+    const int width = m_picture2->DrawWidth();
+    m_picture2->PSet(record.XPos1, record.YPos1, App().settings.ScaleColor);
+    m_picture2->PSet(record.XPos2, record.YPos2, App().settings.ScaleColor);
+    m_picture2->SetDrawWidth(1);
+    const EdgeValues edges = m_picture2->Coordinates().Edges();
+    m_picture2->Line(x, edges.Top, x, edges.Bottom, CrossHairColor);
+    m_picture2->Line(edges.Left, y, edges.Right, y, CrossHairColor);
+    m_picture2->SetDrawWidth(width);
+}
+
+void frmDocument::RecordDragPoint(float& x, float& y) {
+    if (App().ScaleModeOn &&
+        AskYesNo(QStringLiteral("You are in scale mode. Do you want to exit Scale Mode before "
+                                "trying to save data points?"))) {
+        App().MainForm().LeaveScaleMode();
+    }
+    if (x == m_lastDragX && y == m_lastDragY) {
+        return;
+    }
+    m_picture2->PSet(x, y, App().settings.PointsColor);
+    m_lastDragX = x;
+    m_lastDragY = y;
+    ShowOrRecordPoint(x, y, true);
+}
+
+void frmDocument::Picture2_MouseMove(int button, int /*shift*/, float x, float y) {
+    App().MouseOnPicture = true;
+    // Where a click here would snap, for the magnifier to show.
+    App().SnapPreview.reset();
+    if (App().settings.SnapClicks) {
+        const QPoint pixel = m_picture2->Drawing().PixelAt(x, y);
+        if (const std::optional<SnapResult> snap =
+                SnapToMark(m_picture2->Picture(), pixel, App().settings.SnapTolerance)) {
+            App().SnapPreview = snap->position - QPointF(pixel);
+        }
+    }
+    if (App().ScaleModeOn) {
+        ShowScaleCrossHair(x, y);
+    }
+    if (button == MouseButton::Right) {
+        RecordDragPoint(x, y);
+    } else if (!App().PickColorMode) {
+        ShowOrRecordPoint(x, y, false);
+    } else {
+        App().Options().SetDataColorSample(m_picture2->Point(x, y));
+    }
+    setWindowTitle(QStringLiteral("X= ") + PaddedNumberText(x) + QStringLiteral(", Y= ") +
+                   PaddedNumberText(y));
+}
+
+void frmDocument::Form_KeyDown(int keyCode, int /*shift*/) {
+    if (keyCode != EscapeKey || !App().settings.EscUndo) {
+        return;
+    }
+    frmData& data = App().Data();
+    const int lastRow = data.Table().RowCount() - 1;
+    data.SetRow(lastRow);
+    data.SetRowSel(lastRow);
+    App().MainForm().mnuDataRemoveSelected_Click();
+}
+
+void frmDocument::UndoLastPoint() {
+    m_picture2->setFocus();
+    const bool escUndo = App().settings.EscUndo;
+    App().settings.EscUndo = true;
+    Form_KeyDown(EscapeKey, 0);
+    App().settings.EscUndo = escUndo;
+}

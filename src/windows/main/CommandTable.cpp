@@ -1,0 +1,227 @@
+#include "windows/main/CommandTable.h"
+
+#include "windows/main/frmMain.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr TopMenu Menus[] = {
+    {"mnuFile", "&File", true},           {"mnuPicture", "&Picture", true},
+    {"mnuData", "&Data", true},           {"mnuView", "&View", true},
+    {"mnuWindow", "&Window", true},       {"mnuHelp", "&Help", true},
+    {"mnuPopUpMenu", "PopUpMenu", false},
+};
+
+using K = EntryKind;
+
+constexpr MenuEntry Entries[] = {
+    {K::Item, "mnuFile", "mnuFileNew", "&New", "Ctrl+N", false, false,
+     [](frmMain& m) { m.mnuFileNew_Click(); }},
+    {K::Separator, "mnuFile", "mnuFileProjectBar", "-", nullptr, false, false, nullptr},
+    {K::Item, "mnuFile", "mnuFileOpenProject", "Open Pro&ject...", "Ctrl+Shift+O", false, false,
+     [](frmMain& m) { m.mnuFileOpenProject_Click(); }},
+    {K::Item, "mnuFile", "mnuFileSaveProject", "Sa&ve Project", "Ctrl+Shift+S", false, false,
+     [](frmMain& m) { m.mnuFileSaveProject_Click(); }},
+    {K::Item, "mnuFile", "mnuFileSaveProjectAs", "Save Project &As...", nullptr, false, false,
+     [](frmMain& m) { m.mnuFileSaveProjectAs_Click(); }},
+    {K::Separator, "mnuFile", "mnuFileBar1", "-", nullptr, false, false, nullptr},
+    {K::Item, "mnuFile", "mnuViewOptions", "&Options...", "Ctrl+O", false, false,
+     [](frmMain& m) { m.mnuViewOptions_Click(); }},
+    {K::Separator, "mnuFile", "mnuFileBar2", "-", nullptr, false, false, nullptr},
+    {K::Item, "mnuFile", "mnuFilePrint", "&Print...", "Ctrl+P", false, false,
+     [](frmMain& m) { m.mnuFilePrint_Click(); }},
+    {K::Separator, "mnuFile", "mnuFileBar3", "-", nullptr, false, false, nullptr},
+    {K::Item, "mnuFile", "mnuFileExit", "E&xit", nullptr, false, false,
+     [](frmMain& m) { m.mnuFileExit_Click(); }},
+
+    {K::Item, "mnuPicture", "mnuPictureScale", "&Scale", "Ctrl+M", true, false,
+     [](frmMain& m) { m.mnuPictureScale_Click(); }},
+    {K::Item, "mnuPicture", "mnuPictureResetScale", "&Reset Scale", nullptr, false, false,
+     [](frmMain& m) { m.mnuPictureResetScale_Click(); }},
+    {K::Separator, "mnuPicture", "mnuPictureBar1", "-", nullptr, false, false, nullptr},
+    {K::Item, "mnuPicture", "mnuPictureImport", "&Import", "Ctrl+L", false, false,
+     [](frmMain& m) { m.mnuPictureImport_Click(); }},
+    {K::Item, "mnuPicture", "mnuPicturePaste", "&Paste", "Ctrl+V", false, false,
+     [](frmMain& m) { m.mnuPicturePaste_Click(); }},
+    {K::Item, "mnuPicture", "mnuPictureCapture", "Cap&ture", "Ctrl+T", false, false,
+     [](frmMain& m) { m.mnuPictureCapture_Click(); }},
+    {K::Item, "mnuPicture", "mnuPictureScanner", "Scanne&r", "Ctrl+R", false, false,
+     [](frmMain& m) { m.mnuPictureScanner_Click(); }},
+    {K::Separator, "mnuPicture", "mnuPictureBar2", "-", nullptr, false, false, nullptr},
+    {K::Item, "mnuPicture", "mnuPictureCopy", "&Copy", nullptr, false, false,
+     [](frmMain& m) { m.mnuPictureCopy_Click(); }},
+
+    {K::Item, "mnuData", "mnuDataAR", "A&utoRead", "Ctrl+Y", false, false,
+     [](frmMain& m) { m.mnuDataAR_Click(); }},
+    {K::Item, "mnuData", "mnuDataSpline", "&Interpolate", "Ctrl+I", false, false,
+     [](frmMain& m) { m.mnuDataSpline_Click(); }},
+    {K::Separator, "mnuData", "mnuDataBar3", "-", nullptr, false, false, nullptr},
+    {K::Item, "mnuData", "mnuDataSave", "&Save", "Ctrl+S", false, false,
+     [](frmMain& m) { m.mnuDataSave_Click(); }},
+    {K::Item, "mnuData", "mnuDataSaveAs", "Save &As...", nullptr, false, false,
+     [](frmMain& m) { m.mnuDataSaveAs_Click(); }},
+    {K::Item, "mnuData", "mnuDataAppendTo", "A&ppend to...", "Ctrl+A", false, false,
+     [](frmMain& m) { m.mnuDataAppendTo_Click(); }},
+    {K::Separator, "mnuData", "mnuDataBar1", "-", nullptr, false, false, nullptr},
+    {K::Item, "mnuData", "mnuDataCopy", "&Copy", "Ctrl+C", false, false,
+     [](frmMain& m) { m.mnuDataCopy_Click(); }},
+    {K::Submenu, "mnuData", "mnuDataRemove", "&Remove", nullptr, false, false, nullptr},
+    {K::Item, "mnuDataRemove", "mnuDataRemoveSelected", "Selected Values", nullptr, false, false,
+     [](frmMain& m) { m.mnuDataRemoveSelected_Click(); }},
+    {K::Item, "mnuDataRemove", "mnuDataRemoveAll", "All Values", nullptr, false, false,
+     [](frmMain& m) { m.mnuDataRemoveAll_Click(); }},
+    {K::Item, "mnuDataRemove", "mnuDataRemoveRepeated", "Repeated Values", nullptr, false, false,
+     [](frmMain& m) { m.mnuDataRemoveRepeated_Click(); }},
+    {K::Submenu, "mnuData", "mnuDataSort", "Sor&t", nullptr, false, false, nullptr},
+    {K::Item, "mnuDataSort", "mnuDataSortX", "Based on &X", nullptr, false, false,
+     [](frmMain& m) { m.mnuDataSortX_Click(); }},
+    {K::Item, "mnuDataSort", "mnuDataSortY", "Based on &Y", nullptr, false, false,
+     [](frmMain& m) { m.mnuDataSortY_Click(); }},
+
+    {K::Item, "mnuView", "mnuViewToolbar", "&Toolbar", nullptr, true, true,
+     [](frmMain& m) { m.mnuViewToolbar_Click(); }},
+    {K::Item, "mnuView", "mnuViewStatusBar", "Status &Bar", nullptr, true, true,
+     [](frmMain& m) { m.mnuViewStatusBar_Click(); }},
+    {K::Item, "mnuView", "mnuViewImageToolbar", "&Image Toolbar", nullptr, true, true,
+     [](frmMain& m) { m.mnuViewImageToolbar_Click(); }},
+    {K::Separator, "mnuView", "mnuViewBar2", "-", nullptr, false, false, nullptr},
+    {K::Item, "mnuView", "mnuViewZoom", "&Zoom ", "Ctrl+Z", true, false,
+     [](frmMain& m) { m.mnuViewZoom_Click(); }},
+    {K::Item, "mnuView", "mnuViewSteps", "&Guide", "Ctrl+G", true, false,
+     [](frmMain& m) { m.mnuViewSteps_Click(); }},
+    {K::Item, "mnuView", "mnuViewRefresh", "&Refresh", nullptr, false, false,
+     [](frmMain& m) { m.mnuViewRefresh_Click(); }},
+
+    {K::Item, "mnuWindow", "mnuWindowDefault", "&Default Positions", nullptr, false, false,
+     [](frmMain& m) { m.mnuWindowDefault_Click(); }},
+    {K::Item, "mnuWindow", "mnuWindowCascade", "&Cascade", nullptr, false, false,
+     [](frmMain& m) { m.mnuWindowCascade_Click(); }},
+    {K::Item, "mnuWindow", "mnuWindowTileHorizontal", "Tile &Horizontal", nullptr, false, false,
+     [](frmMain& m) { m.mnuWindowTileHorizontal_Click(); }},
+    {K::Item, "mnuWindow", "mnuWindowTileVertical", "Tile &Vertical", nullptr, false, false,
+     [](frmMain& m) { m.mnuWindowTileVertical_Click(); }},
+    {K::Item, "mnuWindow", "mnuWindowArrangeIcons", "&Arrange Icons", nullptr, false, false,
+     [](frmMain& m) { m.mnuWindowArrangeIcons_Click(); }},
+
+    {K::Item, "mnuHelp", "mnuHelpContents", "&Contents", nullptr, false, false,
+     [](frmMain& m) { m.mnuHelpContents_Click(); }},
+    {K::Item, "mnuHelp", "mnuHelpWin7", "Help on &Windows 7 or Vista", nullptr, false, false,
+     [](frmMain& m) { m.mnuHelpWin7_Click(); }},
+    {K::Item, "mnuHelp", "mnuHelpSearch", "&Search For Help On...", nullptr, false, false,
+     [](frmMain& m) { m.mnuHelpSearch_Click(); }},
+    {K::Separator, "mnuHelp", "mnuHelpBar1", "-", nullptr, false, false, nullptr},
+    {K::Item, "mnuHelp", "mnuHelpAbout", "&About Kurvex 2013...", nullptr, false, false,
+     [](frmMain& m) { m.mnuHelpAbout_Click(); }},
+
+    {K::Item, "mnuPopUpMenu", "mnuPopUpCopy", "&Copy", nullptr, false, false,
+     [](frmMain& m) { m.mnuDataCopy_Click(); }},
+    {K::Separator, "mnuPopUpMenu", "mnuPopUpMenuBar1", "-", nullptr, false, false, nullptr},
+    {K::Item, "mnuPopUpMenu", "mnuPopUpRemove", "&Remove", nullptr, false, false,
+     [](frmMain& m) { m.mnuDataRemoveSelected_Click(); }},
+    {K::Item, "mnuPopUpMenu", "mnuPopUpRemoveAll", "R&emove All", nullptr, false, false,
+     [](frmMain& m) { m.mnuDataRemoveAll_Click(); }},
+    {K::Item, "mnuPopUpMenu", "mnuPopUpRemoveRepeated", "Remove Repeated", nullptr, false, false,
+     [](frmMain& m) { m.mnuDataRemoveRepeated_Click(); }},
+    {K::Separator, "mnuPopUpMenu", "mnuPopUpMenuBar2", "-", nullptr, false, false, nullptr},
+    {K::Item, "mnuPopUpMenu", "mnuPopUpSave", "&Save", nullptr, false, false,
+     [](frmMain& m) { m.mnuDataSave_Click(); }},
+    {K::Item, "mnuPopUpMenu", "mnuPopUpSaveAs", "Save &As...", nullptr, false, false,
+     [](frmMain& m) { m.mnuDataSaveAs_Click(); }},
+};
+
+constexpr ToolbarEntry Toolbar[] = {
+    {"New", "New Picture",
+     [](frmMain& m) {
+         m.mnuFileNew_Click();
+     }},
+    {"Save", "Save Data Points",
+     [](frmMain& m) {
+         m.mnuDataSave_Click();
+     }},
+    {"Print", "Print Data Points",
+     [](frmMain& m) {
+         m.mnuFilePrint_Click();
+     }},
+    {nullptr, nullptr, nullptr},
+    {"Paste", "Paste Picture",
+     [](frmMain& m) {
+         m.mnuPicturePaste_Click();
+     }},
+    {"Open", "Open Picture File",
+     [](frmMain& m) {
+         m.mnuPictureImport_Click();
+     }},
+    {nullptr, nullptr, nullptr},
+    {"SortXY", "Sort based on X",
+     [](frmMain& m) {
+         m.mnuDataSortX_Click();
+     }},
+    {"SortYX", "Sort based on Y",
+     [](frmMain& m) {
+         m.mnuDataSortY_Click();
+     }},
+    {nullptr, nullptr, nullptr},
+    {"RemoveAll", "Remove All",
+     [](frmMain& m) {
+         m.mnuDataRemoveAll_Click();
+     }},
+    {"RemoveRepeated", "Remove Repeated Values",
+     [](frmMain& m) {
+         m.mnuDataRemoveRepeated_Click();
+     }},
+    {"RemoveSelected", "Remove Selected Values",
+     [](frmMain& m) {
+         m.mnuDataRemoveSelected_Click();
+     }},
+    {nullptr, nullptr, nullptr},
+    {"AutoRead", "Autoread points",
+     [](frmMain& m) {
+         m.mnuDataAR_Click();
+     }},
+    {"Interpolate", "Interpolate between already selected points",
+     [](frmMain& m) {
+         m.mnuDataSpline_Click();
+     }},
+    {nullptr, nullptr, nullptr},
+    {"Options", "Options",
+     [](frmMain& m) {
+         m.mnuViewOptions_Click();
+     }},
+    {"Capture", "Capture Image from Screen",
+     [](frmMain& m) {
+         m.mnuPictureCapture_Click();
+     }},
+    {"Scanner", "Acquire Image from Scanner",
+     [](frmMain& m) {
+         m.mnuPictureScanner_Click();
+     }},
+    {"Zoom", "Zoom",
+     [](frmMain& m) {
+         m.mnuViewZoom_Click();
+     }},
+};
+
+} // namespace
+
+std::span<const TopMenu> TopMenus() {
+    return Menus;
+}
+std::span<const MenuEntry> MenuEntries() {
+    return Entries;
+}
+std::span<const ToolbarEntry> ToolbarEntries() {
+    return Toolbar;
+}
+
+Command ToolbarCommand(const char* key) {
+    if (key == nullptr) {
+        return nullptr;
+    }
+    for (const ToolbarEntry& entry : Toolbar) {
+        if (entry.key != nullptr && std::strcmp(entry.key, key) == 0) {
+            return entry.command;
+        }
+    }
+    return nullptr;
+}

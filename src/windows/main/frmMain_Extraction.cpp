@@ -1,0 +1,194 @@
+// Collecting many points at once: auto-read by colour and interpolation by a spline.
+
+#include "core/ProgramInfo.h"
+#include "windows/main/LongCommand.h"
+#include "windows/main/frmMain.h"
+
+#include "core/AppError.h"
+#include "core/Calibration.h"
+#include "core/NumberText.h"
+#include "extraction/AutoReadScan.h"
+#include "extraction/TableSpline.h"
+#include "platform/Clock.h"
+#include "platform/Prompts.h"
+#include "table/DataTable.h"
+#include "windows/data/frmData.h"
+#include "windows/document/PictureSurface.h"
+#include "windows/document/PointerImages.h"
+#include "windows/document/frmDocument.h"
+#include "windows/shared/AppState.h"
+#include "windows/shared/ErrorReport.h"
+#include "windows/shared/PointRecording.h"
+#include "windows/shared/ResourceSounds.h"
+#include "windows/shared/ScreenPointer.h"
+
+#include <QAction>
+#include <QLocale>
+#include <QProgressBar>
+#include <QRadioButton>
+
+#include <new>
+#include <optional>
+#include <stdexcept>
+
+namespace {
+
+// The user's time of day, with seconds and without a time zone.
+QString TimeOfDay(const QDateTime& moment) {
+    const QLocale locale;
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QStringLiteral(" t")).remove(QLatin1Char('t'));
+    return locale.toString(moment.time(), format.trimmed());
+}
+
+} // namespace
+
+void frmMain::mnuDataAR_Click() {
+    const Settings& s = App().settings;
+    if (s.GridCols < 1 || s.GridRows < 1) {
+        App().prompts().ShowMessage(
+            QStringLiteral("AutoRead needs at least one column and one row in its grid. Set them "
+                           "in the Options window (AutoRead, Sweep Density)."),
+            QStringLiteral("Auto Reading"), MessageIcon::Information, MessageButtons::Ok);
+        return;
+    }
+    const QDateTime start = App().clock().Now();
+    SetScreenPointer(ScreenPointer::Hourglass);
+    std::int64_t skipped = 0;
+    bool stopped = false;
+    PictureSurface& picture = App().Document().Picture2();
+    DataTable& table = App().Data().Table();
+    std::vector<DataTable::Row> rows;
+    std::optional<QPointF> lastFound;
+    {
+        // The bar counts columns x rows + columns + rows, as the grid has one more position
+        // than steps on each axis.
+        const std::int64_t maximum =
+            static_cast<std::int64_t>(s.GridCols) * s.GridRows + s.GridCols + s.GridRows;
+        LongCommand command(Item("mnuViewToolbar").isChecked() ? m_progressBar : nullptr, maximum);
+        DrawnPicture& drawing = picture.Drawing();
+        const AutoReadScan scan(drawing, App().calibration.Edges(), s.GridCols, s.GridRows);
+        // Markers go straight into the drawn image, where the positions after them read them;
+        // the window repaints what they cover once, at the end, and the rows arrive at once.
+        QRect drawn;
+        const auto found = [&](double x, double y) {
+            // A position whose value does not fit (a log axis far past its range) is
+            // skipped and counted, never shown in a box per position.
+            const std::optional<QPointF> values = FoundPointValues(x, y);
+            if (!values) {
+                ++skipped;
+                return;
+            }
+            const int number = table.RowCount() + static_cast<int>(rows.size());
+            rows.push_back(PaddedPointRow(number, values->x(), values->y()));
+            lastFound = values;
+            drawn |= drawing.Dot(x, y, s.ARPointColor);
+        };
+        const auto columnDone = [&](std::int64_t positions) {
+            return !command.Advance(positions);
+        };
+        if (s.AutoReadCentreLine) {
+            scan.RunCentreLines(s.ARDataColor, s.ARColorTolerance, found, columnDone);
+        } else {
+            scan.Run(s.ARDataColor, s.ARColorTolerance, found, columnDone);
+        }
+        stopped = command.Stopped();
+        picture.update(drawn);
+    }
+    const auto count = static_cast<std::int64_t>(rows.size());
+    if (lastFound) {
+        ShowSavedPoint(lastFound->x(), lastFound->y());
+    }
+    AppendPointRows(table, std::move(rows));
+    const QDateTime end = App().clock().Now();
+    m_progressBar->hide();
+    SetCustomScreenPointer(PointerCursor(s.PointerIndex));
+    PlayResourceSound(App().sound(), BeepSound);
+    QString report = QStringLiteral("The number of values found and stored is: ") +
+                     QString::number(count) + QStringLiteral("\r\nStarting time: ") +
+                     TimeOfDay(start) + QStringLiteral("\r\nEnding time: ") + TimeOfDay(end);
+    if (skipped > 0) {
+        report += QStringLiteral("\r\nPositions skipped (their values do not fit a number): ") +
+                  QString::number(skipped);
+    }
+    if (stopped) {
+        report += QStringLiteral("\r\nStopped with Esc before the end of the grid.");
+    }
+    App().prompts().ShowMessage(report, QStringLiteral("Auto Reading"), MessageIcon::Information,
+                                MessageButtons::Ok);
+}
+
+void frmMain::mnuDataSpline_Click() {
+    SetScreenPointer(ScreenPointer::ArrowHourglass);
+    mnuDataRemoveRepeated_Click();
+    frmData& data = App().Data();
+    DataTable& table = data.Table();
+    const int n = table.PointCount();
+    if (n <= 3) {
+        App().prompts().ShowMessage(
+            QStringLiteral("You need at least two values to perform any interpolation."),
+            QStringLiteral("Insufficient Data"), MessageIcon::Information, MessageButtons::Ok);
+        SetCustomScreenPointer(PointerCursor(App().settings.PointerIndex));
+        return;
+    }
+    const Settings& s = App().settings;
+    try {
+        (s.SplineOnX ? data.OptSortX() : data.OptSortY()).setChecked(true);
+        data.SortGrid();
+        const std::vector<QPointF> points = InterpolateTable(table, s.SplineOnX, s.SplinePoints);
+        PictureSurface& picture = App().Document().Picture2();
+        // Escape while the samples are drawn or turned into rows adds nothing to the table.
+        bool stopped = false;
+        {
+            LongCommand command(m_progressBar, static_cast<std::int64_t>(points.size()));
+            std::int64_t done = 0;
+            // The samples go straight into the drawn image; the window repaints what they
+            // cover once.
+            QRect drawn;
+            for (const QPointF& point : points) {
+                // Drawn where the markers of recorded points go: at the logarithm on a log
+                // axis.
+                drawn |= picture.Drawing().Dot(ToPictureX(point.x(), s.XLog),
+                                               ToPictureY(point.y(), s.YLog), s.SplineColor);
+                if (command.Advance(++done)) {
+                    stopped = true;
+                    break;
+                }
+            }
+            picture.update(drawn);
+        }
+        const MessageAnswer answer =
+            stopped ? MessageAnswer::No
+                    : App().prompts().ShowMessage(
+                          QStringLiteral(
+                              "You want to add these interpolated points to your current data?"),
+                          ProgramInfo::Title, MessageIcon::Question, MessageButtons::YesNo);
+        std::vector<DataTable::Row> rows;
+        if (answer == MessageAnswer::Yes) {
+            LongCommand command(m_progressBar, static_cast<std::int64_t>(points.size()));
+            rows = InterpolatedRows(table.RowCount(), points,
+                                    [&](std::int64_t done) { return !command.Advance(done); });
+        }
+        if (rows.size() == points.size() && answer == MessageAnswer::Yes) {
+            table.AppendRows(std::move(rows));
+        } else {
+            picture.Erase();
+        }
+    } catch (const std::bad_alloc&) {
+        ShowErrorReport(OutOfMemoryError());
+        return;
+    } catch (const std::length_error&) {
+        ShowErrorReport(OutOfMemoryError());
+        return;
+    } catch (const AppError& error) {
+        SetScreenPointer(ScreenPointer::Arrow);
+        App().MsgText = QStringLiteral("The interpolation method is failing with these data.\r\n"
+                                       "Try againg changing the Independant Variable\r\n") +
+                        ErrorReportText(error);
+        App().prompts().ShowMessage(App().MsgText, QStringLiteral("Error"),
+                                    MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    mnuViewRefresh_Click();
+    SetCustomScreenPointer(PointerCursor(s.PointerIndex));
+}
