@@ -1,10 +1,19 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "app/AppState.h"
 #include "windows/main/frmMain.h"
-#include "windows/shared/AppState.h"
 
 #include <memory>
+
+// The program the running benchmark put together.
+inline AppState*& CurrentBenchProgram() {
+    static AppState* current = nullptr;
+    return current;
+}
+inline AppState& App() {
+    return *CurrentBenchProgram();
+}
 
 // A fresh state with the tests' scripted desktop services, for benchmarks that run the
 // program's commands.
@@ -23,7 +32,13 @@ struct BenchSession {
         platform.screen = std::make_unique<FakeScreenSource>();
         platform.scanner = std::make_unique<FakeScanner>();
         state = std::make_unique<AppState>(std::move(platform));
-        state->RecentProjectsSettings.clear();
+        state->recentProjectsSettings.clear();
+        CurrentBenchProgram() = state.get();
         App().MainForm();
+    }
+    ~BenchSession() {
+        if (CurrentBenchProgram() == state.get()) {
+            CurrentBenchProgram() = nullptr;
+        }
     }
 };

@@ -5,12 +5,12 @@
 #include "BenchMain.h"
 #include "BenchSession.h"
 #include "ResidentMemory.h"
+#include "app/AppState.h"
 #include "table/DataTable.h"
 #include "windows/data/frmData.h"
 #include "windows/document/PictureSurface.h"
 #include "windows/document/frmDocument.h"
 #include "windows/main/frmMain.h"
-#include "windows/shared/AppState.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -30,25 +30,25 @@
 
 namespace {
 
-struct Session : BenchSession {
+struct Program : BenchSession {
     void WhitePicture(int width, int height) {
         QImage picture(width, height, QImage::Format_RGB32);
         picture.fill(Qt::white);
         App().Document().Picture2().SetPicture(picture);
-        App().calibration.LeftX = 0;
-        App().calibration.RightX = width;
-        App().calibration.BottomY = 0;
-        App().calibration.TopY = height;
-        App().Document().Picture2().SetScale(App().calibration.Edges());
+        App().session.calibration.LeftX = 0;
+        App().session.calibration.RightX = width;
+        App().session.calibration.BottomY = 0;
+        App().session.calibration.TopY = height;
+        App().Document().Picture2().SetScale(App().session.calibration.Edges());
     }
 };
 
 // A 6000 x 4000 scan without the data colour: every position is looked at, nothing is found.
 void BM_AutoReadCommand(benchmark::State& state) {
-    Session session;
+    Program session;
     session.WhitePicture(6000, 4000);
-    App().settings.GridCols = static_cast<int>(state.range(0));
-    App().settings.GridRows = static_cast<int>(state.range(0));
+    App().session.settings.GridCols = static_cast<int>(state.range(0));
+    App().session.settings.GridRows = static_cast<int>(state.range(0));
     for (auto _ : state) {
         App().MainForm().mnuDataAR_Click();
     }
@@ -79,7 +79,7 @@ void BM_BareScanLineLoop(benchmark::State& state) {
 // Auto-read of a 1000 x 1000 grid on a 6000 x 4000 scan whose data colour lies under every
 // tenth grid row: 100,000 points found, recorded in the table and marked on the picture.
 void BM_AutoReadManyHits(benchmark::State& state) {
-    Session session;
+    Program session;
     session.WhitePicture(6000, 4000);
     QImage picture = App().Document().Picture2().Picture();
     for (int j = 5; j < 1000; j += 10) {
@@ -88,12 +88,12 @@ void BM_AutoReadManyHits(benchmark::State& state) {
         std::fill(line, line + picture.width(), qRgb(255, 0, 0));
     }
     App().Document().Picture2().SetPicture(picture);
-    App().Document().Picture2().SetScale(App().calibration.Edges());
-    App().settings.GridCols = 1000;
-    App().settings.GridRows = 1000;
-    App().settings.ARDataColor = 255;
-    App().settings.ARColorTolerance = 0;
-    App().settings.ARPointColor = 255 * 256;
+    App().Document().Picture2().SetScale(App().session.calibration.Edges());
+    App().session.settings.GridCols = 1000;
+    App().session.settings.GridRows = 1000;
+    App().session.settings.ARDataColor = 255;
+    App().session.settings.ARColorTolerance = 0;
+    App().session.settings.ARPointColor = 255 * 256;
     for (auto _ : state) {
         App().MainForm().mnuDataAR_Click();
         state.PauseTiming();
@@ -107,9 +107,9 @@ void BM_AutoReadManyHits(benchmark::State& state) {
 
 // Interpolation through 50 points, answered Yes, on a 6000 x 4000 scan.
 void BM_InterpolateCommand(benchmark::State& state) {
-    Session session;
+    Program session;
     session.WhitePicture(6000, 4000);
-    App().settings.SplinePoints = static_cast<int>(state.range(0));
+    App().session.settings.SplinePoints = static_cast<int>(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
         App().Data().Table().Clear();
@@ -125,7 +125,7 @@ void BM_InterpolateCommand(benchmark::State& state) {
 
 // A turn by 1.5 degrees of a picture of (width x 2/3 width) pixels, undone between rounds.
 void BM_RotateCommand(benchmark::State& state) {
-    Session session;
+    Program session;
     const int width = static_cast<int>(state.range(0));
     session.WhitePicture(width, width * 2 / 3);
     for (auto _ : state) {
@@ -150,7 +150,7 @@ void GridSizes(benchmark::internal::Benchmark* benchmark) {
 // 1,000 points recorded and marked, and at the peak of a turn by 1.5 degrees.
 void BM_MemoryOf24MegapixelScan(benchmark::State& state) {
     for (auto _ : state) {
-        Session session;
+        Program session;
         const double pixelBytes = 6000.0 * 4000.0 * 4.0;
         const std::int64_t before = ResidentBytes("VmRSS:");
         session.WhitePicture(6000, 4000);
@@ -189,7 +189,7 @@ void BM_QtTransformed(benchmark::State& state) {
 // scan by 1.5 degrees) within six times Qt's own transformation of the same picture, both timed
 // here in turn.
 void BM_RotateCommandOverQtTransformed(benchmark::State& state) {
-    Session session;
+    Program session;
     session.WhitePicture(6000, 4000);
     const QImage picture = App().Document().Picture2().Picture();
     double command = 0;

@@ -4,6 +4,7 @@
 #include "BenchMain.h"
 #include "BenchSession.h"
 #include "ResidentMemory.h"
+#include "app/AppState.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectZip.h"
 #include "table/DataTable.h"
@@ -11,7 +12,6 @@
 #include "windows/document/PictureSurface.h"
 #include "windows/document/frmDocument.h"
 #include "windows/main/frmMain.h"
-#include "windows/shared/AppState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,7 +33,7 @@ constexpr int Width = 6000;
 constexpr int Height = 4000;
 constexpr int Points = 100000;
 
-struct Session : BenchSession {
+struct Program : BenchSession {
     // A scanned plot: grid lines and a curve; the points lie on the curve.
     void BuildLargest() {
         QImage picture(Width, Height, QImage::Format_RGB32);
@@ -49,11 +49,11 @@ struct Session : BenchSession {
         painter.end();
         PictureSurface& surface = App().Document().Picture2();
         surface.SetPicture(picture);
-        App().calibration.LeftX = 0;
-        App().calibration.RightX = Width;
-        App().calibration.BottomY = 0;
-        App().calibration.TopY = Height;
-        surface.SetScale(App().calibration.Edges());
+        App().session.calibration.LeftX = 0;
+        App().session.calibration.RightX = Width;
+        App().session.calibration.BottomY = 0;
+        App().session.calibration.TopY = Height;
+        surface.SetScale(App().session.calibration.Edges());
         surface.SetDrawWidth(3);
         std::vector<QPointF> positions;
         std::vector<DataTable::Row> rows;
@@ -74,7 +74,7 @@ QString ProjectPath() {
 }
 
 void BM_SaveProject(benchmark::State& state) {
-    Session session;
+    Program session;
     session.BuildLargest();
     for (auto _ : state) {
         benchmark::DoNotOptimize(App().MainForm().SaveProjectTo(ProjectPath()));
@@ -84,11 +84,11 @@ void BM_SaveProject(benchmark::State& state) {
 
 void BM_OpenProject(benchmark::State& state) {
     {
-        Session saving;
+        Program saving;
         saving.BuildLargest();
         App().MainForm().SaveProjectTo(ProjectPath());
     }
-    Session session;
+    Program session;
     for (auto _ : state) {
         benchmark::DoNotOptimize(App().MainForm().OpenProjectFile(ProjectPath()));
     }
@@ -158,7 +158,7 @@ void BM_OpenHostileProject(benchmark::State& state) {
     }
     for (auto _ : state) {
         state.PauseTiming();
-        auto session = std::make_unique<Session>();
+        auto session = std::make_unique<Program>();
         QCoreApplication::processEvents();
         const std::int64_t before = ResidentBytes("VmRSS:");
         ResetPeakMemory();

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 #include "core/ProgramInfo.h"
 
+#include "app/AppState.h"
 #include "decoding/DecoderProcess.h"
 #include "decoding/PdfPages.h"
 #include "project/ProjectFile.h"
@@ -8,7 +9,6 @@
 #include "windows/info/frmSplash.h"
 #include "windows/main/ToolbarIcons.h"
 #include "windows/main/frmMain.h"
-#include "windows/shared/AppState.h"
 #include "windows/shared/ErrorReport.h"
 #include "windows/shared/ResourceSounds.h"
 #include "windows/shared/ScreenPointer.h"
@@ -61,39 +61,40 @@ std::optional<AppError> OpenStartPicture(frmMain& main, const QString& path) {
 
 } // namespace
 
-void Main(const QString& pictureFile) {
+void Main(AppState& app, const QString& pictureFile) {
     try {
         InitCommonControls();
         QGuiApplication::setWindowIcon(ProgramIcon());
-        App().Splash().ShowNow();
-        PlayResourceSound(App().sound(), StartSound);
+        app.Splash().ShowNow();
+        PlayResourceSound(app.sound(), StartSound);
         QCoreApplication::processEvents();
-        frmMain& main = App().MainForm();
+        frmMain& main = app.MainForm();
         main.Form_Load();
         ShowMaximized(main);
         main.KeepToolWindowsInFront();
         main.mnuViewSteps_Click();
         const std::optional<AppError> pictureError = OpenStartPicture(main, pictureFile);
-        if (App().SplashLoaded()) {
+        if (app.SplashLoaded()) {
             // Topmost until it goes, also where no window manager keeps it there.
-            App().Splash().raise();
-            App().Splash().WaitAndClose();
-            App().UnloadSplash();
+            app.Splash().raise();
+            app.Splash().WaitAndClose();
+            app.UnloadSplash();
             // The picture window comes forward as the splash goes.
-            main.ActivateChildWindow(&App().Document());
+            main.ActivateChildWindow(&app.Document());
         }
         main.raise();
         main.activateWindow();
         if (pictureError) {
-            ShowErrorReport(*pictureError);
+            ShowErrorReport(app.session, app.prompts(), *pictureError);
         } else if (!pictureFile.isEmpty() && OpensAfterTheSplash(pictureFile)) {
             main.ImportPictureFile(pictureFile);
         }
     } catch (const AppError& error) {
-        App().UnloadSplash();
-        ShowErrorReport(error, true);
+        app.UnloadSplash();
+        ShowErrorReport(app.session, app.prompts(), error, true);
     } catch (const std::bad_alloc&) {
-        App().UnloadSplash();
-        ShowErrorReport({7, QStringLiteral("Out of memory"), ProgramInfo::Title}, true);
+        app.UnloadSplash();
+        ShowErrorReport(app.session, app.prompts(),
+                        {7, QStringLiteral("Out of memory"), ProgramInfo::Title}, true);
     }
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class AppState;
+
 // Registers the themed controls; the Qt style does this by itself, so it only reports success.
 bool InitCommonControls();
 
@@ -12,4 +14,4 @@ bool InitCommonControls();
 // A picture file named when the program starts is decoded while the splash shows, so that it
 // is in the picture window when the splash goes; a file that cannot be read is reported once
 // the splash has gone, and the program starts without it.
-void Main(const QString& pictureFile = {});
+void Main(AppState& app, const QString& pictureFile = {});

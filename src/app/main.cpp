@@ -1,5 +1,6 @@
 // Kurvex: reads numbers off pictures of graphs.
 
+#include "app/AppState.h"
 #include "app/Startup.h"
 #include "core/ProgramInfo.h"
 #include "decoding/DecoderProcess.h"
@@ -12,7 +13,6 @@
 #include "desktop/SystemClock.h"
 #include "windows/main/ProgramApplication.h"
 #include "windows/main/frmMain.h"
-#include "windows/shared/AppState.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
     // A picture file named on the command line (or by the desktop's "Open with") is decoded
     // while the splash shows.
     const QStringList arguments = QApplication::arguments();
-    Main(arguments.size() == 2 ? arguments.at(1) : QString());
+    Main(state, arguments.size() == 2 ? arguments.at(1) : QString());
     const auto windows = QApplication::topLevelWidgets();
     const bool anyWindowShown = std::any_of(windows.begin(), windows.end(),
                                             [](const QWidget* w) { return w->isVisible(); });

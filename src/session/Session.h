@@ -41,6 +41,9 @@ public:
     // pixel under the pointer; nothing where it would stay.
     std::optional<QPointF> SnapPreview;
 
+    // The text of the last error box the program showed.
+    QString MsgText;
+
     QString DataFileName;
     // The file type chosen in the dialog that named DataFileName (1 fixed columns, 2 comma,
     // 3 tab): Save and the save offered at exit write that file in its own layout, whatever
@@ -66,9 +69,11 @@ public:
     // puts the status texts back to their idle words. The table is left alone.
     void ResetDocument();
 
-    // The options changed as a whole (a dialog or an opened project): windows that show them
-    // take them again.
+    // The options changed as a whole (an opened project): windows that show them take them
+    // again.
     void ApplySettings(const Settings& changed);
+    // The options were changed in place (the options dialog): windows that follow them do.
+    void SettingsEdited() { emit SettingsChanged(); }
 
     // The project file the session was opened from or last saved to; empty for none.
     const QString& ProjectPath() const { return m_projectPath; }

@@ -22,7 +22,7 @@ protected:
     void SetUp() override {
         PictureFixture::SetUp();
         AppendPointRow(Table(), 1.0f, 1.0f);
-        capture = new frmCaptureNew;
+        capture = new frmCaptureNew(App().session, App().desktop(), App().MainForm());
     }
     void TearDown() override {
         delete capture.data();

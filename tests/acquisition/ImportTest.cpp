@@ -31,15 +31,15 @@ protected:
 };
 
 TEST_F(Import, APictureBecomesANewDocument) {
-    App().DataFileName = QStringLiteral("/tmp/points.dat");
+    App().session.DataFileName = QStringLiteral("/tmp/points.dat");
     DisableDataMenu();
     prompts->fileAnswers.push_back({Data("picture.gif"), 2});
     Main().mnuPictureImport_Click();
     EXPECT_EQ(Surface().Picture().size(), QSize(16, 12));
     EXPECT_EQ(Main().PanelText(2), Data("picture.gif"));
     EXPECT_EQ(Main().PanelText(1), QStringLiteral("Data File"));
-    EXPECT_TRUE(App().DataFileName.isEmpty());
-    EXPECT_EQ(App().calibration.X1, Unset);
+    EXPECT_TRUE(App().session.DataFileName.isEmpty());
+    EXPECT_EQ(App().session.calibration.X1, Unset);
     EXPECT_TRUE(DataMenuEnabled());
     EXPECT_EQ(Table().PointCount(), 1) << "the points stay";
     prompts->fileAnswers.push_back({QString(), 2});

@@ -49,7 +49,7 @@ TEST_F(PdfImport, TheChosenPageCalibratesAndReadsBackItsPoint) {
     prompts->messageAnswers.push_back(MessageAnswer::Yes);
     Press(Qt::LeftButton, pixelOf(TestPdf::FirstReference));
     Press(Qt::LeftButton, pixelOf(TestPdf::SecondReference));
-    ASSERT_FALSE(App().ScaleModeOn);
+    ASSERT_FALSE(App().session.ScaleModeOn);
     const QPointF marker = TestPdf::MarkerCentre(Surface().Picture(), Qt::blue);
     Press(Qt::LeftButton, QPoint(static_cast<int>(marker.x()), static_cast<int>(marker.y())));
     ASSERT_EQ(Table().PointCount(), 2);

@@ -43,7 +43,7 @@ TEST_F(Scanner, AScannedImageBecomesThePicture) {
 
 TEST_F(Scanner, AFailedScanChangesNothing) {
     const QImage before = Surface().Picture();
-    App().calibration.RightX = 42;
+    App().session.calibration.RightX = 42;
     QImage onClipboard(5, 5, QImage::Format_RGB32);
     onClipboard.fill(Qt::blue);
     QGuiApplication::clipboard()->setImage(onClipboard);
@@ -53,7 +53,7 @@ TEST_F(Scanner, AFailedScanChangesNothing) {
               QStringLiteral("No image was acquired or transfer to the clipboard failed."));
     EXPECT_TRUE(prompts->messages[0].title.isEmpty());
     EXPECT_EQ(Surface().Picture(), before);
-    EXPECT_EQ(App().calibration.RightX, 42) << "the calibration stays";
+    EXPECT_EQ(App().session.calibration.RightX, 42) << "the calibration stays";
     EXPECT_EQ(Main().PanelText(2), QStringLiteral("graph.png"));
     EXPECT_EQ(Table().PointCount(), 1);
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(5, 5))

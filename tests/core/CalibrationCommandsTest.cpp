@@ -17,7 +17,7 @@ protected:
 
     // What the picture's clicks in scale mode leave in the record.
     void MarkPoints(double x1, double y1, double x2, double y2) {
-        auto& r = App().calibration;
+        auto& r = App().session.calibration;
         r.XPos1 = 2;
         r.YPos1 = 3;
         r.X1 = x1;
@@ -40,7 +40,7 @@ TEST_F(CalibrationCommands, LeavingWithTwoPointsCalibratesThePicture) {
     MarkPoints(100, 50, 400, 90);
     Main().mnuPictureScale_Click();
     EXPECT_EQ(picture.PixelColor(50, 50), 0xFFFFFF) << "calibrating erases the markers";
-    EXPECT_FALSE(App().ScaleModeOn);
+    EXPECT_FALSE(App().session.ScaleModeOn);
     EXPECT_FALSE(ScaleItem().isChecked());
     EXPECT_EQ(prompts->messages.size(), 1u) << "no box after the Scale Info";
     const EdgeValues edges = PictureEdges();
@@ -51,15 +51,15 @@ TEST_F(CalibrationCommands, LeavingWithTwoPointsCalibratesThePicture) {
 }
 
 TEST_F(CalibrationCommands, LogAxisWithZeroIsRefusedAndKeepsTheTypedValues) {
-    App().settings.YLog = true;
+    App().session.settings.YLog = true;
     Main().mnuPictureScale_Click();
     MarkPoints(100, 0, 400, 90);
     Main().mnuPictureScale_Click();
     ASSERT_EQ(prompts->messages.size(), 2u);
     EXPECT_EQ(prompts->messages[1].title, QStringLiteral("Scaling Error"));
     EXPECT_EQ(PictureEdges(), NeutralFrame);
-    EXPECT_EQ(App().calibration.X1, 100);
-    EXPECT_EQ(App().calibration.Y2, 90);
+    EXPECT_EQ(App().session.calibration.X1, 100);
+    EXPECT_EQ(App().session.calibration.Y2, 90);
 }
 
 } // namespace

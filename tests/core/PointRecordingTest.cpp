@@ -12,23 +12,23 @@ protected:
 TEST_F(PointRecording, PrecisionFollowsTheCallersType) {
     float fx = 1.0f / 3.0f;
     float fy = 0;
-    ShowOrRecordPoint(fx, fy, true);
+    ShowOrRecordPoint(App().session, App().prompts(), fx, fy, true);
     double dx = 1.0 / 3.0;
     double dy = 0;
-    ShowOrRecordPoint(dx, dy, true);
+    ShowOrRecordPoint(App().session, App().prompts(), dx, dy, true);
     EXPECT_EQ(Table().CellText(1, 1), QStringLiteral(" 0.3333333"));
     EXPECT_EQ(Table().CellText(2, 1), QStringLiteral(" 0.333333333333333"));
 }
 
 TEST_F(PointRecording, OverflowEndsInTheErrorBoxNeverInARow) {
-    App().settings.XLog = true;
+    App().session.settings.XLog = true;
     App().MainForm().SetPanelText(3, QStringLiteral("before"));
     float x = 39.0f; // 1E+39 does not fit a float
     float y = 1.0f;
-    ShowOrRecordPoint(x, y, true);
+    ShowOrRecordPoint(App().session, App().prompts(), x, y, true);
     double dx = 400.0; // nor 1E+400 a double
     double dy = 1.0;
-    ShowOrRecordPoint(dx, dy, true);
+    ShowOrRecordPoint(App().session, App().prompts(), dx, dy, true);
     EXPECT_EQ(Table().RowCount(), 1);
     EXPECT_EQ(Panel(3), QStringLiteral("before"));
     ASSERT_EQ(prompts->messages.size(), 2u);
@@ -38,17 +38,17 @@ TEST_F(PointRecording, OverflowEndsInTheErrorBoxNeverInARow) {
         EXPECT_EQ(box.icon, MessageIcon::Exclamation);
         EXPECT_EQ(box.buttons, MessageButtons::Ok);
     }
-    EXPECT_EQ(App().MsgText, QStringLiteral("Error #  6 was generated. \rOverflow"));
+    EXPECT_EQ(App().session.MsgText, QStringLiteral("Error #  6 was generated. \rOverflow"));
 }
 
 TEST_F(PointRecording, AValueThatVanishesOnALogAxisIsRefusedLikeAnOverflow) {
-    App().settings.YLog = true;
+    App().session.settings.YLog = true;
     float x = 1.0f;
     float y = -50.0f; // 1E-50 is 0 as a float
-    ShowOrRecordPoint(x, y, true);
+    ShowOrRecordPoint(App().session, App().prompts(), x, y, true);
     double dx = 1.0;
     double dy = -400.0;
-    ShowOrRecordPoint(dx, dy, true);
+    ShowOrRecordPoint(App().session, App().prompts(), dx, dy, true);
     EXPECT_EQ(Table().RowCount(), 1);
     EXPECT_EQ(prompts->messages.size(), 2u);
 }

@@ -9,8 +9,8 @@ namespace {
 using SharedRoutines = AppFixture;
 
 TEST_F(SharedRoutines, ACommandThatCannotGetItsMemoryEndsInTheErrorBox) {
-    RunCommand([] { throw std::bad_alloc(); });
-    RunCommand([] {
+    RunCommand(App().session, App().prompts(), [] { throw std::bad_alloc(); });
+    RunCommand(App().session, App().prompts(), [] {
         std::vector<double> samples;
         samples.reserve(samples.max_size() + 1); // more than can ever be asked for
     });
@@ -22,7 +22,7 @@ TEST_F(SharedRoutines, ACommandThatCannotGetItsMemoryEndsInTheErrorBox) {
         EXPECT_EQ(box.title, QStringLiteral("Error"));
     }
     bool ran = false;
-    RunCommand([&] { ran = true; });
+    RunCommand(App().session, App().prompts(), [&] { ran = true; });
     EXPECT_TRUE(ran);
     EXPECT_EQ(prompts->messages.size(), 2u);
 }

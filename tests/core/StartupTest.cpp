@@ -21,7 +21,7 @@ QAction* Item(const char* name) {
 }
 
 TEST_F(Startup, RunsItsStepsAndLeavesNoSplash) {
-    Main();
+    Main(App());
     EXPECT_FALSE(App().SplashLoaded());
     EXPECT_EQ(clock->waitedMilliseconds, 3000) << "the splash stays up for three seconds";
     ASSERT_EQ(sound->played.size(), 1u);
@@ -43,7 +43,7 @@ TEST_F(Startup, APictureNamedAtTheStartIsShownWhenTheSplashGoes) {
             pictureDuringSplash = App().Document().Picture2().HasPicture();
         }
     };
-    Main(Data("picture.gif"));
+    Main(App(), Data("picture.gif"));
     EXPECT_TRUE(pictureDuringSplash) << "decoded while the splash showed";
     EXPECT_FALSE(App().SplashLoaded());
     EXPECT_TRUE(App().Document().Picture2().HasPicture());
@@ -57,7 +57,7 @@ TEST_F(Startup, APictureThatCannotBeReadIsReportedAfterTheSplash) {
     clock->onWait = [&] {
         boxDuringSplash = !prompts->messages.empty();
     };
-    Main(Data("truncated.png"));
+    Main(App(), Data("truncated.png"));
     EXPECT_FALSE(boxDuringSplash);
     ASSERT_EQ(prompts->messages.size(), 1u);
     EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Error"));
@@ -71,34 +71,34 @@ TEST_F(Startup, ANamedPipeNamedAtTheStartIsRefusedWithoutWaitingForIt) {
     QTemporaryDir folder;
     const QString pipe = folder.filePath(QStringLiteral("pipe.png"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    Main(pipe);
+    Main(App(), pipe);
     EXPECT_TRUE(
         prompts->OnlyMessage().endsWith(QStringLiteral("(it is a named pipe, not a file)")));
     EXPECT_TRUE(App().MainForm().isVisible());
 }
 
 TEST_F(Startup, EveryRunStartsFromTheDefaults) {
-    App().settings.PointsColor = 0;
-    App().settings.XLog = true;
-    App().settings.DotSize = 9;
-    App().settings.GridCols = 7;
-    App().ScaleModeOn = true;
-    App().PickColorMode = true;
-    App().calibration.X1 = 12;
-    Main();
-    EXPECT_TRUE(App().settings == Settings()) << "nothing of an earlier run is kept";
-    EXPECT_EQ(App().settings.PointsColor, 255);
-    EXPECT_EQ(App().settings.DotSize, 3);
-    EXPECT_EQ(App().settings.GridCols, 50);
-    EXPECT_FALSE(App().ScaleModeOn);
-    EXPECT_FALSE(App().PickColorMode);
-    EXPECT_EQ(App().calibration.X1, Unset);
-    EXPECT_EQ(App().calibration.Edges(), NeutralFrame);
+    App().session.settings.PointsColor = 0;
+    App().session.settings.XLog = true;
+    App().session.settings.DotSize = 9;
+    App().session.settings.GridCols = 7;
+    App().session.ScaleModeOn = true;
+    App().session.PickColorMode = true;
+    App().session.calibration.X1 = 12;
+    Main(App());
+    EXPECT_TRUE(App().session.settings == Settings()) << "nothing of an earlier run is kept";
+    EXPECT_EQ(App().session.settings.PointsColor, 255);
+    EXPECT_EQ(App().session.settings.DotSize, 3);
+    EXPECT_EQ(App().session.settings.GridCols, 50);
+    EXPECT_FALSE(App().session.ScaleModeOn);
+    EXPECT_FALSE(App().session.PickColorMode);
+    EXPECT_EQ(App().session.calibration.X1, Unset);
+    EXPECT_EQ(App().session.calibration.Edges(), NeutralFrame);
 }
 
 TEST_F(Startup, AnErrorOnTheWayIsReportedWithItsSourceAndLeavesNoSplash) {
     clock->failNextWait = true; // the splash's wait fails
-    Main();
+    Main(App());
     EXPECT_FALSE(App().SplashLoaded());
     EXPECT_EQ(prompts->OnlyMessage(),
               QStringLiteral("Error #  53 was generated. \rFile not foundKurvex"));
@@ -112,7 +112,7 @@ TEST_F(Startup, RunningOutOfMemoryOnTheWayIsReportedAndLeavesNoSplash) {
             throw std::bad_alloc();
         }
     };
-    Main();
+    Main(App());
     EXPECT_FALSE(App().SplashLoaded());
     EXPECT_EQ(prompts->OnlyMessage(),
               QStringLiteral("Error #  7 was generated. \rOut of memoryKurvex"));

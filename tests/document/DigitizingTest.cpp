@@ -48,8 +48,8 @@ TEST_F(Digitizing, ReferenceValuesThatAreNoNumberReadAsZero) {
         AnswerReference(c.x, c.y);
         Press(Qt::LeftButton, FirstReference);
         EXPECT_EQ(prompts->OnlyMessage(), QString::fromLatin1(c.message));
-        EXPECT_EQ(App().calibration.X1, c.readX);
-        EXPECT_EQ(App().calibration.Y1, c.readY);
+        EXPECT_EQ(App().session.calibration.X1, c.readX);
+        EXPECT_EQ(App().session.calibration.Y1, c.readY);
         Main().mnuPictureScale_Click(); // out of scale mode again
         prompts->messages.clear();
     }
@@ -57,7 +57,7 @@ TEST_F(Digitizing, ReferenceValuesThatAreNoNumberReadAsZero) {
 }
 
 TEST_F(Digitizing, CalibratedClickRecordsDataValuesOnALogAxis) {
-    App().settings.XLog = true;
+    App().session.settings.XLog = true;
     EnterScaleMode();
     AnswerReference("10", "50");
     Press(Qt::LeftButton, FirstReference);
@@ -94,12 +94,12 @@ TEST_F(Digitizing, EscapeRemovesTheLastPointOnlyWhenAllowed) {
     Press(Qt::LeftButton, QPoint(10, 10));
     Press(Qt::LeftButton, QPoint(20, 20));
     Press(Qt::LeftButton, QPoint(30, 30));
-    App().settings.EscUndo = false;
+    App().session.settings.EscUndo = false;
     App().Document().Form_KeyDown(frmDocument::EscapeKey, 0);
     EXPECT_EQ(Table().RowCount(), 4);
     App().Document().UndoLastPoint();
     EXPECT_EQ(Table().RowCount(), 3) << "the button works whatever the option";
-    App().settings.EscUndo = true;
+    App().session.settings.EscUndo = true;
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QCoreApplication::sendEvent(&Surface(), &escape); // the picture has the focus
     ASSERT_EQ(Table().RowCount(), 2) << "one key, one point";

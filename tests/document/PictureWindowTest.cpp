@@ -1,5 +1,5 @@
 #include "PictureFixture.h"
-#include "windows/document/PointerImages.h"
+#include "windows/shared/PointerImages.h"
 
 #include <QLabel>
 #include <QScrollBar>

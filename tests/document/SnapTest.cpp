@@ -57,7 +57,7 @@ protected:
 
 TEST_F(Snap, OnTheTicksAndTheMarkerGiveTheirCentres) {
     App().Options().ChkSnap().click();
-    ASSERT_TRUE(App().settings.SnapClicks);
+    ASSERT_TRUE(App().session.settings.SnapClicks);
     CalibrateAndClickTheMarker();
     ASSERT_EQ(Table().PointCount(), 1);
     // A tenth of a pixel is 0.033 in x and 0.005 in y.
@@ -69,7 +69,7 @@ TEST_F(Snap, OnTheTicksAndTheMarkerGiveTheirCentres) {
     // The marker is drawn where the click snapped to.
     EXPECT_EQ(Surface().PixelColor(static_cast<int>(Marker().x() - 0.5 + 0.5),
                                    static_cast<int>(Marker().y() - 0.5 + 0.5)),
-              App().settings.PointsColor);
+              App().session.settings.PointsColor);
 
     // On the background a click stays where it is.
     Main().statusBar()->clearMessage();

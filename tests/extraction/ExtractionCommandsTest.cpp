@@ -25,14 +25,14 @@ protected:
             picture.setPixelColor(50, row, QColor(80, 255, 30));
         }
         Surface().SetPicture(picture);
-        App().calibration.LeftX = 0;
-        App().calibration.RightX = 10;
-        App().calibration.TopY = 10;
-        App().calibration.BottomY = 0;
-        Surface().SetScale(App().calibration.Edges());
-        App().settings.GridCols = 10;
-        App().settings.GridRows = 10;
-        App().settings.DotSize = 1;
+        App().session.calibration.LeftX = 0;
+        App().session.calibration.RightX = 10;
+        App().session.calibration.TopY = 10;
+        App().session.calibration.BottomY = 0;
+        Surface().SetScale(App().session.calibration.Edges());
+        App().session.settings.GridCols = 10;
+        App().session.settings.GridRows = 10;
+        App().session.settings.DotSize = 1;
         Surface().SetDrawWidth(1);
     }
 };
@@ -50,15 +50,15 @@ TEST_F(AutoRead, StoresEveryGridPositionOnTheCurveAndReports) {
     ASSERT_EQ(Table().PointCount(), 10);
     EXPECT_EQ(Cell(1, 1), QStringLiteral(" 5"));
     EXPECT_EQ(Cell(1, 2), QStringLiteral(" 1"));
-    EXPECT_EQ(Surface().PixelColor(50, 50), App().settings.ARPointColor)
+    EXPECT_EQ(Surface().PixelColor(50, 50), App().session.settings.ARPointColor)
         << "found positions are marked";
     EXPECT_FALSE(Main().ProgressBar().isVisible());
     EXPECT_EQ(CurrentScreenPointer(), ScreenPointer::Custom) << "the picture's own pointer";
 }
 
 TEST_F(AutoRead, OnALogAxisTheValueIsTenToTheCoordinate) {
-    App().settings.XLog = true;
-    App().settings.GridRows = 2;
+    App().session.settings.XLog = true;
+    App().session.settings.GridRows = 2;
     Main().mnuDataAR_Click();
     ASSERT_GE(Table().PointCount(), 1);
     EXPECT_EQ(Cell(1, 1), QStringLiteral(" 100000")) << "10 to the power 5";
@@ -69,10 +69,10 @@ TEST_F(AutoRead, PositionsPastTheRangeOfALogAxisAreSkippedAndCounted) {
     // way the sweep goes on over the whole grid with no box per position.
     for (const double half : {400.0, -400.0}) {
         prompts->messages.clear();
-        App().settings.XLog = true;
-        App().calibration.LeftX = 0;
-        App().calibration.RightX = 2 * half;
-        Surface().SetScale(App().calibration.Edges());
+        App().session.settings.XLog = true;
+        App().session.calibration.LeftX = 0;
+        App().session.calibration.RightX = 2 * half;
+        Surface().SetScale(App().session.calibration.Edges());
         Main().mnuDataAR_Click();
         const QString text = prompts->OnlyMessage();
         EXPECT_TRUE(text.startsWith(QStringLiteral("The number of values found and stored is: 0")))
@@ -85,8 +85,8 @@ TEST_F(AutoRead, PositionsPastTheRangeOfALogAxisAreSkippedAndCounted) {
 }
 
 TEST_F(AutoRead, EscapeStopsTheRunAndKeepsWhatWasFound) {
-    App().settings.GridCols = 1000;
-    App().settings.GridRows = 1000;
+    App().session.settings.GridCols = 1000;
+    App().session.settings.GridRows = 1000;
     // Escape is waiting when the run starts; the run looks at the keyboard before its first
     // position, so it stops before it finds anything.
     QCoreApplication::postEvent(&Main(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
@@ -98,7 +98,7 @@ TEST_F(AutoRead, EscapeStopsTheRunAndKeepsWhatWasFound) {
 }
 
 TEST_F(AutoRead, AGridWithoutColumnsOrRowsIsRefused) {
-    App().settings.GridRows = 0;
+    App().session.settings.GridRows = 0;
     Main().mnuDataAR_Click();
     ASSERT_EQ(prompts->messages.size(), 1u);
     EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Auto Reading"));
@@ -121,7 +121,7 @@ TEST_F(Extraction, InterpolatedPointsJoinTheTableOnYes) {
     for (const double x : {10.0, 0.0, 4.0, 6.0}) {
         Add(x, 2 * x);
     }
-    App().settings.SplinePoints = 5;
+    App().session.settings.SplinePoints = 5;
     prompts->messageAnswers = {MessageAnswer::Yes};
     Main().mnuDataSpline_Click();
     EXPECT_EQ(prompts->OnlyMessage(),
@@ -146,10 +146,10 @@ TEST_F(Extraction, EqualIndependentValuesFailUntilTheOtherAxisIsChosen) {
                              "changing the Independant Variable\r\nError #  11 was generated. "
                              "\rDivision by zero"))
         << "the error's source is not shown";
-    EXPECT_EQ(App().MsgText, prompts->messages[0].text);
+    EXPECT_EQ(App().session.MsgText, prompts->messages[0].text);
 
-    App().settings.SplineOnX = false;
-    App().settings.SplinePoints = 3;
+    App().session.settings.SplineOnX = false;
+    App().session.settings.SplinePoints = 3;
     prompts->messageAnswers = {MessageAnswer::Yes};
     Main().mnuDataSpline_Click();
     EXPECT_TRUE(App().Data().OptSortY().isChecked());

@@ -11,7 +11,7 @@ namespace {
 using AboutAndSplash = AppFixture;
 
 TEST_F(AboutAndSplash, AboutBoxTellsWhatTheProgramIs) {
-    frmAbout about;
+    frmAbout about(App().desktop());
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Kurvex 2013"));
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
               QStringLiteral("Version 4.2.0"));

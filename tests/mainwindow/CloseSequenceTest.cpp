@@ -6,7 +6,7 @@ namespace {
 using CloseSequence = AppFixture;
 
 TEST_F(CloseSequence, ExitClosesEveryWindowWithoutAQuestion) {
-    Main();
+    Main(App());
     App().MainForm().mnuFileExit_Click();
     EXPECT_FALSE(App().MainForm().isVisible());
     EXPECT_FALSE(App().Zoom().isVisible());

@@ -51,7 +51,7 @@ TEST_F(DataFiles, OverwriteAnsweredNoWritesNothingAndForgetsTheName) {
     EXPECT_EQ(prompts->OnlyMessage(),
               Path("old.dat") + QStringLiteral(" exists. Do you want to overwrite it?"));
     EXPECT_EQ(ReadFile(Path("old.dat")), QByteArray("keep me"));
-    EXPECT_TRUE(App().DataFileName.isEmpty());
+    EXPECT_TRUE(App().session.DataFileName.isEmpty());
 }
 
 TEST_F(DataFiles, AppendTwiceKeepsTheNameAndAddsTheWholeTable) {
@@ -61,10 +61,10 @@ TEST_F(DataFiles, AppendTwiceKeepsTheNameAndAddsTheWholeTable) {
     Main().mnuDataAppendTo_Click();
     EXPECT_EQ(prompts->fileRequests[1].fileName, Path("log.dat")) << "the name carries over";
     EXPECT_EQ(ReadFile(Path("log.dat")), CommaFile + CommaFile);
-    EXPECT_EQ(App().DataFileName, Path("log.dat"));
+    EXPECT_EQ(App().session.DataFileName, Path("log.dat"));
     prompts->fileAnswers.push_back({QString(), 3});
     Main().mnuDataAppendTo_Click();
-    EXPECT_EQ(App().DataFileName, Path("log.dat")) << "cancel keeps it";
+    EXPECT_EQ(App().session.DataFileName, Path("log.dat")) << "cancel keeps it";
     EXPECT_TRUE(Main().CMDialog().FileName.isEmpty()) << "but the dialog returned no name";
     prompts->fileAnswers.push_back({QString(), 3});
     Main().mnuDataAppendTo_Click();
@@ -115,7 +115,7 @@ TEST_F(DataFiles, AFullDiskIsReportedAsSuchAndTheEarlierFileIsKept) {
     }
     const QString data = disk.Path("points.dat");
     ASSERT_TRUE(WriteFile(data, "earlier"));
-    App().DataFileName = data;
+    App().session.DataFileName = data;
     EXPECT_FALSE(Main().mnuDataSave_Click());
     EXPECT_TRUE(prompts->OnlyMessage().startsWith(
         QStringLiteral("Error #  61 was generated. \rDisk full: ") + data))
@@ -137,8 +137,8 @@ TEST_F(DataFiles, AFullDiskIsReportedAsSuchAndTheEarlierFileIsKept) {
 }
 
 TEST_F(DataFiles, ClosingWhenTheFileCannotBeWrittenOffersAnotherPlaceOrStaying) {
-    App().DataFileName = Path("gone/points.dat"); // its folder was removed
-    App().DataFileType = 3;
+    App().session.DataFileName = Path("gone/points.dat"); // its folder was removed
+    App().session.DataFileType = 3;
     // Yes: the save fails (error box), Save As is offered and cancelled, the question comes
     // back, and Cancel keeps the program open with its points.
     prompts->messageAnswers = {MessageAnswer::Yes, MessageAnswer::Ok, MessageAnswer::Cancel};

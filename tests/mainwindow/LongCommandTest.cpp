@@ -1,4 +1,4 @@
-#include "windows/main/LongCommand.h"
+#include "windows/shared/LongCommand.h"
 #include "AppFixture.h"
 
 #include <QCoreApplication>

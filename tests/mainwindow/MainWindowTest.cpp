@@ -91,18 +91,18 @@ TEST_F(MainWindow, HoveringTheToolbarShowsTheButtonsTooltip) {
     QCoreApplication::processEvents();
     QWidget* autoRead = bar.widgetForAction(bar.actions().at(14));
     ASSERT_NE(autoRead, nullptr);
-    App().MouseOnPicture = true;
+    App().session.MouseOnPicture = true;
     QMouseEvent move(QEvent::MouseMove, QPointF(autoRead->width() / 2.0, 3), QPointF(),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(autoRead, &move);
     EXPECT_EQ(Main().PanelText(7), QStringLiteral("Autoread points"));
-    EXPECT_FALSE(App().MouseOnPicture);
+    EXPECT_FALSE(App().session.MouseOnPicture);
     EXPECT_EQ(Main().ButtonTip(static_cast<float>(autoRead->x()), 3), QString())
         << "the edge itself";
 }
 
 TEST_F(MainWindow, HelpWithoutAHelpFileSaysSo) {
-    App().HelpFile.clear();
+    App().helpFile.clear();
     Main().mnuHelpContents_Click();
     Main().mnuHelpSearch_Click();
     ASSERT_EQ(prompts->messages.size(), 2u);

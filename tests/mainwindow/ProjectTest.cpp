@@ -30,9 +30,9 @@ protected:
         painter.end();
         Surface().SetPicture(picture);
         Main().EnableDataMenu();
-        App().settings.YLog = true;
-        App().settings.DotSize = 4;
-        App().settings.PointsColor = 0x00FF00;
+        App().session.settings.YLog = true;
+        App().session.settings.DotSize = 4;
+        App().session.settings.PointsColor = 0x00FF00;
         Surface().SetDrawWidth(4);
         EnterScaleMode();
         prompts->textAnswers = {QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("5"),
@@ -42,9 +42,9 @@ protected:
         Press(Qt::LeftButton, {270, 30});
         Press(Qt::LeftButton, {100, 80});
         Press(Qt::LeftButton, {151, 61});
-        App().DataFileName = QStringLiteral("/data/points.txt");
-        App().DataFileType = 3;
-        Main().SetPanelText(1, App().DataFileName);
+        App().session.DataFileName = QStringLiteral("/data/points.txt");
+        App().session.DataFileType = 3;
+        Main().SetPanelText(1, App().session.DataFileName);
         prompts->messages.clear();
     }
 
@@ -70,7 +70,7 @@ TEST_F(Projects, ASessionComesBackExactlyInAFreshProgram) {
     EXPECT_FALSE(Main().ProjectChanged());
     const std::vector<DataTable::Row> rows = Table().Rows();
     const QImage drawn = Surface().DrawnImage();
-    const CalibrationRecord calibration = App().calibration;
+    const CalibrationRecord calibration = App().session.calibration;
     QStringList panels;
     for (int panel = 1; panel <= 4; ++panel) {
         panels << Main().PanelText(panel);
@@ -90,13 +90,13 @@ TEST_F(Projects, ASessionComesBackExactlyInAFreshProgram) {
     for (int panel = 1; panel <= 4; ++panel) {
         EXPECT_EQ(Main().PanelText(panel), panels[panel - 1]) << panel;
     }
-    EXPECT_EQ(App().calibration.Edges(), calibration.Edges());
-    EXPECT_EQ(App().calibration.X2, calibration.X2);
-    EXPECT_TRUE(App().settings.YLog);
+    EXPECT_EQ(App().session.calibration.Edges(), calibration.Edges());
+    EXPECT_EQ(App().session.calibration.X2, calibration.X2);
+    EXPECT_TRUE(App().session.settings.YLog);
     EXPECT_TRUE(App().Options().CheckYLog().isChecked()) << "the options window shows them";
     EXPECT_EQ(Surface().DrawWidth(), 4);
-    EXPECT_EQ(App().DataFileName, QStringLiteral("/data/points.txt"));
-    EXPECT_EQ(App().DataFileType, 3);
+    EXPECT_EQ(App().session.DataFileName, QStringLiteral("/data/points.txt"));
+    EXPECT_EQ(App().session.DataFileType, 3);
     EXPECT_TRUE(Main().findChild<QMenu*>(QStringLiteral("mnuData"))->isEnabled());
     EXPECT_FALSE(Main().ProjectChanged());
 
@@ -231,8 +231,8 @@ TEST_F(Projects, TheDataFileNamedByAProjectIsConfirmedBeforeItIsWritten) {
     const QString victim = PathOf("victim.txt");
     ASSERT_TRUE(WriteFile(victim, "precious"));
     AppendPointRow(Table(), 1.0f, 2.0f);
-    App().DataFileName = victim;
-    App().DataFileType = 3;
+    App().session.DataFileName = victim;
+    App().session.DataFileType = 3;
     ASSERT_TRUE(SaveAs(PathOf("named.kurvexproj")));
     Restart();
     ASSERT_TRUE(Main().OpenProjectFile(PathOf("named.kurvexproj")));
@@ -248,8 +248,8 @@ TEST_F(Projects, TheDataFileNamedByAProjectIsConfirmedBeforeItIsWritten) {
 
     // Confirmed in the dialog and over the question, it is written, and from then on Save
     // writes it without asking.
-    App().DataFileName = victim;
-    App().DataFileNameFromProject = true;
+    App().session.DataFileName = victim;
+    App().session.DataFileNameFromProject = true;
     prompts->fileAnswers.push_back({victim, 3});
     prompts->messageAnswers.push_back(MessageAnswer::Yes);
     EXPECT_TRUE(Main().mnuDataSave_Click());
@@ -263,7 +263,7 @@ TEST_F(Projects, TheSaveOfferedAtExitConfirmsTheProjectsDataFile) {
     const QString victim = PathOf("victim.txt");
     ASSERT_TRUE(WriteFile(victim, "precious"));
     AppendPointRow(Table(), 1.0f, 2.0f);
-    App().DataFileName = victim;
+    App().session.DataFileName = victim;
     ASSERT_TRUE(SaveAs(PathOf("exit.kurvexproj")));
     Restart();
     ASSERT_TRUE(Main().OpenProjectFile(PathOf("exit.kurvexproj")));
@@ -323,7 +323,7 @@ TEST_F(Projects, NamedAtTheStartItOpensOnceTheSplashHasGone) {
     ASSERT_TRUE(SaveAs(path));
     const std::vector<DataTable::Row> rows = Table().Rows();
     Restart();
-    ::Main(path);
+    ::Main(App(), path);
     EXPECT_FALSE(App().SplashLoaded());
     EXPECT_EQ(Table().Rows(), rows);
     EXPECT_EQ(Main().ProjectPath(), path);

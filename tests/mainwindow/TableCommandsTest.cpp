@@ -22,12 +22,12 @@ TEST_F(TableCommands, RemoveAllAsksAndNoChangesNothing) {
     EXPECT_TRUE(Table().HeaderFrozen());
     EXPECT_EQ(prompts->OnlyMessage(), QStringLiteral("Delete all the rows from the data grid?"));
 
-    App().DataFileName = QStringLiteral("/tmp/kept.dat");
+    App().session.DataFileName = QStringLiteral("/tmp/kept.dat");
     prompts->messageAnswers = {MessageAnswer::Yes};
     Main().mnuDataRemoveAll_Click();
     EXPECT_EQ(Table().RowCount(), 1);
     EXPECT_FALSE(Table().HeaderFrozen());
-    EXPECT_EQ(App().DataFileName, QStringLiteral("/tmp/kept.dat"));
+    EXPECT_EQ(App().session.DataFileName, QStringLiteral("/tmp/kept.dat"));
     EXPECT_EQ(Surface().DrawnImage(), Surface().Picture()) << "markers gone";
 }
 
@@ -74,7 +74,7 @@ TEST_F(TableCommands, SortReportsANumberTooLargeToRead) {
 }
 
 TEST_F(TableCommands, RefreshRedrawsEveryRowThatHasAPlace) {
-    App().settings.XLog = true;
+    App().session.settings.XLog = true;
     Surface().SetScale({0, 100, 2, 0}); // log10 x from 0 to 2
     Add(10, 50);                        // log10 = 1: the middle
     Add(0, 50);                         // no place on a log axis
@@ -82,7 +82,7 @@ TEST_F(TableCommands, RefreshRedrawsEveryRowThatHasAPlace) {
     Table().SetCellText(3, 1, QStringLiteral("not a number"));
     Surface().PSet(5, 5, 0x00FF00);
     Main().mnuViewRefresh_Click();
-    EXPECT_EQ(Surface().PixelColor(100, 50), App().settings.PointsColor);
+    EXPECT_EQ(Surface().PixelColor(100, 50), App().session.settings.PointsColor);
     EXPECT_NE(Surface().PixelColor(5 * 2, 95), 0x00FF00) << "old drawing erased";
     EXPECT_EQ(Data().Row(), Table().RowCount() - 1) << "the grid ends on the last row";
 }

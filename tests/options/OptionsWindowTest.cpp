@@ -1,5 +1,5 @@
 #include "PictureFixture.h"
-#include "windows/document/PointerImages.h"
+#include "windows/shared/PointerImages.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -31,7 +31,7 @@ TEST_F(OptionsWindow, GridPreviewAndItsCheckBox) {
     Options().TxtCols().setText(QStringLiteral("10"));
     Surface().PSet(55, 45, 255);
     Options().TxtRows().setText(QStringLiteral("4"));
-    EXPECT_EQ(App().settings.GridRows, 4);
+    EXPECT_EQ(App().session.settings.GridRows, 4);
     // Columns every 10 pixels, rows every 25, from the top left corner.
     EXPECT_NE(Surface().PixelColor(3, 0), 0xFFFFFF) << "a grid line along the top";
     EXPECT_NE(Surface().PixelColor(10, 3), 0xFFFFFF);
@@ -40,7 +40,7 @@ TEST_F(OptionsWindow, GridPreviewAndItsCheckBox) {
     EXPECT_EQ(Surface().PixelColor(25, 5), 0xFFFFFF);
     EXPECT_EQ(Surface().PixelColor(55, 55), 0xFFFFFF) << "the marks are erased by the preview";
     Options().TxtRows().setText(QStringLiteral("0"));
-    EXPECT_EQ(App().settings.GridRows, 0) << "stored, even if no grid can be drawn";
+    EXPECT_EQ(App().session.settings.GridRows, 0) << "stored, even if no grid can be drawn";
     Surface().Erase();
     Options().ShowGrid();
     EXPECT_EQ(Surface().DrawnImage(), Surface().Picture()) << "no grid for 0 rows";
@@ -52,23 +52,23 @@ TEST_F(OptionsWindow, GridPreviewAndItsCheckBox) {
 
 TEST_F(OptionsWindow, DotSizeAndPointerApplyToThePicture) {
     Options().TxtRadius().setText(QStringLiteral("5"));
-    EXPECT_EQ(App().settings.DotSize, 5);
+    EXPECT_EQ(App().session.settings.DotSize, 5);
     EXPECT_EQ(Surface().DrawWidth(), 5);
     Options().TxtRadius().setText(QStringLiteral("0"));
-    EXPECT_EQ(App().settings.DotSize, 5) << "a width the picture cannot take is not taken";
+    EXPECT_EQ(App().session.settings.DotSize, 5) << "a width the picture cannot take is not taken";
     Options().PointerSlider().setValue(3);
-    EXPECT_EQ(App().settings.PointerIndex, 3);
+    EXPECT_EQ(App().session.settings.PointerIndex, 3);
     EXPECT_EQ(Surface().PointerIndex(), 3);
     EXPECT_EQ(Options().PointerSlider().maximum(), PointerImageCount - 1);
 }
 
 TEST_F(OptionsWindow, NumbersFromTheBoxesAreStored) {
     Options().TxtSplinePoints().setText(QStringLiteral("12.5 points"));
-    EXPECT_EQ(App().settings.SplinePoints, 12) << "numeric prefix, halves to even";
+    EXPECT_EQ(App().session.settings.SplinePoints, 12) << "numeric prefix, halves to even";
     Options().OptSplineY().click();
-    EXPECT_FALSE(App().settings.SplineOnX);
+    EXPECT_FALSE(App().session.settings.SplineOnX);
     Options().TxtCols().setText(QStringLiteral("1e99"));
-    EXPECT_EQ(App().settings.GridCols, 50) << "too large for the setting: left as it was";
+    EXPECT_EQ(App().session.settings.GridCols, 50) << "too large for the setting: left as it was";
 }
 
 TEST_F(OptionsWindow, NumbersPastTheirLimitAreRefusedOnceWithAMessage) {
@@ -86,16 +86,16 @@ TEST_F(OptionsWindow, NumbersPastTheirLimitAreRefusedOnceWithAMessage) {
         {Options().TxtRadius(), "500", &Settings::DotSize, "100", 100},
     };
     for (const Case& c : cases) {
-        const std::int32_t before = App().settings.*c.setting;
+        const std::int32_t before = App().session.settings.*c.setting;
         prompts->messages.clear();
         c.box.setText(QString::fromLatin1(c.tooLarge));
-        EXPECT_EQ(App().settings.*c.setting, before) << c.tooLarge;
+        EXPECT_EQ(App().session.settings.*c.setting, before) << c.tooLarge;
         EXPECT_EQ(c.box.text(), QString::fromLatin1(c.tooLarge)) << "the text stays as typed";
         EXPECT_TRUE(prompts->OnlyMessage().contains(QStringLiteral(" can be at most ")));
         Options().cmdApply_Click();
         EXPECT_EQ(prompts->messages.size(), 1u) << "the same text is not refused twice";
         c.box.setText(QString::fromLatin1(c.fits));
-        EXPECT_EQ(App().settings.*c.setting, c.stored) << c.fits;
+        EXPECT_EQ(App().session.settings.*c.setting, c.stored) << c.fits;
     }
 }
 

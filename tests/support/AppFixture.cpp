@@ -2,6 +2,15 @@
 
 #include <QApplication>
 
+namespace {
+AppState* current = nullptr;
+}
+
+AppState& App() {
+    Q_ASSERT(current != nullptr);
+    return *current;
+}
+
 void AppFixture::SetUp() {
     Platform platform;
     auto fakePrompts = std::make_unique<FakePrompts>();
@@ -23,10 +32,12 @@ void AppFixture::SetUp() {
     platform.screen = std::move(fakeScreen);
     platform.scanner = std::move(fakeScanner);
     state = std::make_unique<AppState>(std::move(platform));
-    state->RecentProjectsSettings = configFolder.filePath(QStringLiteral("recent.ini"));
+    current = state.get();
+    state->recentProjectsSettings = configFolder.filePath(QStringLiteral("recent.ini"));
 }
 
 void AppFixture::TearDown() {
+    current = nullptr;
     state.reset();
     QApplication::processEvents();
 }

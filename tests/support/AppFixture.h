@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "app/AppState.h"
 #include "table/DataTable.h"
 #include "windows/data/frmData.h"
 #include "windows/document/PictureSurface.h"
@@ -8,7 +9,6 @@
 #include "windows/info/frmTip.h"
 #include "windows/main/frmMain.h"
 #include "windows/options/frmOptions.h"
-#include "windows/shared/AppState.h"
 #include "windows/zoom/frmZoom.h"
 
 #include <QTemporaryDir>
@@ -16,6 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// The program as the running test put it together.
+AppState& App();
 
 // A fresh application state with fake desktop services for each test, and the windows it
 // hands out.

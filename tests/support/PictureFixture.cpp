@@ -7,7 +7,7 @@
 
 void PictureFixture::SetUp() {
     AppFixture::SetUp();
-    ::Main();
+    ::Main(App());
     Main().ActivateChildWindow(&App().Document());
     LoadWhitePicture(200, 100);
 }

@@ -2,7 +2,7 @@
 
 #include "core/ProgramInfo.h"
 #include "decoding/DecoderProcess.h"
-#include "windows/main/LongCommand.h"
+#include "windows/shared/LongCommand.h"
 #include "windows/shared/ScreenPointer.h"
 
 #include <QFileInfo>

@@ -8,10 +8,9 @@
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 #include "platform/ScreenSource.h"
-#include "windows/main/frmMain.h"
-#include "windows/shared/AppState.h"
+#include "session/Session.h"
+#include "windows/shared/MainFrame.h"
 #include "windows/shared/ResourceSounds.h"
-#include "windows/zoom/frmZoom.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -27,14 +26,15 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-frmCaptureNew::frmCaptureNew(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+frmCaptureNew::frmCaptureNew(Session& session, const Desktop& desktop, MainFrame& main,
+                             QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_session(session), m_desktop(desktop),
+      m_main(main) {
     setObjectName(QStringLiteral("frmCaptureNew"));
     setWindowTitle(QStringLiteral("Kurvex - Screen Capture"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
     setMouseTracking(true);
-    App().Zoom().SetTimerEnabled(false);
 
     m_frame = new QGroupBox(QStringLiteral("Start Screen Capture"), this);
     m_frame->setObjectName(QStringLiteral("frmCapture"));
@@ -59,15 +59,12 @@ frmCaptureNew::frmCaptureNew(QWidget* parent)
     const QSize size(std::max(TwipsToPixels(6600), sizeHint().width()),
                      std::max(TwipsToPixels(1515), sizeHint().height()));
     setGeometry(QRect(screen.center() - QPoint(size.width() / 2, size.height() / 2), size));
-    m_savedMainState = App().MainForm().windowState();
+    m_savedMainState = m_main.Window().windowState();
 }
 
 frmCaptureNew::~frmCaptureNew() {
-    // The magnifier comes back, and the main window as it was.
-    if (frmZoom* zoom = App().ZoomIfLoaded()) {
-        zoom->SetTimerEnabled(true);
-    }
-    App().MainForm().setWindowState(m_savedMainState);
+    // The main window comes back as it was.
+    m_main.Window().setWindowState(m_savedMainState);
 }
 
 QString frmCaptureNew::InstructionText() const {
@@ -81,17 +78,17 @@ void frmCaptureNew::btnCaptureOK_Click() {
     m_frame->hide();
     hide();
     // Pending events run meanwhile: the user goes to the window with the area to capture.
-    App().clock().Wait(CountdownSeconds * 1000, Clock::Input::Taken);
-    PlayResourceSound(App().sound(), BeepSound);
+    m_desktop.clock.Wait(CountdownSeconds * 1000, Clock::Input::Taken);
+    PlayResourceSound(m_desktop.sound, BeepSound);
     const QRect screen = ScreenGeometry();
-    m_frozen = App().screen().Grab(screen).convertToFormat(QImage::Format_RGB32);
+    m_frozen = m_desktop.screen.Grab(screen).convertToFormat(QImage::Format_RGB32);
     setGeometry(screen);
     show();
     raise();
     activateWindow();
     setFocus();
     QCoreApplication::processEvents();
-    App().prompts().ShowMessage(
+    m_desktop.prompts.ShowMessage(
         QStringLiteral(
             "Use your mouse to select the area you want to digitize:\r\n- Left button to "
             "define area.\r\n- Right button to redefine area."),
@@ -159,7 +156,7 @@ void frmCaptureNew::CaptureArea(double x1, double x2, double y1, double y2) {
         clipboard->clear();
         clipboard->setImage(picture);
     }
-    App().MainForm().mnuPicturePaste_Click();
+    m_main.RunMenuCommand("mnuPicturePaste");
 }
 
 void frmCaptureNew::paintEvent(QPaintEvent* event) {

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "platform/Desktop.h"
 #include <QImage>
 #include <QWidget>
+
+class Session;
+class MainFrame;
 
 class QGroupBox;
 class QLabel;
@@ -13,7 +17,8 @@ class QPushButton;
 class frmCaptureNew : public QWidget {
     Q_OBJECT
 public:
-    explicit frmCaptureNew(QWidget* parent = nullptr);
+    frmCaptureNew(Session& session, const Desktop& desktop, MainFrame& main,
+                  QWidget* parent = nullptr);
     ~frmCaptureNew() override;
 
     static constexpr int CountdownSeconds = 5;
@@ -39,6 +44,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    Session& m_session;
+    Desktop m_desktop;
+    MainFrame& m_main;
     QGroupBox* m_frame = nullptr;
     QLabel* m_label = nullptr;
     QImage m_frozen;

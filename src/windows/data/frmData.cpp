@@ -3,8 +3,8 @@
 #include "windows/shared/WindowGeometry.h"
 
 #include "layout/Twips.h"
+#include "session/Session.h"
 #include "table/DataTable.h"
-#include "windows/shared/AppState.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -27,11 +27,12 @@ QLabel* PanelLabel(const QString& text, QWidget* parent, int left, int top) {
 }
 } // namespace
 
-frmData::frmData(QWidget* parent) : QWidget(parent) {
+frmData::frmData(Session& session, const Desktop& desktop, MainFrame& main, QWidget* parent)
+    : QWidget(parent), m_session(session), m_desktop(desktop), m_main(main) {
     setObjectName(QStringLiteral("frmData"));
     setWindowTitle(QStringLiteral("Data Points"));
     setMouseTracking(true);
-    m_table = &App().session.Table();
+    m_table = &m_session.Table();
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("GridData"));
     m_grid->setModel(m_table);
@@ -159,7 +160,7 @@ void frmData::resizeEvent(QResizeEvent* event) {
 }
 
 void frmData::mouseMoveEvent(QMouseEvent* event) {
-    App().MouseOnPicture = false;
+    m_session.MouseOnPicture = false;
     QWidget::mouseMoveEvent(event);
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/Desktop.h"
 #include <QWidget>
+
+class Session;
+class MainFrame;
 
 class DataTable;
 class QGroupBox;
@@ -18,7 +22,7 @@ class QTableView;
 class frmData : public QWidget {
     Q_OBJECT
 public:
-    explicit frmData(QWidget* parent = nullptr);
+    frmData(Session& session, const Desktop& desktop, MainFrame& main, QWidget* parent = nullptr);
 
     // Sets the grid up: header row only, three columns of 800, 1600 and 1600 twips.
     void Form_Load();
@@ -65,6 +69,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Session& m_session;
+    Desktop m_desktop;
+    MainFrame& m_main;
     void CreateEditPanel();
     void CreateSortPanel();
     void ShowSelection();

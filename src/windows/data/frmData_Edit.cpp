@@ -6,14 +6,12 @@
 #include "core/Calibration.h"
 #include "core/NumberText.h"
 #include "platform/Prompts.h"
+#include "session/Session.h"
 #include "table/DataTable.h"
 #include "table/RequestedRow.h"
 #include "table/TableSort.h"
-#include "windows/document/PictureSurface.h"
-#include "windows/document/frmDocument.h"
-#include "windows/main/frmMain.h"
-#include "windows/shared/AppState.h"
 #include "windows/shared/ErrorReport.h"
+#include "windows/shared/MainFrame.h"
 #include "windows/shared/ScreenPointer.h"
 
 #include <QLineEdit>
@@ -53,10 +51,12 @@ void frmData::Text1_Change() {
 
 void frmData::MarkPointOfCurrentRow() {
     try {
-        const double x = ToPictureX(LeadingNumberValue(m_txtXValue->text()), App().settings.XLog);
-        const double y = ToPictureY(LeadingNumberValue(m_txtYValue->text()), App().settings.YLog);
+        const double x =
+            ToPictureX(LeadingNumberValue(m_txtXValue->text()), m_session.settings.XLog);
+        const double y =
+            ToPictureY(LeadingNumberValue(m_txtYValue->text()), m_session.settings.YLog);
         // Half the points colour: red 255 gives a dark red 127.
-        App().Document().Picture2().PSet(x, y, App().settings.PointsColor / 2);
+        m_session.Picture().Dot(x, y, m_session.settings.PointsColor / 2);
     } catch (const AppError&) {
         // A value too large to read has no place to be marked.
     }
@@ -78,14 +78,14 @@ void frmData::cmdSetValues_Click() {
     }
     // The header row keeps its titles whatever is typed.
     if (m_row < 1) {
-        App().MainForm().mnuViewRefresh_Click();
+        m_main.RunMenuCommand("mnuViewRefresh");
         return;
     }
     // A value that is not wholly a number ("1,5", "abc") would be read as another number by
     // every later command: it is refused and the row keeps its values.
     for (const auto& [box, name] : {std::pair{m_txtXValue, "X"}, std::pair{m_txtYValue, "Y"}}) {
         if (!WholeNumber(box->text())) {
-            App().prompts().ShowMessage(
+            m_desktop.prompts.ShowMessage(
                 QStringLiteral("The %1 value \"%2\" is not a number. Type a number with a point "
                                "as its decimal separator, such as 1.5 or 2E-03; the point keeps "
                                "its values.")
@@ -97,7 +97,7 @@ void frmData::cmdSetValues_Click() {
     }
     m_table->SetCellText(m_row, 1, WithoutOuterSpaces(m_txtXValue->text()));
     m_table->SetCellText(m_row, 2, WithoutOuterSpaces(m_txtYValue->text()));
-    App().MainForm().mnuViewRefresh_Click();
+    m_main.RunMenuCommand("mnuViewRefresh");
 }
 
 bool frmData::SortGrid() {
@@ -106,7 +106,7 @@ bool frmData::SortGrid() {
     try {
         SortPoints(*m_table, m_optSortX->isChecked() ? SortKey::X : SortKey::Y);
     } catch (const AppError& error) {
-        ShowErrorReport(error);
+        ShowErrorReport(m_session, m_desktop.prompts, error);
         sorted = false;
     }
     SetScreenPointer(ScreenPointer::Arrow);
@@ -122,9 +122,8 @@ bool frmData::QueryUnload() {
     if (m_table->RowCount() < 2) {
         return true;
     }
-    frmMain& main = App().MainForm();
     for (;;) {
-        const MessageAnswer answer = App().prompts().ShowMessage(
+        const MessageAnswer answer = m_desktop.prompts.ShowMessage(
             QStringLiteral("Save Data from the Grid before leaving?"), QStringLiteral("Last Call"),
             MessageIcon::Question, MessageButtons::YesNoCancel);
         if (answer == MessageAnswer::No) {
@@ -134,13 +133,13 @@ bool frmData::QueryUnload() {
             return false; // the user stays in the program
         }
         // A name to confirm has had its dialog already.
-        const bool named = !App().DataFileName.isEmpty() && !App().DataFileNameFromProject;
-        if (main.mnuDataSave_Click()) {
+        const bool named = !m_session.DataFileName.isEmpty() && !m_session.DataFileNameFromProject;
+        if (m_main.SaveTable()) {
             return true;
         }
         // The file named before cannot be written (its folder gone or read-only): offer another
         // place; cancelling that asks the question again.
-        if (named && main.mnuDataSaveAs_Click()) {
+        if (named && m_main.SaveTableAs()) {
             return true;
         }
     }

@@ -3,9 +3,9 @@
 #include "windows/data/frmData.h"
 
 #include "core/NumberText.h"
+#include "session/Session.h"
 #include "table/DataTable.h"
-#include "windows/main/frmMain.h"
-#include "windows/shared/AppState.h"
+#include "windows/shared/MainFrame.h"
 #include "windows/shared/ResourceSounds.h"
 
 #include <QEvent>
@@ -97,8 +97,8 @@ void frmData::GridData_Click() {
 }
 
 void frmData::GridData_RightButtonDown(QPoint globalPosition) {
-    PlayResourceSound(App().sound(), BeepSound);
-    App().MainForm().mnuPopUpMenu().popup(globalPosition);
+    PlayResourceSound(m_desktop.sound, BeepSound);
+    m_main.PopUpMenuAt(globalPosition);
 }
 
 bool frmData::eventFilter(QObject* watched, QEvent* event) {

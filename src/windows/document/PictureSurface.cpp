@@ -1,6 +1,6 @@
 #include "windows/document/PictureSurface.h"
 
-#include "windows/document/PointerImages.h"
+#include "windows/shared/PointerImages.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

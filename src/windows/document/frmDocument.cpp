@@ -5,12 +5,11 @@
 #include "decoding/CopiedFile.h"
 #include "layout/Twips.h"
 #include "layout/ViewportLayout.h"
-#include "windows/data/frmData.h"
+#include "session/Session.h"
 #include "windows/document/ButtonLabel.h"
 #include "windows/document/PictureSurface.h"
-#include "windows/main/frmMain.h"
-#include "windows/shared/AppState.h"
-#include "windows/zoom/frmZoom.h"
+#include "windows/shared/MainFrame.h"
+#include "windows/shared/PointerImages.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -53,7 +52,8 @@ QPixmap HideStripImage(int size) {
 
 } // namespace
 
-frmDocument::frmDocument(QWidget* parent) : QWidget(parent) {
+frmDocument::frmDocument(Session& session, const Desktop& desktop, MainFrame& main, QWidget* parent)
+    : QWidget(parent), m_session(session), m_desktop(desktop), m_main(main) {
     setObjectName(QStringLiteral("frmDocument"));
     setWindowTitle(QStringLiteral("Picture"));
     setMouseTracking(true);
@@ -63,20 +63,20 @@ frmDocument::frmDocument(QWidget* parent) : QWidget(parent) {
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     m_picture1->setMouseTracking(true);
     m_picture1->installEventFilter(this);
-    m_picture2 = new PictureSurface(App().session.Picture(), m_picture1);
+    m_picture2 = new PictureSurface(m_session.Picture(), m_picture1);
     m_picture2->installEventFilter(this);
     connect(m_picture2, &PictureSurface::PictureChanged, this, &frmDocument::Form_Resize);
-    connect(&App().session, &Session::SettingsChanged, this,
-            [this] { m_picture2->SetPointerIndex(App().settings.PointerIndex); });
+    // The colour picker's pointer while a click picks the auto-read colour, else the user's.
+    connect(&m_session, &Session::SettingsChanged, this, [this] {
+        m_picture2->SetPointerIndex(m_session.PickColorMode ? ColourPickerPointer
+                                                            : m_session.settings.PointerIndex);
+    });
     connect(m_picture2, &PictureSurface::MouseDown, this, &frmDocument::Picture2_MouseDown);
     connect(m_picture2, &PictureSurface::MouseMove, this, &frmDocument::Picture2_MouseMove);
-    connect(m_picture2, &PictureSurface::FocusLost, this, [] { App().MouseOnPicture = false; });
+    connect(m_picture2, &PictureSurface::FocusLost, this,
+            [this] { m_session.MouseOnPicture = false; });
     // A marker drawn under a resting pointer shows in the magnifier at once.
-    connect(m_picture2, &PictureSurface::Painted, this, [] {
-        if (frmZoom* zoom = App().ZoomIfLoaded()) {
-            zoom->ScreenMayHaveChanged();
-        }
-    });
+    connect(m_picture2, &PictureSurface::Painted, this, &frmDocument::PicturePainted);
 
     m_hScroll1 = new QScrollBar(Qt::Horizontal, this);
     m_hScroll1->setObjectName(QStringLiteral("HScroll1"));
@@ -121,12 +121,12 @@ void frmDocument::CreateButtonStrip() {
     m_picture3->raise();
 }
 
-void frmDocument::Form_Load() {
+void frmDocument::Form_Load(int dataWindowWidth, std::optional<int> zoomLeftEdge) {
     // The frame is maximised only after this, so the screen gives the room it will have.
     const QSize screenSize = ScreenGeometry().size();
-    const int left = FrameOf(App().Data()).width() + TwipsToPixels(50);
+    const int left = dataWindowWidth + TwipsToPixels(50);
     // Up to the zoom window, which stands at the right edge of the screen.
-    const int zoomLeft = App().Zoom().isVisible() ? App().Zoom().x() : screenSize.width();
+    const int zoomLeft = zoomLeftEdge.value_or(screenSize.width());
     const int width = std::max(TwipsToPixels(3000), zoomLeft - left - TwipsToPixels(50));
     FrameOf(*this).setGeometry(left, 0, width, static_cast<int>(0.45 * screenSize.height()));
     Form_Resize();
@@ -163,7 +163,7 @@ void frmDocument::resizeEvent(QResizeEvent* event) {
 }
 
 void frmDocument::MouseLeftPicture() {
-    App().MouseOnPicture = false;
+    m_session.MouseOnPicture = false;
     setWindowTitle(QStringLiteral("Picture"));
 }
 
@@ -190,7 +190,7 @@ bool frmDocument::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == m_picture4 && event->type() == QEvent::MouseButtonRelease) {
         // A click is the left button's; the others do nothing here.
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            App().MainForm().mnuViewImageToolbar_Click();
+            m_main.RunMenuCommand("mnuViewImageToolbar");
         }
         return true;
     } else if (watched == m_picture2 && event->type() == QEvent::KeyPress) {
@@ -232,5 +232,5 @@ void frmDocument::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
-    App().MainForm().ImportPictureFile(file);
+    m_main.ImportPictureFile(file);
 }

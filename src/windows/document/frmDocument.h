@@ -1,6 +1,7 @@
 #pragma once
 
 #include "picture/PictureType.h"
+#include "platform/Desktop.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -8,6 +9,9 @@
 
 #include <array>
 #include <optional>
+
+class Session;
+class MainFrame;
 
 class ButtonLabel;
 class PictureSurface;
@@ -22,11 +26,13 @@ class QSizeGrip;
 class frmDocument : public QWidget {
     Q_OBJECT
 public:
-    explicit frmDocument(QWidget* parent = nullptr);
+    frmDocument(Session& session, const Desktop& desktop, MainFrame& main,
+                QWidget* parent = nullptr);
 
-    // Places the window beside the data window, 0.45 of the screen high, reaching to the
-    // right edge of the screen, and lays it out.
-    void Form_Load();
+    // Places the window beside the data window (of that width), 0.45 of the screen high,
+    // reaching to the magnifier's left edge (when it shows) or else to the right edge of the
+    // screen, and lays it out.
+    void Form_Load(int dataWindowWidth, std::optional<int> zoomLeftEdge);
     // Lays out viewport, scroll bars and size grip; the picture goes back to the top left.
     void Form_Resize();
 
@@ -53,6 +59,14 @@ public:
 
     static constexpr int EscapeKey = 27;
 
+signals:
+    // The picture was painted: what the screen shows of it may have changed.
+    void PicturePainted();
+    // While a click picks the auto-read colour: the colour under the pointer, and the one
+    // clicked.
+    void ColorPointed(int packedColor);
+    void ColorPicked(int packedColor);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -62,6 +76,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    Session& m_session;
+    Desktop m_desktop;
+    MainFrame& m_main;
     void CreateButtonStrip();
     void MouseLeftPicture();
     void ShowScaleCrossHair(float x, float y);

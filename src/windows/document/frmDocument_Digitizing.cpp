@@ -7,13 +7,11 @@
 #include "core/NumberText.h"
 #include "extraction/MarkCentre.h"
 #include "platform/Prompts.h"
+#include "session/Session.h"
 #include "table/DataTable.h"
-#include "windows/data/frmData.h"
 #include "windows/document/PictureSurface.h"
-#include "windows/main/frmMain.h"
-#include "windows/options/frmOptions.h"
-#include "windows/shared/AppState.h"
 #include "windows/shared/ErrorReport.h"
+#include "windows/shared/MainFrame.h"
 #include "windows/shared/PointRecording.h"
 
 #include <QLineF>
@@ -29,49 +27,49 @@ constexpr int SnapMessageMs = 4000;
 // Pure blue, for the scale-mode cross-hair.
 constexpr int CrossHairColor = 0xFF0000;
 
-bool AskYesNo(const QString& text) {
-    return App().prompts().ShowMessage(text, ScaleModeTitle, MessageIcon::Question,
-                                       MessageButtons::YesNo) == MessageAnswer::Yes;
+bool AskYesNo(Prompts& prompts, const QString& text) {
+    return prompts.ShowMessage(text, ScaleModeTitle, MessageIcon::Question,
+                               MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 } // namespace
 
 double frmDocument::AskReferenceValue(char axis, int pointNumber) {
     const QString axisName = QChar::fromLatin1(axis);
-    const bool logAxis = axis == 'X' ? App().settings.XLog : App().settings.YLog;
-    App().MsgText =
+    const bool logAxis = axis == 'X' ? m_session.settings.XLog : m_session.settings.YLog;
+    m_session.MsgText =
         axisName + (logAxis ? QStringLiteral(" axis is Log") : QStringLiteral(" axis is Linear"));
     const QString point = QStringLiteral("Point %1").arg(pointNumber);
     const QString title = axisName + QStringLiteral(" value of ") + point;
     const QString prompt = QStringLiteral("Please input the ") + axisName +
                            QStringLiteral(" value of the selected point.\r\n\r\n") + point +
                            QStringLiteral(" - ") + axisName + QStringLiteral(" Value\r\n") +
-                           App().MsgText;
-    const QString answer = App().prompts().AskText(prompt, title);
+                           m_session.MsgText;
+    const QString answer = m_desktop.prompts.AskText(prompt, title);
     if (answer.isEmpty()) {
-        App().prompts().ShowMessage(QStringLiteral("You have pressed CANCEL.\r\nYou will need to "
-                                                   "select your points again.\r\nMeanwhile zero "
-                                                   "will be used."),
-                                    ProgramInfo::Title, MessageIcon::Information,
-                                    MessageButtons::Ok);
+        m_desktop.prompts.ShowMessage(QStringLiteral("You have pressed CANCEL.\r\nYou will need to "
+                                                     "select your points again.\r\nMeanwhile zero "
+                                                     "will be used."),
+                                      ProgramInfo::Title, MessageIcon::Information,
+                                      MessageButtons::Ok);
     }
     try {
         return LeadingNumberValue(answer);
     } catch (const AppError& error) {
         // A number beyond the double range cannot be a reference value: say so and use 0.
-        ShowErrorReport(error);
+        ShowErrorReport(m_session, m_desktop.prompts, error);
         return 0;
     }
 }
 
 void frmDocument::ClickInScaleMode(float x, float y) {
-    CalibrationRecord& record = App().calibration;
+    CalibrationRecord& record = m_session.calibration;
     m_picture2->PSet(x, y);
     const auto markReference = [&](int number, double& xPos, double& yPos, double& xValue,
                                    double& yValue) {
         xPos = x;
         yPos = y;
-        m_picture2->PSet(x, y, App().settings.ScaleColor);
+        m_picture2->PSet(x, y, m_session.settings.ScaleColor);
         xValue = AskReferenceValue('X', number);
         yValue = AskReferenceValue('Y', number);
     };
@@ -81,17 +79,19 @@ void frmDocument::ClickInScaleMode(float x, float y) {
     }
     if (record.X2 == Unset) {
         markReference(2, record.XPos2, record.YPos2, record.X2, record.Y2);
-        if (AskYesNo(QStringLiteral("Exit scale mode and scale picture?"))) {
-            App().MainForm().LeaveScaleMode();
+        if (AskYesNo(m_desktop.prompts, QStringLiteral("Exit scale mode and scale picture?"))) {
+            m_main.LeaveScaleMode();
         }
         return;
     }
-    if (AskYesNo(QStringLiteral("You are in scale mode and you've already selected two "
+    if (AskYesNo(m_desktop.prompts,
+                 QStringLiteral("You are in scale mode and you've already selected two "
                                 "points.\r\nDo you want to exit Scale Mode before trying to "
                                 "save data points?"))) {
-        App().MainForm().LeaveScaleMode();
-    } else if (AskYesNo(QStringLiteral(
-                   "Do you want to reset your selected (X,Y) values used for scaling?"))) {
+        m_main.LeaveScaleMode();
+    } else if (AskYesNo(m_desktop.prompts,
+                        QStringLiteral(
+                            "Do you want to reset your selected (X,Y) values used for scaling?"))) {
         record.X1 = Unset;
         record.X2 = Unset;
     }
@@ -100,13 +100,13 @@ void frmDocument::ClickInScaleMode(float x, float y) {
 void frmDocument::SnapClick(float& x, float& y) {
     const QPoint pixel = m_picture2->Drawing().PixelAt(x, y);
     const std::optional<SnapResult> snap =
-        SnapToMark(m_picture2->Picture(), pixel, App().settings.SnapTolerance);
+        SnapToMark(m_picture2->Picture(), pixel, m_session.settings.SnapTolerance);
     if (!snap) {
         return;
     }
     const QPointF user = m_picture2->Coordinates().ToUser(snap->position);
     const QPointF clicked = m_picture2->Coordinates().ToPixel(QPointF(x, y));
-    App().MainForm().statusBar()->showMessage(
+    m_main.ShowStatusMessage(
         QStringLiteral("Snapped to the %1 by %2 pixels")
             .arg(snap->kind == SnapKind::Line       ? QStringLiteral("centre of the line")
                  : snap->kind == SnapKind::Crossing ? QStringLiteral("crossing of the lines")
@@ -118,32 +118,29 @@ void frmDocument::SnapClick(float& x, float& y) {
 }
 
 void frmDocument::Picture2_MouseDown(int /*button*/, int /*shift*/, float x, float y) {
-    if (App().settings.SnapClicks && !App().PickColorMode) {
+    if (m_session.settings.SnapClicks && !m_session.PickColorMode) {
         SnapClick(x, y);
     }
-    if (App().ScaleModeOn) {
+    if (m_session.ScaleModeOn) {
         ClickInScaleMode(x, y);
         return;
     }
-    if (App().PickColorMode) {
-        frmOptions& options = App().Options();
-        options.SetDataColorSample(m_picture2->Point(x, y));
-        App().PickColorMode = false;
-        options.cmdARColorTolerance_Change();
-        options.cmdApply_Click();
+    if (m_session.PickColorMode) {
+        m_session.PickColorMode = false;
+        emit ColorPicked(m_picture2->Point(x, y));
         return;
     }
-    m_picture2->PSet(x, y, App().settings.PointsColor);
-    ShowOrRecordPoint(x, y, true);
+    m_picture2->PSet(x, y, m_session.settings.PointsColor);
+    ShowOrRecordPoint(m_session, m_desktop.prompts, x, y, true);
     m_picture2->setFocus();
 }
 
 void frmDocument::ShowScaleCrossHair(float x, float y) {
-    const CalibrationRecord& record = App().calibration;
+    const CalibrationRecord& record = m_session.calibration;
     m_picture2->Erase();
     const int width = m_picture2->DrawWidth();
-    m_picture2->PSet(record.XPos1, record.YPos1, App().settings.ScaleColor);
-    m_picture2->PSet(record.XPos2, record.YPos2, App().settings.ScaleColor);
+    m_picture2->PSet(record.XPos1, record.YPos1, m_session.settings.ScaleColor);
+    m_picture2->PSet(record.XPos2, record.YPos2, m_session.settings.ScaleColor);
     m_picture2->SetDrawWidth(1);
     const EdgeValues edges = m_picture2->Coordinates().Edges();
     m_picture2->Line(x, edges.Top, x, edges.Bottom, CrossHairColor);
@@ -152,60 +149,57 @@ void frmDocument::ShowScaleCrossHair(float x, float y) {
 }
 
 void frmDocument::RecordDragPoint(float& x, float& y) {
-    if (App().ScaleModeOn &&
-        AskYesNo(QStringLiteral("You are in scale mode. Do you want to exit Scale Mode before "
+    if (m_session.ScaleModeOn &&
+        AskYesNo(m_desktop.prompts,
+                 QStringLiteral("You are in scale mode. Do you want to exit Scale Mode before "
                                 "trying to save data points?"))) {
-        App().MainForm().LeaveScaleMode();
+        m_main.LeaveScaleMode();
     }
     if (x == m_lastDragX && y == m_lastDragY) {
         return;
     }
-    m_picture2->PSet(x, y, App().settings.PointsColor);
+    m_picture2->PSet(x, y, m_session.settings.PointsColor);
     m_lastDragX = x;
     m_lastDragY = y;
-    ShowOrRecordPoint(x, y, true);
+    ShowOrRecordPoint(m_session, m_desktop.prompts, x, y, true);
 }
 
 void frmDocument::Picture2_MouseMove(int button, int /*shift*/, float x, float y) {
-    App().MouseOnPicture = true;
+    m_session.MouseOnPicture = true;
     // Where a click here would snap, for the magnifier to show.
-    App().SnapPreview.reset();
-    if (App().settings.SnapClicks) {
+    m_session.SnapPreview.reset();
+    if (m_session.settings.SnapClicks) {
         const QPoint pixel = m_picture2->Drawing().PixelAt(x, y);
         if (const std::optional<SnapResult> snap =
-                SnapToMark(m_picture2->Picture(), pixel, App().settings.SnapTolerance)) {
-            App().SnapPreview = snap->position - QPointF(pixel);
+                SnapToMark(m_picture2->Picture(), pixel, m_session.settings.SnapTolerance)) {
+            m_session.SnapPreview = snap->position - QPointF(pixel);
         }
     }
-    if (App().ScaleModeOn) {
+    if (m_session.ScaleModeOn) {
         ShowScaleCrossHair(x, y);
     }
     if (button == MouseButton::Right) {
         RecordDragPoint(x, y);
-    } else if (!App().PickColorMode) {
-        ShowOrRecordPoint(x, y, false);
+    } else if (!m_session.PickColorMode) {
+        ShowOrRecordPoint(m_session, m_desktop.prompts, x, y, false);
     } else {
-        App().Options().SetDataColorSample(m_picture2->Point(x, y));
+        emit ColorPointed(m_picture2->Point(x, y));
     }
     setWindowTitle(QStringLiteral("X= ") + PaddedNumberText(x) + QStringLiteral(", Y= ") +
                    PaddedNumberText(y));
 }
 
 void frmDocument::Form_KeyDown(int keyCode, int /*shift*/) {
-    if (keyCode != EscapeKey || !App().settings.EscUndo) {
+    if (keyCode != EscapeKey || !m_session.settings.EscUndo) {
         return;
     }
-    frmData& data = App().Data();
-    const int lastRow = data.Table().RowCount() - 1;
-    data.SetRow(lastRow);
-    data.SetRowSel(lastRow);
-    App().MainForm().mnuDataRemoveSelected_Click();
+    m_main.RemoveLastPoint();
 }
 
 void frmDocument::UndoLastPoint() {
     m_picture2->setFocus();
-    const bool escUndo = App().settings.EscUndo;
-    App().settings.EscUndo = true;
+    const bool escUndo = m_session.settings.EscUndo;
+    m_session.settings.EscUndo = true;
     Form_KeyDown(EscapeKey, 0);
-    App().settings.EscUndo = escUndo;
+    m_session.settings.EscUndo = escUndo;
 }

@@ -10,11 +10,12 @@
 #include "picture/PictureWriter.h"
 #include "picture/RotatePixels.h"
 #include "platform/Prompts.h"
+#include "session/Session.h"
 #include "windows/document/PictureSurface.h"
-#include "windows/main/LongCommand.h"
-#include "windows/main/frmMain.h"
-#include "windows/shared/AppState.h"
+#include "windows/shared/CommonDialog.h"
 #include "windows/shared/ErrorReport.h"
+#include "windows/shared/LongCommand.h"
+#include "windows/shared/MainFrame.h"
 #include "windows/shared/ScreenPointer.h"
 
 #include <QProgressBar>
@@ -24,11 +25,11 @@
 namespace {
 
 // The angle typed by the user; 0 (also Cancel) means do not turn.
-double AskAngle() {
+double AskAngle(Prompts& prompts) {
     for (;;) {
         const QString answer =
-            App().prompts().AskText(QStringLiteral("Please type a value between 0 and 360"),
-                                    QStringLiteral("Degrees to rotate the picture"));
+            prompts.AskText(QStringLiteral("Please type a value between 0 and 360"),
+                            QStringLiteral("Degrees to rotate the picture"));
         double angle = 0;
         try {
             angle = LeadingNumberValue(answer);
@@ -41,7 +42,7 @@ double AskAngle() {
         if (angle > 0 && angle < 360) {
             return angle;
         }
-        App().prompts().ShowMessage(
+        prompts.ShowMessage(
             QStringLiteral("Select an angle greater than 0 and less than 360 degrees"),
             QStringLiteral("Angle Error"), MessageIcon::Information, MessageButtons::Ok);
     }
@@ -68,7 +69,7 @@ void frmDocument::RotatePicture() {
         return;
     }
     m_picture2->setFocus();
-    double angle = AskAngle();
+    double angle = AskAngle(m_desktop.prompts);
     if (angle == 0) {
         return;
     }
@@ -80,27 +81,28 @@ void frmDocument::RotatePicture() {
     // The turned picture is held to the size of any other, so that a project can keep it.
     if (static_cast<qint64>(size.width()) * size.height() > MostPicturePixels) {
         m_rotating = false;
-        ShowErrorReport(InvalidPictureError(
-            QStringLiteral("the turned picture"),
-            QStringLiteral("turned by %1 degrees it would have %2 x %3 pixels; at most %4 "
-                           "megapixels can be kept")
-                .arg(PlainNumberText(angle))
-                .arg(size.width())
-                .arg(size.height())
-                .arg(MostPicturePixels / (1024 * 1024))));
+        ShowErrorReport(
+            m_session, m_desktop.prompts,
+            InvalidPictureError(
+                QStringLiteral("the turned picture"),
+                QStringLiteral("turned by %1 degrees it would have %2 x %3 pixels; at most %4 "
+                               "megapixels can be kept")
+                    .arg(PlainNumberText(angle))
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(MostPicturePixels / (1024 * 1024))));
         return;
     }
     QImage turned(size, QImage::Format_RGB32);
     if (turned.isNull()) {
         m_rotating = false;
-        ShowErrorReport(OutOfMemoryError());
+        ShowErrorReport(m_session, m_desktop.prompts, OutOfMemoryError());
         return;
     }
     turned.fill(Qt::white);
     bool stopped = false;
     {
-        LongCommand command(&App().MainForm().ProgressBar(),
-                            std::max(turned.width(), turned.height()) / 2);
+        LongCommand command(&m_main.ProgressBar(), std::max(turned.width(), turned.height()) / 2);
         std::int64_t columns = 0;
         RotatePixels(turned, source, angle, [&] {
             stopped = command.Advance(++columns);
@@ -132,7 +134,7 @@ void frmDocument::ForgetPictureBeforeRotation() {
 }
 
 void frmDocument::SavePictureAs() {
-    CommonDialog& dialog = App().MainForm().CMDialog();
+    CommonDialog& dialog = m_main.CMDialog();
     dialog.DialogTitle = QStringLiteral("Save Picture");
     dialog.Filter = FilterFor(m_picture2->Type());
     dialog.FilterIndex = 1;
@@ -140,13 +142,13 @@ void frmDocument::SavePictureAs() {
     dialog.DefaultExt = m_picture2->Type() == PictureType::PdfPage ? QStringLiteral(".png")
                                                                    : QStringLiteral(".bmp");
     dialog.MustExist = false;
-    dialog.Keep(App().prompts().AskSaveFile(dialog.Request()));
+    dialog.Keep(m_desktop.prompts.AskSaveFile(dialog.Request()));
     const QString path = dialog.FileName;
     if (path.isEmpty()) {
         return;
     }
     if (FileExists(path)) {
-        const MessageAnswer answer = App().prompts().ShowMessage(
+        const MessageAnswer answer = m_desktop.prompts.ShowMessage(
             path + QStringLiteral(" exists. Do you want to overwrite it?"),
             QStringLiteral("File Exists"), MessageIcon::Question, MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes) {
@@ -158,7 +160,7 @@ void frmDocument::SavePictureAs() {
     try {
         WritePicture(path, m_picture2->Picture(), m_picture2->Type(), m_picture2->OriginalBytes());
     } catch (const AppError& error) {
-        ShowErrorReport(error);
+        ShowErrorReport(m_session, m_desktop.prompts, error);
     }
     SetScreenPointer(ScreenPointer::Default);
 }

@@ -5,7 +5,7 @@
 #include "platform/Prompts.h"
 #include "platform/ScannerService.h"
 #include "platform/Shell.h"
-#include "windows/shared/AppState.h"
+#include "session/Session.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -27,7 +27,7 @@ QString GetMsInfoPath() {
     return {};
 }
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+frmAbout::frmAbout(const Desktop& desktop, QWidget* parent) : QDialog(parent), m_desktop(desktop) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Kurvex 2013"));
     const auto label = [this](const char* name, const QString& text) {
@@ -49,7 +49,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     QLabel* description = label("lblDescription", ShownText(DescriptionText()));
     // Without a scanner library the line keeps its design text.
     QLabel* scanner = label("lblScanVersion", QStringLiteral("SANE v."));
-    if (const int version = App().scanner().EasyVersion(); version > 0) {
+    if (const int version = m_desktop.scanner.EasyVersion(); version > 0) {
         scanner->setText(ScannerVersionText(version));
     }
     QLabel* invitation =
@@ -94,18 +94,18 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
 void frmAbout::cmdSysInfo_Click() {
     if (m_sysInfoPath.isEmpty() || !QProcess::startDetached(m_sysInfoPath, {})) {
-        App().prompts().ShowMessage(
+        m_desktop.prompts.ShowMessage(
             QStringLiteral("No system information program was found on this computer."),
             windowTitle(), MessageIcon::Information, MessageButtons::Ok);
     }
 }
 
 void frmAbout::MyUrl_Click() {
-    App().shell().Open(QStringLiteral("MailTo:") + m_myUrl->text().trimmed(), {}, {}, {});
+    m_desktop.shell.Open(QStringLiteral("MailTo:") + m_myUrl->text().trimmed(), {}, {}, {});
 }
 
 void frmAbout::picIcon_Click() {
-    App().prompts().ShowMessage(
+    m_desktop.prompts.ShowMessage(
         QStringLiteral("Do something for free for somebody else... at least give free smiles!"),
         QStringLiteral("Oops"), MessageIcon::Information, MessageButtons::Ok);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Desktop.h"
 #include <QDialog>
 
 class QLabel;
@@ -9,7 +10,7 @@ class QLabel;
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget* parent = nullptr);
+    frmAbout(const Desktop& desktop, QWidget* parent = nullptr);
 
     void cmdSysInfo_Click();
     void MyUrl_Click();
@@ -20,6 +21,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Desktop m_desktop;
     QLabel* m_picIcon = nullptr;
     QLabel* m_myUrl = nullptr;
     QString m_sysInfoPath;

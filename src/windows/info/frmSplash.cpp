@@ -2,7 +2,7 @@
 
 #include "core/ProgramInfo.h"
 #include "platform/Clock.h"
-#include "windows/shared/AppState.h"
+#include "session/Session.h"
 #include "windows/shared/WindowGeometry.h"
 
 #include <QGridLayout>
@@ -14,8 +14,9 @@ namespace {
 constexpr qint64 ShownForMilliseconds = 3000;
 }
 
-frmSplash::frmSplash(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+frmSplash::frmSplash(Clock& clock, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_clock(clock) {
     setObjectName(QStringLiteral("frmSplash"));
     // A calm backdrop of its own, with the program's colours.
     setAutoFillBackground(true);
@@ -56,7 +57,7 @@ frmSplash::frmSplash(QWidget* parent)
 }
 
 void frmSplash::ShowNow() {
-    m_shownAt = App().clock().Now();
+    m_shownAt = m_clock.Now();
     m_dateLine->setText(SplashDateLine(m_shownAt, QLocale()));
     move(ScreenGeometry().center() - rect().center());
     show();
@@ -65,9 +66,9 @@ void frmSplash::ShowNow() {
 
 void frmSplash::WaitAndClose() {
     if (m_shownAt.isValid()) {
-        const qint64 shownFor = m_shownAt.msecsTo(App().clock().Now());
+        const qint64 shownFor = m_shownAt.msecsTo(m_clock.Now());
         if (shownFor < ShownForMilliseconds) {
-            App().clock().Wait(static_cast<int>(ShownForMilliseconds - shownFor));
+            m_clock.Wait(static_cast<int>(ShownForMilliseconds - shownFor));
         }
     }
     close();

@@ -3,13 +3,15 @@
 #include <QDateTime>
 #include <QWidget>
 
+class Clock;
+
 class QLabel;
 
 // The frameless window shown while the program starts.
 class frmSplash : public QWidget {
     Q_OBJECT
 public:
-    explicit frmSplash(QWidget* parent = nullptr);
+    frmSplash(Clock& clock, QWidget* parent = nullptr);
 
     // Shows the window at once and notes when, so that closing can keep it up for its time.
     void ShowNow();
@@ -19,6 +21,7 @@ public:
     QString DateLine() const;
 
 private:
+    Clock& m_clock;
     QDateTime m_shownAt;
     QLabel* m_dateLine = nullptr;
 };

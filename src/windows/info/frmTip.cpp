@@ -5,9 +5,8 @@
 #include "windows/shared/WindowGeometry.h"
 
 #include "layout/Twips.h"
-#include "windows/document/frmDocument.h"
-#include "windows/main/frmMain.h"
-#include "windows/shared/AppState.h"
+#include "session/Session.h"
+#include "windows/shared/MainFrame.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -16,7 +15,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-frmTip::frmTip(QWidget* parent) : QWidget(parent, Qt::Tool) {
+frmTip::frmTip(MainFrame& main, QWidget& pictureWindow, QWidget* parent)
+    : QWidget(parent, Qt::Tool), m_main(main), m_pictureWindow(pictureWindow) {
     setObjectName(QStringLiteral("frmTip"));
     // The guide is read beside the picture; showing it leaves the keys where they are.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -120,8 +120,8 @@ QStringList frmTip::Pages() {
 }
 
 void frmTip::PlaceBesideThePicture() {
-    const frmMain& main = App().MainForm();
-    const QWidget& picture = FrameOf(App().Document());
+    const QWidget& main = m_main.Window();
+    const QWidget& picture = FrameOf(m_pictureWindow);
     const int left = main.width() - static_cast<int>(1.1 * width());
     const int top = (main.height() - picture.y() + picture.height()) / 2 - height() / 2;
     PlaceFrame(*this, QRect(QPoint(left, top), frameGeometry().size()));
@@ -150,15 +150,15 @@ void frmTip::cmdOK_Click() {
 }
 
 void frmTip::cmdHelp_Click() {
-    App().MainForm().mnuHelpContents_Click();
+    m_main.RunMenuCommand("mnuHelpContents");
 }
 
 void frmTip::closeEvent(QCloseEvent* event) {
     event->accept();
     // Closing unloads the guide: the menu loses its check mark and the next showing starts
     // afresh at page 1.
-    if (App().MainForm().Item("mnuViewSteps").isChecked()) {
-        App().MainForm().mnuViewSteps_Click();
+    if (m_main.MenuItemChecked("mnuViewSteps")) {
+        m_main.RunMenuCommand("mnuViewSteps");
     }
     deleteLater();
 }

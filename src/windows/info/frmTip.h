@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QWidget>
 
+class MainFrame;
+
 class QLabel;
 
 // The guide "Step by Step": seven pages on the way of working with the program, one at a
@@ -10,7 +12,7 @@ class QLabel;
 class frmTip : public QWidget {
     Q_OBJECT
 public:
-    explicit frmTip(QWidget* parent = nullptr);
+    frmTip(MainFrame& main, QWidget& pictureWindow, QWidget* parent = nullptr);
 
     static QStringList Pages();
 
@@ -26,6 +28,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    MainFrame& m_main;
+    QWidget& m_pictureWindow;
     void PlaceBesideThePicture();
 
     QStringList m_tips;

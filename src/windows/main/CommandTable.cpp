@@ -225,3 +225,12 @@ Command ToolbarCommand(const char* key) {
     }
     return nullptr;
 }
+
+Command MenuCommand(const char* itemName) {
+    for (const MenuEntry& entry : Entries) {
+        if (entry.kind == EntryKind::Item && std::strcmp(entry.name, itemName) == 0) {
+            return entry.command;
+        }
+    }
+    return nullptr;
+}

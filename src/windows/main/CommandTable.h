@@ -39,3 +39,5 @@ std::span<const ToolbarEntry> ToolbarEntries();
 
 // The command of a toolbar key, compared exactly; nullptr for a key outside the list.
 Command ToolbarCommand(const char* key);
+// The command of a menu item by its objectName; nullptr for a name outside the list.
+Command MenuCommand(const char* itemName);

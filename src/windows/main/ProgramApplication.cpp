@@ -1,7 +1,6 @@
 #include "windows/main/ProgramApplication.h"
 
 #include "core/AppError.h"
-#include "windows/shared/ErrorReport.h"
 
 #include <new>
 #include <stdexcept>
@@ -10,11 +9,19 @@ bool ProgramApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const AppError& error) {
-        ShowErrorReport(error);
+        Report(error);
     } catch (const std::bad_alloc&) {
-        ShowErrorReport(OutOfMemoryError());
+        Report(OutOfMemoryError());
     } catch (const std::length_error&) {
-        ShowErrorReport(OutOfMemoryError());
+        Report(OutOfMemoryError());
     }
     return true;
+}
+
+void ProgramApplication::Report(const AppError& error) {
+    if (m_report) {
+        m_report(error);
+    } else {
+        qWarning("%s", qUtf8Printable(ErrorReportText(error, false)));
+    }
 }

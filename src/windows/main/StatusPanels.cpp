@@ -1,7 +1,6 @@
 #include "windows/main/StatusPanels.h"
 
 #include "platform/Clock.h"
-#include "windows/shared/AppState.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -26,7 +25,7 @@ constexpr PanelDesign Designs[StatusPanels::Count] = {
 };
 } // namespace
 
-StatusPanels::StatusPanels(QStatusBar& bar) : QObject(&bar) {
+StatusPanels::StatusPanels(QStatusBar& bar, Clock& clock) : QObject(&bar), m_clock(clock) {
     for (int i = 0; i < Count; ++i) {
         auto* label = new QLabel(QString::fromLatin1(Designs[i].text), &bar);
         label->setObjectName(QStringLiteral("sbStatusBarPanel%1").arg(i + 1));
@@ -64,7 +63,7 @@ QString StatusPanels::ToolTip(int panel) const {
 }
 
 void StatusPanels::Tick() {
-    const QDateTime now = App().clock().Now();
+    const QDateTime now = m_clock.Now();
     const QLocale locale;
     Panel(DatePanel).setText(locale.toString(now.date(), QLocale::ShortFormat));
     Panel(TimePanel).setText(locale.toString(now.time(), QLocale::ShortFormat));

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class Clock;
 class QLabel;
 class QStatusBar;
 class QTimer;
@@ -19,7 +20,7 @@ public:
     static constexpr int DatePanel = 5;
     static constexpr int TimePanel = 6;
 
-    explicit StatusPanels(QStatusBar& bar);
+    StatusPanels(QStatusBar& bar, Clock& clock);
 
     QString Text(int panel) const;
     void SetText(int panel, const QString& text);
@@ -30,6 +31,7 @@ public:
 private:
     QLabel& Panel(int panel) const;
 
+    Clock& m_clock;
     std::vector<QLabel*> m_panels;
     QTimer* m_timer = nullptr;
 };

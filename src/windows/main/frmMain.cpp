@@ -1,7 +1,11 @@
 #include "windows/main/frmMain.h"
 
+#include "session/Session.h"
+#include "table/DataTable.h"
+#include "windows/data/frmData.h"
+#include "windows/main/CommandTable.h"
 #include "windows/main/StatusPanels.h"
-#include "windows/shared/AppState.h"
+#include "windows/shared/WindowSet.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -38,7 +42,8 @@ protected:
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+frmMain::frmMain(Session& session, const Desktop& desktop, WindowSet& windows, QWidget* parent)
+    : QMainWindow(parent), m_session(session), m_desktop(desktop), m_windows(windows) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Kurvex 2016"));
     m_mdiArea = new QMdiArea(this);
@@ -48,12 +53,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(m_mdiArea);
     statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
     statusBar()->setSizeGripEnabled(true);
-    m_panels = new StatusPanels(*statusBar());
-    Session& session = App().session;
+    m_panels = new StatusPanels(*statusBar(), m_desktop.clock);
     for (int panel = 1; panel <= Session::StatusTextCount; ++panel) {
-        m_panels->SetText(panel, session.StatusText(panel));
+        m_panels->SetText(panel, m_session.StatusText(panel));
     }
-    connect(&session, &Session::StatusTextChanged, m_panels, &StatusPanels::SetText);
+    connect(&m_session, &Session::StatusTextChanged, m_panels, &StatusPanels::SetText);
     CreateMenus();
     CreateToolbar();
     CreateProgressBar();
@@ -94,7 +98,7 @@ QString frmMain::PanelText(int panel) const {
 
 void frmMain::SetPanelText(int panel, const QString& text) {
     if (panel <= Session::StatusTextCount) {
-        App().session.SetStatusText(panel, text);
+        m_session.SetStatusText(panel, text);
     } else {
         m_panels->SetText(panel, text);
     }
@@ -125,6 +129,32 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::mouseMoveEvent(QMouseEvent* event) {
-    App().MouseOnPicture = false;
+    m_session.MouseOnPicture = false;
     QMainWindow::mouseMoveEvent(event);
+}
+
+void frmMain::RunMenuCommand(const char* itemName) {
+    if (const Command command = MenuCommand(itemName)) {
+        command(*this);
+    }
+}
+
+bool frmMain::MenuItemChecked(const char* itemName) const {
+    return Item(itemName).isChecked();
+}
+
+void frmMain::PopUpMenuAt(QPoint globalPosition) {
+    mnuPopUpMenu().popup(globalPosition);
+}
+
+void frmMain::RemoveLastPoint() {
+    frmData& data = m_windows.Data();
+    const int lastRow = data.Table().RowCount() - 1;
+    data.SetRow(lastRow);
+    data.SetRowSel(lastRow);
+    mnuDataRemoveSelected_Click();
+}
+
+void frmMain::ShowStatusMessage(const QString& text, int milliseconds) {
+    statusBar()->showMessage(text, milliseconds);
 }

@@ -1,11 +1,16 @@
 #pragma once
 
-#include "windows/main/CommonDialog.h"
+#include "platform/Desktop.h"
+#include "windows/shared/CommonDialog.h"
+#include "windows/shared/MainFrame.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <map>
+
+class Session;
+class WindowSet;
 
 class HelpWindow;
 class frmCaptureNew;
@@ -24,10 +29,11 @@ enum class WriteMode;
 // the toolbar, the progress bar and the status bar. Its public handlers are the program's
 // commands; every menu item, toolbar button, pop-up item and other window calls the same
 // handler (see CommandTable).
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public MainFrame {
     Q_OBJECT
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    frmMain(Session& session, const Desktop& desktop, WindowSet& windows,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Start-up: prepares the data window, fills the default settings, shows the child windows
@@ -43,17 +49,26 @@ public:
     QString PanelText(int panel) const;
     void SetPanelText(int panel, const QString& text);
     StatusPanels& Panels() { return *m_panels; }
-    QProgressBar& ProgressBar() { return *m_progressBar; }
+    QProgressBar& ProgressBar() override { return *m_progressBar; }
     QToolBar& tbToolBar() { return *m_toolBar; }
     QMenu& mnuPopUpMenu() { return *m_menus.at("mnuPopUpMenu"); }
     QAction& Item(const char* name) const { return *m_items.at(name); }
     // The shared file dialog of the data-file and picture commands.
-    CommonDialog& CMDialog() { return m_cmDialog; }
+    CommonDialog& CMDialog() override { return m_cmDialog; }
+
+    void RunMenuCommand(const char* itemName) override;
+    bool MenuItemChecked(const char* itemName) const override;
+    void PopUpMenuAt(QPoint globalPosition) override;
+    void RemoveLastPoint() override;
+    bool SaveTable() override { return mnuDataSave_Click(); }
+    bool SaveTableAs() override { return mnuDataSaveAs_Click(); }
+    void ShowStatusMessage(const QString& text, int milliseconds) override;
+    QWidget& Window() override { return *this; }
 
     // The Data menu stays disabled until the first picture arrives.
     void EnableDataMenu();
     // Clears the scale check mark, ends scale mode and applies the calibration.
-    void LeaveScaleMode();
+    void LeaveScaleMode() override;
     // The toolbar's click: runs the command of a key, compared exactly; other keys do nothing.
     void tbToolBar_ButtonClick(const QString& key);
     // The tooltip of the toolbar button under a position of the toolbar, or empty text.
@@ -84,7 +99,7 @@ public:
     void mnuPictureImport_Click();
     // Opens a picture file as a new document, as Import does after its dialog; also used for
     // a file dropped on the picture window or named on the command line.
-    bool ImportPictureFile(const QString& path);
+    bool ImportPictureFile(const QString& path) override;
     // The second half of an import: a decoded picture takes the place of the old one.
     void TakeImportedPicture(const QString& path, const LoadedPicture& loaded);
     void mnuPicturePaste_Click();
@@ -129,6 +144,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Session& m_session;
+    Desktop m_desktop;
+    WindowSet& m_windows;
     void CreateMenus();
     void CreateToolbar();
     void CreateProgressBar();

@@ -8,13 +8,14 @@
 #include "decoding/PdfPages.h"
 #include "platform/Prompts.h"
 #include "project/ProjectFile.h"
+#include "session/Session.h"
 #include "windows/acquisition/DecodeProgress.h"
 #include "windows/acquisition/PdfPageImport.h"
 #include "windows/document/PictureSurface.h"
 #include "windows/document/frmDocument.h"
-#include "windows/shared/AppState.h"
 #include "windows/shared/ErrorReport.h"
 #include "windows/shared/ScreenPointer.h"
+#include "windows/shared/WindowSet.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -42,7 +43,7 @@ void frmMain::mnuPictureImport_Click() {
     m_cmDialog.FilterIndex = 2;
     m_cmDialog.DefaultExt.clear();
     m_cmDialog.MustExist = true;
-    m_cmDialog.Keep(App().prompts().AskOpenFile(m_cmDialog.Request()));
+    m_cmDialog.Keep(m_desktop.prompts.AskOpenFile(m_cmDialog.Request()));
     if (m_cmDialog.FileName.isEmpty()) {
         return;
     }
@@ -59,14 +60,15 @@ bool frmMain::ImportPictureFile(const QString& path) {
     // user gives up waiting for, leaves the picture, its calibration and the table as they were.
     std::optional<LoadedPicture> loaded;
     try {
-        loaded = IsPdfFile(path) ? ReadPdfPage(this, App().prompts(), path)
+        loaded = IsPdfFile(path) ? ReadPdfPage(this, m_desktop.prompts, path)
                                  : DecodeWithProgressBox(this, path);
     } catch (const AppError& error) {
-        ShowErrorReport(error);
+        ShowErrorReport(m_session, m_desktop.prompts, error);
         SetScreenPointer(ScreenPointer::Default);
         return false;
     } catch (const std::bad_alloc&) {
-        ShowErrorReport({ErrorNumber::OutOfMemory, QStringLiteral("Out of memory: ") + path, {}});
+        ShowErrorReport(m_session, m_desktop.prompts,
+                        {ErrorNumber::OutOfMemory, QStringLiteral("Out of memory: ") + path, {}});
         SetScreenPointer(ScreenPointer::Default);
         return false;
     }
@@ -80,10 +82,10 @@ bool frmMain::ImportPictureFile(const QString& path) {
 }
 
 void frmMain::TakeImportedPicture(const QString& path, const LoadedPicture& loaded) {
-    App().session.ResetDocument();
-    App().Document().Picture2().SetPicture(loaded.image, loaded.type, loaded.originalBytes);
+    m_session.ResetDocument();
+    m_windows.Document().Picture2().SetPicture(loaded.image, loaded.type, loaded.originalBytes);
     EnableDataMenu();
-    App().Document().Form_Resize();
+    m_windows.Document().Form_Resize();
     SetPanelText(2, PictureName(path, loaded));
 }
 
@@ -100,15 +102,16 @@ void frmMain::mnuPicturePaste_Click() {
     // Pasted, captured and scanned pictures are held to the size a file may have, so that
     // every picture the program holds can be kept in a project and opened again.
     if (const QString tooLarge = TooLargeReason(picture.size()); !tooLarge.isEmpty()) {
-        ShowErrorReport(InvalidPictureError(QStringLiteral("Clipboard Picture"), tooLarge));
+        ShowErrorReport(m_session, m_desktop.prompts,
+                        InvalidPictureError(QStringLiteral("Clipboard Picture"), tooLarge));
         return;
     }
-    App().session.ResetDocument();
+    m_session.ResetDocument();
     if (!picture.isNull()) {
-        App().Document().Picture2().SetPicture(picture, PictureType::Bitmap);
+        m_windows.Document().Picture2().SetPicture(picture, PictureType::Bitmap);
     }
     EnableDataMenu();
-    App().Document().Form_Resize();
+    m_windows.Document().Form_Resize();
     SetPanelText(2, QStringLiteral("Clipboard Picture"));
 }
 
@@ -118,7 +121,7 @@ void frmMain::mnuPictureCopy_Click() {
         return;
     }
     clipboard->clear();
-    const PictureSurface& surface = App().Document().Picture2();
+    const PictureSurface& surface = m_windows.Document().Picture2();
     if (surface.HasPicture()) {
         clipboard->setImage(surface.DrawnImage());
     }

@@ -4,12 +4,13 @@
 
 #include "core/AppError.h"
 #include "platform/Prompts.h"
+#include "session/Session.h"
 #include "table/CellBlock.h"
 #include "table/DataTable.h"
 #include "table/TableSort.h"
 #include "windows/data/frmData.h"
-#include "windows/shared/AppState.h"
 #include "windows/shared/ErrorReport.h"
+#include "windows/shared/WindowSet.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -26,7 +27,7 @@ bool frmMain::DataWindowIsActive() const {
 }
 
 void frmMain::mnuDataRemoveSelected_Click() {
-    frmData& data = App().Data();
+    frmData& data = m_windows.Data();
     DataTable& table = data.Table();
     const int upperEnd = std::min(data.Row(), data.RowSel());
     const int lowerEnd = std::max(data.Row(), data.RowSel());
@@ -36,10 +37,10 @@ void frmMain::mnuDataRemoveSelected_Click() {
     }
     bool remove = true;
     if (DataWindowIsActive()) {
-        remove =
-            App().prompts().ShowMessage(QStringLiteral("Delete selected rows from the data grid?"),
-                                        QStringLiteral("Edit Data"), MessageIcon::Question,
-                                        MessageButtons::YesNo) == MessageAnswer::Yes;
+        remove = m_desktop.prompts.ShowMessage(
+                     QStringLiteral("Delete selected rows from the data grid?"),
+                     QStringLiteral("Edit Data"), MessageIcon::Question,
+                     MessageButtons::YesNo) == MessageAnswer::Yes;
     }
     if (remove) {
         // The header is never removed, and a selection that reaches up into it removes only
@@ -55,35 +56,35 @@ void frmMain::mnuDataRemoveSelected_Click() {
 }
 
 void frmMain::mnuDataRemoveAll_Click() {
-    const MessageAnswer answer = App().prompts().ShowMessage(
+    const MessageAnswer answer = m_desktop.prompts.ShowMessage(
         QStringLiteral("Delete all the rows from the data grid?"), QStringLiteral("Edit Data"),
         MessageIcon::Question, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes) {
         return;
     }
-    App().Data().Table().Clear();
+    m_windows.Data().Table().Clear();
     mnuViewRefresh_Click();
 }
 
 void frmMain::mnuDataSortX_Click() {
-    App().Data().OptSortX().setChecked(true);
-    App().Data().SortGrid();
+    m_windows.Data().OptSortX().setChecked(true);
+    m_windows.Data().SortGrid();
 }
 
 void frmMain::mnuDataSortY_Click() {
-    App().Data().OptSortY().setChecked(true);
-    App().Data().SortGrid();
+    m_windows.Data().OptSortY().setChecked(true);
+    m_windows.Data().SortGrid();
 }
 
 void frmMain::mnuDataRemoveRepeated_Click() {
-    frmData& data = App().Data();
+    frmData& data = m_windows.Data();
     // A cell the sort could not read has been reported once; the same cell would stop the
     // removal too.
     if (data.SortGrid()) {
         try {
             RemoveRepeatedNeighbours(data.Table());
         } catch (const AppError& error) {
-            ShowErrorReport(error);
+            ShowErrorReport(m_session, m_desktop.prompts, error);
         }
     }
     if (data.Table().RowCount() > 2) {
@@ -93,7 +94,7 @@ void frmMain::mnuDataRemoveRepeated_Click() {
 }
 
 void frmMain::mnuDataCopy_Click() {
-    frmData& data = App().Data();
+    frmData& data = m_windows.Data();
     const QString text =
         CellBlockText(data.Table(), {data.Row(), data.Col(), data.RowSel(), data.ColSel()});
     // A clipboard that cannot be written leaves things as they were.

@@ -1,8 +1,8 @@
 // Collecting many points at once: auto-read by colour and interpolation by a spline.
 
 #include "core/ProgramInfo.h"
-#include "windows/main/LongCommand.h"
 #include "windows/main/frmMain.h"
+#include "windows/shared/LongCommand.h"
 
 #include "core/AppError.h"
 #include "core/Calibration.h"
@@ -11,16 +11,18 @@
 #include "extraction/TableSpline.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
+#include "session/PointValues.h"
+#include "session/Session.h"
 #include "table/DataTable.h"
 #include "windows/data/frmData.h"
 #include "windows/document/PictureSurface.h"
-#include "windows/document/PointerImages.h"
 #include "windows/document/frmDocument.h"
-#include "windows/shared/AppState.h"
 #include "windows/shared/ErrorReport.h"
 #include "windows/shared/PointRecording.h"
+#include "windows/shared/PointerImages.h"
 #include "windows/shared/ResourceSounds.h"
 #include "windows/shared/ScreenPointer.h"
+#include "windows/shared/WindowSet.h"
 
 #include <QAction>
 #include <QLocale>
@@ -44,20 +46,20 @@ QString TimeOfDay(const QDateTime& moment) {
 } // namespace
 
 void frmMain::mnuDataAR_Click() {
-    const Settings& s = App().settings;
+    const Settings& s = m_session.settings;
     if (s.GridCols < 1 || s.GridRows < 1) {
-        App().prompts().ShowMessage(
+        m_desktop.prompts.ShowMessage(
             QStringLiteral("AutoRead needs at least one column and one row in its grid. Set them "
                            "in the Options window (AutoRead, Sweep Density)."),
             QStringLiteral("Auto Reading"), MessageIcon::Information, MessageButtons::Ok);
         return;
     }
-    const QDateTime start = App().clock().Now();
+    const QDateTime start = m_desktop.clock.Now();
     SetScreenPointer(ScreenPointer::Hourglass);
     std::int64_t skipped = 0;
     bool stopped = false;
-    PictureSurface& picture = App().Document().Picture2();
-    DataTable& table = App().Data().Table();
+    PictureSurface& picture = m_windows.Document().Picture2();
+    DataTable& table = m_windows.Data().Table();
     std::vector<DataTable::Row> rows;
     std::optional<QPointF> lastFound;
     {
@@ -67,14 +69,14 @@ void frmMain::mnuDataAR_Click() {
             static_cast<std::int64_t>(s.GridCols) * s.GridRows + s.GridCols + s.GridRows;
         LongCommand command(Item("mnuViewToolbar").isChecked() ? m_progressBar : nullptr, maximum);
         DrawnPicture& drawing = picture.Drawing();
-        const AutoReadScan scan(drawing, App().calibration.Edges(), s.GridCols, s.GridRows);
+        const AutoReadScan scan(drawing, m_session.calibration.Edges(), s.GridCols, s.GridRows);
         // Markers go straight into the drawn image, where the positions after them read them;
         // the window repaints what they cover once, at the end, and the rows arrive at once.
         QRect drawn;
         const auto found = [&](double x, double y) {
             // A position whose value does not fit (a log axis far past its range) is
             // skipped and counted, never shown in a box per position.
-            const std::optional<QPointF> values = FoundPointValues(x, y);
+            const std::optional<QPointF> values = FoundPointValues(m_session.settings, x, y);
             if (!values) {
                 ++skipped;
                 return;
@@ -97,13 +99,13 @@ void frmMain::mnuDataAR_Click() {
     }
     const auto count = static_cast<std::int64_t>(rows.size());
     if (lastFound) {
-        ShowSavedPoint(lastFound->x(), lastFound->y());
+        ShowSavedPoint(m_session, lastFound->x(), lastFound->y());
     }
     AppendPointRows(table, std::move(rows));
-    const QDateTime end = App().clock().Now();
+    const QDateTime end = m_desktop.clock.Now();
     m_progressBar->hide();
     SetCustomScreenPointer(PointerCursor(s.PointerIndex));
-    PlayResourceSound(App().sound(), BeepSound);
+    PlayResourceSound(m_desktop.sound, BeepSound);
     QString report = QStringLiteral("The number of values found and stored is: ") +
                      QString::number(count) + QStringLiteral("\r\nStarting time: ") +
                      TimeOfDay(start) + QStringLiteral("\r\nEnding time: ") + TimeOfDay(end);
@@ -114,29 +116,29 @@ void frmMain::mnuDataAR_Click() {
     if (stopped) {
         report += QStringLiteral("\r\nStopped with Esc before the end of the grid.");
     }
-    App().prompts().ShowMessage(report, QStringLiteral("Auto Reading"), MessageIcon::Information,
-                                MessageButtons::Ok);
+    m_desktop.prompts.ShowMessage(report, QStringLiteral("Auto Reading"), MessageIcon::Information,
+                                  MessageButtons::Ok);
 }
 
 void frmMain::mnuDataSpline_Click() {
     SetScreenPointer(ScreenPointer::ArrowHourglass);
     mnuDataRemoveRepeated_Click();
-    frmData& data = App().Data();
+    frmData& data = m_windows.Data();
     DataTable& table = data.Table();
     const int n = table.PointCount();
     if (n <= 3) {
-        App().prompts().ShowMessage(
+        m_desktop.prompts.ShowMessage(
             QStringLiteral("You need at least two values to perform any interpolation."),
             QStringLiteral("Insufficient Data"), MessageIcon::Information, MessageButtons::Ok);
-        SetCustomScreenPointer(PointerCursor(App().settings.PointerIndex));
+        SetCustomScreenPointer(PointerCursor(m_session.settings.PointerIndex));
         return;
     }
-    const Settings& s = App().settings;
+    const Settings& s = m_session.settings;
     try {
         (s.SplineOnX ? data.OptSortX() : data.OptSortY()).setChecked(true);
         data.SortGrid();
         const std::vector<QPointF> points = InterpolateTable(table, s.SplineOnX, s.SplinePoints);
-        PictureSurface& picture = App().Document().Picture2();
+        PictureSurface& picture = m_windows.Document().Picture2();
         // Escape while the samples are drawn or turned into rows adds nothing to the table.
         bool stopped = false;
         {
@@ -159,7 +161,7 @@ void frmMain::mnuDataSpline_Click() {
         }
         const MessageAnswer answer =
             stopped ? MessageAnswer::No
-                    : App().prompts().ShowMessage(
+                    : m_desktop.prompts.ShowMessage(
                           QStringLiteral(
                               "You want to add these interpolated points to your current data?"),
                           ProgramInfo::Title, MessageIcon::Question, MessageButtons::YesNo);
@@ -175,18 +177,19 @@ void frmMain::mnuDataSpline_Click() {
             picture.Erase();
         }
     } catch (const std::bad_alloc&) {
-        ShowErrorReport(OutOfMemoryError());
+        ShowErrorReport(m_session, m_desktop.prompts, OutOfMemoryError());
         return;
     } catch (const std::length_error&) {
-        ShowErrorReport(OutOfMemoryError());
+        ShowErrorReport(m_session, m_desktop.prompts, OutOfMemoryError());
         return;
     } catch (const AppError& error) {
         SetScreenPointer(ScreenPointer::Arrow);
-        App().MsgText = QStringLiteral("The interpolation method is failing with these data.\r\n"
-                                       "Try againg changing the Independant Variable\r\n") +
-                        ErrorReportText(error);
-        App().prompts().ShowMessage(App().MsgText, QStringLiteral("Error"),
-                                    MessageIcon::Exclamation, MessageButtons::Ok);
+        m_session.MsgText =
+            QStringLiteral("The interpolation method is failing with these data.\r\n"
+                           "Try againg changing the Independant Variable\r\n") +
+            ErrorReportText(error);
+        m_desktop.prompts.ShowMessage(m_session.MsgText, QStringLiteral("Error"),
+                                      MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
     mnuViewRefresh_Click();

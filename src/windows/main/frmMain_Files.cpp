@@ -5,11 +5,12 @@
 #include "core/AppError.h"
 #include "core/RegularFile.h"
 #include "platform/Prompts.h"
+#include "session/Session.h"
 #include "table/DataFileWriter.h"
 #include "windows/data/frmData.h"
-#include "windows/shared/AppState.h"
 #include "windows/shared/ErrorReport.h"
 #include "windows/shared/ScreenPointer.h"
+#include "windows/shared/WindowSet.h"
 
 namespace {
 
@@ -28,23 +29,23 @@ void PrepareDataDialog(CommonDialog& dialog, bool clearName) {
 
 bool frmMain::WriteTable(WriteMode mode) {
     try {
-        WriteDataFile(App().Data().Table(), App().DataFileName,
-                      LayoutForFileType(App().DataFileType), mode);
+        WriteDataFile(m_windows.Data().Table(), m_session.DataFileName,
+                      LayoutForFileType(m_session.DataFileType), mode);
     } catch (const AppError& error) {
-        ShowErrorReport(error);
+        ShowErrorReport(m_session, m_desktop.prompts, error);
         return false;
     }
-    SetPanelText(1, App().DataFileName);
+    SetPanelText(1, m_session.DataFileName);
     return true;
 }
 
 bool frmMain::mnuDataSave_Click() {
-    if (App().DataFileName.isEmpty()) {
+    if (m_session.DataFileName.isEmpty()) {
         return mnuDataSaveAs_Click();
     }
     // A name that came with a project is the user's to confirm: the dialog offers it.
-    if (App().DataFileNameFromProject) {
-        return SaveDataAs(App().DataFileName);
+    if (m_session.DataFileNameFromProject) {
+        return SaveDataAs(m_session.DataFileName);
     }
     return WriteTable(WriteMode::Replace);
 }
@@ -57,22 +58,22 @@ bool frmMain::SaveDataAs(const QString& proposedName) {
     PrepareDataDialog(m_cmDialog, true);
     if (!proposedName.isEmpty()) {
         m_cmDialog.FileName = proposedName;
-        m_cmDialog.FilterIndex = App().DataFileType;
+        m_cmDialog.FilterIndex = m_session.DataFileType;
     }
-    m_cmDialog.Keep(App().prompts().AskSaveFile(m_cmDialog.Request()));
+    m_cmDialog.Keep(m_desktop.prompts.AskSaveFile(m_cmDialog.Request()));
     // A cancelled or declined dialog forgets the data file; the next Save asks again.
-    App().DataFileName = m_cmDialog.FileName;
-    App().DataFileType = m_cmDialog.FilterIndex;
-    App().DataFileNameFromProject = false;
-    if (App().DataFileName.isEmpty()) {
+    m_session.DataFileName = m_cmDialog.FileName;
+    m_session.DataFileType = m_cmDialog.FilterIndex;
+    m_session.DataFileNameFromProject = false;
+    if (m_session.DataFileName.isEmpty()) {
         return false;
     }
-    if (FileExists(App().DataFileName)) {
-        const MessageAnswer answer = App().prompts().ShowMessage(
-            App().DataFileName + QStringLiteral(" exists. Do you want to overwrite it?"),
+    if (FileExists(m_session.DataFileName)) {
+        const MessageAnswer answer = m_desktop.prompts.ShowMessage(
+            m_session.DataFileName + QStringLiteral(" exists. Do you want to overwrite it?"),
             QStringLiteral("File Exists"), MessageIcon::Question, MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes) {
-            App().DataFileName.clear();
+            m_session.DataFileName.clear();
             return false;
         }
     }
@@ -84,15 +85,15 @@ bool frmMain::SaveDataAs(const QString& proposedName) {
 
 bool frmMain::mnuDataAppendTo_Click() {
     PrepareDataDialog(m_cmDialog, false);
-    const FileDialogResult result = App().prompts().AskSaveFile(m_cmDialog.Request());
+    const FileDialogResult result = m_desktop.prompts.AskSaveFile(m_cmDialog.Request());
     // A cancelled dialog returns, and keeps, an empty name; the data file stays as it was.
     m_cmDialog.Keep(result);
     if (result.path.isEmpty()) {
         return false;
     }
-    App().DataFileName = result.path;
-    App().DataFileType = result.filterIndex;
-    App().DataFileNameFromProject = false;
+    m_session.DataFileName = result.path;
+    m_session.DataFileType = result.filterIndex;
+    m_session.DataFileNameFromProject = false;
     SetScreenPointer(ScreenPointer::ArrowHourglass);
     const bool written = WriteTable(WriteMode::Append);
     SetScreenPointer(ScreenPointer::Default);

@@ -5,9 +5,10 @@
 
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
+#include "session/Session.h"
 #include "windows/info/frmAbout.h"
 #include "windows/main/HelpWindow.h"
-#include "windows/shared/AppState.h"
+#include "windows/shared/WindowSet.h"
 
 #include <QFile>
 
@@ -16,22 +17,22 @@ const QString ViewerPage = QStringLiteral("https://support.microsoft.com/kb/9176
 }
 
 void frmMain::OpenHelp(bool search) {
-    if (App().HelpFile.isEmpty()) {
-        App().prompts().ShowMessage(QStringLiteral("Unable to display Help Contents. There is no "
-                                                   "Help associated with this project."),
-                                    windowTitle(), MessageIcon::Information, MessageButtons::Ok);
+    if (m_windows.HelpFile().isEmpty()) {
+        m_desktop.prompts.ShowMessage(QStringLiteral("Unable to display Help Contents. There is no "
+                                                     "Help associated with this project."),
+                                      windowTitle(), MessageIcon::Information, MessageButtons::Ok);
         return;
     }
-    if (!QFile::exists(App().HelpFile)) {
-        App().prompts().ShowMessage(QStringLiteral("The help file ") + App().HelpFile +
-                                        QStringLiteral(" cannot be found."),
-                                    ProgramInfo::Title, MessageIcon::None, MessageButtons::Ok);
+    if (!QFile::exists(m_windows.HelpFile())) {
+        m_desktop.prompts.ShowMessage(QStringLiteral("The help file ") + m_windows.HelpFile() +
+                                          QStringLiteral(" cannot be found."),
+                                      ProgramInfo::Title, MessageIcon::None, MessageButtons::Ok);
         return;
     }
     if (!m_helpWindow) {
         m_helpWindow = new HelpWindow(this);
     }
-    m_helpWindow->ShowPage(App().HelpFile);
+    m_helpWindow->ShowPage(m_windows.HelpFile());
     m_helpWindow->show();
     m_helpWindow->raise();
     if (search) {
@@ -48,17 +49,17 @@ void frmMain::mnuHelpSearch_Click() {
 }
 
 void frmMain::mnuHelpWin7_Click() {
-    App().prompts().ShowMessage(
+    m_desktop.prompts.ShowMessage(
         QStringLiteral("Latest versions of Windows do not support help (.hlp) files. You'll need "
                        "to install a small program from Microsoft's website to solve the "
                        "problem. Go to: ") +
             ViewerPage,
         QStringLiteral("Error opening help file in Win 7 or Vista"), MessageIcon::Information,
         MessageButtons::Ok);
-    App().shell().Open(ViewerPage, {}, {}, {});
+    m_desktop.shell.Open(ViewerPage, {}, {}, {});
 }
 
 void frmMain::mnuHelpAbout_Click() {
-    frmAbout about(this);
+    frmAbout about(m_desktop, this);
     about.exec();
 }

@@ -3,11 +3,12 @@
 #include "windows/main/frmMain.h"
 
 #include "layout/ButtonTip.h"
+#include "session/Session.h"
 #include "windows/main/CommandTable.h"
 #include "windows/main/StatusPanels.h"
 #include "windows/main/ToolbarIcons.h"
-#include "windows/shared/AppState.h"
 #include "windows/shared/ErrorReport.h"
+#include "windows/shared/WindowSet.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -53,7 +54,7 @@ void frmMain::CreateMenus() {
             if (action->isCheckable()) {
                 action->setChecked(!action->isChecked());
             }
-            RunCommand([this, command] { command(*this); });
+            RunCommand(m_session, m_desktop.prompts, [this, command] { command(*this); });
         });
         m_items[entry.name] = action;
     }
@@ -107,8 +108,9 @@ void frmMain::CreateToolbar() {
         button->setObjectName(QStringLiteral("tbButton") + key);
         button->setData(key);
         button->setToolTip(QString::fromLatin1(entry.toolTip));
-        connect(button, &QAction::triggered, this,
-                [this, key] { RunCommand([this, key] { tbToolBar_ButtonClick(key); }); });
+        connect(button, &QAction::triggered, this, [this, key] {
+            RunCommand(m_session, m_desktop.prompts, [this, key] { tbToolBar_ButtonClick(key); });
+        });
     }
     m_toolBar->setMouseTracking(true);
     m_toolBar->installEventFilter(this);
@@ -142,10 +144,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (watched == m_mdiArea->viewport()) {
-            App().MouseOnPicture = false;
+            m_session.MouseOnPicture = false;
         } else if (auto* widget = qobject_cast<QWidget*>(watched);
                    widget != nullptr && (widget == m_toolBar || m_toolBar->isAncestorOf(widget))) {
-            App().MouseOnPicture = false;
+            m_session.MouseOnPicture = false;
             const QPointF inToolbar = widget->mapTo(m_toolBar, mouse->position());
             SetPanelText(
                 7, ButtonTip(static_cast<float>(inToolbar.x()), static_cast<float>(inToolbar.y())));

@@ -4,26 +4,29 @@
 #include "core/Calibration.h"
 #include "platform/Prompts.h"
 #include "platform/ScannerService.h"
+#include "session/Session.h"
 #include "windows/acquisition/frmCaptureNew.h"
 #include "windows/document/PictureSurface.h"
 #include "windows/document/frmDocument.h"
-#include "windows/shared/AppState.h"
 #include "windows/shared/CalibrationCommands.h"
 #include "windows/shared/ErrorReport.h"
 #include "windows/shared/ScreenPointer.h"
+#include "windows/shared/WindowSet.h"
+#include "windows/zoom/frmZoom.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QPointer>
 
 void frmMain::mnuPictureScale_Click() {
     QAction& item = Item("mnuPictureScale");
     if (!item.isChecked()) {
         mnuPictureResetScale_Click();
-        App().ScaleModeOn = true;
+        m_session.ScaleModeOn = true;
         item.setChecked(true);
-        App().prompts().ShowMessage(
+        m_desktop.prompts.ShowMessage(
             QStringLiteral("Two points with known coordinates must be defined in the image in "
                            "order to read precise values.\r\n\r\nIt is recommended to define "
                            "these points at opposite corners of the image."),
@@ -35,12 +38,12 @@ void frmMain::mnuPictureScale_Click() {
 
 void frmMain::LeaveScaleMode() {
     Item("mnuPictureScale").setChecked(false);
-    App().ScaleModeOn = false;
-    ApplyCalibration();
+    m_session.ScaleModeOn = false;
+    ApplyCalibration(m_session, m_desktop.prompts);
 }
 
 void frmMain::mnuPictureResetScale_Click() {
-    App().session.ResetScale();
+    m_session.ResetScale();
 }
 
 void frmMain::mnuPictureCapture_Click() {
@@ -50,24 +53,30 @@ void frmMain::mnuPictureCapture_Click() {
     }
     // Modal until the capture window goes, also while it hides for the countdown.
     QEventLoop waiting;
-    auto* capture = new frmCaptureNew(this);
+    // The magnifier rests meanwhile: it would grab the screen that is being captured.
+    QPointer<frmZoom> zoom = &m_windows.Zoom();
+    zoom->SetTimerEnabled(false);
+    auto* capture = new frmCaptureNew(m_session, m_desktop, *this, this);
     m_capture = capture;
     connect(capture, &QObject::destroyed, &waiting, &QEventLoop::quit);
     capture->show();
     waiting.exec();
-    ActivateChildWindow(&App().Document());
+    if (zoom) {
+        zoom->SetTimerEnabled(true);
+    }
+    ActivateChildWindow(&m_windows.Document());
 }
 
 void frmMain::mnuPictureScanner_Click() {
     try {
-        ScannerService& scanner = App().scanner();
+        ScannerService& scanner = m_desktop.scanner;
         // Looking for devices can take seconds while network scanners are asked.
         SetScreenPointer(ScreenPointer::Hourglass);
         if (!scanner.IsAvailable()) {
             SetScreenPointer(ScreenPointer::Default);
-            App().prompts().ShowMessage(QStringLiteral("Scanner not available."),
-                                        QStringLiteral("Check Scanner Availability"),
-                                        MessageIcon::Critical, MessageButtons::Ok);
+            m_desktop.prompts.ShowMessage(QStringLiteral("Scanner not available."),
+                                          QStringLiteral("Check Scanner Availability"),
+                                          MessageIcon::Critical, MessageButtons::Ok);
             return;
         }
         scanner.SelectImageSource();
@@ -77,14 +86,14 @@ void frmMain::mnuPictureScanner_Click() {
         // clipboard stay as they were.
         const QClipboard* clipboard = QGuiApplication::clipboard();
         if (!acquired || clipboard == nullptr || clipboard->image().isNull()) {
-            App().prompts().ShowMessage(
+            m_desktop.prompts.ShowMessage(
                 QStringLiteral("No image was acquired or transfer to the clipboard failed."),
                 QString(), MessageIcon::Information, MessageButtons::Ok);
             return;
         }
         mnuPicturePaste_Click();
     } catch (const AppError& error) {
-        ShowErrorReport(error);
+        ShowErrorReport(m_session, m_desktop.prompts, error);
         SetScreenPointer(ScreenPointer::Default);
     }
 }

@@ -1,14 +1,15 @@
 // Printing the table as the data window shows it.
 
-#include "windows/main/LongCommand.h"
 #include "windows/main/frmMain.h"
+#include "windows/shared/LongCommand.h"
 
 #include "layout/Twips.h"
 #include "platform/Prompts.h"
+#include "session/Session.h"
 #include "table/DataTable.h"
 #include "table/GridPrinter.h"
 #include "windows/data/frmData.h"
-#include "windows/shared/AppState.h"
+#include "windows/shared/WindowSet.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -54,7 +55,7 @@ GridDisplay DisplayOf(frmData& data) {
 } // namespace
 
 void frmMain::mnuFilePrint_Click() {
-    const MessageAnswer answer = App().prompts().ShowMessage(
+    const MessageAnswer answer = m_desktop.prompts.ShowMessage(
         QStringLiteral("Would you like to print the data in the table?"), PrintTitle,
         MessageIcon::Question, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes) {
@@ -62,7 +63,7 @@ void frmMain::mnuFilePrint_Click() {
     }
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (defaultPrinter.isNull()) {
-        App().prompts().ShowMessage(
+        m_desktop.prompts.ShowMessage(
             QStringLiteral("There is no printer to print on. Set up a printer and try again."),
             PrintTitle, MessageIcon::Exclamation, MessageButtons::Ok);
         return;
@@ -74,21 +75,21 @@ void frmMain::mnuFilePrint_Click() {
 bool frmMain::PrintTable(QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        App().prompts().ShowMessage(
+        m_desktop.prompts.ShowMessage(
             QStringLiteral("The printer could not start printing. Nothing was printed."),
             PrintTitle, MessageIcon::Exclamation, MessageButtons::Ok);
         return false;
     }
     // One unit is one twip, so the grid prints at the size it shows on screen.
     painter.scale(printer.logicalDpiX() / 1440.0, printer.logicalDpiY() / 1440.0);
-    QFont font = App().Data().GridData().font();
+    QFont font = m_windows.Data().GridData().font();
     font.setPixelSize(static_cast<int>(std::lround(font.pointSizeF() * 20)));
     painter.setFont(font);
     painter.setPen(QPen(Qt::black, 0));
     const int pixelX = std::max(1, static_cast<int>(std::lround(1440.0 / printer.logicalDpiX())));
     const int pixelY = std::max(1, static_cast<int>(std::lround(1440.0 / printer.logicalDpiY())));
 
-    frmData& data = App().Data();
+    frmData& data = m_windows.Data();
     // The bar follows the cells looked at, as the grid's own count goes (the command's own
     // bar stays hidden: it only listens for Escape).
     LongCommand command;
@@ -108,15 +109,15 @@ bool frmMain::PrintTable(QPrinter& printer) {
         // Nothing half printed reaches the printer.
         printer.abort();
         painter.end();
-        App().prompts().ShowMessage(QStringLiteral("Printing was stopped. Nothing was printed."),
-                                    PrintTitle, MessageIcon::Information, MessageButtons::Ok);
+        m_desktop.prompts.ShowMessage(QStringLiteral("Printing was stopped. Nothing was printed."),
+                                      PrintTitle, MessageIcon::Information, MessageButtons::Ok);
         return false;
     }
     const bool printed = painter.end();
     data.SetCol(column);
     data.SetRow(row);
     if (!printed) {
-        App().prompts().ShowMessage(
+        m_desktop.prompts.ShowMessage(
             QStringLiteral("The printer reported an error. The table may not have been printed."),
             PrintTitle, MessageIcon::Exclamation, MessageButtons::Ok);
     }

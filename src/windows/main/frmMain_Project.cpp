@@ -8,13 +8,14 @@
 #include "platform/Prompts.h"
 #include "project/ProjectState.h"
 #include "project/RecentProjects.h"
+#include "session/Session.h"
 #include "windows/acquisition/DecodeProgress.h"
 #include "windows/data/frmData.h"
 #include "windows/document/PictureSurface.h"
 #include "windows/document/frmDocument.h"
-#include "windows/shared/AppState.h"
 #include "windows/shared/ErrorReport.h"
 #include "windows/shared/ScreenPointer.h"
+#include "windows/shared/WindowSet.h"
 
 #include <QAction>
 #include <QDir>
@@ -48,7 +49,7 @@ std::optional<QImage> DecodeProjectPicture(QWidget* owner, const QString& path,
 } // namespace
 
 bool frmMain::ProjectChanged() const {
-    return ::ProjectChanged(App().session);
+    return ::ProjectChanged(m_session);
 }
 
 void frmMain::mnuFileOpenProject_Click() {
@@ -57,7 +58,7 @@ void frmMain::mnuFileOpenProject_Click() {
     request.filter = ProjectFilter + QStringLiteral("|All Files (*.*)|*.*");
     request.fileName = ProjectPath();
     request.mustExist = true;
-    const QString path = App().prompts().AskOpenFile(request).path;
+    const QString path = m_desktop.prompts.AskOpenFile(request).path;
     if (!path.isEmpty()) {
         OpenProjectFile(path);
     }
@@ -82,26 +83,26 @@ bool frmMain::OpenProjectFile(const QString& path) {
         // The project takes the table's place: what is kept nowhere else is offered for saving
         // first, once the file is known to be good.
         SetScreenPointer(ScreenPointer::Default);
-        if (!QuerySaveProject() || (ProjectPath().isEmpty() && !App().Data().QueryUnload())) {
+        if (!QuerySaveProject() || (ProjectPath().isEmpty() && !m_windows.Data().QueryUnload())) {
             return false;
         }
         SetScreenPointer(ScreenPointer::ArrowHourglass);
-        ApplyProject(App().session, read.project, picture);
+        ApplyProject(m_session, read.project, picture);
         Item("mnuPictureScale").setChecked(false);
         if (read.project.pictureType != PictureType::None) {
             EnableDataMenu();
-            App().Document().Form_Resize();
+            m_windows.Document().Form_Resize();
         }
     } catch (const AppError& error) {
         SetScreenPointer(ScreenPointer::Default);
-        ShowErrorReport(error);
+        ShowErrorReport(m_session, m_desktop.prompts, error);
         if (error.number == ErrorNumber::FileNotFound) {
-            RecentProjects(App().RecentProjectsSettings).Remove(path);
+            RecentProjects(m_windows.RecentProjectsSettings()).Remove(path);
         }
         return false;
     } catch (const std::bad_alloc&) {
         SetScreenPointer(ScreenPointer::Default);
-        ShowErrorReport(OutOfMemoryError());
+        ShowErrorReport(m_session, m_desktop.prompts, OutOfMemoryError());
         return false;
     }
     KeepProjectPath(path);
@@ -110,14 +111,14 @@ bool frmMain::OpenProjectFile(const QString& path) {
 }
 
 void frmMain::ForgetProjectPath() {
-    App().session.ForgetProjectPath();
+    m_session.ForgetProjectPath();
 }
 
 // The session is now the one in this file, as opened or just saved.
 void frmMain::KeepProjectPath(const QString& path) {
-    Session& session = App().session;
+    Session& session = m_session;
     session.KeepProjectPath(QFileInfo(path).absoluteFilePath(), ProjectFingerprint(session));
-    RecentProjects(App().RecentProjectsSettings).Add(session.ProjectPath());
+    RecentProjects(m_windows.RecentProjectsSettings()).Add(session.ProjectPath());
 }
 
 bool frmMain::mnuFileSaveProject_Click() {
@@ -130,7 +131,7 @@ bool frmMain::mnuFileSaveProjectAs_Click() {
     request.filter = ProjectFilter;
     request.fileName = ProjectPath();
     request.defaultExtension = ProjectExtension;
-    QString path = App().prompts().AskSaveFile(request).path;
+    QString path = m_desktop.prompts.AskSaveFile(request).path;
     if (path.isEmpty()) {
         return false;
     }
@@ -138,7 +139,7 @@ bool frmMain::mnuFileSaveProjectAs_Click() {
         path += ProjectExtension;
     }
     if (FileExists(path) && QFileInfo(path).absoluteFilePath() != ProjectPath()) {
-        const MessageAnswer answer = App().prompts().ShowMessage(
+        const MessageAnswer answer = m_desktop.prompts.ShowMessage(
             path + QStringLiteral(" exists. Do you want to overwrite it?"),
             QStringLiteral("File Exists"), MessageIcon::Question, MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes) {
@@ -151,14 +152,14 @@ bool frmMain::mnuFileSaveProjectAs_Click() {
 bool frmMain::SaveProjectTo(const QString& path) {
     SetScreenPointer(ScreenPointer::ArrowHourglass);
     try {
-        WriteWholeFile(path, ProjectBytes(CurrentProject(App().session, true)));
+        WriteWholeFile(path, ProjectBytes(CurrentProject(m_session, true)));
     } catch (const AppError& error) {
         SetScreenPointer(ScreenPointer::Default);
-        ShowErrorReport(error);
+        ShowErrorReport(m_session, m_desktop.prompts, error);
         return false;
     } catch (const std::bad_alloc&) {
         SetScreenPointer(ScreenPointer::Default);
-        ShowErrorReport(OutOfMemoryError());
+        ShowErrorReport(m_session, m_desktop.prompts, OutOfMemoryError());
         return false;
     }
     KeepProjectPath(path);
@@ -170,7 +171,7 @@ bool frmMain::QuerySaveProject() {
     if (!ProjectChanged()) {
         return true;
     }
-    const MessageAnswer answer = App().prompts().ShowMessage(
+    const MessageAnswer answer = m_desktop.prompts.ShowMessage(
         QStringLiteral("Save the changes to the project %1?")
             .arg(QFileInfo(ProjectPath()).fileName()),
         QStringLiteral("Save Project"), MessageIcon::Question, MessageButtons::YesNoCancel);
@@ -194,7 +195,7 @@ void frmMain::FillRecentProjects() {
     const QList<QAction*> actions = menu->actions();
     const qsizetype after = actions.indexOf(before) + 1;
     QAction* next = after < actions.size() ? actions[after] : nullptr;
-    const QStringList paths = RecentProjects(App().RecentProjectsSettings).Paths();
+    const QStringList paths = RecentProjects(m_windows.RecentProjectsSettings()).Paths();
     for (qsizetype at = 0; at < paths.size(); ++at) {
         const QString path = paths[at];
         auto* action =
@@ -203,12 +204,13 @@ void frmMain::FillRecentProjects() {
         action->setProperty(RecentProperty, path);
         action->setStatusTip(QDir::toNativeSeparators(path));
         action->setToolTip(QDir::toNativeSeparators(path));
-        connect(action, &QAction::triggered, this,
-                [this, path] { RunCommand([this, path] { OpenProjectFile(path); }); });
+        connect(action, &QAction::triggered, this, [this, path] {
+            RunCommand(m_session, m_desktop.prompts, [this, path] { OpenProjectFile(path); });
+        });
         menu->insertAction(next, action);
     }
 }
 
 const QString& frmMain::ProjectPath() const {
-    return App().session.ProjectPath();
+    return m_session.ProjectPath();
 }

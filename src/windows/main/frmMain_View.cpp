@@ -1,5 +1,6 @@
 #include "windows/main/frmMain.h"
 
+#include "session/Session.h"
 #include "table/DataTable.h"
 #include "table/MarkerPositions.h"
 #include "windows/data/frmData.h"
@@ -7,7 +8,7 @@
 #include "windows/document/frmDocument.h"
 #include "windows/info/frmTip.h"
 #include "windows/options/frmOptions.h"
-#include "windows/shared/AppState.h"
+#include "windows/shared/WindowSet.h"
 #include "windows/zoom/frmZoom.h"
 
 #include <QAction>
@@ -20,15 +21,15 @@ void frmMain::mnuFileNew_Click() {
     if (!QuerySaveProject()) {
         return;
     }
-    App().session.ResetDocument();
+    m_session.ResetDocument();
     ForgetProjectPath();
 }
 
 void frmMain::mnuViewOptions_Click() {
-    App().Options().show();
-    App().Options().raise();
+    m_windows.Options().show();
+    m_windows.Options().raise();
     mnuViewRefresh_Click();
-    App().Document().setFocus();
+    m_windows.Document().setFocus();
 }
 
 void frmMain::ToggleBar(const char* itemName, QWidget& bar) {
@@ -47,46 +48,46 @@ void frmMain::mnuViewStatusBar_Click() {
 }
 
 void frmMain::mnuViewImageToolbar_Click() {
-    ToggleBar("mnuViewImageToolbar", App().Document().Picture3());
+    ToggleBar("mnuViewImageToolbar", m_windows.Document().Picture3());
 }
 
 void frmMain::mnuViewZoom_Click() {
     QAction& item = Item("mnuViewZoom");
     if (item.isChecked()) {
-        App().Zoom().hide();
-        App().Zoom().SetTimerEnabled(false);
+        m_windows.Zoom().hide();
+        m_windows.Zoom().SetTimerEnabled(false);
         item.setChecked(false);
-        App().MouseOnPicture = false;
+        m_session.MouseOnPicture = false;
     } else {
-        App().Zoom().show();
-        App().Zoom().raise();
-        App().Zoom().SetTimerEnabled(true);
+        m_windows.Zoom().show();
+        m_windows.Zoom().raise();
+        m_windows.Zoom().SetTimerEnabled(true);
         item.setChecked(true);
-        App().MouseOnPicture = true;
+        m_session.MouseOnPicture = true;
     }
 }
 
 void frmMain::mnuViewSteps_Click() {
     QAction& item = Item("mnuViewSteps");
     if (item.isChecked()) {
-        App().Tip().hide();
+        m_windows.Tip().hide();
         item.setChecked(false);
     } else {
-        App().Tip().show();
-        App().Tip().raise();
+        m_windows.Tip().show();
+        m_windows.Tip().raise();
         item.setChecked(true);
     }
 }
 
 void frmMain::mnuViewRefresh_Click() {
-    frmData& data = App().Data();
+    frmData& data = m_windows.Data();
     data.Form_Resize();
-    PictureSurface& picture = App().Document().Picture2();
+    PictureSurface& picture = m_windows.Document().Picture2();
     picture.Erase();
     const DataTable& table = data.Table();
     const std::vector<QPointF> positions =
-        MarkerPositions(table, App().settings.XLog, App().settings.YLog);
-    picture.PSetMany(positions, App().settings.PointsColor);
+        MarkerPositions(table, m_session.settings.XLog, m_session.settings.YLog);
+    picture.PSetMany(positions, m_session.settings.PointsColor);
     if (table.PointCount() > 0) {
         data.SetCol(2);
         data.SetRow(table.RowCount() - 1);

@@ -6,11 +6,12 @@
 
 #include "layout/DefaultPositions.h"
 #include "layout/Twips.h"
+#include "session/Session.h"
 #include "windows/data/frmData.h"
 #include "windows/document/frmDocument.h"
 #include "windows/info/frmTip.h"
 #include "windows/options/frmOptions.h"
-#include "windows/shared/AppState.h"
+#include "windows/shared/WindowSet.h"
 #include "windows/zoom/frmZoom.h"
 
 #include <QGuiApplication>
@@ -54,8 +55,8 @@ DefaultLayout LayoutFor(QSize frame, QSize guide) {
 void frmMain::PlaceToolWindows() {
     // The guide is not asked for: it is placed when it is first shown.
     const DefaultLayout layout = LayoutFor(size(), QSize());
-    Place(App().Zoom(), ToPixels(layout.zoom));
-    Place(App().Options(), ToPixels(layout.options));
+    Place(m_windows.Zoom(), ToPixels(layout.zoom));
+    Place(m_windows.Options(), ToPixels(layout.options));
 }
 
 // A window manager learns which window a tool window belongs to when the tool window is
@@ -66,12 +67,12 @@ void frmMain::KeepToolWindowsInFront() {
     // first one.
     constexpr int LongestWaitMs = 2000;
     WaitUntilExposed(*this, LongestWaitMs);
-    for (QWidget* window : App().LoadedToolWindows()) {
+    for (QWidget* window : m_windows.LoadedToolWindows()) {
         if (window->isVisible()) {
             WaitUntilExposed(*window, LongestWaitMs);
         }
     }
-    for (QWidget* window : App().LoadedToolWindows()) {
+    for (QWidget* window : m_windows.LoadedToolWindows()) {
         if (window->isVisible()) {
             // Now that the decorations are known, the whole frame is put on the screen.
             PlaceFrame(*window, window->frameGeometry());
@@ -82,12 +83,12 @@ void frmMain::KeepToolWindowsInFront() {
 }
 
 void frmMain::mnuWindowDefault_Click() {
-    const DefaultLayout layout = LayoutFor(size(), App().Tip().size());
-    Place(FrameOf(App().Data()), ToPixels(layout.data));
-    Place(App().Zoom(), ToPixels(layout.zoom));
-    Place(FrameOf(App().Document()), ToPixels(layout.picture));
-    Place(App().Options(), ToPixels(layout.options));
-    Place(App().Tip(), ToPixels(layout.guide));
+    const DefaultLayout layout = LayoutFor(size(), m_windows.Tip().size());
+    Place(FrameOf(m_windows.Data()), ToPixels(layout.data));
+    Place(m_windows.Zoom(), ToPixels(layout.zoom));
+    Place(FrameOf(m_windows.Document()), ToPixels(layout.picture));
+    Place(m_windows.Options(), ToPixels(layout.options));
+    Place(m_windows.Tip(), ToPixels(layout.guide));
 }
 
 void frmMain::mnuWindowCascade_Click() {

@@ -6,8 +6,8 @@
 #include "core/ShownText.h"
 #include "layout/Twips.h"
 #include "picture/DrawnPicture.h"
-#include "windows/document/PointerImages.h"
-#include "windows/shared/AppState.h"
+#include "session/Session.h"
+#include "windows/shared/PointerImages.h"
 #include "windows/shared/WindowGeometry.h"
 
 #include <QCheckBox>
@@ -39,7 +39,8 @@ QLabel* Text(const char* name, const QString& text, QWidget* parent) {
 
 } // namespace
 
-frmOptions::frmOptions(QWidget* parent) : QWidget(parent, Qt::Tool) {
+frmOptions::frmOptions(Session& session, const Desktop& desktop, MainFrame& main, QWidget* parent)
+    : QWidget(parent, Qt::Tool), m_session(session), m_desktop(desktop), m_main(main) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
     m_tabs = new QTabWidget(this);
@@ -127,7 +128,7 @@ QWidget* frmOptions::CreateAxisPage() {
 
     auto* scaling = new QGroupBox(QStringLiteral("Scaling Points"), page);
     scaling->setObjectName(QStringLiteral("Frame2"));
-    QFrame* scaleSample = Sample("frameScaleColor", App().settings.ScaleColor);
+    QFrame* scaleSample = Sample("frameScaleColor", m_session.settings.ScaleColor);
     auto* scalingLayout = new QHBoxLayout(scaling);
     scalingLayout->addWidget(scaleSample);
     scalingLayout->addWidget(
@@ -135,7 +136,7 @@ QWidget* frmOptions::CreateAxisPage() {
 
     auto* guidance = new QGroupBox(QStringLiteral("Guidance Points"), page);
     guidance->setObjectName(QStringLiteral("Frame4"));
-    QFrame* pointsSample = Sample("framePointsColor", App().settings.PointsColor);
+    QFrame* pointsSample = Sample("framePointsColor", m_session.settings.PointsColor);
     auto* pointsButton = new QPushButton(QStringLiteral("&Points Color"), guidance);
     pointsButton->setObjectName(QStringLiteral("cmdPointsColor"));
     connect(pointsButton, &QPushButton::clicked, this, [this, pointsSample] {
@@ -174,11 +175,11 @@ QWidget* frmOptions::CreateAutoReadPage() {
     auto* page = new QWidget(this);
     auto* colours = new QGroupBox(QStringLiteral("Colors"), page);
     colours->setObjectName(QStringLiteral("Frame1"));
-    QFrame* dataSample = Sample("frameARdataColor", App().settings.ARDataColor);
+    QFrame* dataSample = Sample("frameARdataColor", m_session.settings.ARDataColor);
     auto* pick = new QPushButton(QStringLiteral("Pick &Data Color"), colours);
     pick->setObjectName(QStringLiteral("cmdARdataColor"));
     connect(pick, &QPushButton::clicked, this, &frmOptions::cmdARdataColor_Click);
-    QFrame* pointSample = Sample("frameARpointColor", App().settings.ARPointColor);
+    QFrame* pointSample = Sample("frameARpointColor", m_session.settings.ARPointColor);
     m_tolerance = new QLineEdit(colours);
     m_tolerance->setObjectName(QStringLiteral("cmdARColorTolerance"));
     m_tolerance->setMaximumWidth(60);
@@ -273,7 +274,7 @@ QWidget* frmOptions::CreateInterpolationPage() {
     auto* page = new QWidget(this);
     auto* found = new QGroupBox(QStringLiteral("Points Found"), page);
     found->setObjectName(QStringLiteral("Frame3"));
-    QFrame* splineSample = Sample("frameSplineColor", App().settings.SplineColor);
+    QFrame* splineSample = Sample("frameSplineColor", m_session.settings.SplineColor);
     auto* foundLayout = new QHBoxLayout(found);
     foundLayout->addWidget(splineSample);
     foundLayout->addWidget(
@@ -318,7 +319,7 @@ QWidget* frmOptions::CreatePointersPage() {
     auto* page = new QWidget(this);
     auto* zoom = new QGroupBox(QStringLiteral("Grid for Zoom Window"), page);
     zoom->setObjectName(QStringLiteral("Frame8"));
-    QFrame* lineSample = Sample("frameZoomLineColor", App().settings.ZoomLineColor);
+    QFrame* lineSample = Sample("frameZoomLineColor", m_session.settings.ZoomLineColor);
     auto* zoomLayout = new QHBoxLayout(zoom);
     zoomLayout->addWidget(lineSample);
     zoomLayout->addWidget(
@@ -367,12 +368,16 @@ void frmOptions::Form_Load() {
         QRect(QPoint(0, ScreenGeometry().height() - static_cast<int>(1.6 * size.height())), size));
     m_tabs->setCurrentIndex(0);
     ShowSettings();
-    connect(&App().session, &Session::SettingsChanged, this, &frmOptions::ShowSettings);
+    connect(&m_session, &Session::SettingsChanged, this, [this] {
+        if (!m_applying) {
+            ShowSettings();
+        }
+    });
 }
 
 void frmOptions::ShowSettings() {
     m_loading = true;
-    const Settings& s = App().settings;
+    const Settings& s = m_session.settings;
     for (const auto& [name, color] :
          {std::pair{"frameScaleColor", s.ScaleColor}, std::pair{"framePointsColor", s.PointsColor},
           std::pair{"frameARdataColor", s.ARDataColor},

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "platform/Desktop.h"
 #include <QWidget>
 
 #include <array>
 #include <map>
 #include <optional>
+
+class Session;
+class MainFrame;
 
 class QCheckBox;
 class QFrame;
@@ -22,7 +26,8 @@ class QTabWidget;
 class frmOptions : public QWidget {
     Q_OBJECT
 public:
-    explicit frmOptions(QWidget* parent = nullptr);
+    frmOptions(Session& session, const Desktop& desktop, MainFrame& main,
+               QWidget* parent = nullptr);
 
     void cmdApply_Click();
     // Shows the settings in the controls again, after they changed outside the window (a
@@ -67,6 +72,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    Session& m_session;
+    Desktop m_desktop;
+    MainFrame& m_main;
     QWidget* CreateAxisPage();
     QWidget* CreateAutoReadPage();
     QWidget* CreateInterpolationPage();
@@ -107,6 +115,8 @@ private:
     QLabel* m_imagePointer = nullptr;
     // While the controls are filled from the settings, nothing is stored back.
     bool m_loading = true;
+    // While Apply tells the session: the boxes already show what it says.
+    bool m_applying = false;
     QCheckBox* m_chkSnap = nullptr;
     QLineEdit* m_txtSnapTolerance = nullptr;
     QRadioButton* m_optEveryPosition = nullptr;

@@ -6,13 +6,10 @@
 #include "core/NumberText.h"
 #include "extraction/ToleranceSwatches.h"
 #include "platform/Prompts.h"
-#include "windows/document/PictureSurface.h"
-#include "windows/document/PointerImages.h"
-#include "windows/document/frmDocument.h"
-#include "windows/main/frmMain.h"
-#include "windows/shared/AppState.h"
-#include "windows/zoom/GridDrawing.h"
-#include "windows/zoom/frmZoom.h"
+#include "session/GridDrawing.h"
+#include "session/Session.h"
+#include "windows/shared/MainFrame.h"
+#include "windows/shared/PointerImages.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -57,7 +54,7 @@ std::optional<int> frmOptions::BoundedNumber(const QLineEdit& box, int highest,
     }
     if (m_refusedTexts[&box] != box.text()) {
         m_refusedTexts[&box] = box.text();
-        App().prompts().ShowMessage(
+        m_desktop.prompts.ShowMessage(
             what + QStringLiteral(" can be at most ") + QString::number(highest) +
                 QStringLiteral(". The setting keeps its value until the "
                                "box holds a number up to that."),
@@ -70,7 +67,7 @@ void frmOptions::cmdApply_Click() {
     if (m_loading) {
         return;
     }
-    Settings& s = App().settings;
+    Settings& s = m_session.settings;
     s.XLog = m_checkXLog->isChecked();
     s.YLog = m_checkYLog->isChecked();
     s.EscUndo = m_checkESCundo->isChecked();
@@ -78,7 +75,6 @@ void frmOptions::cmdApply_Click() {
     s.AutoReadCentreLine = m_optCentreLine->isChecked();
     s.ARPointColor = SampleColor("frameARpointColor");
     s.ZoomLineColor = SampleColor("frameZoomLineColor");
-    App().Zoom().SetLineColor(s.ZoomLineColor);
     s.ARDataColor = SampleColor("frameARdataColor");
     if (const auto tolerance = WholeNumber(m_tolerance->text())) {
         if (const auto whole = WholeInt32(*tolerance)) {
@@ -88,8 +84,7 @@ void frmOptions::cmdApply_Click() {
     s.SplineColor = SampleColor("frameSplineColor");
     s.PointsColor = SampleColor("framePointsColor");
     s.DotSize = m_sampleWidth;
-    PictureSurface& picture = App().Document().Picture2();
-    picture.SetDrawWidth(s.DotSize);
+    m_session.Picture().SetDrawWidth(s.DotSize);
     s.ScaleColor = SampleColor("frameScaleColor");
     if (const auto rows = BoundedNumber(*m_txtRows, MostGridSteps,
                                         QStringLiteral("The number of rows of the sweep grid"))) {
@@ -111,8 +106,11 @@ void frmOptions::cmdApply_Click() {
         s.SnapTolerance = std::max(0, *snap);
     }
     s.PointerIndex = static_cast<std::int16_t>(m_slider->value());
-    picture.SetPointerIndex(s.PointerIndex);
-    App().MainForm().mnuViewRefresh_Click();
+    // The magnifier's lines and the picture's pointer follow.
+    m_applying = true;
+    m_session.SettingsEdited();
+    m_applying = false;
+    m_main.RunMenuCommand("mnuViewRefresh");
 }
 
 void frmOptions::cmdARColorTolerance_Change() {
@@ -120,7 +118,7 @@ void frmOptions::cmdARColorTolerance_Change() {
     const std::optional<double> number = WholeNumber(m_tolerance->text());
     if (!number) {
         if (!m_loading) {
-            App().settings.ARColorTolerance = 0;
+            m_session.settings.ARColorTolerance = 0;
         }
     } else {
         // A number outside 0..510 is replaced by the nearer limit, which runs this again.
@@ -140,7 +138,7 @@ void frmOptions::cmdARColorTolerance_Change() {
         }
         half = HalfTolerance(*number);
         if (!m_loading) {
-            App().settings.ARColorTolerance = half;
+            m_session.settings.ARColorTolerance = half;
         }
     }
     const ToleranceSwatches swatches = SwatchesFor(DataColorSample(), half);
@@ -158,47 +156,47 @@ void frmOptions::ShowGrid() {
     if (!cols || !rows || *cols < 1 || *rows < 1) {
         return;
     }
-    PictureSurface& picture = App().Document().Picture2();
+    SessionPicture& picture = m_session.Picture();
     picture.Erase();
-    DrawGrid(picture, static_cast<double>(picture.height()) / *rows,
-             static_cast<double>(picture.width()) / *cols, MinimumSweepGridStep);
+    const QSize size = picture.Drawing().Size();
+    DrawGrid(picture, static_cast<double>(size.height()) / *rows,
+             static_cast<double>(size.width()) / *cols, MinimumSweepGridStep);
 }
 
 void frmOptions::QueColor(QFrame& sample) {
     if (const std::optional<int> chosen =
-            App().prompts().AskColor(sample.property("packedColor").toInt())) {
+            m_desktop.prompts.AskColor(sample.property("packedColor").toInt())) {
         PaintSample(sample, *chosen);
     }
 }
 
 void frmOptions::cmdARdataColor_Click() {
-    App().prompts().ShowMessage(
+    m_desktop.prompts.ShowMessage(
         QStringLiteral("Click on the picture to select data point color.\r\nThis color will be "
                        "used to scan the picture and auto-read points"),
         QStringLiteral("Color Picker for AutoRead"), MessageIcon::Information, MessageButtons::Ok);
-    App().PickColorMode = true;
-    App().Document().Picture2().SetPointerIndex(ColourPickerPointer);
+    m_session.PickColorMode = true;
     cmdARColorTolerance_Change();
-    // Apply gave the picture the chosen pointer again; the next click is a colour pick.
-    App().Document().Picture2().SetPointerIndex(ColourPickerPointer);
+    // The picture shows the colour picker's pointer until the pick.
+    m_session.SettingsEdited();
 }
 
 void frmOptions::cmdPicSizeInfo_Click() {
-    const PictureSurface& picture = App().Document().Picture2();
+    const QSize picture = m_session.Picture().Drawing().Size();
     m_txtCols->setText(PlainNumberText(static_cast<double>(picture.width() / 2)));
     m_txtRows->setText(PlainNumberText(static_cast<double>(picture.height() / 2)));
 }
 
 void frmOptions::cmdScalePicture_Click() {
     cmdApply_Click();
-    App().MainForm().mnuPictureScale_Click();
+    m_main.RunMenuCommand("mnuPictureScale");
 }
 
 void frmOptions::chkGrid_Click() {
     if (m_chkGrid->isChecked()) {
         ShowGrid();
     } else {
-        App().Document().Picture2().Erase();
+        m_session.Picture().Erase();
     }
 }
 

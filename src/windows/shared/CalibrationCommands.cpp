@@ -2,23 +2,21 @@
 
 #include "core/Calibration.h"
 #include "platform/Prompts.h"
-#include "windows/document/PictureSurface.h"
-#include "windows/document/frmDocument.h"
-#include "windows/shared/AppState.h"
+#include "session/Session.h"
 
-void ApplyCalibration() {
-    PictureSurface& picture = App().Document().Picture2();
+void ApplyCalibration(Session& session, Prompts& prompts) {
+    SessionPicture& picture = session.Picture();
     picture.SetScale(NeutralFrame);
     picture.Erase();
     const CalibrationVerdict verdict =
-        CalibrateRecord(App().calibration, App().settings.XLog, App().settings.YLog);
+        CalibrateRecord(session.calibration, session.settings.XLog, session.settings.YLog);
     if (verdict != CalibrationVerdict::Applied) {
         const CalibrationMessage message = RefusalMessage(verdict);
-        App().prompts().ShowMessage(message.text, message.title,
-                                    message.information ? MessageIcon::Information
-                                                        : MessageIcon::Exclamation,
-                                    MessageButtons::Ok);
+        prompts.ShowMessage(message.text, message.title,
+                            message.information ? MessageIcon::Information
+                                                : MessageIcon::Exclamation,
+                            MessageButtons::Ok);
         return;
     }
-    picture.SetScale(App().calibration.Edges());
+    picture.SetScale(session.calibration.Edges());
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+class Prompts;
+class Session;
+
 // Checks the two reference points and gives the picture its calibrated coordinate system, or
 // explains why it keeps the neutral frame. Runs once per calibration, when scale mode is left.
-void ApplyCalibration();
+void ApplyCalibration(Session& session, Prompts& prompts);

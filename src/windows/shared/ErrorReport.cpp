@@ -1,26 +1,26 @@
 #include "windows/shared/ErrorReport.h"
 
 #include "platform/Prompts.h"
-#include "windows/shared/AppState.h"
+#include "session/Session.h"
 #include "windows/shared/ScreenPointer.h"
 
 #include <new>
 #include <stdexcept>
 
-void ShowErrorReport(const AppError& error, bool withSource) {
+void ShowErrorReport(Session& session, Prompts& prompts, const AppError& error, bool withSource) {
     SetScreenPointer(ScreenPointer::Arrow);
-    App().MsgText = ErrorReportText(error, withSource);
-    App().prompts().ShowMessage(App().MsgText, QStringLiteral("Error"), MessageIcon::Exclamation,
-                                MessageButtons::Ok);
+    session.MsgText = ErrorReportText(error, withSource);
+    prompts.ShowMessage(session.MsgText, QStringLiteral("Error"), MessageIcon::Exclamation,
+                        MessageButtons::Ok);
     SetScreenPointer(ScreenPointer::Default);
 }
 
-void RunCommand(const std::function<void()>& command) {
+void RunCommand(Session& session, Prompts& prompts, const std::function<void()>& command) {
     try {
         command();
     } catch (const std::bad_alloc&) {
-        ShowErrorReport(OutOfMemoryError());
+        ShowErrorReport(session, prompts, OutOfMemoryError());
     } catch (const std::length_error&) {
-        ShowErrorReport(OutOfMemoryError());
+        ShowErrorReport(session, prompts, OutOfMemoryError());
     }
 }

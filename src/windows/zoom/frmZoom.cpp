@@ -3,10 +3,10 @@
 #include "layout/Twips.h"
 #include "picture/DrawnPicture.h"
 #include "platform/ScreenSource.h"
-#include "windows/main/frmMain.h"
-#include "windows/shared/AppState.h"
+#include "session/GridDrawing.h"
+#include "session/Session.h"
+#include "windows/shared/MainFrame.h"
 #include "windows/shared/WindowGeometry.h"
-#include "windows/zoom/GridDrawing.h"
 #include "zoom/ZoomGeometry.h"
 
 #include <QApplication>
@@ -59,7 +59,8 @@ protected:
     }
 };
 
-frmZoom::frmZoom(QWidget* parent) : QWidget(parent, Qt::Tool) {
+frmZoom::frmZoom(Session& session, const Desktop& desktop, MainFrame& main, QWidget* parent)
+    : QWidget(parent, Qt::Tool), m_session(session), m_desktop(desktop), m_main(main) {
     setObjectName(QStringLiteral("frmZoom"));
     // The magnifier follows the pointer over the picture; showing it must not take the keys.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -98,9 +99,9 @@ frmZoom::frmZoom(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setMinimumSize(TwipsToPixels(1680), TwipsToPixels(1680));
     resize(TwipsToPixels(2200), TwipsToPixels(2200));
     move(ScreenGeometry().width() - static_cast<int>(1.1 * width()), 0);
-    SetLineColor(App().settings.ZoomLineColor);
-    connect(&App().session, &Session::SettingsChanged, this,
-            [this] { SetLineColor(App().settings.ZoomLineColor); });
+    SetLineColor(m_session.settings.ZoomLineColor);
+    connect(&m_session, &Session::SettingsChanged, this,
+            [this] { SetLineColor(m_session.settings.ZoomLineColor); });
 }
 
 const QImage& frmZoom::View() const {
@@ -125,7 +126,7 @@ bool frmZoom::TimerEnabled() const {
 }
 
 void frmZoom::tmrZoom_Timer() {
-    if (!App().MouseOnPicture || isMinimized()) {
+    if (!m_session.MouseOnPicture || isMinimized()) {
         // Emptied once; an idle program repaints nothing.
         if (!m_picZoom->image.isNull()) {
             m_picZoom->image = QImage();
@@ -133,7 +134,7 @@ void frmZoom::tmrZoom_Timer() {
         }
         return;
     }
-    const QPoint cursor = App().screen().CursorPosition();
+    const QPoint cursor = m_desktop.screen.CursorPosition();
     if (m_polling.Look(cursor)) {
         RefreshZoom(cursor);
     }
@@ -166,7 +167,7 @@ bool frmZoom::MoveWatcher::eventFilter(QObject* watched, QEvent* event) {
 
 void frmZoom::RefreshZoom(QPoint cursor) {
     const ZoomMapping mapping = MapZoom(cursor, m_picZoom->size(), m_zoomFactor);
-    const QImage screen = App().screen().Grab(mapping.source);
+    const QImage screen = m_desktop.screen.Grab(mapping.source);
     QImage view(mapping.drawn, QImage::Format_RGB32);
     view.fill(Qt::black);
     if (!screen.isNull()) {
@@ -176,8 +177,8 @@ void frmZoom::RefreshZoom(QPoint cursor) {
     if (m_chkGrid->isChecked()) {
         DrawGrid(view, m_zoomFactor, m_zoomFactor);
     }
-    if (App().settings.SnapClicks && App().SnapPreview) {
-        DrawSnapCross(view, ViewPointOf(mapping, cursor, *App().SnapPreview, m_zoomFactor));
+    if (m_session.settings.SnapClicks && m_session.SnapPreview) {
+        DrawSnapCross(view, ViewPointOf(mapping, cursor, *m_session.SnapPreview, m_zoomFactor));
     }
     // A view that looks as it did needs no repaint: the screen under a resting pointer seldom
     // changes, and the repaint is what the copy costs most.
@@ -265,8 +266,8 @@ bool frmZoom::eventFilter(QObject* watched, QEvent* event) {
 void frmZoom::closeEvent(QCloseEvent* event) {
     // Closing is the same as View > Zoom; the window then unloads and starts afresh next time.
     event->accept();
-    if (App().MainForm().Item("mnuViewZoom").isChecked()) {
-        App().MainForm().mnuViewZoom_Click();
+    if (m_main.MenuItemChecked("mnuViewZoom")) {
+        m_main.RunMenuCommand("mnuViewZoom");
     }
     deleteLater();
 }

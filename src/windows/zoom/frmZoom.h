@@ -1,9 +1,13 @@
 #pragma once
 
+#include "platform/Desktop.h"
 #include "zoom/ZoomPolling.h"
 
 #include <QImage>
 #include <QWidget>
+
+class Session;
+class MainFrame;
 
 class QCheckBox;
 class QLineEdit;
@@ -17,7 +21,7 @@ class ZoomView;
 class frmZoom : public QWidget {
     Q_OBJECT
 public:
-    explicit frmZoom(QWidget* parent = nullptr);
+    frmZoom(Session& session, const Desktop& desktop, MainFrame& main, QWidget* parent = nullptr);
 
     // One tick of the timer: follows the pointer, as often as ZoomPolling says.
     void tmrZoom_Timer();
@@ -56,6 +60,10 @@ private:
     private:
         frmZoom& m_zoom;
     };
+
+    Session& m_session;
+    Desktop m_desktop;
+    MainFrame& m_main;
 
     QCheckBox* m_chkGrid = nullptr;
     QSlider* m_hsbZoom = nullptr;

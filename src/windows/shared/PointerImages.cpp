@@ -1,4 +1,4 @@
-#include "windows/document/PointerImages.h"
+#include "windows/shared/PointerImages.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -2,8 +2,8 @@
 
 #include "zoom/GridLines.h"
 
-class PictureSurface;
+class SessionPicture;
 
 // The grid over the picture, as part of its drawing (an erase removes it).
-void DrawGrid(PictureSurface& surface, double rowStep, double colStep,
+void DrawGrid(SessionPicture& picture, double rowStep, double colStep,
               double minimumStep = MinimumGridStep);
