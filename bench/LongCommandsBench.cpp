@@ -91,9 +91,9 @@ void BM_AutoReadManyHits(benchmark::State& state) {
     App().Document().Picture2().SetScale(App().session.calibration.Edges());
     App().session.settings.GridCols = 1000;
     App().session.settings.GridRows = 1000;
-    App().session.settings.ARDataColor = 255;
+    App().session.settings.ARDataColor = PackedRgb(255, 0, 0);
     App().session.settings.ARColorTolerance = 0;
-    App().session.settings.ARPointColor = 255 * 256;
+    App().session.settings.ARPointColor = PackedRgb(0, 255, 0);
     for (auto _ : state) {
         App().MainForm().mnuDataAR_Click();
         state.PauseTiming();
@@ -159,7 +159,7 @@ void BM_MemoryOf24MegapixelScan(benchmark::State& state) {
         for (int i = 0; i < 1000; ++i) {
             const double x = random() % 6000;
             const double y = random() % 4000;
-            picture.PSet(x, y, 255);
+            picture.PSet(x, y, PackedRgb(255, 0, 0));
             AppendPointRow(App().Data().Table(), x, y);
         }
         QCoreApplication::processEvents();

@@ -38,7 +38,7 @@ void BM_Draw100000DotsOneByOne(benchmark::State& state) {
     const auto positions = RandomPositions(100000);
     for (auto _ : state) {
         for (const QPointF& p : positions) {
-            picture.Dot(p.x(), p.y(), 255);
+            picture.Dot(p.x(), p.y(), PackedRgb(255, 0, 0));
         }
         state.PauseTiming();
         picture.Erase();
@@ -51,7 +51,7 @@ void BM_Redraw100000Markers(benchmark::State& state) {
     DrawnPicture& picture = LargeScan();
     const auto positions = RandomPositions(100000);
     for (auto _ : state) {
-        picture.Dots(positions, 255);
+        picture.Dots(positions, PackedRgb(255, 0, 0));
         state.PauseTiming();
         picture.Erase();
         state.ResumeTiming();
@@ -64,7 +64,7 @@ void BM_EraseAfterAFewMarkers(benchmark::State& state) {
     const auto positions = RandomPositions(20);
     for (auto _ : state) {
         state.PauseTiming();
-        picture.Dots(positions, 255);
+        picture.Dots(positions, PackedRgb(255, 0, 0));
         state.ResumeTiming();
         picture.Erase();
     }
@@ -76,7 +76,7 @@ void BM_EraseAfterManyMarkers(benchmark::State& state) {
     const auto positions = RandomPositions(100000);
     for (auto _ : state) {
         state.PauseTiming();
-        picture.Dots(positions, 255);
+        picture.Dots(positions, PackedRgb(255, 0, 0));
         state.ResumeTiming();
         picture.Erase();
     }

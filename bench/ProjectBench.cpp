@@ -63,7 +63,7 @@ struct Program : BenchSession {
             positions.emplace_back(x, y);
             rows.push_back(PaddedPointRow(i + 1, x, y));
         }
-        surface.PSetMany(positions, 255);
+        surface.PSetMany(positions, PackedRgb(255, 0, 0));
         AppendPointRows(App().Data().Table(), std::move(rows));
         App().MainForm().EnableDataMenu();
     }

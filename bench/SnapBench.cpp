@@ -18,7 +18,7 @@ namespace {
 constexpr int Width = 6000;
 constexpr int Height = 4000;
 const QColor Curve(80, 255, 30);
-constexpr int CurveColour = 80 + 256 * 255 + 65536 * 30;
+constexpr PackedColor CurveColour = PackedRgb(80, 255, 30);
 
 double CurveY(double x) {
     return Height / 2.0 + Height / 3.0 * std::sin(x / 700);

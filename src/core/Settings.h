@@ -1,11 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include "core/PackedColor.h"
 
-// Colours are packed as R + 256*G + 65536*B (red in the low byte).
-constexpr std::int32_t PackedRgb(int red, int green, int blue) {
-    return red + 256 * green + 65536 * blue;
-}
+#include <cstdint>
 
 // The most the options take: beyond these a command would take minutes or more memory than a
 // desktop has, and a dot would cover the picture.
@@ -22,13 +19,13 @@ inline constexpr int PointerImageCount = 7;
 // The user's option values. Every run starts from these defaults; nothing is kept between
 // runs. The options dialog stores all of them at once.
 struct Settings {
-    std::int32_t SplineColor = PackedRgb(255, 0, 255);
-    std::int32_t ARDataColor = PackedRgb(80, 255, 30);
+    PackedColor SplineColor = PackedRgb(255, 0, 255);
+    PackedColor ARDataColor = PackedRgb(80, 255, 30);
     std::int32_t ARColorTolerance = 100;
-    std::int32_t ARPointColor = PackedRgb(0, 255, 255);
-    std::int32_t ScaleColor = PackedRgb(0, 0, 255);
-    std::int32_t PointsColor = PackedRgb(255, 0, 0);
-    std::int32_t ZoomLineColor = PackedRgb(0, 192, 0);
+    PackedColor ARPointColor = PackedRgb(0, 255, 255);
+    PackedColor ScaleColor = PackedRgb(0, 0, 255);
+    PackedColor PointsColor = PackedRgb(255, 0, 0);
+    PackedColor ZoomLineColor = PackedRgb(0, 192, 0);
     std::int32_t DotSize = 3;
     std::int32_t SplinePoints = 50;
     bool SplineOnX = true;

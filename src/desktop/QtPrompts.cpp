@@ -143,14 +143,12 @@ std::optional<int> QtPrompts::AskChoice(const QString& prompt, const QString& ti
     return index >= 0 ? std::optional<int>(static_cast<int>(index)) : std::nullopt;
 }
 
-std::optional<int> QtPrompts::AskColor(int initialColor) {
-    const QColor initial(initialColor & 0xFF, (initialColor >> 8) & 0xFF,
-                         (initialColor >> 16) & 0xFF);
-    const QColor chosen = QColorDialog::getColor(initial, DialogParent());
+std::optional<PackedColor> QtPrompts::AskColor(PackedColor initialColor) {
+    const QColor chosen = QColorDialog::getColor(initialColor.ToQColor(), DialogParent());
     if (!chosen.isValid()) {
         return std::nullopt;
     }
-    return chosen.red() + 256 * chosen.green() + 65536 * chosen.blue();
+    return PackedColor::FromQColor(chosen);
 }
 
 std::optional<ScanSettings> QtPrompts::AskScanSettings(const ScanSettingsRequest& request) {

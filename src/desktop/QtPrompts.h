@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PackedColor.h"
+
 #include "platform/Prompts.h"
 
 // Real dialogs: QMessageBox, QInputDialog, QFileDialog and QColorDialog over the active window.
@@ -13,7 +15,7 @@ public:
     FileDialogResult AskSaveFile(const FileDialogRequest& request) override;
     std::optional<int> AskChoice(const QString& prompt, const QString& title,
                                  const QStringList& items) override;
-    std::optional<int> AskColor(int initialColor) override;
+    std::optional<PackedColor> AskColor(PackedColor initialColor) override;
     std::optional<ScanSettings> AskScanSettings(const ScanSettingsRequest& request) override;
     std::optional<PdfPageChoice> AskPdfPage(const PdfPageQuestion& question) override;
 };

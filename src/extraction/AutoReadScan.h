@@ -28,12 +28,13 @@ public:
 
     // Returns false when columnDone ended the scan early.
     template <typename Found, typename ColumnDone>
-    bool Run(int dataColour, int tolerance, Found found, ColumnDone columnDone) const;
+    bool Run(PackedColor dataColour, int tolerance, Found found, ColumnDone columnDone) const;
     // The centre-line reading: in the pixel column of each grid column, every run of the data
     // colour (see ColumnLineCentres) gives one position, at the column's x and the run's centre,
     // read in the picture without the drawing.
     template <typename Found, typename ColumnDone>
-    bool RunCentreLines(int dataColour, int tolerance, Found found, ColumnDone columnDone) const;
+    bool RunCentreLines(PackedColor dataColour, int tolerance, Found found,
+                        ColumnDone columnDone) const;
 
 private:
     const DrawnPicture& m_picture;
@@ -44,9 +45,11 @@ private:
 };
 
 template <typename Found, typename ColumnDone>
-bool AutoReadScan::Run(int dataColour, int tolerance, Found found, ColumnDone columnDone) const {
-    const std::int64_t low = static_cast<std::int64_t>(dataColour) - tolerance;
-    const std::int64_t high = static_cast<std::int64_t>(dataColour) + tolerance;
+bool AutoReadScan::Run(PackedColor dataColour, int tolerance, Found found,
+                       ColumnDone columnDone) const {
+    // Compared as packed numbers, as the auto-read of every version has done.
+    const std::int64_t low = static_cast<std::int64_t>(dataColour.Packed()) - tolerance;
+    const std::int64_t high = static_cast<std::int64_t>(dataColour.Packed()) + tolerance;
     std::int64_t done = 0;
     for (std::size_t i = 0; i < m_axes.columns.size(); ++i) {
         const int column = m_pixelColumns[i];
@@ -75,7 +78,7 @@ bool AutoReadScan::Run(int dataColour, int tolerance, Found found, ColumnDone co
 }
 
 template <typename Found, typename ColumnDone>
-bool AutoReadScan::RunCentreLines(int dataColour, int tolerance, Found found,
+bool AutoReadScan::RunCentreLines(PackedColor dataColour, int tolerance, Found found,
                                   ColumnDone columnDone) const {
     std::int64_t done = 0;
     for (std::size_t i = 0; i < m_axes.columns.size(); ++i) {

@@ -20,7 +20,7 @@ double Coverage(QRgb pixel, QRgb background, double markDistance) {
 
 } // namespace
 
-std::vector<double> ColumnLineCentres(const QImage& picture, int column, int dataColor,
+std::vector<double> ColumnLineCentres(const QImage& picture, int column, PackedColor dataColor,
                                       int tolerance) {
     std::vector<double> centres;
     if (column < 0 || column >= picture.width()) {
@@ -29,7 +29,7 @@ std::vector<double> ColumnLineCentres(const QImage& picture, int column, int dat
     const auto at = [&](int row) {
         return reinterpret_cast<const QRgb*>(picture.constScanLine(row))[column];
     };
-    const QRgb data = qRgb(dataColor & 0xFF, (dataColor >> 8) & 0xFF, (dataColor >> 16) & 0xFF);
+    const QRgb data = dataColor.ToQRgb();
     const auto hit = [&](int row) {
         return ColourDistance(at(row), data) <= tolerance;
     };

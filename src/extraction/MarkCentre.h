@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PackedColor.h"
+
 #include <QImage>
 #include <QPointF>
 
@@ -40,5 +42,5 @@ std::optional<SnapResult> SnapToMark(const QImage& picture, QPoint pixel, int to
 // picture up. Colours are compared channel by channel here, not as packed numbers (where one
 // step of blue weighs 65536): an antialiased line's core differs from its colour by a step or
 // two.
-std::vector<double> ColumnLineCentres(const QImage& picture, int column, int dataColor,
+std::vector<double> ColumnLineCentres(const QImage& picture, int column, PackedColor dataColor,
                                       int tolerance);

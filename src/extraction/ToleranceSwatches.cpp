@@ -5,14 +5,6 @@
 
 namespace {
 
-int Channel(int packed, int shift) {
-    return (packed >> shift) & 0xFF;
-}
-
-int Pack(int red, int green, int blue) {
-    return red + 256 * green + 65536 * blue;
-}
-
 int Limit(double value) {
     return std::clamp(static_cast<int>(std::nearbyint(value)), 0, 255);
 }
@@ -23,19 +15,20 @@ int HalfTolerance(double toleranceNumber) {
     return static_cast<int>(std::nearbyint(toleranceNumber / 2));
 }
 
-ToleranceSwatches SwatchesFor(int packedDataColor, int halfTolerance) {
+ToleranceSwatches SwatchesFor(PackedColor dataColor, int halfTolerance) {
     const int t = halfTolerance;
-    const int channels[3] = {Channel(packedDataColor, 0), Channel(packedDataColor, 8),
-                             Channel(packedDataColor, 16)};
+    const int channels[3] = {dataColor.Red(), dataColor.Green(), dataColor.Blue()};
     ToleranceSwatches swatches;
-    swatches.lowest = Pack(Limit(channels[0] - t), Limit(channels[1] - t), Limit(channels[2] - t));
-    swatches.highest = Pack(Limit(channels[0] + t), Limit(channels[1] + t), Limit(channels[2] + t));
+    swatches.lowest =
+        PackedColor::Rgb(Limit(channels[0] - t), Limit(channels[1] - t), Limit(channels[2] - t));
+    swatches.highest =
+        PackedColor::Rgb(Limit(channels[0] + t), Limit(channels[1] + t), Limit(channels[2] + t));
     for (int i = 1; i <= 15; ++i) {
         int parts[3];
         for (int c = 0; c < 3; ++c) {
             parts[c] = Limit(channels[c] - t + (i - 1) * (2.0 * t / 15) + t / 15.0);
         }
-        swatches.steps[static_cast<size_t>(i - 1)] = Pack(parts[0], parts[1], parts[2]);
+        swatches.steps[static_cast<size_t>(i - 1)] = PackedColor::Rgb(parts[0], parts[1], parts[2]);
     }
     return swatches;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PackedColor.h"
+
 #include <QString>
 
 #include <array>
@@ -8,12 +10,12 @@
 // The colours the options window shows for the auto-read colour tolerance: each channel of the
 // data colour within +/- t, with t half the tolerance number (halves to even).
 struct ToleranceSwatches {
-    int lowest = 0; // packed R + 256G + 65536B
-    int highest = 0;
-    std::array<int, 15> steps{}; // the middles of 15 equal steps from lowest to highest
+    PackedColor lowest;
+    PackedColor highest;
+    std::array<PackedColor, 15> steps{}; // the middles of 15 equal steps from lowest to highest
 };
 
-ToleranceSwatches SwatchesFor(int packedDataColor, int halfTolerance);
+ToleranceSwatches SwatchesFor(PackedColor dataColor, int halfTolerance);
 
 // Half the tolerance number, rounded with halves to the even neighbour.
 int HalfTolerance(double toleranceNumber);

@@ -15,14 +15,6 @@ constexpr double FarOutside = 1e8;
 
 } // namespace
 
-QColor ColorFromPacked(int packedColor) {
-    return QColor(packedColor & 0xFF, (packedColor >> 8) & 0xFF, (packedColor >> 16) & 0xFF);
-}
-
-int PackedFromColor(QColor color) {
-    return color.red() + 256 * color.green() + 65536 * color.blue();
-}
-
 DrawnPicture::DrawnPicture() {
     SetPicture(QImage(1, 1, QImage::Format_RGB32));
 }
@@ -215,27 +207,27 @@ void DrawnPicture::FillDot(QPoint pixel, QRgb color) {
     }
 }
 
-QRect DrawnPicture::Dot(double x, double y, int packedColor) {
+QRect DrawnPicture::Dot(double x, double y, PackedColor color) {
     const QPoint pixel = PixelAt(x, y);
     const QRect area = DotArea(pixel);
     if (!area.intersects(m_picture.rect())) {
         return {};
     }
-    FillDot(pixel, ColorFromPacked(packedColor).rgb());
+    FillDot(pixel, color.ToQRgb());
     return area;
 }
 
-void DrawnPicture::Dots(const std::vector<QPointF>& positions, int packedColor) {
-    const QRgb color = ColorFromPacked(packedColor).rgb();
+void DrawnPicture::Dots(const std::vector<QPointF>& positions, PackedColor color) {
+    const QRgb rgb = color.ToQRgb();
     for (const QPointF& position : positions) {
         const QPoint pixel = PixelAt(position.x(), position.y());
         if (DotArea(pixel).intersects(m_picture.rect())) {
-            FillDot(pixel, color);
+            FillDot(pixel, rgb);
         }
     }
 }
 
-QRect DrawnPicture::Line(double x1, double y1, double x2, double y2, int packedColor) {
+QRect DrawnPicture::Line(double x1, double y1, double x2, double y2, PackedColor color) {
     const QPoint from = PixelAt(x1, y1);
     const QPoint to = PixelAt(x2, y2);
     const QRect area =
@@ -259,7 +251,7 @@ QRect DrawnPicture::Line(double x1, double y1, double x2, double y2, int packedC
     QImage after = before.copy();
     {
         QPainter painter(&after);
-        painter.setPen(QPen(ColorFromPacked(packedColor), m_drawWidth <= 1 ? 0 : m_drawWidth));
+        painter.setPen(QPen(color.ToQColor(), m_drawWidth <= 1 ? 0 : m_drawWidth));
         painter.drawLine(from - inside.topLeft(), to - inside.topLeft());
     }
     for (int y = 0; y < inside.height(); ++y) {
@@ -281,11 +273,11 @@ int DrawnPicture::Point(double x, double y) const {
     return PixelColor(pixel.x(), pixel.y());
 }
 
-void DrawnPicture::SetPixelColor(int column, int row, int packedColor) {
+void DrawnPicture::SetPixelColor(int column, int row, PackedColor color) {
     if (!m_picture.rect().contains(column, row)) {
         return;
     }
-    DrawnPixel(column, row) = ColorFromPacked(packedColor).rgb();
+    DrawnPixel(column, row) = color.ToQRgb();
 }
 
 void DrawnPicture::SetDrawWidth(int pixels) {

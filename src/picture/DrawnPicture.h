@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PackedColor.h"
 #include "picture/UserCoordinates.h"
 
 #include <QImage>
@@ -51,9 +52,9 @@ public:
     bool SetTileStrip(const std::vector<int>& tiles, const QImage& strip);
     // A dot of the drawing width centred on the pixel of a user position; returns the area
     // it touched (empty when the position lies far outside).
-    QRect Dot(double x, double y, int packedColor);
-    void Dots(const std::vector<QPointF>& positions, int packedColor);
-    QRect Line(double x1, double y1, double x2, double y2, int packedColor);
+    QRect Dot(double x, double y, PackedColor color);
+    void Dots(const std::vector<QPointF>& positions, PackedColor color);
+    QRect Line(double x1, double y1, double x2, double y2, PackedColor color);
     // Packed colour R + 256*G + 65536*B of the picture with the drawing, or -1 outside it.
     int Point(double x, double y) const;
     // Inline, as auto-read asks it for every position of its grid.
@@ -69,7 +70,7 @@ public:
                 : reinterpret_cast<const QRgb*>(m_pictureBits + row * m_pictureStride)[column];
         return Packed(rgb);
     }
-    void SetPixelColor(int column, int row, int packedColor);
+    void SetPixelColor(int column, int row, PackedColor color);
 
     // One pixel column of the picture with the drawing, for reading many of its rows in turn
     // (auto-read goes down its grid column by column): the column's tiles are looked up once,
@@ -134,6 +135,3 @@ private:
     UserCoordinates m_coordinates;
     int m_drawWidth = 1;
 };
-
-QColor ColorFromPacked(int packedColor);
-int PackedFromColor(QColor color);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PackedColor.h"
+
 #include <QImage>
 #include <QList>
 #include <QSizeF>
@@ -84,7 +86,7 @@ public:
     virtual std::optional<int> AskChoice(const QString& prompt, const QString& title,
                                          const QStringList& items) = 0;
     // A packed colour R + 256*G + 65536*B, or nothing when the user cancels.
-    virtual std::optional<int> AskColor(int initialColor) = 0;
+    virtual std::optional<PackedColor> AskColor(PackedColor initialColor) = 0;
     // The settings of one scan, or nothing when the user cancels.
     virtual std::optional<ScanSettings> AskScanSettings(const ScanSettingsRequest& request) = 0;
     // The page and resolution, or nothing when the user cancels.

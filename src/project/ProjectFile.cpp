@@ -46,17 +46,23 @@ struct NumberSetting {
 };
 
 constexpr NumberSetting NumberSettings[] = {
-    {"SplineColor", &Settings::SplineColor, 0, Colors},
-    {"ARDataColor", &Settings::ARDataColor, 0, Colors},
     {"ARColorTolerance", &Settings::ARColorTolerance, 0, HighestTolerance},
-    {"ARPointColor", &Settings::ARPointColor, 0, Colors},
-    {"ScaleColor", &Settings::ScaleColor, 0, Colors},
-    {"PointsColor", &Settings::PointsColor, 0, Colors},
-    {"ZoomLineColor", &Settings::ZoomLineColor, 0, Colors},
     {"DotSize", &Settings::DotSize, NoLeast, LargestDotSize},
     {"SplinePoints", &Settings::SplinePoints, NoLeast, MostSplinePoints},
     {"GridCols", &Settings::GridCols, NoLeast, MostGridSteps},
     {"GridRows", &Settings::GridRows, NoLeast, MostGridSteps},
+};
+
+// Colours are kept as their packed numbers, red + 256 green + 65536 blue.
+struct ColorSetting {
+    const char* key;
+    PackedColor Settings::*member;
+};
+
+constexpr ColorSetting ColorSettings[] = {
+    {"SplineColor", &Settings::SplineColor},   {"ARDataColor", &Settings::ARDataColor},
+    {"ARPointColor", &Settings::ARPointColor}, {"ScaleColor", &Settings::ScaleColor},
+    {"PointsColor", &Settings::PointsColor},   {"ZoomLineColor", &Settings::ZoomLineColor},
 };
 
 struct FlagSetting {
@@ -121,6 +127,9 @@ QJsonDocument Document(const Project& project) {
         calibration[Key(field.key)] = ExactText(project.calibration.*field.member);
     }
     QJsonObject settings;
+    for (const ColorSetting& setting : ColorSettings) {
+        settings[Key(setting.key)] = (project.settings.*setting.member).Packed();
+    }
     for (const NumberSetting& setting : NumberSettings) {
         settings[Key(setting.key)] = project.settings.*setting.member;
     }
@@ -267,6 +276,10 @@ void ReadPicture(const DocumentReader& read, const QJsonObject& root, Project& p
 
 void ReadSettings(const DocumentReader& read, const QJsonObject& root, Project& project) {
     const QJsonObject settings = read.Object(root, "settings");
+    for (const ColorSetting& setting : ColorSettings) {
+        project.settings.*setting.member =
+            PackedColor::FromPacked(read.Whole(settings, setting.key, 0, Colors));
+    }
     for (const NumberSetting& setting : NumberSettings) {
         project.settings.*setting.member =
             read.Whole(settings, setting.key, setting.least, setting.most);

@@ -6,7 +6,9 @@ void DrawGrid(SessionPicture& picture, double rowStep, double colStep, double mi
     DrawnPicture& drawing = picture.Drawing();
     ForEachGridPixel(
         picture.Picture().size(), rowStep, colStep,
-        [&drawing](int column, int row, int color) { drawing.SetPixelColor(column, row, color); },
+        [&drawing](int column, int row, PackedColor color) {
+            drawing.SetPixelColor(column, row, color);
+        },
         minimumStep);
     picture.Redrawn();
 }

@@ -33,26 +33,26 @@ void SessionPicture::Erase() {
     Redrawn();
 }
 
-void SessionPicture::Dot(double x, double y, int packedColor) {
-    const QRect area = m_drawing.Dot(x, y, packedColor);
+void SessionPicture::Dot(double x, double y, PackedColor color) {
+    const QRect area = m_drawing.Dot(x, y, color);
     if (!area.isEmpty()) {
         emit Drawn(area);
     }
 }
 
-void SessionPicture::Dots(const std::vector<QPointF>& positions, int packedColor) {
-    m_drawing.Dots(positions, packedColor);
+void SessionPicture::Dots(const std::vector<QPointF>& positions, PackedColor color) {
+    m_drawing.Dots(positions, color);
     Redrawn();
 }
 
-void SessionPicture::Line(double x1, double y1, double x2, double y2, int packedColor) {
-    const QRect area = m_drawing.Line(x1, y1, x2, y2, packedColor);
+void SessionPicture::Line(double x1, double y1, double x2, double y2, PackedColor color) {
+    const QRect area = m_drawing.Line(x1, y1, x2, y2, color);
     if (!area.isEmpty()) {
         emit Drawn(area);
     }
 }
 
-void SessionPicture::SetPixelColor(int column, int row, int packedColor) {
-    m_drawing.SetPixelColor(column, row, packedColor);
+void SessionPicture::SetPixelColor(int column, int row, PackedColor color) {
+    m_drawing.SetPixelColor(column, row, color);
     emit Drawn(QRect(column, row, 1, 1));
 }

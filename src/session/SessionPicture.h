@@ -36,12 +36,12 @@ public:
     const UserCoordinates& Coordinates() const { return m_drawing.Coordinates(); }
 
     void Erase();
-    void Dot(double x, double y, int packedColor);
-    void Dots(const std::vector<QPointF>& positions, int packedColor);
-    void Line(double x1, double y1, double x2, double y2, int packedColor);
+    void Dot(double x, double y, PackedColor color);
+    void Dots(const std::vector<QPointF>& positions, PackedColor color);
+    void Line(double x1, double y1, double x2, double y2, PackedColor color);
     int Point(double x, double y) const { return m_drawing.Point(x, y); }
     int PixelColor(int column, int row) const { return m_drawing.PixelColor(column, row); }
-    void SetPixelColor(int column, int row, int packedColor);
+    void SetPixelColor(int column, int row, PackedColor color);
     int DrawWidth() const { return m_drawing.DrawWidth(); }
     void SetDrawWidth(int pixels) { m_drawing.SetDrawWidth(pixels); }
     // Tells the windows that the drawing changed everywhere (after Drawing() was used).

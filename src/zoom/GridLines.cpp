@@ -1,14 +1,12 @@
 #include "zoom/GridLines.h"
 
-#include "picture/DrawnPicture.h"
-
 namespace {
-constexpr int DarkGrey = 0x808080;
-constexpr int LightGrey = 0xC0C0C0;
+constexpr PackedColor DarkGrey = PackedColor::Rgb(0x80, 0x80, 0x80);
+constexpr PackedColor LightGrey = PackedColor::Rgb(0xC0, 0xC0, 0xC0);
 } // namespace
 
 void ForEachGridPixel(QSize size, double rowStep, double colStep,
-                      const std::function<void(int column, int row, int packedColor)>& setPixel,
+                      const std::function<void(int column, int row, PackedColor color)>& setPixel,
                       double minimumStep) {
     if (!(rowStep >= minimumStep && colStep >= minimumStep)) {
         return;
@@ -31,9 +29,10 @@ void ForEachGridPixel(QSize size, double rowStep, double colStep,
 }
 
 void DrawGrid(QImage& image, double rowStep, double colStep) {
-    ForEachGridPixel(image.size(), rowStep, colStep, [&image](int column, int row, int color) {
-        if (image.rect().contains(column, row)) {
-            image.setPixelColor(column, row, ColorFromPacked(color));
-        }
-    });
+    ForEachGridPixel(image.size(), rowStep, colStep,
+                     [&image](int column, int row, PackedColor color) {
+                         if (image.rect().contains(column, row)) {
+                             image.setPixelColor(column, row, color.ToQColor());
+                         }
+                     });
 }

@@ -35,7 +35,8 @@ TEST_F(CalibrationCommands, LeavingWithTwoPointsCalibratesThePicture) {
     white.fill(Qt::white);
     picture.SetPicture(white);
     Main().mnuPictureScale_Click();
-    picture.PSet(5, 5, 0xFF); // a marker drawn in neutral coordinates: pixel (50, 50)
+    picture.PSet(5, 5,
+                 PackedRgb(255, 0, 0)); // a marker drawn in neutral coordinates: pixel (50, 50)
     ASSERT_EQ(picture.PixelColor(50, 50), 0xFF);
     MarkPoints(100, 50, 400, 90);
     Main().mnuPictureScale_Click();

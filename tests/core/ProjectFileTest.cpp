@@ -33,8 +33,8 @@ Project Sample() {
     DrawnPicture drawing;
     drawing.SetPicture(project.picture);
     drawing.SetDrawWidth(3);
-    drawing.Dot(1, 9, 255);
-    drawing.Dot(8, 2, 0xFF00);
+    drawing.Dot(1, 9, PackedRgb(255, 0, 0));
+    drawing.Dot(8, 2, PackedRgb(0, 255, 0));
     project.drawnStrip = drawing.TileStrip(project.drawnTiles);
     // Values that print with many digits, and the mark of an unset reference.
     project.calibration = {Unset, 0.1 + 0.2, 1e-300,          -5.5,          1.0 / 3, 2,
@@ -46,7 +46,7 @@ Project Sample() {
     project.settings.PointerIndex = 4;
     project.settings.ARColorTolerance = 510;
     project.settings.GridCols = -3;
-    project.settings.ZoomLineColor = 0xFFFFFF;
+    project.settings.ZoomLineColor = PackedRgb(255, 255, 255);
     project.settings.SnapClicks = true;
     project.settings.SnapTolerance = 765;
     project.settings.AutoReadCentreLine = true;

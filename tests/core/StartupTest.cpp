@@ -78,7 +78,7 @@ TEST_F(Startup, ANamedPipeNamedAtTheStartIsRefusedWithoutWaitingForIt) {
 }
 
 TEST_F(Startup, EveryRunStartsFromTheDefaults) {
-    App().session.settings.PointsColor = 0;
+    App().session.settings.PointsColor = PackedRgb(0, 0, 0);
     App().session.settings.XLog = true;
     App().session.settings.DotSize = 9;
     App().session.settings.GridCols = 7;
@@ -87,7 +87,7 @@ TEST_F(Startup, EveryRunStartsFromTheDefaults) {
     App().session.calibration.X1 = 12;
     Main(App());
     EXPECT_TRUE(App().session.settings == Settings()) << "nothing of an earlier run is kept";
-    EXPECT_EQ(App().session.settings.PointsColor, 255);
+    EXPECT_EQ(App().session.settings.PointsColor.Packed(), 255);
     EXPECT_EQ(App().session.settings.DotSize, 3);
     EXPECT_EQ(App().session.settings.GridCols, 50);
     EXPECT_FALSE(App().session.ScaleModeOn);

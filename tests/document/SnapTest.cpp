@@ -69,7 +69,7 @@ TEST_F(Snap, OnTheTicksAndTheMarkerGiveTheirCentres) {
     // The marker is drawn where the click snapped to.
     EXPECT_EQ(Surface().PixelColor(static_cast<int>(Marker().x() - 0.5 + 0.5),
                                    static_cast<int>(Marker().y() - 0.5 + 0.5)),
-              App().session.settings.PointsColor);
+              App().session.settings.PointsColor.Packed());
 
     // On the background a click stays where it is.
     Main().statusBar()->clearMessage();

@@ -50,7 +50,7 @@ TEST_F(AutoRead, StoresEveryGridPositionOnTheCurveAndReports) {
     ASSERT_EQ(Table().PointCount(), 10);
     EXPECT_EQ(Cell(1, 1), QStringLiteral(" 5"));
     EXPECT_EQ(Cell(1, 2), QStringLiteral(" 1"));
-    EXPECT_EQ(Surface().PixelColor(50, 50), App().session.settings.ARPointColor)
+    EXPECT_EQ(Surface().PixelColor(50, 50), App().session.settings.ARPointColor.Packed())
         << "found positions are marked";
     EXPECT_FALSE(Main().ProgressBar().isVisible());
     EXPECT_EQ(CurrentScreenPointer(), ScreenPointer::Custom) << "the picture's own pointer";

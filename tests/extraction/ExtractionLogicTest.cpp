@@ -47,7 +47,7 @@ TEST(AutoReadGrid, ASumThatStopsMovingEndsItsAxis) {
 }
 
 TEST(AutoReadGrid, ColourTestComparesPackedValues) {
-    const int data = PackedRgb(80, 255, 30);
+    const int data = PackedRgb(80, 255, 30).Packed();
     EXPECT_TRUE(IsDataColour(data + 100, data, 100)) << "exactly the tolerance";
     EXPECT_FALSE(IsDataColour(data + 101, data, 100));
     EXPECT_TRUE(IsDataColour(data - 100, data, 100));
@@ -92,12 +92,12 @@ ScanResult Scan(bool fast, const EdgeValues& edges, int cols, int rows, int colo
     ScanResult result;
     const auto found = [&](double x, double y) {
         result.found.emplace_back(x, y);
-        picture.Dot(x, y, marker);
+        picture.Dot(x, y, PackedColor::FromPacked(marker));
     };
     if (fast) {
-        AutoReadScan(picture, edges, cols, rows).Run(colour, tolerance, found, [](std::int64_t) {
-            return true;
-        });
+        AutoReadScan(picture, edges, cols, rows)
+            .Run(PackedColor::FromPacked(colour), tolerance, found,
+                 [](std::int64_t) { return true; });
     } else {
         SweepAutoReadGrid(edges, cols, rows, [&](double x, double y) {
             const int pixel = picture.Point(static_cast<float>(x), static_cast<float>(y));
@@ -150,7 +150,7 @@ TEST(AutoReadScan, ReportsProgressAfterEachColumnAndCanBeStopped) {
     EXPECT_EQ(scan.Positions(), 15);
     std::vector<std::int64_t> reports;
     EXPECT_FALSE(scan.Run(
-        255, 0, [](double, double) {},
+        PackedColor::FromPacked(255), 0, [](double, double) {},
         [&](std::int64_t done) {
             reports.push_back(done);
             return reports.size() < 2;

@@ -32,7 +32,7 @@ protected:
         Main().EnableDataMenu();
         App().session.settings.YLog = true;
         App().session.settings.DotSize = 4;
-        App().session.settings.PointsColor = 0x00FF00;
+        App().session.settings.PointsColor = PackedRgb(0, 255, 0);
         Surface().SetDrawWidth(4);
         EnterScaleMode();
         prompts->textAnswers = {QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("5"),

@@ -80,9 +80,9 @@ TEST_F(TableCommands, RefreshRedrawsEveryRowThatHasAPlace) {
     Add(0, 50);                         // no place on a log axis
     Add(-5, 50);
     Table().SetCellText(3, 1, QStringLiteral("not a number"));
-    Surface().PSet(5, 5, 0x00FF00);
+    Surface().PSet(5, 5, PackedRgb(0, 255, 0));
     Main().mnuViewRefresh_Click();
-    EXPECT_EQ(Surface().PixelColor(100, 50), App().session.settings.PointsColor);
+    EXPECT_EQ(Surface().PixelColor(100, 50), App().session.settings.PointsColor.Packed());
     EXPECT_NE(Surface().PixelColor(5 * 2, 95), 0x00FF00) << "old drawing erased";
     EXPECT_EQ(Data().Row(), Table().RowCount() - 1) << "the grid ends on the last row";
 }

@@ -27,9 +27,9 @@ TEST_F(OptionsWindow, SwatchesFollowTheDataColour) {
 TEST_F(OptionsWindow, GridPreviewAndItsCheckBox) {
     LoadWhitePicture(100, 100);
     Surface().SetScale({0, 100, 100, 0});
-    Surface().PSet(55, 45, 255);
+    Surface().PSet(55, 45, PackedRgb(255, 0, 0));
     Options().TxtCols().setText(QStringLiteral("10"));
-    Surface().PSet(55, 45, 255);
+    Surface().PSet(55, 45, PackedRgb(255, 0, 0));
     Options().TxtRows().setText(QStringLiteral("4"));
     EXPECT_EQ(App().session.settings.GridRows, 4);
     // Columns every 10 pixels, rows every 25, from the top left corner.
@@ -44,7 +44,7 @@ TEST_F(OptionsWindow, GridPreviewAndItsCheckBox) {
     Surface().Erase();
     Options().ShowGrid();
     EXPECT_EQ(Surface().DrawnImage(), Surface().Picture()) << "no grid for 0 rows";
-    Surface().PSet(55, 45, 255);
+    Surface().PSet(55, 45, PackedRgb(255, 0, 0));
     Options().ChkGrid().click();
     EXPECT_FALSE(Options().ChkGrid().isChecked());
     EXPECT_EQ(Surface().DrawnImage(), Surface().Picture()) << "unchecking erases the marks too";

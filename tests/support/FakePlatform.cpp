@@ -64,7 +64,7 @@ FileDialogResult FakePrompts::AskSaveFile(const FileDialogRequest& request) {
     return AnswerFileDialog(request, "save");
 }
 
-std::optional<int> FakePrompts::AskColor(int) {
+std::optional<PackedColor> FakePrompts::AskColor(PackedColor) {
     return Next(colorAnswers, "colour dialog");
 }
 

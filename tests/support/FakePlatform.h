@@ -31,7 +31,7 @@ public:
     std::deque<MessageAnswer> messageAnswers;
     std::deque<QString> textAnswers;
     std::deque<FileDialogResult> fileAnswers;
-    std::deque<std::optional<int>> colorAnswers;
+    std::deque<std::optional<PackedColor>> colorAnswers;
 
     std::vector<ShownMessage> messages;
     // The text of the one box shown; a failure of the test when there was not exactly one.
@@ -45,7 +45,7 @@ public:
                     const QString& defaultText) override;
     FileDialogResult AskOpenFile(const FileDialogRequest& request) override;
     FileDialogResult AskSaveFile(const FileDialogRequest& request) override;
-    std::optional<int> AskColor(int initialColor) override;
+    std::optional<PackedColor> AskColor(PackedColor initialColor) override;
     std::optional<int> AskChoice(const QString& prompt, const QString& title,
                                  const QStringList& items) override;
 

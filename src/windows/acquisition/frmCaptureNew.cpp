@@ -135,9 +135,10 @@ void frmCaptureNew::Form_MouseMove(QPointF position) {
         m_readout = text;
         const QPoint centre(pixels.right() + 1 - pixels.width() / 2,
                             pixels.bottom() + 1 - pixels.height() / 2);
-        const int colour =
-            m_frozen.rect().contains(centre) ? PackedFromColor(QColor(m_frozen.pixel(centre))) : 0;
-        m_readoutBlack = ReadoutInBlack(colour);
+        const PackedColor colour = m_frozen.rect().contains(centre)
+                                       ? PackedColor::FromQRgb(m_frozen.pixel(centre))
+                                       : PackedColor();
+        m_readoutBlack = ReadoutInBlack(colour.Packed());
     }
     update();
 }

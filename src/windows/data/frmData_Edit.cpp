@@ -56,7 +56,8 @@ void frmData::MarkPointOfCurrentRow() {
         const double y =
             ToPictureY(LeadingNumberValue(m_txtYValue->text()), m_session.settings.YLog);
         // Half the points colour: red 255 gives a dark red 127.
-        m_session.Picture().Dot(x, y, m_session.settings.PointsColor / 2);
+        m_session.Picture().Dot(
+            x, y, PackedColor::FromPacked(m_session.settings.PointsColor.Packed() / 2));
     } catch (const AppError&) {
         // A value too large to read has no place to be marked.
     }

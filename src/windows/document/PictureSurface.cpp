@@ -12,7 +12,7 @@
 namespace {
 
 constexpr int PlaceholderSize = 32;
-constexpr int ForegroundColor = 0;
+constexpr PackedColor ForegroundColor = PackedColor::Rgb(0, 0, 0);
 
 int ButtonState(Qt::MouseButtons buttons) {
     int state = 0;

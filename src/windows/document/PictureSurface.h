@@ -44,17 +44,17 @@ public:
     void Erase() { m_picture.Erase(); }
     // A dot in the picture's foreground colour, black.
     void PSet(double x, double y);
-    void PSet(double x, double y, int packedColor) { m_picture.Dot(x, y, packedColor); }
-    void PSetMany(const std::vector<QPointF>& positions, int packedColor) {
-        m_picture.Dots(positions, packedColor);
+    void PSet(double x, double y, PackedColor color) { m_picture.Dot(x, y, color); }
+    void PSetMany(const std::vector<QPointF>& positions, PackedColor color) {
+        m_picture.Dots(positions, color);
     }
-    void Line(double x1, double y1, double x2, double y2, int packedColor) {
-        m_picture.Line(x1, y1, x2, y2, packedColor);
+    void Line(double x1, double y1, double x2, double y2, PackedColor color) {
+        m_picture.Line(x1, y1, x2, y2, color);
     }
     int Point(double x, double y) const { return m_picture.Point(x, y); }
     int PixelColor(int column, int row) const { return m_picture.PixelColor(column, row); }
-    void SetPixelColor(int column, int row, int packedColor) {
-        m_picture.SetPixelColor(column, row, packedColor);
+    void SetPixelColor(int column, int row, PackedColor color) {
+        m_picture.SetPixelColor(column, row, color);
     }
 
     int DrawWidth() const { return m_picture.DrawWidth(); }

@@ -25,7 +25,7 @@ const QString ScaleModeTitle = QStringLiteral("Scale Mode");
 // How long the status bar says that a click snapped.
 constexpr int SnapMessageMs = 4000;
 // Pure blue, for the scale-mode cross-hair.
-constexpr int CrossHairColor = 0xFF0000;
+constexpr PackedColor CrossHairColor = PackedColor::Rgb(0, 0, 255);
 
 bool AskYesNo(Prompts& prompts, const QString& text) {
     return prompts.ShowMessage(text, ScaleModeTitle, MessageIcon::Question,

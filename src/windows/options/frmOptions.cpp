@@ -70,20 +70,20 @@ frmOptions::frmOptions(Session& session, const Desktop& desktop, MainFrame& main
     Form_Load();
 }
 
-void frmOptions::PaintSample(QFrame& sample, int packedColor) {
+void frmOptions::PaintSample(QFrame& sample, PackedColor color) {
     QPalette colors = sample.palette();
-    colors.setColor(QPalette::Window, ColorFromPacked(packedColor));
+    colors.setColor(QPalette::Window, color.ToQColor());
     sample.setPalette(colors);
-    sample.setProperty("packedColor", packedColor);
+    sample.setProperty("packedColor", color.Packed());
 }
 
-QFrame* frmOptions::Sample(const char* name, int packedColor) {
+QFrame* frmOptions::Sample(const char* name, PackedColor color) {
     auto* sample = new QFrame(this);
     sample->setObjectName(QString::fromLatin1(name));
     sample->setFrameShape(QFrame::Box);
     sample->setAutoFillBackground(true);
     sample->setMinimumSize(40, 20);
-    PaintSample(*sample, packedColor);
+    PaintSample(*sample, color);
     return sample;
 }
 
@@ -191,14 +191,14 @@ QWidget* frmOptions::CreateAutoReadPage() {
     m_toleranceSlider->setPageStep(50);
     m_toleranceSlider->setSingleStep(10);
     m_toleranceSlider->setToolTip(QStringLiteral("Slide to select value for color tolerance"));
-    m_tolMin = Sample("frmTolMin", 0);
-    m_tolMax = Sample("frmTolMax", 0);
+    m_tolMin = Sample("frmTolMin", {});
+    m_tolMax = Sample("frmTolMax", {});
     auto* strip = new QHBoxLayout;
     strip->setSpacing(0);
     strip->addWidget(m_tolMin);
     for (int i = 0; i < 15; ++i) {
         m_tol[static_cast<size_t>(i)] =
-            Sample(QStringLiteral("frmTOL%1").arg(i + 1).toLatin1().constData(), 0);
+            Sample(QStringLiteral("frmTOL%1").arg(i + 1).toLatin1().constData(), {});
         m_tol[static_cast<size_t>(i)]->setMinimumSize(12, 20);
         strip->addWidget(m_tol[static_cast<size_t>(i)]);
     }
@@ -420,7 +420,7 @@ void frmOptions::DrawDotSample() {
     QPainter painter(&sample);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(ColorFromPacked(SampleColor("framePointsColor")));
+    painter.setBrush(SampleColor("framePointsColor").ToQColor());
     const double radius = std::max(1, m_sampleWidth) / 2.0;
     painter.drawEllipse(QPointF(sample.width() / 2.0, sample.height() / 2.0), radius, radius);
     painter.end();
@@ -432,18 +432,19 @@ void frmOptions::SelectTab(int step) {
     m_tabs->setCurrentIndex((m_tabs->currentIndex() + step + count) % count);
 }
 
-int frmOptions::SampleColor(const char* sampleName) const {
+PackedColor frmOptions::SampleColor(const char* sampleName) const {
     const auto* sample = findChild<QFrame*>(QString::fromLatin1(sampleName));
-    return sample != nullptr ? sample->property("packedColor").toInt() : 0;
+    return PackedColor::FromPacked(sample != nullptr ? sample->property("packedColor").toInt() : 0);
 }
 
-void frmOptions::SetDataColorSample(int packedColor) {
-    if (packedColor >= 0) {
-        PaintSample(*findChild<QFrame*>(QStringLiteral("frameARdataColor")), packedColor);
+void frmOptions::SetDataColorSample(int packedRead) {
+    if (packedRead >= 0) {
+        PaintSample(*findChild<QFrame*>(QStringLiteral("frameARdataColor")),
+                    PackedColor::FromPacked(packedRead));
     }
 }
 
-int frmOptions::DataColorSample() const {
+PackedColor frmOptions::DataColorSample() const {
     return SampleColor("frameARdataColor");
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PackedColor.h"
 #include "platform/Desktop.h"
 #include <QWidget>
 
@@ -46,10 +47,11 @@ public:
     void chkGrid_Click();
     void TxtRadius_Change();
 
-    // The data-colour sample, set by picking a colour from the picture (-1 is ignored).
-    void SetDataColorSample(int packedColor);
-    int DataColorSample() const;
-    int SampleColor(const char* sampleName) const;
+    // The data-colour sample, set by picking a colour from the picture: a packed number as
+    // read there (-1, off the picture, is ignored).
+    void SetDataColorSample(int packedRead);
+    PackedColor DataColorSample() const;
+    PackedColor SampleColor(const char* sampleName) const;
 
     QTabWidget& tbsOptions() { return *m_tabs; }
     QLineEdit& ToleranceBox() { return *m_tolerance; }
@@ -79,9 +81,9 @@ private:
     QWidget* CreateAutoReadPage();
     QWidget* CreateInterpolationPage();
     QWidget* CreatePointersPage();
-    QFrame* Sample(const char* name, int packedColor);
+    QFrame* Sample(const char* name, PackedColor color);
     // A sample shows its colour and keeps it as a packed value.
-    static void PaintSample(QFrame& sample, int packedColor);
+    static void PaintSample(QFrame& sample, PackedColor color);
     QPushButton* ColourButton(const char* name, const QString& caption, QFrame* sample);
     void Form_Load();
     void DrawDotSample();

@@ -164,8 +164,8 @@ void frmOptions::ShowGrid() {
 }
 
 void frmOptions::QueColor(QFrame& sample) {
-    if (const std::optional<int> chosen =
-            m_desktop.prompts.AskColor(sample.property("packedColor").toInt())) {
+    if (const std::optional<PackedColor> chosen = m_desktop.prompts.AskColor(
+            PackedColor::FromPacked(sample.property("packedColor").toInt()))) {
         PaintSample(sample, *chosen);
     }
 }

@@ -43,7 +43,7 @@ public:
         setMinimumSize(40, 40);
     }
     QImage image;
-    QColor lineColor = ColorFromPacked(0xC000);
+    QColor lineColor = PackedColor::Rgb(0, 192, 0).ToQColor();
     bool linesShown = true;
 
 protected:
@@ -108,8 +108,8 @@ const QImage& frmZoom::View() const {
     return m_picZoom->image;
 }
 
-void frmZoom::SetLineColor(int packedColor) {
-    m_picZoom->lineColor = ColorFromPacked(packedColor);
+void frmZoom::SetLineColor(PackedColor color) {
+    m_picZoom->lineColor = color.ToQColor();
     m_picZoom->update();
 }
 

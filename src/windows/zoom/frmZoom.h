@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PackedColor.h"
 #include "platform/Desktop.h"
 #include "zoom/ZoomPolling.h"
 
@@ -40,7 +41,7 @@ public:
     QLineEdit& txtZoom() { return *m_txtZoom; }
     QCheckBox& chkGrid() { return *m_chkGrid; }
     const QImage& View() const;
-    void SetLineColor(int packedColor);
+    void SetLineColor(PackedColor color);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
