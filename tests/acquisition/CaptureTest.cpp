@@ -81,4 +81,21 @@ TEST_F(Capture, OneCaptureAtATime) {
     EXPECT_TRUE(Main().findChildren<frmCaptureNew*>().isEmpty());
 }
 
+// The magnifier would grab the very screen that is being captured: it rests while the capture
+// window is there and looks again once it has gone.
+TEST_F(Capture, TheMagnifierRestsWhileTheScreenIsCaptured) {
+    delete capture.data();
+    ASSERT_TRUE(App().Zoom().TimerEnabled());
+    bool restingDuringCapture = false;
+    QTimer::singleShot(0, [&] {
+        restingDuringCapture = !App().Zoom().TimerEnabled();
+        auto* running = Main().findChild<frmCaptureNew*>();
+        ASSERT_NE(running, nullptr);
+        running->btnCaptureCancel_Click();
+    });
+    Main().mnuPictureCapture_Click();
+    EXPECT_TRUE(restingDuringCapture);
+    EXPECT_TRUE(App().Zoom().TimerEnabled());
+}
+
 } // namespace

@@ -99,4 +99,40 @@ TEST_F(OptionsWindow, NumbersPastTheirLimitAreRefusedOnceWithAMessage) {
     }
 }
 
+// Data colour > pick: the options wait for a click on the picture, the picture shows the
+// picker's pointer meanwhile, the colour under the pointer shows in the sample, and the click
+// takes it as the auto-read colour without recording a point.
+TEST_F(OptionsWindow, TheDataColourIsPickedFromAClickOnThePicture) {
+    QImage picture(100, 100, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 200, 200));
+    picture.setPixel(40, 60, qRgb(10, 20, 30));
+    Surface().SetPicture(picture);
+    Surface().SetScale({0, 100, 100, 0});
+    const int rows = Table().RowCount();
+    Options().cmdARdataColor_Click();
+    EXPECT_TRUE(App().session.PickColorMode);
+    EXPECT_EQ(Surface().PointerIndex(), ColourPickerPointer);
+    App().Document().Picture2_MouseMove(0, 0, 20.5f, 79.5f); // pixel (20, 20)
+    EXPECT_EQ(Options().DataColorSample(), PackedRgb(200, 200, 200));
+    EXPECT_NE(App().session.settings.ARDataColor, PackedRgb(200, 200, 200)) << "not yet taken";
+    App().Document().Picture2_MouseDown(MouseButton::Left, 0, 40.5f, 39.5f); // pixel (40, 60)
+    EXPECT_FALSE(App().session.PickColorMode);
+    EXPECT_EQ(App().session.settings.ARDataColor, PackedRgb(10, 20, 30));
+    EXPECT_EQ(Surface().PointerIndex(), App().session.settings.PointerIndex);
+    EXPECT_EQ(Table().RowCount(), rows) << "a pick records no point";
+}
+
+// The windows are made when first asked for; a pick works whichever came first.
+using OptionsMadeAfterThePicture = AppFixture;
+
+TEST_F(OptionsMadeAfterThePicture, StillTakeTheColourOfAClick) {
+    frmDocument& document = App().Document();
+    QImage picture(10, 10, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 20, 30));
+    document.Picture2().SetPicture(picture);
+    App().Options().cmdARdataColor_Click();
+    document.Picture2_MouseDown(MouseButton::Left, 0, 5, 5);
+    EXPECT_EQ(App().session.settings.ARDataColor, PackedRgb(10, 20, 30));
+}
+
 } // namespace
