@@ -44,8 +44,14 @@ public:
     void SetPixelColor(int column, int row, PackedColor color);
     int DrawWidth() const { return m_drawing.DrawWidth(); }
     void SetDrawWidth(int pixels) { m_drawing.SetDrawWidth(pixels); }
-    // Tells the windows that the drawing changed everywhere (after Drawing() was used).
+    // Tells the windows that the drawing changed, everywhere or in an area (after Drawing()
+    // was used).
     void Redrawn() { emit Drawn(QRect(QPoint(0, 0), m_drawing.Size())); }
+    void Redrawn(const QRect& area) {
+        if (!area.isEmpty()) {
+            emit Drawn(area);
+        }
+    }
 
     // The picture before the last turn of this run, for Undo Rotate. Kept in memory (shared
     // with the picture until the turn replaces it), so no other program or user can read or

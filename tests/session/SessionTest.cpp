@@ -1,6 +1,7 @@
 #include "session/Session.h"
 #include "core/Calibration.h"
 #include "project/ProjectState.h"
+#include "session/AutoRead.h"
 
 #include <QSignalSpy>
 
@@ -126,4 +127,49 @@ TEST(Session, ProjectChangesWithTheWorkNotWithThePointerReadOut) {
     session.ForgetProjectPath();
     EXPECT_FALSE(ProjectChanged(session));
     EXPECT_TRUE(session.ProjectPath().isEmpty());
+}
+
+// Auto-read needs no window: a session alone reads its picture into its table.
+TEST(Session, AutoReadFindsTheDataColourAndMarksWhatItFound) {
+    Session session;
+    QImage picture(11, 11, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    const PackedColor data = session.settings.ARDataColor;
+    // The picture maps pixel (c, r) to x = c, y = 11 - r; the grid runs over 0 to 10.
+    picture.setPixel(0, 10, data.ToQRgb());   // grid position (0, 1)
+    picture.setPixel(10, 1, data.ToQRgb());   // grid position (10, 10)
+    picture.setPixel(5, 10, qRgb(0, 0, 255)); // far from the data colour
+    session.Picture().SetPicture(picture);
+    session.Picture().SetScale({0, 11, 11, 0});
+    session.calibration.LeftX = 0;
+    session.calibration.TopY = 10;
+    session.calibration.RightX = 10;
+    session.calibration.BottomY = 0;
+    session.settings.GridCols = 10;
+    session.settings.GridRows = 10;
+    EXPECT_EQ(AutoReadPositions(session.settings), 120);
+    std::vector<std::int64_t> reports;
+    const AutoReadOutcome outcome = AutoReadInto(session, [&](std::int64_t done) {
+        reports.push_back(done);
+        return true;
+    });
+    EXPECT_EQ(outcome.found, 2);
+    EXPECT_EQ(outcome.skipped, 0);
+    EXPECT_FALSE(outcome.stopped);
+    EXPECT_EQ(reports.size(), 11u) << "after each of the 11 grid columns";
+    ASSERT_EQ(session.Table().PointCount(), 2);
+    EXPECT_EQ(session.Picture().PixelColor(0, 10), session.settings.ARPointColor.Packed())
+        << "found positions are marked";
+    EXPECT_TRUE(session.StatusText(3).startsWith(QStringLiteral("Saving: X= ")));
+
+    // Stopped after the first column: what that column found is kept, nothing more.
+    Session again;
+    again.Picture().SetPicture(picture);
+    again.Picture().SetScale({0, 11, 11, 0});
+    again.calibration = session.calibration;
+    again.settings = session.settings;
+    const AutoReadOutcome stopped = AutoReadInto(again, [](std::int64_t) { return false; });
+    EXPECT_TRUE(stopped.stopped);
+    EXPECT_EQ(stopped.found, 1);
+    EXPECT_EQ(again.Table().PointCount(), 1);
 }

@@ -7,11 +7,10 @@
 #include "core/AppError.h"
 #include "core/Calibration.h"
 #include "core/NumberText.h"
-#include "extraction/AutoReadScan.h"
 #include "extraction/TableSpline.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
-#include "session/PointValues.h"
+#include "session/AutoRead.h"
 #include "session/Session.h"
 #include "table/DataTable.h"
 #include "windows/data/frmData.h"
@@ -56,64 +55,25 @@ void frmMain::mnuDataAR_Click() {
     }
     const QDateTime start = m_desktop.clock.Now();
     SetScreenPointer(ScreenPointer::Hourglass);
-    std::int64_t skipped = 0;
-    bool stopped = false;
-    PictureSurface& picture = m_windows.Document().Picture2();
-    DataTable& table = m_windows.Data().Table();
-    std::vector<DataTable::Row> rows;
-    std::optional<QPointF> lastFound;
+    AutoReadOutcome outcome;
     {
-        // The bar counts columns x rows + columns + rows, as the grid has one more position
-        // than steps on each axis.
-        const std::int64_t maximum =
-            static_cast<std::int64_t>(s.GridCols) * s.GridRows + s.GridCols + s.GridRows;
-        LongCommand command(Item("mnuViewToolbar").isChecked() ? m_progressBar : nullptr, maximum);
-        DrawnPicture& drawing = picture.Drawing();
-        const AutoReadScan scan(drawing, m_session.calibration.Edges(), s.GridCols, s.GridRows);
-        // Markers go straight into the drawn image, where the positions after them read them;
-        // the window repaints what they cover once, at the end, and the rows arrive at once.
-        QRect drawn;
-        const auto found = [&](double x, double y) {
-            // A position whose value does not fit (a log axis far past its range) is
-            // skipped and counted, never shown in a box per position.
-            const std::optional<QPointF> values = FoundPointValues(m_session.settings, x, y);
-            if (!values) {
-                ++skipped;
-                return;
-            }
-            const int number = table.RowCount() + static_cast<int>(rows.size());
-            rows.push_back(PaddedPointRow(number, values->x(), values->y()));
-            lastFound = values;
-            drawn |= drawing.Dot(x, y, s.ARPointColor);
-        };
-        const auto columnDone = [&](std::int64_t positions) {
-            return !command.Advance(positions);
-        };
-        if (s.AutoReadCentreLine) {
-            scan.RunCentreLines(s.ARDataColor, s.ARColorTolerance, found, columnDone);
-        } else {
-            scan.Run(s.ARDataColor, s.ARColorTolerance, found, columnDone);
-        }
-        stopped = command.Stopped();
-        picture.update(drawn);
+        LongCommand command(Item("mnuViewToolbar").isChecked() ? m_progressBar : nullptr,
+                            AutoReadPositions(s));
+        outcome = AutoReadInto(m_session,
+                               [&](std::int64_t positions) { return !command.Advance(positions); });
     }
-    const auto count = static_cast<std::int64_t>(rows.size());
-    if (lastFound) {
-        ShowSavedPoint(m_session, lastFound->x(), lastFound->y());
-    }
-    AppendPointRows(table, std::move(rows));
     const QDateTime end = m_desktop.clock.Now();
     m_progressBar->hide();
     SetCustomScreenPointer(PointerCursor(s.PointerIndex));
     PlayResourceSound(m_desktop.sound, BeepSound);
     QString report = QStringLiteral("The number of values found and stored is: ") +
-                     QString::number(count) + QStringLiteral("\r\nStarting time: ") +
+                     QString::number(outcome.found) + QStringLiteral("\r\nStarting time: ") +
                      TimeOfDay(start) + QStringLiteral("\r\nEnding time: ") + TimeOfDay(end);
-    if (skipped > 0) {
+    if (outcome.skipped > 0) {
         report += QStringLiteral("\r\nPositions skipped (their values do not fit a number): ") +
-                  QString::number(skipped);
+                  QString::number(outcome.skipped);
     }
-    if (stopped) {
+    if (outcome.stopped) {
         report += QStringLiteral("\r\nStopped with Esc before the end of the grid.");
     }
     m_desktop.prompts.ShowMessage(report, QStringLiteral("Auto Reading"), MessageIcon::Information,

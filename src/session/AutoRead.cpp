@@ -1,0 +1,52 @@
+#include "session/AutoRead.h"
+
+#include "extraction/AutoReadScan.h"
+#include "session/PointValues.h"
+#include "session/Session.h"
+
+#include <optional>
+#include <vector>
+
+std::int64_t AutoReadPositions(const Settings& settings) {
+    return static_cast<std::int64_t>(settings.GridCols) * settings.GridRows + settings.GridCols +
+           settings.GridRows;
+}
+
+AutoReadOutcome AutoReadInto(Session& session,
+                             const std::function<bool(std::int64_t positions)>& keepGoing) {
+    const Settings& s = session.settings;
+    DataTable& table = session.Table();
+    DrawnPicture& drawing = session.Picture().Drawing();
+    const AutoReadScan scan(drawing, session.calibration.Edges(), s.GridCols, s.GridRows);
+    AutoReadOutcome outcome;
+    std::vector<DataTable::Row> rows;
+    std::optional<QPointF> lastFound;
+    // Markers go straight into the drawing, where the positions after them read them; the
+    // windows repaint what they cover once, at the end, and the rows arrive at once.
+    QRect drawn;
+    const auto found = [&](double x, double y) {
+        // A position whose value does not fit (a log axis far past its range) is skipped and
+        // counted, never shown in a box per position.
+        const std::optional<QPointF> values = FoundPointValues(s, x, y);
+        if (!values) {
+            ++outcome.skipped;
+            return;
+        }
+        const int number = table.RowCount() + static_cast<int>(rows.size());
+        rows.push_back(PaddedPointRow(number, values->x(), values->y()));
+        lastFound = values;
+        drawn |= drawing.Dot(x, y, s.ARPointColor);
+    };
+    const bool finished =
+        s.AutoReadCentreLine
+            ? scan.RunCentreLines(s.ARDataColor, s.ARColorTolerance, found, keepGoing)
+            : scan.Run(s.ARDataColor, s.ARColorTolerance, found, keepGoing);
+    outcome.stopped = !finished;
+    session.Picture().Redrawn(drawn);
+    outcome.found = static_cast<std::int64_t>(rows.size());
+    if (lastFound) {
+        ShowSavedPoint(session, lastFound->x(), lastFound->y());
+    }
+    AppendPointRows(table, std::move(rows));
+    return outcome;
+}
