@@ -4,12 +4,11 @@
 #include <QImage>
 #include <QWidget>
 
-class Session;
 class MainFrame;
-
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class Session;
 
 // Screen capture "Kurvex - Screen Capture": a small instruction window; after OK and a
 // countdown the whole screen is frozen into a full-screen window on which the user drags out

@@ -3,10 +3,8 @@
 #include "platform/Desktop.h"
 #include <QWidget>
 
-class Session;
-class MainFrame;
-
 class DataTable;
+class MainFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -14,6 +12,7 @@ class QPushButton;
 class QRadioButton;
 class QSizeGrip;
 class QTableView;
+class Session;
 
 // The data window "Data Points": the grid GridData over the table of points, the edit panel
 // (Frame1) that shows and changes one point, and the sort panel (Frame2). The grid's current

@@ -10,14 +10,13 @@
 #include <array>
 #include <optional>
 
-class Session;
-class MainFrame;
-
 class ButtonLabel;
+class MainFrame;
 class PictureSurface;
 class QLabel;
 class QScrollBar;
 class QSizeGrip;
+class Session;
 
 // The picture window "Picture": the viewport Picture1 with the picture surface Picture2 in
 // it, two scroll bars that move the picture (never its coordinates), the button strip

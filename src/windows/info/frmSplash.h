@@ -4,7 +4,6 @@
 #include <QWidget>
 
 class Clock;
-
 class QLabel;
 
 // The frameless window shown while the program starts.

@@ -4,7 +4,6 @@
 #include <QWidget>
 
 class MainFrame;
-
 class QLabel;
 
 // The guide "Step by Step": seven pages on the way of working with the program, one at a

@@ -9,11 +9,9 @@
 
 #include <map>
 
-class Session;
-class WindowSet;
-
-class HelpWindow;
 class frmCaptureNew;
+class HelpWindow;
+struct LoadedPicture;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -21,8 +19,9 @@ class QMenu;
 class QPrinter;
 class QProgressBar;
 class QToolBar;
+class Session;
 class StatusPanels;
-struct LoadedPicture;
+class WindowSet;
 enum class WriteMode;
 
 // The main frame "Kurvex 2016": an MDI area holding the picture and data windows, the menus,

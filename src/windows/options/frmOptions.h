@@ -8,9 +8,7 @@
 #include <map>
 #include <optional>
 
-class Session;
 class MainFrame;
-
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -19,6 +17,7 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class QTabWidget;
+class Session;
 
 // The options window "Options": four pages (Axis, AutoRead, Interpolation, Pointers) whose
 // controls mirror the settings. Almost every change stores all settings at once (Apply), so

@@ -7,13 +7,12 @@
 #include <QImage>
 #include <QWidget>
 
-class Session;
 class MainFrame;
-
 class QCheckBox;
 class QLineEdit;
 class QSlider;
 class QTimer;
+class Session;
 class ZoomView;
 
 // The magnifier "Zoom": shows the screen around the pointer, enlarged, while the pointer is
