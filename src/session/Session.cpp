@@ -2,11 +2,18 @@
 
 #include "core/Calibration.h"
 
+#include <QSet>
+
+#include <algorithm>
+#include <utility>
+
 const std::array<QString, Session::StatusTextCount> Session::InitialStatusTexts = {
     QStringLiteral("Data File"), QStringLiteral("Picture File"), QStringLiteral("X value"),
     QStringLiteral("Y value")};
 
-Session::Session() : m_statusTexts(InitialStatusTexts) {}
+Session::Session() : m_statusTexts(InitialStatusTexts) {
+    m_curves.push_back(Curve{QStringLiteral("Curve 1"), std::nullopt});
+}
 
 QString Session::StatusText(int panel) const {
     if (panel < 1 || panel > StatusTextCount) {
@@ -54,4 +61,97 @@ void Session::ResetDocument() {
     SetStatusText(2, QStringLiteral("Picture File"));
     SetStatusText(3, QStringLiteral("X Value"));
     SetStatusText(4, QStringLiteral("Y Value"));
+}
+
+std::optional<QString> Session::CurveNameProblem(const QString& name, int except) const {
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty()) {
+        return QStringLiteral("A curve needs a name.");
+    }
+    for (int i = 0; i < CurveCount(); ++i) {
+        if (i != except && CurveAt(i).name.compare(trimmed, Qt::CaseInsensitive) == 0) {
+            return QStringLiteral("There is a curve named \"%1\" already.").arg(CurveAt(i).name);
+        }
+    }
+    return std::nullopt;
+}
+
+QString Session::UnusedCurveName() const {
+    QSet<QString> taken;
+    for (const Curve& curve : m_curves) {
+        taken.insert(curve.name.toCaseFolded());
+    }
+    for (int n = 1;; ++n) {
+        const QString name = QStringLiteral("Curve %1").arg(n);
+        if (!taken.contains(name.toCaseFolded())) {
+            return name;
+        }
+    }
+}
+
+bool Session::AddCurve(const QString& name, std::optional<PackedColor> color) {
+    if (CurveNameProblem(name) || CurveCount() >= MostCurves) {
+        return false;
+    }
+    m_curves.push_back(Curve{name.trimmed(), color});
+    emit CurvesChanged();
+    SetCurrentCurve(CurveCount() - 1);
+    return true;
+}
+
+void Session::SetCurrentCurve(int index) {
+    if (index < 0 || index >= CurveCount() || index == m_current) {
+        return;
+    }
+    m_current = index;
+    emit CurrentCurveChanged();
+}
+
+bool Session::RenameCurve(int index, const QString& name) {
+    if (index < 0 || index >= CurveCount() || CurveNameProblem(name, index)) {
+        return false;
+    }
+    m_curves[static_cast<std::size_t>(index)].name = name.trimmed();
+    emit CurvesChanged();
+    return true;
+}
+
+void Session::SetCurveColor(int index, PackedColor color) {
+    if (index >= 0 && index < CurveCount()) {
+        m_curves[static_cast<std::size_t>(index)].color = color;
+        emit CurvesChanged();
+    }
+}
+
+void Session::SetCurveShown(int index, bool shown) {
+    if (index >= 0 && index < CurveCount()) {
+        m_curves[static_cast<std::size_t>(index)].shown = shown;
+        emit CurvesChanged();
+    }
+}
+
+bool Session::DeleteCurve(int index) {
+    if (index < 0 || index >= CurveCount() || CurveCount() == 1) {
+        return false;
+    }
+    // The removed table stays alive until the windows have turned to the current one.
+    std::unique_ptr<DataTable> removed = std::move(m_curves[static_cast<std::size_t>(index)].table);
+    m_curves.erase(m_curves.begin() + index);
+    if (index < m_current || (index == m_current && m_current > 0)) {
+        --m_current;
+    }
+    emit CurvesChanged();
+    emit CurrentCurveChanged();
+    return true;
+}
+
+void Session::ReplaceCurves(std::vector<Curve> curves, int current) {
+    if (curves.empty()) {
+        curves.push_back(Curve{QStringLiteral("Curve 1"), std::nullopt});
+    }
+    // The old tables stay alive until the windows have turned to the new ones.
+    const std::vector<Curve> old = std::exchange(m_curves, std::move(curves));
+    m_current = std::clamp(current, 0, CurveCount() - 1);
+    emit CurvesChanged();
+    emit CurrentCurveChanged();
 }

@@ -2,6 +2,7 @@
 
 #include "core/CalibrationRecord.h"
 #include "core/Settings.h"
+#include "session/Curve.h"
 #include "session/SessionPicture.h"
 #include "table/DataTable.h"
 
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // One digitizing session, without windows: the picture with its drawing, the calibration, the
 // options, the table of points, the data file, the project file and the status texts. Windows
@@ -55,8 +57,32 @@ public:
 
     SessionPicture& Picture() { return m_picture; }
     const SessionPicture& Picture() const { return m_picture; }
-    DataTable& Table() { return m_table; }
-    const DataTable& Table() const { return m_table; }
+    // The current curve's table: every command on "the table" works on it.
+    DataTable& Table() { return *CurrentCurve().table; }
+    const DataTable& Table() const { return *CurrentCurve().table; }
+
+    // The curves, in the order they were made; there is always at least one.
+    int CurveCount() const { return static_cast<int>(m_curves.size()); }
+    const Curve& CurveAt(int index) const { return m_curves.at(static_cast<std::size_t>(index)); }
+    DataTable& TableOf(int index) { return *m_curves.at(static_cast<std::size_t>(index)).table; }
+    int CurrentCurveIndex() const { return m_current; }
+    const Curve& CurrentCurve() const { return CurveAt(m_current); }
+    // Why a curve (other than the one at `except`) cannot take this name; nothing when it can.
+    std::optional<QString> CurveNameProblem(const QString& name, int except = -1) const;
+    // "Curve n" with the smallest n no curve has.
+    QString UnusedCurveName() const;
+    // Adds a curve after the others and makes it current; false, changing nothing, for a name
+    // that CurveNameProblem refuses or past MostCurves.
+    bool AddCurve(const QString& name, std::optional<PackedColor> color);
+    void SetCurrentCurve(int index);
+    bool RenameCurve(int index, const QString& name);
+    void SetCurveColor(int index, PackedColor color);
+    void SetCurveShown(int index, bool shown);
+    // Removes a curve with its points; the last curve stays. The one before it becomes current.
+    bool DeleteCurve(int index);
+    // Puts these curves in place of all the others (an opened project); an empty list leaves
+    // one empty curve.
+    void ReplaceCurves(std::vector<Curve> curves, int current);
 
     // Status texts 1 to 4; other numbers are not the session's and give empty text.
     QString StatusText(int panel) const;
@@ -86,10 +112,15 @@ public:
 signals:
     void StatusTextChanged(int panel, const QString& text);
     void SettingsChanged();
+    // Another curve is current: Table() is another table.
+    void CurrentCurveChanged();
+    // A curve was added, removed, renamed, recoloured, shown or hidden.
+    void CurvesChanged();
 
 private:
     SessionPicture m_picture;
-    DataTable m_table;
+    std::vector<Curve> m_curves;
+    int m_current = 0;
     std::array<QString, StatusTextCount> m_statusTexts;
     QString m_projectPath;
     QByteArray m_savedProject;

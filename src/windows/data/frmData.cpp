@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QSizeGrip>
 #include <QTableView>
+#include <array>
 
 namespace {
 QLabel* PanelLabel(const QString& text, QWidget* parent, int left, int top) {
@@ -32,10 +33,8 @@ frmData::frmData(Session& session, const Desktop& desktop, MainFrame& main, QWid
     setObjectName(QStringLiteral("frmData"));
     setWindowTitle(QStringLiteral("Data Points"));
     setMouseTracking(true);
-    m_table = &m_session.Table();
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("GridData"));
-    m_grid->setModel(m_table);
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->horizontalHeader()->setSectionsClickable(false);
@@ -52,8 +51,8 @@ frmData::frmData(Session& session, const Desktop& desktop, MainFrame& main, QWid
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
     m_grid->viewport()->installEventFilter(this);
-    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &frmData::FollowViewSelection);
+    ShowCurrentCurve();
+    connect(&m_session, &Session::CurrentCurveChanged, this, &frmData::ShowCurrentCurve);
     connect(m_grid, &QTableView::pressed, this, [this](const QModelIndex& index) {
         if (!m_showingSelection) {
             m_row = m_rowSel = index.row();
@@ -61,20 +60,6 @@ frmData::frmData(Session& session, const Desktop& desktop, MainFrame& main, QWid
             FollowViewSelection();
         }
     });
-    connect(m_table, &DataTable::HeaderFrozenChanged, this, &frmData::ShowHeaderState);
-    // Rows that go away take the current row and the selection end with them, as far as the
-    // last row that is left.
-    const auto keepInside = [this] {
-        const int last = m_table->RowCount() - 1;
-        m_row = std::min(m_row, last);
-        m_rowSel = std::min(m_rowSel, last);
-    };
-    connect(m_table, &QAbstractItemModel::rowsRemoved, this, keepInside);
-    connect(m_table, &QAbstractItemModel::modelReset, this, [this, keepInside] {
-        keepInside();
-        ShowHeaderState(m_table->HeaderFrozen());
-    });
-    ShowHeaderState(false);
 
     CreateEditPanel();
     CreateSortPanel();
@@ -129,6 +114,40 @@ void frmData::CreateSortPanel() {
     m_label4->setGeometry(TwipsToPixels(150), TwipsToPixels(1100), TwipsToPixels(2400),
                           TwipsToPixels(1000));
     connect(m_cmdSort, &QPushButton::clicked, this, &frmData::cmdSort_Click);
+}
+
+void frmData::ShowCurrentCurve() {
+    std::array<int, DataTable::ColumnCount> widths{};
+    if (m_table != nullptr) {
+        disconnect(m_table, nullptr, this, nullptr);
+        for (int column = 0; column < DataTable::ColumnCount; ++column) {
+            widths[static_cast<std::size_t>(column)] = m_grid->columnWidth(column);
+        }
+    }
+    m_table = &m_session.Table();
+    m_grid->setModel(m_table);
+    for (int column = 0; column < DataTable::ColumnCount && widths[0] > 0; ++column) {
+        m_grid->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
+    }
+    connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &frmData::FollowViewSelection);
+    connect(m_table, &DataTable::HeaderFrozenChanged, this, &frmData::ShowHeaderState);
+    // Rows that go away take the current row and the selection end with them, as far as the
+    // last row that is left.
+    connect(m_table, &QAbstractItemModel::rowsRemoved, this, &frmData::KeepCellsInside);
+    connect(m_table, &QAbstractItemModel::modelReset, this, [this] {
+        KeepCellsInside();
+        ShowHeaderState(m_table->HeaderFrozen());
+    });
+    m_row = m_rowSel = 0;
+    m_col = m_colSel = 0;
+    ShowHeaderState(m_table->HeaderFrozen());
+}
+
+void frmData::KeepCellsInside() {
+    const int last = m_table->RowCount() - 1;
+    m_row = std::min(m_row, last);
+    m_rowSel = std::min(m_rowSel, last);
 }
 
 void frmData::Form_Load() {

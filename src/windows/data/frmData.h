@@ -71,6 +71,9 @@ private:
     Session& m_session;
     Desktop m_desktop;
     MainFrame& m_main;
+    // The grid shows the current curve's table.
+    void ShowCurrentCurve();
+    void KeepCellsInside();
     void CreateEditPanel();
     void CreateSortPanel();
     void ShowSelection();
