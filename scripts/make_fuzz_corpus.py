@@ -137,7 +137,20 @@ def main():
     png = (DATA / "graph-60x40.png").read_bytes()
     tiles = [("picture.png", png), ("drawing.bin", b"\xff" * 4096)]
     write("project_reader", "whole", project({}, tiles))
-    write("project_reader", "newer", project({"format": 2}, tiles))
+    write("project_reader", "newer", project({"format": 3}, tiles))
+    # Format 2 keeps curves in place of the one table.
+    rows = [["= Point =", "= X Axis =", "= Y Axis ="], [" 1", " 2.5", " 3"]]
+    curves = [{"name": "Curve 1", "color": None, "shown": True, "headerFrozen": True,
+               "rows": rows},
+              {"name": "Fit, \"b\"", "color": 255, "shown": False, "headerFrozen": False,
+               "rows": rows[:1]}]
+    write("project_reader", "curves",
+          project({"format": 2, "curves": curves, "currentCurve": 1}, tiles, drop=["table"]))
+    write("project_reader", "curve-twice",
+          project({"format": 2, "curves": [curves[0], curves[0]], "currentCurve": 0}, tiles,
+                  drop=["table"]))
+    write("project_reader", "no-curves",
+          project({"format": 2, "curves": [], "currentCurve": 0}, tiles, drop=["table"]))
     write("project_reader", "no-table", project({}, tiles, drop=["table"]))
     write("project_reader", "cell-number",
           project({"table": {"headerFrozen": False, "rows": [["a", "b", "c"], [1, "2", "3"]]}},

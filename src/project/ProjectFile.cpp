@@ -13,6 +13,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QtEndian>
 
 #include <algorithm>
@@ -140,9 +141,18 @@ QJsonDocument Document(const Project& project) {
     settings[QStringLiteral("SnapClicks")] = project.settings.SnapClicks;
     settings[QStringLiteral("SnapTolerance")] = project.settings.SnapTolerance;
     settings[QStringLiteral("AutoReadCentreLine")] = project.settings.AutoReadCentreLine;
-    QJsonArray rows;
-    for (const DataTable::Row& row : project.rows) {
-        rows.append(QJsonArray{row[0], row[1], row[2]});
+    QJsonArray curves;
+    for (const ProjectCurve& curve : project.curves) {
+        QJsonArray rows;
+        for (const DataTable::Row& row : curve.rows) {
+            rows.append(QJsonArray{row[0], row[1], row[2]});
+        }
+        curves.append(QJsonObject{{QStringLiteral("name"), curve.name},
+                                  {QStringLiteral("color"),
+                                   curve.color ? QJsonValue(curve.color->Packed()) : QJsonValue()},
+                                  {QStringLiteral("shown"), curve.shown},
+                                  {QStringLiteral("headerFrozen"), curve.headerFrozen},
+                                  {QStringLiteral("rows"), rows}});
     }
     QJsonArray status;
     for (const QString& text : project.statusTexts) {
@@ -161,9 +171,8 @@ QJsonDocument Document(const Project& project) {
         {QStringLiteral("dataFile"), QJsonObject{{QStringLiteral("name"), project.dataFileName},
                                                  {QStringLiteral("layout"), project.dataFileType}}},
         {QStringLiteral("status"), status},
-        {QStringLiteral("table"),
-         QJsonObject{{QStringLiteral("headerFrozen"), project.headerFrozen},
-                     {QStringLiteral("rows"), rows}}},
+        {QStringLiteral("curves"), curves},
+        {QStringLiteral("currentCurve"), project.currentCurve},
         {QStringLiteral("drawing"), tiles},
     });
 }
@@ -298,24 +307,30 @@ void ReadSettings(const DocumentReader& read, const QJsonObject& root, Project& 
     }
 }
 
-void ReadTable(const DocumentReader& read, const QJsonObject& root, Project& project) {
-    const QJsonObject table = read.Object(root, "table");
-    project.headerFrozen = read.Flag(table, "headerFrozen");
+// A table's rows; `rowsLeft` is what the project may still hold, of all its tables.
+std::vector<DataTable::Row> ReadRows(const DocumentReader& read, const QJsonObject& table,
+                                     const QString& which, qsizetype& rowsLeft) {
     const QJsonArray rows = read.Array(table, "rows");
     if (rows.isEmpty()) {
-        read.Refuse(QStringLiteral("the table has no header row"));
+        read.Refuse(QStringLiteral("%1 has no header row").arg(which));
     }
-    if (rows.size() > MostProjectRows) {
-        read.Refuse(QStringLiteral("the table has %1 rows; a project holds at most %2")
-                        .arg(rows.size())
-                        .arg(MostProjectRows));
+    if (rows.size() > rowsLeft) {
+        read.Refuse(rowsLeft == MostProjectRows
+                        ? QStringLiteral("the table has %1 rows; a project holds at most %2")
+                              .arg(rows.size())
+                              .arg(MostProjectRows)
+                        : QStringLiteral("the tables have more than the %1 rows a project holds")
+                              .arg(MostProjectRows));
     }
-    project.rows.reserve(static_cast<std::size_t>(rows.size()));
+    // Every table has its header; the limit counts the points and one header.
+    rowsLeft -= rows.size() - 1;
+    std::vector<DataTable::Row> result;
+    result.reserve(static_cast<std::size_t>(rows.size()));
     for (qsizetype at = 0; at < rows.size(); ++at) {
         const QJsonArray cells = rows[at].toArray();
         if (!rows[at].isArray() || cells.size() != DataTable::ColumnCount || !cells[0].isString() ||
             !cells[1].isString() || !cells[2].isString()) {
-            read.Refuse(QStringLiteral("row %1 of the table is not three texts").arg(at));
+            read.Refuse(QStringLiteral("row %1 of %2 is not three texts").arg(at).arg(which));
         }
         DataTable::Row row;
         for (std::size_t column = 0; column < row.size(); ++column) {
@@ -325,8 +340,58 @@ void ReadTable(const DocumentReader& read, const QJsonObject& root, Project& pro
                 read.Bounded(row[column], QStringLiteral("a cell of row %1").arg(at));
             }
         }
-        project.rows.push_back(std::move(row));
+        result.push_back(std::move(row));
     }
+    return result;
+}
+
+// Format 1: one table, which becomes the one curve.
+void ReadTable(const DocumentReader& read, const QJsonObject& root, Project& project) {
+    const QJsonObject table = read.Object(root, "table");
+    ProjectCurve curve;
+    curve.headerFrozen = read.Flag(table, "headerFrozen");
+    qsizetype rowsLeft = MostProjectRows;
+    curve.rows = ReadRows(read, table, QStringLiteral("the table"), rowsLeft);
+    project.curves = {std::move(curve)};
+    project.currentCurve = 0;
+}
+
+void ReadCurves(const DocumentReader& read, const QJsonObject& root, Project& project) {
+    const QJsonArray curves = read.Array(root, "curves");
+    if (curves.isEmpty() || curves.size() > MostCurves) {
+        read.Refuse(QStringLiteral("it has %1 curves; a project holds 1 to %2")
+                        .arg(curves.size())
+                        .arg(MostCurves));
+    }
+    project.curves.clear();
+    qsizetype rowsLeft = MostProjectRows;
+    QSet<QString> names;
+    for (qsizetype at = 0; at < curves.size(); ++at) {
+        if (!curves[at].isObject()) {
+            read.Refuse(QStringLiteral("curve %1 is not an object").arg(at + 1));
+        }
+        const QJsonObject object = curves[at].toObject();
+        ProjectCurve curve;
+        curve.name = read.Bounded(read.Text(object, "name"), QStringLiteral("a curve's name"));
+        if (curve.name.trimmed().isEmpty() || curve.name != curve.name.trimmed()) {
+            read.Refuse(QStringLiteral("curve %1 has no name of its own").arg(at + 1));
+        }
+        if (names.contains(curve.name.toCaseFolded())) {
+            read.Refuse(QStringLiteral("two curves are named \"%1\"").arg(curve.name));
+        }
+        names.insert(curve.name.toCaseFolded());
+        const QJsonValue color = object.value(QStringLiteral("color"));
+        if (!color.isNull()) {
+            curve.color = PackedColor::FromPacked(read.Whole(object, "color", 0, Colors));
+        }
+        curve.shown = read.Flag(object, "shown");
+        curve.headerFrozen = read.Flag(object, "headerFrozen");
+        curve.rows =
+            ReadRows(read, object, QStringLiteral("the table of curve %1").arg(at + 1), rowsLeft);
+        project.curves.push_back(std::move(curve));
+    }
+    project.currentCurve =
+        read.Whole(root, "currentCurve", 0, static_cast<int>(project.curves.size()) - 1);
 }
 
 // The picture's size as its PNG header states it, read here without decoding anything: the
@@ -447,11 +512,13 @@ void CheckDocumentShape(const DocumentReader& read, const QByteArray& json) {
             break;
         }
     }
-    // The table's rows, its list, and the lists of the status texts and the drawing; the root
-    // and its five objects; three values a row and one a tile, with room for the fields.
+    // The tables' rows (a header each), their lists, and the lists of the curves, the status
+    // texts and the drawing; the root, its objects and the curves'; three values a row, six
+    // fields a curve and one value a tile, with room for the fields.
     constexpr qint64 Room = 64;
-    if (lists > MostProjectRows + 3 || objects > 6 + Room ||
-        commas > 3 * qint64{MostProjectRows} + MostDrawingTiles + Room) {
+    constexpr qint64 MostRows = qint64{MostProjectRows} + MostCurves;
+    if (lists > MostRows + MostCurves + 4 || objects > 6 + MostCurves + Room ||
+        commas > 3 * MostRows + 6 * qint64{MostCurves} + MostDrawingTiles + Room) {
         read.Refuse(QStringLiteral("project.json holds more lists or values than a table of %1 "
                                    "rows and a drawing can have")
                         .arg(MostProjectRows));
@@ -505,17 +572,30 @@ namespace {
 // A project the program writes is one it can open again. Checked before the document is
 // written, which a table too long to keep would make slow.
 void CheckKeepable(const Project& project) {
-    if (project.rows.size() > static_cast<std::size_t>(MostProjectRows)) {
+    std::size_t points = 0;
+    for (const ProjectCurve& curve : project.curves) {
+        points += curve.rows.empty() ? 0 : curve.rows.size() - 1;
+    }
+    if (points > static_cast<std::size_t>(MostProjectRows - 1)) {
         RefuseToKeep(QStringLiteral("the table has %1 points; a project holds at most %2")
-                         .arg(project.rows.size() - 1)
+                         .arg(points)
                          .arg(MostProjectRows - 1));
+    }
+    if (project.curves.empty() || project.curves.size() > static_cast<std::size_t>(MostCurves)) {
+        RefuseToKeep(QStringLiteral("it has %1 curves; a project holds 1 to %2")
+                         .arg(project.curves.size())
+                         .arg(MostCurves));
     }
     const auto tooLong = [](const QString& text) {
         return text.size() > MostProjectTextChars;
     };
     const bool longCell =
-        std::any_of(project.rows.begin(), project.rows.end(),
-                    [&](const auto& row) { return std::any_of(row.begin(), row.end(), tooLong); });
+        std::any_of(project.curves.begin(), project.curves.end(), [&](const ProjectCurve& curve) {
+            return tooLong(curve.name) ||
+                   std::any_of(curve.rows.begin(), curve.rows.end(), [&](const auto& row) {
+                       return std::any_of(row.begin(), row.end(), tooLong);
+                   });
+        });
     if (longCell || tooLong(project.dataFileName) ||
         std::any_of(project.statusTexts.begin(), project.statusTexts.end(), tooLong)) {
         RefuseToKeep(QStringLiteral("a text is longer than the %1 characters a project may hold")
@@ -598,7 +678,11 @@ ReadProject ReadProjectBytes(const QByteArray& bytes, const QString& path) {
         }
         project.statusTexts[at] = read.Bounded(text.toString(), QStringLiteral("a status text"));
     }
-    ReadTable(read, root, project);
+    if (format == 1) {
+        ReadTable(read, root, project);
+    } else {
+        ReadCurves(read, root, project);
+    }
     QSize picture;
     if (project.pictureType != PictureType::None) {
         result.picturePng = ReadEntry(read, zip, PictureEntry, MostPictureBytes);

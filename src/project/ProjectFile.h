@@ -4,6 +4,7 @@
 #include "core/CalibrationRecord.h"
 #include "core/Settings.h"
 #include "decoding/PictureFiles.h"
+#include "session/Curve.h"
 #include "table/DataTable.h"
 
 #include <array>
@@ -12,21 +13,32 @@
 // A digitizing session kept in one file (".kurvexproj"): a ZIP container with
 //   project.json  format version, program version, the picture's kind, the
 //                 calibration record, every option, the data file's name and layout, the
-//                 status texts, the table as its exact cell texts and the drawn tiles' numbers;
+//                 status texts, every curve (name, colour, shown or hidden) with its table as
+//                 its exact cell texts, the current curve, and the drawn tiles' numbers;
 //   picture.png   the picture's pixels, lossless (rotated pictures included);
 //   picture.wmf   a metafile's own bytes, which Save Picture writes back;
 //   drawing.bin   the drawn tiles (see DrawnPicture::TileStrip) as raw 32-bit pixels.
 // Numbers are written so that they read back exactly.
 
-inline constexpr int ProjectFormat = 1;
+// Format 1 kept one table; format 2 keeps curves, and a format 1 file opens as one curve.
+inline constexpr int ProjectFormat = 2;
 
 // What a project may hold. The program writes nothing larger, and a file that states more is
 // refused before anything of that size is allocated, so that no file can make the program take
 // more memory than the session it describes.
-inline constexpr int MostProjectRows = 1000001;    // a million points and the header
+inline constexpr int MostProjectRows = 1000001;    // a million points (of all curves) and a header
 inline constexpr int MostProjectTextChars = 32767; // a cell, a status text, the data file's name
 inline constexpr qint64 MostProjectDocumentBytes = 96LL * 1024 * 1024;
 inline const QString ProjectExtension = QStringLiteral(".kurvexproj");
+
+struct ProjectCurve {
+    QString name = QStringLiteral("Curve 1");
+    std::optional<PackedColor> color;
+    bool shown = true;
+    std::vector<DataTable::Row> rows{DataTable::HeaderRow}; // the header row first
+    bool headerFrozen = false;
+    bool operator==(const ProjectCurve&) const = default;
+};
 
 struct Project {
     PictureType pictureType = PictureType::None;
@@ -38,9 +50,9 @@ struct Project {
     Settings settings;
     QString dataFileName;
     int dataFileType = 2;
-    std::array<QString, 4> statusTexts; // status panels 1 to 4
-    std::vector<DataTable::Row> rows;   // the header row first
-    bool headerFrozen = false;
+    std::array<QString, 4> statusTexts;               // status panels 1 to 4
+    std::vector<ProjectCurve> curves{ProjectCurve{}}; // at least one
+    int currentCurve = 0;
 };
 
 // The file's bytes. Throws AppError when the picture cannot be encoded or the session holds

@@ -22,9 +22,15 @@ Project CurrentProject(const Session& session, bool withPixels, bool withRows) {
     for (int panel = 1; panel <= Session::StatusTextCount; ++panel) {
         project.statusTexts[static_cast<std::size_t>(panel - 1)] = session.StatusText(panel);
     }
-    const DataTable& table = session.Table();
-    project.rows = withRows ? table.Rows() : std::vector<DataTable::Row>{};
-    project.headerFrozen = table.HeaderFrozen();
+    project.curves.clear();
+    for (int index = 0; index < session.CurveCount(); ++index) {
+        const Curve& curve = session.CurveAt(index);
+        project.curves.push_back(
+            ProjectCurve{curve.name, curve.color, curve.shown,
+                         withRows ? curve.table->Rows() : std::vector<DataTable::Row>{},
+                         curve.table->HeaderFrozen()});
+    }
+    project.currentCurve = session.CurrentCurveIndex();
     return project;
 }
 
@@ -39,11 +45,15 @@ QByteArray ProjectFingerprint(const Session& session) {
     // bytes: a table of a million points is looked at in a few tens of milliseconds, where
     // writing its document took seconds. Sixty-four bits tell a change well enough.
     std::size_t cells = 0;
-    for (const DataTable::Row& row : session.Table().Rows()) {
-        for (const QString& cell : row) {
-            cells =
-                qHashBits(cell.utf16(), static_cast<std::size_t>(cell.size()) * sizeof(char16_t),
-                          cells ^ static_cast<std::size_t>(cell.size()));
+    for (int index = 0; index < session.CurveCount(); ++index) {
+        // A row moved from one curve to the next is a change.
+        cells = qHash(index, cells);
+        for (const DataTable::Row& row : session.CurveAt(index).table->Rows()) {
+            for (const QString& cell : row) {
+                cells = qHashBits(cell.utf16(),
+                                  static_cast<std::size_t>(cell.size()) * sizeof(char16_t),
+                                  cells ^ static_cast<std::size_t>(cell.size()));
+            }
         }
     }
     hash.addData(QByteArrayView(reinterpret_cast<const char*>(&cells), sizeof cells));
@@ -85,13 +95,18 @@ void ApplyProject(Session& session, const Project& project, const QImage& pictur
     shown.Drawing().SetTileStrip(project.drawnTiles, project.drawnStrip);
     shown.Redrawn();
 
-    DataTable& table = session.Table();
-    table.Clear();
-    for (int column = 0; column < DataTable::ColumnCount; ++column) {
-        table.SetCellText(0, column, project.rows.front()[static_cast<std::size_t>(column)]);
+    std::vector<Curve> curves;
+    for (const ProjectCurve& kept : project.curves) {
+        Curve curve{kept.name, kept.color, kept.shown};
+        DataTable& table = *curve.table;
+        for (int column = 0; column < DataTable::ColumnCount; ++column) {
+            table.SetCellText(0, column, kept.rows.front()[static_cast<std::size_t>(column)]);
+        }
+        table.ReplacePointRows({kept.rows.begin() + 1, kept.rows.end()});
+        table.SetHeaderFrozen(kept.headerFrozen);
+        curves.push_back(std::move(curve));
     }
-    table.ReplacePointRows({project.rows.begin() + 1, project.rows.end()});
-    table.SetHeaderFrozen(project.headerFrozen);
+    session.ReplaceCurves(std::move(curves), project.currentCurve);
 
     session.DataFileName = project.dataFileName;
     session.DataFileNameFromProject = !project.dataFileName.isEmpty();

@@ -54,10 +54,11 @@ Project Sample() {
     project.dataFileType = 3;
     project.statusTexts = {QStringLiteral("/data/punkte ä.dat"), QStringLiteral("fig.wmf"),
                            QStringLiteral("1.5"), QStringLiteral("-2.25E-03")};
-    project.rows = {DataTable::HeaderRow,
-                    {QStringLiteral(" 1"), QStringLiteral(" 3.25E+02"), QStringLiteral("1,5")},
-                    {QStringLiteral("2"), QString(), QStringLiteral("  x\"y\\z\t")}};
-    project.headerFrozen = true;
+    project.curves.front().rows = {
+        DataTable::HeaderRow,
+        {QStringLiteral(" 1"), QStringLiteral(" 3.25E+02"), QStringLiteral("1,5")},
+        {QStringLiteral("2"), QString(), QStringLiteral("  x\"y\\z\t")}};
+    project.curves.front().headerFrozen = true;
     return project;
 }
 
@@ -91,6 +92,42 @@ QByteArray WithDocument(const std::function<void(QJsonObject&)>& edit, bool keep
     return ZipContainer(entries);
 }
 
+TEST(ProjectFile, EveryCurveReadsBackExactly) {
+    Project sent = Sample();
+    sent.curves.push_back(ProjectCurve{QStringLiteral("Fit, \"b\""),
+                                       PackedRgb(0, 114, 178),
+                                       false,
+                                       {DataTable::HeaderRow, {" 1", " 2.5", "-3"}},
+                                       true});
+    sent.curves.push_back(ProjectCurve{
+        QStringLiteral("empty"), PackedRgb(0, 0, 0), true, {DataTable::HeaderRow}, false});
+    sent.currentCurve = 1;
+    const Project got = ReadProjectBytes(ProjectBytes(sent), Name).project;
+    EXPECT_EQ(got.curves, sent.curves);
+    EXPECT_EQ(got.currentCurve, 1);
+    EXPECT_EQ(ProjectDocument(got), ProjectDocument(sent));
+}
+
+// A project of the first format kept one table: it opens as one curve that follows the options.
+TEST(ProjectFile, AFormatOneProjectOpensAsOneCurve) {
+    const Project sample = Sample();
+    const QByteArray older = WithDocument([&](QJsonObject& root) {
+        root[QStringLiteral("format")] = 1;
+        const QJsonObject first = root[QStringLiteral("curves")].toArray()[0].toObject();
+        root.remove(QStringLiteral("curves"));
+        root.remove(QStringLiteral("currentCurve"));
+        root[QStringLiteral("table")] =
+            QJsonObject{{QStringLiteral("headerFrozen"), first[QStringLiteral("headerFrozen")]},
+                        {QStringLiteral("rows"), first[QStringLiteral("rows")]}};
+    });
+    const Project got = ReadProjectBytes(older, Name).project;
+    ASSERT_EQ(got.curves.size(), 1u);
+    EXPECT_EQ(got.curves.front(), sample.curves.front());
+    EXPECT_EQ(got.curves.front().name, QStringLiteral("Curve 1"));
+    EXPECT_FALSE(got.curves.front().color.has_value());
+    EXPECT_EQ(got.currentCurve, 0);
+}
+
 TEST(ProjectFile, EverythingReadsBackExactly) {
     const Project sent = Sample();
     const ReadProject read = ReadProjectBytes(ProjectBytes(sent), Name);
@@ -111,8 +148,8 @@ TEST(ProjectFile, EverythingReadsBackExactly) {
     EXPECT_EQ(got.dataFileName, sent.dataFileName);
     EXPECT_EQ(got.dataFileType, 3);
     EXPECT_EQ(got.statusTexts, sent.statusTexts);
-    EXPECT_EQ(got.rows, sent.rows);
-    EXPECT_TRUE(got.headerFrozen);
+    EXPECT_EQ(got.curves.front().rows, sent.curves.front().rows);
+    EXPECT_TRUE(got.curves.front().headerFrozen);
 
     // A project from before the snapping options reads with them as they were then: off.
     const QByteArray older = WithDocument([](QJsonObject& root) {
@@ -128,7 +165,7 @@ TEST(ProjectFile, EverythingReadsBackExactly) {
     EXPECT_FALSE(fromOlder.AutoReadCentreLine);
 
     Project empty;
-    empty.rows = {DataTable::HeaderRow};
+    empty.curves.front().rows = {DataTable::HeaderRow};
     const ReadProject nothing = ReadProjectBytes(ProjectBytes(empty), Name);
     EXPECT_EQ(nothing.project.pictureType, PictureType::None);
     EXPECT_TRUE(nothing.picturePng.isEmpty());
@@ -155,21 +192,52 @@ TEST(ProjectFile, BadFilesAreRefusedSayingWhy) {
             root[QString::fromLatin1(object)] = inner;
         });
     };
+    // Sets a field of the first curve.
+    const auto setCurve = [](const char* key, QJsonValue value) {
+        return WithDocument([=](QJsonObject& root) {
+            QJsonArray curves = root[QStringLiteral("curves")].toArray();
+            QJsonObject first = curves[0].toObject();
+            first[QString::fromLatin1(key)] = value;
+            curves[0] = first;
+            root[QStringLiteral("curves")] = curves;
+        });
+    };
+    // Adds a copy of the first curve under another name.
+    const auto secondCurve = [](const QString& name) {
+        return WithDocument([=](QJsonObject& root) {
+            QJsonArray curves = root[QStringLiteral("curves")].toArray();
+            QJsonObject copy = curves[0].toObject();
+            copy[QStringLiteral("name")] = name;
+            curves.append(copy);
+            root[QStringLiteral("curves")] = curves;
+        });
+    };
     const Case cases[] = {
         {"empty", QByteArray(), "it is not a Kurvex project"},
         {"no document", ZipContainer({{QStringLiteral("other.txt"), "x"}}),
          "it has no project.json"},
         {"damaged", damaged, "project.json is damaged"},
-        {"newer", WithDocument([](QJsonObject& root) { root[QStringLiteral("format")] = 2; }),
-         "made by a newer Kurvex (project format 2; this version reads format 1)"},
+        {"newer", WithDocument([](QJsonObject& root) { root[QStringLiteral("format")] = 3; }),
+         "made by a newer Kurvex (project format 3; this version reads format 2)"},
         {"number for a text", set("calibration", "X2", 3), "\"X2\" is missing or not a number"},
         {"pointer out of range", set("settings", "PointerIndex", 8),
          "\"PointerIndex\" is not a whole number from 1 to 7"},
         {"unknown picture", set("picture", "type", QStringLiteral("tiff")),
          "the picture's type \"tiff\" is unknown"},
         {"number in a cell",
-         set("table", "rows", QJsonArray{QJsonArray{"a", "b", "c"}, QJsonArray{"1", 2.5, "3"}}),
-         "row 1 of the table is not three texts"},
+         setCurve("rows", QJsonArray{QJsonArray{"a", "b", "c"}, QJsonArray{"1", 2.5, "3"}}),
+         "row 1 of the table of curve 1 is not three texts"},
+        {"no curves", set("", "curves", QJsonArray{}), "it has 0 curves; a project holds 1 to"},
+        {"a curve without a name", setCurve("name", QStringLiteral(" ")),
+         "curve 1 has no name of its own"},
+        {"two curves of one name", secondCurve(QStringLiteral("CURVE 1")),
+         "two curves are named \"CURVE 1\""},
+        {"a colour past white", setCurve("color", 0x1000000),
+         "\"color\" is not a whole number from 0 to 16777215"},
+        {"a current curve that is none", set("", "currentCurve", 1),
+         "\"currentCurve\" is not a whole number from 0 to 0"},
+        {"a curve without its table", setCurve("rows", QJsonArray{}),
+         "the table of curve 1 has no header row"},
         {"no picture", WithDocument([](QJsonObject&) {}, false), "it has no picture.png"},
         {"a tile twice", set("", "drawing", QJsonArray{0, 0}), "the drawing lists tile 0 twice"},
         // The 70 x 40 picture has 3 x 2 tiles.
@@ -178,8 +246,8 @@ TEST(ProjectFile, BadFilesAreRefusedSayingWhy) {
         {"more tiles than the picture has", set("", "drawing", QJsonArray{0, 1, 2, 3, 4, 5, 0}),
          "the drawing lists 7 tiles; its picture has 6"},
         {"a long cell",
-         set("table", "rows",
-             QJsonArray{QJsonArray{"a", "b", "c"}, QJsonArray{"1", QString(32768, 'x'), "3"}}),
+         setCurve("rows",
+                  QJsonArray{QJsonArray{"a", "b", "c"}, QJsonArray{"1", QString(32768, 'x'), "3"}}),
          "a cell of row 1 is longer than the 32767 characters a project may hold"},
         {"a long file name", set("dataFile", "name", QString(32768, 'x')),
          "\"name\" is longer than the 32767 characters"},
@@ -221,10 +289,12 @@ TEST(ProjectFile, SizesStatedByTheFileAreBoundedBeforeAnythingIsTaken) {
         {{QStringLiteral("project.json"), document}, {QStringLiteral("picture.png"), "GIF89a"}}));
     EXPECT_TRUE(noPng.description.contains(QStringLiteral("picture.png is not a PNG picture")));
 
-    // More rows than a project holds, each of them short.
+    // More rows than a project holds, each of them short: as many as the lists of the largest
+    // project (every curve's header and list among them) and one more.
+    const int rowCount = MostProjectRows + 2 * MostCurves + 1;
     QByteArray rows = "[\"a\",\"b\",\"c\"]";
-    rows.reserve(12 * (MostProjectRows + 1));
-    for (int row = 0; row < MostProjectRows; ++row) {
+    rows.reserve(12 * qsizetype{rowCount});
+    for (int row = 1; row < rowCount; ++row) {
         rows += ",[\"\",\"\",\"\"]";
     }
     QByteArray many = ProjectDocument(Sample());
@@ -243,19 +313,20 @@ TEST(ProjectFile, SizesStatedByTheFileAreBoundedBeforeAnythingIsTaken) {
     const AppError tooManyRows = RefusalOf(ZipContainer({{QStringLiteral("project.json"), many}}));
     EXPECT_TRUE(tooManyRows.description.contains(
         QStringLiteral("the table has %1 rows; a project holds at most %2")
-            .arg(MostProjectRows + 1)
+            .arg(rowCount)
             .arg(MostProjectRows)))
         << tooManyRows.description.left(300).toStdString();
     // Lists, empty or not, are counted outside the texts only: brackets and commas in cells
     // are texts.
     QByteArray empties = ProjectDocument(Sample());
-    empties.replace("\"drawing\":[", "\"drawing\":[" + QByteArray("[],").repeated(MostProjectRows));
+    empties.replace("\"drawing\":[", "\"drawing\":[" + QByteArray("[],").repeated(rowCount));
     EXPECT_TRUE(RefusalOf(ZipContainer({{QStringLiteral("project.json"), empties}}))
                     .description.contains(tooManyValues));
     Project commas = Sample();
-    commas.rows.back()[1] = QString(MostProjectTextChars, QLatin1Char(','));
-    commas.rows.back()[2] = QStringLiteral("[[[\\\"],{");
-    EXPECT_EQ(ReadProjectBytes(ProjectBytes(commas), Name).project.rows, commas.rows);
+    commas.curves.front().rows.back()[1] = QString(MostProjectTextChars, QLatin1Char(','));
+    commas.curves.front().rows.back()[2] = QStringLiteral("[[[\\\"],{");
+    EXPECT_EQ(ReadProjectBytes(ProjectBytes(commas), Name).project.curves.front().rows,
+              commas.curves.front().rows);
 
     // A text far longer than a project holds is refused before the document is parsed.
     QByteArray longText = ProjectDocument(Sample());
@@ -282,9 +353,9 @@ TEST(ProjectFile, ASessionBeyondTheLimitsIsNotWritten) {
         return QStringLiteral("written");
     };
     Project longCell = Sample();
-    longCell.rows.back()[1] = QString(MostProjectTextChars, 'x');
+    longCell.curves.front().rows.back()[1] = QString(MostProjectTextChars, 'x');
     EXPECT_NO_THROW(ReadProjectBytes(ProjectBytes(longCell), Name)) << "the longest text is kept";
-    longCell.rows.back()[1] += QLatin1Char('x');
+    longCell.curves.front().rows.back()[1] += QLatin1Char('x');
     EXPECT_TRUE(refusal(longCell).startsWith(
         QStringLiteral("The session cannot be kept in a project: a text is longer than")));
     Project longStatus = Sample();
@@ -292,7 +363,7 @@ TEST(ProjectFile, ASessionBeyondTheLimitsIsNotWritten) {
     EXPECT_TRUE(refusal(longStatus).contains(QStringLiteral("a text is longer")));
 
     Project many = Sample();
-    many.rows.resize(MostProjectRows + 1, DataTable::Row{});
+    many.curves.front().rows.resize(MostProjectRows + 1, DataTable::Row{});
     EXPECT_TRUE(
         refusal(many).contains(QStringLiteral("the table has %1 points; a project holds at most %2")
                                    .arg(MostProjectRows)

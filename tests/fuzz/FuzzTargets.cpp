@@ -124,7 +124,16 @@ void ProjectReader(const std::uint8_t* data, std::size_t size) {
         const Project& project = read.project;
         std::vector<int> tiles = project.drawnTiles;
         std::sort(tiles.begin(), tiles.end());
-        if (project.rows.empty() || project.rows.size() > MostProjectRows ||
+        std::size_t points = 0;
+        for (const ProjectCurve& curve : project.curves) {
+            if (curve.rows.empty()) {
+                std::abort();
+            }
+            points += curve.rows.size() - 1;
+        }
+        if (project.curves.empty() || project.curves.size() > MostCurves ||
+            points >= MostProjectRows || project.currentCurve < 0 ||
+            project.currentCurve >= static_cast<int>(project.curves.size()) ||
             std::adjacent_find(tiles.begin(), tiles.end()) != tiles.end() ||
             project.drawnStrip.height() != 32 * static_cast<int>(project.drawnTiles.size())) {
             std::abort();

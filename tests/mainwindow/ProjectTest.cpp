@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
+#include <QTableView>
 
 #include <sys/stat.h>
 
@@ -61,6 +62,43 @@ protected:
 
     QTemporaryDir m_folder;
 };
+
+// Every curve comes back: its name, colour, whether it shows, its table, and which is current;
+// the data window shows the current one. A change in a curve that is not current is a change.
+TEST_F(Projects, EveryCurveComesBackAndTheGridShowsTheCurrentOne) {
+    BuildSession();
+    Session& session = App().session;
+    ASSERT_TRUE(session.AddCurve(QStringLiteral("Second, \"b\""), PackedRgb(0, 114, 178)));
+    AppendPointRow(session.Table(), 1.25, 2.5);
+    AppendPointRow(session.Table(), 3.75, 5.0);
+    ASSERT_TRUE(session.AddCurve(QStringLiteral("Third"), std::nullopt));
+    session.SetCurveShown(2, false);
+    session.SetCurrentCurve(1);
+    EXPECT_EQ(App().Data().GridData().model(), &session.TableOf(1));
+    std::vector<std::vector<DataTable::Row>> tables;
+    for (int index = 0; index < session.CurveCount(); ++index) {
+        tables.push_back(session.TableOf(index).Rows());
+    }
+    const QString path = PathOf("curves.kurvexproj");
+    ASSERT_TRUE(SaveAs(path));
+    Restart();
+    ASSERT_TRUE(Main().OpenProjectFile(path));
+    Session& opened = App().session;
+    ASSERT_EQ(opened.CurveCount(), 3);
+    for (int index = 0; index < 3; ++index) {
+        EXPECT_EQ(opened.TableOf(index).Rows(), tables[static_cast<std::size_t>(index)]) << index;
+    }
+    EXPECT_EQ(opened.CurveAt(1).name, QStringLiteral("Second, \"b\""));
+    EXPECT_EQ(opened.CurveAt(1).color, PackedRgb(0, 114, 178));
+    EXPECT_FALSE(opened.CurveAt(0).color.has_value());
+    EXPECT_FALSE(opened.CurveAt(2).shown);
+    EXPECT_EQ(opened.CurrentCurveIndex(), 1);
+    EXPECT_EQ(App().Data().GridData().model(), &opened.Table());
+    EXPECT_EQ(App().Data().GridData().model()->rowCount(), 3);
+    EXPECT_FALSE(Main().ProjectChanged());
+    opened.TableOf(0).SetCellText(1, 1, QStringLiteral("99"));
+    EXPECT_TRUE(Main().ProjectChanged()) << "a curve that is not current changed";
+}
 
 TEST_F(Projects, ASessionComesBackExactlyInAFreshProgram) {
     BuildSession();
@@ -171,8 +209,9 @@ TEST_F(Projects, ClosingOffersToSaveAChangedProject) {
     EXPECT_TRUE(Main().close());
     ASSERT_EQ(prompts->messages.size(), 2u);
     EXPECT_EQ(prompts->messages[1].text, QStringLiteral("Save Data from the Grid before leaving?"));
-    EXPECT_EQ(static_cast<int>(ReadProjectBytes(ReadFile(path), path).project.rows.size()),
-              points + 1);
+    EXPECT_EQ(
+        static_cast<int>(ReadProjectBytes(ReadFile(path), path).project.curves.front().rows.size()),
+        points + 1);
 }
 
 TEST_F(Projects, OpeningOffersToSaveTheTableFirst) {
