@@ -15,6 +15,8 @@ std::int64_t AutoReadPositions(const Settings& settings) {
 AutoReadOutcome AutoReadInto(Session& session,
                              const std::function<bool(std::int64_t positions)>& keepGoing) {
     const Settings& s = session.settings;
+    const PackedColor data = DataColorOf(session.CurrentCurve(), s);
+    const PackedColor found = FoundColorOf(session.CurrentCurve(), s);
     DataTable& table = session.Table();
     DrawnPicture& drawing = session.Picture().Drawing();
     const AutoReadScan scan(drawing, session.calibration.Edges(), s.GridCols, s.GridRows);
@@ -24,7 +26,7 @@ AutoReadOutcome AutoReadInto(Session& session,
     // Markers go straight into the drawing, where the positions after them read them; the
     // windows repaint what they cover once, at the end, and the rows arrive at once.
     QRect drawn;
-    const auto found = [&](double x, double y) {
+    const auto foundAt = [&](double x, double y) {
         // A position whose value does not fit (a log axis far past its range) is skipped and
         // counted, never shown in a box per position.
         const std::optional<QPointF> values = FoundPointValues(s, x, y);
@@ -35,12 +37,11 @@ AutoReadOutcome AutoReadInto(Session& session,
         const int number = table.RowCount() + static_cast<int>(rows.size());
         rows.push_back(PaddedPointRow(number, values->x(), values->y()));
         lastFound = values;
-        drawn |= drawing.Dot(x, y, s.ARPointColor);
+        drawn |= drawing.Dot(x, y, found);
     };
-    const bool finished =
-        s.AutoReadCentreLine
-            ? scan.RunCentreLines(s.ARDataColor, s.ARColorTolerance, found, keepGoing)
-            : scan.Run(s.ARDataColor, s.ARColorTolerance, found, keepGoing);
+    const bool finished = s.AutoReadCentreLine
+                              ? scan.RunCentreLines(data, s.ARColorTolerance, foundAt, keepGoing)
+                              : scan.Run(data, s.ARColorTolerance, foundAt, keepGoing);
     outcome.stopped = !finished;
     session.Picture().Redrawn(drawn);
     outcome.found = static_cast<std::int64_t>(rows.size());

@@ -1,5 +1,7 @@
 #include "session/Curve.h"
 
+#include "core/Settings.h"
+
 #include <iterator>
 
 PackedColor CurvePaletteColor(int n) {
@@ -12,4 +14,16 @@ PackedColor CurvePaletteColor(int n) {
     };
     constexpr int size = static_cast<int>(std::size(Palette));
     return Palette[((n - 2) % size + size) % size];
+}
+
+PackedColor MarkerColorOf(const Curve& curve, const Settings& settings) {
+    return curve.color.value_or(settings.PointsColor);
+}
+
+PackedColor DataColorOf(const Curve& curve, const Settings& settings) {
+    return curve.color.value_or(settings.ARDataColor);
+}
+
+PackedColor FoundColorOf(const Curve& curve, const Settings& settings) {
+    return curve.color.value_or(settings.ARPointColor);
 }

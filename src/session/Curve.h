@@ -25,3 +25,13 @@ inline constexpr int MostCurves = 1000;
 
 // The colour the n-th curve made by New Curve gets (n from 2), distinct from its neighbours.
 PackedColor CurvePaletteColor(int n);
+
+struct Settings;
+
+// The colours a curve is drawn and read in: its own, or the options' for a curve without one.
+// Its recorded points' markers:
+PackedColor MarkerColorOf(const Curve& curve, const Settings& settings);
+// The colour auto-read looks for on its behalf:
+PackedColor DataColorOf(const Curve& curve, const Settings& settings);
+// The markers of the positions auto-read found for it:
+PackedColor FoundColorOf(const Curve& curve, const Settings& settings);

@@ -57,7 +57,9 @@ void frmData::MarkPointOfCurrentRow() {
             ToPictureY(LeadingNumberValue(m_txtYValue->text()), m_session.settings.YLog);
         // Half the points colour: red 255 gives a dark red 127.
         m_session.Picture().Dot(
-            x, y, PackedColor::FromPacked(m_session.settings.PointsColor.Packed() / 2));
+            x, y,
+            PackedColor::FromPacked(
+                MarkerColorOf(m_session.CurrentCurve(), m_session.settings).Packed() / 2));
     } catch (const AppError&) {
         // A value too large to read has no place to be marked.
     }

@@ -130,7 +130,7 @@ void frmDocument::Picture2_MouseDown(int /*button*/, int /*shift*/, float x, flo
         emit ColorPicked(m_picture2->Point(x, y));
         return;
     }
-    m_picture2->PSet(x, y, m_session.settings.PointsColor);
+    m_picture2->PSet(x, y, MarkerColorOf(m_session.CurrentCurve(), m_session.settings));
     ShowOrRecordPoint(m_session, m_desktop.prompts, x, y, true);
     m_picture2->setFocus();
 }
@@ -158,7 +158,7 @@ void frmDocument::RecordDragPoint(float& x, float& y) {
     if (x == m_lastDragX && y == m_lastDragY) {
         return;
     }
-    m_picture2->PSet(x, y, m_session.settings.PointsColor);
+    m_picture2->PSet(x, y, MarkerColorOf(m_session.CurrentCurve(), m_session.settings));
     m_lastDragX = x;
     m_lastDragY = y;
     ShowOrRecordPoint(m_session, m_desktop.prompts, x, y, true);

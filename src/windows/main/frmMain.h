@@ -119,6 +119,17 @@ public:
     void mnuDataSortX_Click();
     void mnuDataSortY_Click();
 
+    // Curves: each series of the plot with its own table; the commands above work on the
+    // current one.
+    void mnuDataNewCurve_Click();
+    void mnuDataNextCurve_Click();
+    void mnuDataPreviousCurve_Click();
+    void mnuDataDeleteCurve_Click();
+    void mnuDataCurveColour_Click();
+    // Every curve's points in one CSV file; false when none was written.
+    bool mnuDataExportAll_Click();
+    void mnuDataCopyAll_Click();
+
     void mnuViewToolbar_Click();
     void mnuViewStatusBar_Click();
     void mnuViewImageToolbar_Click();

@@ -84,10 +84,21 @@ void frmMain::mnuViewRefresh_Click() {
     data.Form_Resize();
     PictureSurface& picture = m_windows.Document().Picture2();
     picture.Erase();
+    // Every curve that shows, in its colour; the current one last, over the others.
+    const auto draw = [&](int curve) {
+        if (m_session.CurveAt(curve).shown) {
+            picture.PSetMany(MarkerPositions(m_session.TableOf(curve), m_session.settings.XLog,
+                                             m_session.settings.YLog),
+                             MarkerColorOf(m_session.CurveAt(curve), m_session.settings));
+        }
+    };
+    for (int curve = 0; curve < m_session.CurveCount(); ++curve) {
+        if (curve != m_session.CurrentCurveIndex()) {
+            draw(curve);
+        }
+    }
+    draw(m_session.CurrentCurveIndex());
     const DataTable& table = data.Table();
-    const std::vector<QPointF> positions =
-        MarkerPositions(table, m_session.settings.XLog, m_session.settings.YLog);
-    picture.PSetMany(positions, m_session.settings.PointsColor);
     if (table.PointCount() > 0) {
         data.SetCol(2);
         data.SetRow(table.RowCount() - 1);
