@@ -1,9 +1,13 @@
 #include "PictureFixture.h"
 #include "session/Curve.h"
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 
 namespace {
@@ -142,6 +146,36 @@ TEST_F(Curves, AHiddenCurveLosesItsMarkersOnRefresh) {
     Main().mnuViewRefresh_Click();
     EXPECT_EQ(Surface().PixelColor(30, 30), PackedRgb(255, 255, 255).Packed());
     EXPECT_EQ(Surface().PixelColor(100, 50), S().CurrentCurve().color->Packed());
+}
+
+// The selector above the data grid: it lists the curves and follows the current one; choosing
+// in it switches, Rename refuses a taken name, and Shown hides a curve's markers.
+TEST_F(Curves, TheSelectorAboveTheGridListsSwitchesRenamesAndHides) {
+    frmData& data = App().Data();
+    auto* list = data.findChild<QComboBox*>(QStringLiteral("cboCurve"));
+    auto* shown = data.findChild<QCheckBox*>(QStringLiteral("chkCurveShown"));
+    auto* rename = data.findChild<QPushButton*>(QStringLiteral("cmdRenameCurve"));
+    ASSERT_TRUE(list && shown && rename);
+    EXPECT_LT(list->geometry().bottom(), data.GridData().geometry().top()) << "above the grid";
+    NewCurve(QStringLiteral("B"));
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->currentText(), QStringLiteral("B"));
+    Press(Qt::LeftButton, {100, 50});
+    list->setCurrentIndex(0);
+    emit list->activated(0);
+    EXPECT_EQ(S().CurrentCurveIndex(), 0);
+    EXPECT_EQ(data.GridData().model(), &S().TableOf(0));
+    prompts->textAnswers = {QStringLiteral("b"), QStringLiteral("First")};
+    rename->click();
+    EXPECT_EQ(prompts->messages.back().text,
+              QStringLiteral("There is a curve named \"B\" already."));
+    EXPECT_EQ(list->itemText(0), QStringLiteral("First"));
+    Main().mnuDataNextCurve_Click();
+    EXPECT_EQ(list->currentIndex(), 1);
+    shown->click();
+    EXPECT_FALSE(S().CurveAt(1).shown);
+    EXPECT_EQ(Surface().PixelColor(100, 50), PackedRgb(255, 255, 255).Packed())
+        << "the hidden curve's marker is gone";
 }
 
 } // namespace

@@ -3,20 +3,30 @@
 #include "windows/shared/WindowGeometry.h"
 
 #include "layout/Twips.h"
+#include "platform/Prompts.h"
 #include "session/Session.h"
 #include "table/DataTable.h"
+#include "windows/shared/MainFrame.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSizeGrip>
 #include <QTableView>
+#include <QToolButton>
 #include <array>
 
 namespace {
@@ -63,6 +73,7 @@ frmData::frmData(Session& session, const Desktop& desktop, MainFrame& main, QWid
 
     CreateEditPanel();
     CreateSortPanel();
+    CreateCurvePanel();
     m_label1 = new QSizeGrip(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
 }
@@ -116,6 +127,91 @@ void frmData::CreateSortPanel() {
     connect(m_cmdSort, &QPushButton::clicked, this, &frmData::cmdSort_Click);
 }
 
+void frmData::CreateCurvePanel() {
+    m_curvePanel = new QWidget(this);
+    m_curvePanel->setObjectName(QStringLiteral("CurvePanel"));
+    auto* layout = new QGridLayout(m_curvePanel);
+    layout->setContentsMargins(0, 0, 0, TwipsToPixels(30));
+    layout->setSpacing(TwipsToPixels(45));
+    m_cboCurve = new QComboBox(m_curvePanel);
+    m_cboCurve->setObjectName(QStringLiteral("cboCurve"));
+    m_cboCurve->setToolTip(QStringLiteral("The curve whose points the table shows"));
+    m_cmdCurveColour = new QToolButton(m_curvePanel);
+    m_cmdCurveColour->setObjectName(QStringLiteral("cmdCurveColour"));
+    m_cmdCurveColour->setToolTip(QStringLiteral("The curve's colour: its markers, and what "
+                                                "auto-read looks for"));
+    m_chkCurveShown = new QCheckBox(QStringLiteral("Shown"), m_curvePanel);
+    m_chkCurveShown->setObjectName(QStringLiteral("chkCurveShown"));
+    m_chkCurveShown->setToolTip(QStringLiteral("Whether the curve's markers are drawn"));
+    auto* newCurve = new QPushButton(QStringLiteral("New"), m_curvePanel);
+    newCurve->setObjectName(QStringLiteral("cmdNewCurve"));
+    auto* rename = new QPushButton(QStringLiteral("Rename"), m_curvePanel);
+    rename->setObjectName(QStringLiteral("cmdRenameCurve"));
+    auto* remove = new QPushButton(QStringLiteral("Delete"), m_curvePanel);
+    remove->setObjectName(QStringLiteral("cmdDeleteCurve"));
+    layout->addWidget(m_cboCurve, 0, 0, 1, 2);
+    layout->addWidget(m_cmdCurveColour, 0, 2);
+    layout->addWidget(m_chkCurveShown, 0, 3);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(newCurve);
+    buttons->addWidget(rename);
+    buttons->addWidget(remove);
+    layout->addLayout(buttons, 1, 0, 1, 4);
+    layout->setColumnStretch(0, 1);
+    connect(m_cboCurve, &QComboBox::activated, this,
+            [this](int index) { m_session.SetCurrentCurve(index); });
+    connect(newCurve, &QPushButton::clicked, this,
+            [this] { m_main.RunMenuCommand("mnuDataNewCurve"); });
+    connect(remove, &QPushButton::clicked, this,
+            [this] { m_main.RunMenuCommand("mnuDataDeleteCurve"); });
+    connect(m_cmdCurveColour, &QToolButton::clicked, this,
+            [this] { m_main.RunMenuCommand("mnuDataCurveColour"); });
+    connect(rename, &QPushButton::clicked, this, &frmData::cmdRenameCurve_Click);
+    connect(m_chkCurveShown, &QCheckBox::toggled, this, [this](bool shown) {
+        if (shown != m_session.CurrentCurve().shown) {
+            m_session.SetCurveShown(m_session.CurrentCurveIndex(), shown);
+            m_main.RunMenuCommand("mnuViewRefresh");
+        }
+    });
+    connect(&m_session, &Session::CurvesChanged, this, &frmData::ShowCurveList);
+    connect(&m_session, &Session::CurrentCurveChanged, this, &frmData::ShowCurveList);
+    ShowCurveList();
+}
+
+void frmData::ShowCurveList() {
+    const QSignalBlocker quiet(m_cboCurve);
+    m_cboCurve->clear();
+    for (int index = 0; index < m_session.CurveCount(); ++index) {
+        m_cboCurve->addItem(m_session.CurveAt(index).name);
+    }
+    m_cboCurve->setCurrentIndex(m_session.CurrentCurveIndex());
+    const Curve& curve = m_session.CurrentCurve();
+    QPixmap swatch(TwipsToPixels(180), TwipsToPixels(180));
+    swatch.fill(MarkerColorOf(curve, m_session.settings).ToQColor());
+    m_cmdCurveColour->setIcon(QIcon(swatch));
+    const QSignalBlocker quietShown(m_chkCurveShown);
+    m_chkCurveShown->setChecked(curve.shown);
+}
+
+void frmData::cmdRenameCurve_Click() {
+    const int index = m_session.CurrentCurveIndex();
+    QString name = m_session.CurrentCurve().name;
+    for (;;) {
+        name = m_desktop.prompts.AskText(QStringLiteral("New name of the curve:"),
+                                         QStringLiteral("Rename Curve"), name);
+        if (name.isEmpty()) {
+            return; // cancelled
+        }
+        const std::optional<QString> problem = m_session.CurveNameProblem(name, index);
+        if (!problem) {
+            m_session.RenameCurve(index, name);
+            return;
+        }
+        m_desktop.prompts.ShowMessage(*problem, QStringLiteral("Rename Curve"),
+                                      MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+}
+
 void frmData::ShowCurrentCurve() {
     std::array<int, DataTable::ColumnCount> widths{};
     if (m_table != nullptr) {
@@ -165,8 +261,11 @@ void frmData::Form_Load() {
 
 void frmData::Form_Resize() {
     m_table->SetHeaderFrozen(false);
-    m_grid->setGeometry(0, 0, m_grid->width(),
-                        std::max(0, FrameOf(*this).height() - TwipsToPixels(800)));
+    // The curve selector stands above the grid, as wide as the grid.
+    const int top = m_curvePanel->sizeHint().height();
+    m_curvePanel->setGeometry(0, 0, m_grid->width(), top);
+    m_grid->setGeometry(0, top, m_grid->width(),
+                        std::max(0, FrameOf(*this).height() - TwipsToPixels(800) - top));
     const QSize grip = m_label1->sizeHint();
     m_label1->setGeometry(width() - grip.width() - TwipsToPixels(40),
                           height() - grip.height() - TwipsToPixels(40), grip.width(),

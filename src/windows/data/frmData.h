@@ -4,6 +4,9 @@
 #include <QWidget>
 
 class DataTable;
+class QCheckBox;
+class QComboBox;
+class QToolButton;
 class MainFrame;
 class QGroupBox;
 class QLabel;
@@ -37,6 +40,8 @@ public:
     void Text1_Change();
     void cmdSetValues_Click();
     void cmdSort_Click();
+    // Asks for a new name of the current curve; a name that is empty or taken is refused.
+    void cmdRenameCurve_Click();
     // The sort with the key of the option buttons, as every sort command runs it.
     // False when a cell could not be read; the user has been told.
     bool SortGrid();
@@ -71,8 +76,10 @@ private:
     Session& m_session;
     Desktop m_desktop;
     MainFrame& m_main;
-    // The grid shows the current curve's table.
+    // The grid shows the current curve's table; the selector above it lists the curves.
     void ShowCurrentCurve();
+    void CreateCurvePanel();
+    void ShowCurveList();
     void KeepCellsInside();
     void CreateEditPanel();
     void CreateSortPanel();
@@ -83,6 +90,10 @@ private:
 
     DataTable* m_table = nullptr;
     QTableView* m_grid = nullptr;
+    QWidget* m_curvePanel = nullptr;
+    QComboBox* m_cboCurve = nullptr;
+    QToolButton* m_cmdCurveColour = nullptr;
+    QCheckBox* m_chkCurveShown = nullptr;
     QGroupBox* m_frame1 = nullptr;
     QLineEdit* m_text1 = nullptr;
     QLineEdit* m_txtXValue = nullptr;
