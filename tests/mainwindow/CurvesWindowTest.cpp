@@ -148,6 +148,24 @@ TEST_F(Curves, AHiddenCurveLosesItsMarkersOnRefresh) {
     EXPECT_EQ(Surface().PixelColor(100, 50), S().CurrentCurve().color->Packed());
 }
 
+// Leaving the program with points in curves other than the current one offers them all as one
+// export: No leaves, Cancel stays, Yes writes the file before leaving.
+TEST_F(Curves, LeavingOffersToExportThePointsOfEveryCurve) {
+    Press(Qt::LeftButton, {30, 30});
+    NewCurve(QStringLiteral("B")); // current, and empty
+    prompts->messageAnswers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(App().Data().QueryUnload());
+    EXPECT_EQ(prompts->messages.back().text,
+              QStringLiteral("Export the points of all curves before leaving?"));
+    const QString path = folder.filePath(QStringLiteral("leaving.csv"));
+    prompts->messageAnswers = {MessageAnswer::Yes};
+    prompts->fileAnswers = {{path, 1}};
+    EXPECT_TRUE(App().Data().QueryUnload());
+    EXPECT_TRUE(QFile::exists(path));
+    prompts->messageAnswers = {MessageAnswer::No};
+    EXPECT_TRUE(App().Data().QueryUnload());
+}
+
 // The selector above the data grid: it lists the curves and follows the current one; choosing
 // in it switches, Rename refuses a taken name, and Shown hides a curve's markers.
 TEST_F(Curves, TheSelectorAboveTheGridListsSwitchesRenamesAndHides) {

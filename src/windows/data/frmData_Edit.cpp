@@ -122,6 +122,28 @@ void frmData::cmdSort_Click() {
 }
 
 bool frmData::QueryUnload() {
+    // Points of other curves are not in the grid's data file: they are offered as one export.
+    bool otherPoints = false;
+    for (int curve = 0; curve < m_session.CurveCount(); ++curve) {
+        otherPoints |= curve != m_session.CurrentCurveIndex() &&
+                       m_session.CurveAt(curve).table->PointCount() > 0;
+    }
+    if (otherPoints) {
+        for (;;) {
+            const MessageAnswer answer = m_desktop.prompts.ShowMessage(
+                QStringLiteral("Export the points of all curves before leaving?"),
+                QStringLiteral("Last Call"), MessageIcon::Question, MessageButtons::YesNoCancel);
+            if (answer == MessageAnswer::No) {
+                return true;
+            }
+            if (answer != MessageAnswer::Yes) {
+                return false;
+            }
+            if (m_main.ExportAllCurves()) {
+                return true;
+            }
+        }
+    }
     if (m_table->RowCount() < 2) {
         return true;
     }

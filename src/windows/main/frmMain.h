@@ -61,6 +61,7 @@ public:
     void RemoveLastPoint() override;
     bool SaveTable() override { return mnuDataSave_Click(); }
     bool SaveTableAs() override { return mnuDataSaveAs_Click(); }
+    bool ExportAllCurves() override { return mnuDataExportAll_Click(); }
     void ShowStatusMessage(const QString& text, int milliseconds) override;
     QWidget& Window() override { return *this; }
 

@@ -24,6 +24,8 @@ public:
     // Data > Save and Save As; true when the table was written.
     virtual bool SaveTable() = 0;
     virtual bool SaveTableAs() = 0;
+    // Data > Export All Curves; true when the file was written.
+    virtual bool ExportAllCurves() = 0;
     // Takes the last point of the table back, as Escape on the picture does.
     virtual void RemoveLastPoint() = 0;
     virtual void ShowStatusMessage(const QString& text, int milliseconds) = 0;
