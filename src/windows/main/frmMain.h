@@ -170,6 +170,8 @@ private:
     // The zoom and options windows at their default places.
     void PlaceToolWindows();
     bool WriteTable(WriteMode mode);
+    // Asks before a file that exists is written over; true when it may be (or does not exist).
+    bool MayOverwrite(const QString& path);
     // Save As with the dialog showing proposedName (empty: no name).
     bool SaveDataAs(const QString& proposedName);
     // The session belongs to no project file any more: the next Save Project asks for a name.

@@ -3,7 +3,6 @@
 #include "windows/main/frmMain.h"
 
 #include "core/FileErrors.h"
-#include "core/RegularFile.h"
 #include "platform/Prompts.h"
 #include "session/CurveExport.h"
 #include "session/Session.h"
@@ -90,10 +89,7 @@ bool frmMain::mnuDataExportAll_Click() {
     if (path.isEmpty()) {
         return false;
     }
-    if (FileExists(path) && m_desktop.prompts.ShowMessage(
-                                path + QStringLiteral(" exists. Do you want to overwrite it?"),
-                                QStringLiteral("File Exists"), MessageIcon::Question,
-                                MessageButtons::YesNo) != MessageAnswer::Yes) {
+    if (!MayOverwrite(path)) {
         return false;
     }
     try {

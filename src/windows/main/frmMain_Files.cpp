@@ -50,6 +50,13 @@ bool frmMain::mnuDataSave_Click() {
     return WriteTable(WriteMode::Replace);
 }
 
+bool frmMain::MayOverwrite(const QString& path) {
+    return !FileExists(path) || m_desktop.prompts.ShowMessage(
+                                    path + QStringLiteral(" exists. Do you want to overwrite it?"),
+                                    QStringLiteral("File Exists"), MessageIcon::Question,
+                                    MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
 bool frmMain::mnuDataSaveAs_Click() {
     return SaveDataAs({});
 }
@@ -68,14 +75,9 @@ bool frmMain::SaveDataAs(const QString& proposedName) {
     if (m_session.DataFileName.isEmpty()) {
         return false;
     }
-    if (FileExists(m_session.DataFileName)) {
-        const MessageAnswer answer = m_desktop.prompts.ShowMessage(
-            m_session.DataFileName + QStringLiteral(" exists. Do you want to overwrite it?"),
-            QStringLiteral("File Exists"), MessageIcon::Question, MessageButtons::YesNo);
-        if (answer != MessageAnswer::Yes) {
-            m_session.DataFileName.clear();
-            return false;
-        }
+    if (!MayOverwrite(m_session.DataFileName)) {
+        m_session.DataFileName.clear();
+        return false;
     }
     SetScreenPointer(ScreenPointer::ArrowHourglass);
     const bool written = WriteTable(WriteMode::Replace);

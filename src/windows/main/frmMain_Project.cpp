@@ -4,7 +4,6 @@
 #include "windows/main/frmMain.h"
 
 #include "core/FileErrors.h"
-#include "core/RegularFile.h"
 #include "platform/Prompts.h"
 #include "project/ProjectState.h"
 #include "project/RecentProjects.h"
@@ -116,9 +115,8 @@ void frmMain::ForgetProjectPath() {
 
 // The session is now the one in this file, as opened or just saved.
 void frmMain::KeepProjectPath(const QString& path) {
-    Session& session = m_session;
-    session.KeepProjectPath(QFileInfo(path).absoluteFilePath(), ProjectFingerprint(session));
-    RecentProjects(m_windows.RecentProjectsSettings()).Add(session.ProjectPath());
+    m_session.KeepProjectPath(QFileInfo(path).absoluteFilePath(), ProjectFingerprint(m_session));
+    RecentProjects(m_windows.RecentProjectsSettings()).Add(m_session.ProjectPath());
 }
 
 bool frmMain::mnuFileSaveProject_Click() {
@@ -138,13 +136,9 @@ bool frmMain::mnuFileSaveProjectAs_Click() {
     if (QFileInfo(path).suffix().isEmpty()) {
         path += ProjectExtension;
     }
-    if (FileExists(path) && QFileInfo(path).absoluteFilePath() != ProjectPath()) {
-        const MessageAnswer answer = m_desktop.prompts.ShowMessage(
-            path + QStringLiteral(" exists. Do you want to overwrite it?"),
-            QStringLiteral("File Exists"), MessageIcon::Question, MessageButtons::YesNo);
-        if (answer != MessageAnswer::Yes) {
-            return false;
-        }
+    // The project's own file is saved over without a question.
+    if (QFileInfo(path).absoluteFilePath() != ProjectPath() && !MayOverwrite(path)) {
+        return false;
     }
     return SaveProjectTo(path);
 }
