@@ -145,6 +145,15 @@ bool Session::DeleteCurve(int index) {
     return true;
 }
 
+bool Session::PointsOutsideCurrentCurve() const {
+    for (int index = 0; index < CurveCount(); ++index) {
+        if (index != m_current && CurveAt(index).table->PointCount() > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void Session::ReplaceCurves(std::vector<Curve> curves, int current) {
     if (curves.empty()) {
         curves.push_back(Curve{QStringLiteral("Curve 1"), std::nullopt});

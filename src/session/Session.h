@@ -80,6 +80,8 @@ public:
     void SetCurveShown(int index, bool shown);
     // Removes a curve with its points; the last curve stays. The one before it becomes current.
     bool DeleteCurve(int index);
+    // Whether a curve other than the current one holds points.
+    bool PointsOutsideCurrentCurve() const;
     // Puts these curves in place of all the others (an opened project); an empty list leaves
     // one empty curve.
     void ReplaceCurves(std::vector<Curve> curves, int current);

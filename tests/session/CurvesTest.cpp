@@ -1,4 +1,5 @@
 #include "session/CurveExport.h"
+#include "session/CurveMarkers.h"
 #include "session/Session.h"
 
 #include <QSignalSpy>
@@ -77,8 +78,10 @@ TEST(Curves, NamesMustBeGivenAndUnique) {
 TEST(Curves, EachCurveKeepsItsOwnTable) {
     Session session;
     AppendPointRow(session.Table(), 1.0, 2.0);
+    EXPECT_FALSE(session.PointsOutsideCurrentCurve());
     ASSERT_TRUE(session.AddCurve(QStringLiteral("B"), std::nullopt));
     EXPECT_EQ(session.Table().PointCount(), 0);
+    EXPECT_TRUE(session.PointsOutsideCurrentCurve());
     AppendPointRow(session.Table(), 3.0, 4.0);
     AppendPointRow(session.Table(), 5.0, 6.0);
     session.SetCurrentCurve(0);
@@ -138,6 +141,35 @@ TEST(Curves, ExportedTextReadsBackAsTheTables) {
     const QStringList tabLines = AllCurvesTabText(session).split(QStringLiteral("\r\n"));
     EXPECT_EQ(tabLines[0], QStringLiteral("curve\tx\ty"));
     EXPECT_EQ(tabLines[4].split(QLatin1Char('\t')).first(), QStringLiteral("Ünïcode"));
+}
+
+} // namespace
+
+namespace {
+
+// Marks are redrawn from the tables of the curves that show, each in its colour, the current
+// one over the others.
+TEST(Curves, MarkersAreRedrawnForEveryShownCurveInItsColour) {
+    Session session;
+    QImage white(20, 20, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    session.Picture().SetPicture(white);
+    session.Picture().SetScale({0, 20, 20, 0});
+    AppendPointRow(session.Table(), 5.5, 14.5); // pixel (5, 5)
+    AppendPointRow(session.Table(), 10.5, 9.5); // pixel (10, 10), also in B
+    ASSERT_TRUE(session.AddCurve(QStringLiteral("B"), PackedRgb(0, 0, 255)));
+    AppendPointRow(session.Table(), 10.5, 9.5);
+    ASSERT_TRUE(session.AddCurve(QStringLiteral("Hidden"), PackedRgb(0, 255, 0)));
+    AppendPointRow(session.Table(), 15.5, 4.5); // pixel (15, 15)
+    session.SetCurveShown(2, false);
+    session.Picture().Dot(2.5, 17.5, PackedRgb(9, 9, 9)); // a stray mark, erased
+    session.SetCurrentCurve(1);
+    RedrawCurveMarkers(session);
+    const SessionPicture& picture = session.Picture();
+    EXPECT_EQ(picture.PixelColor(5, 5), session.settings.PointsColor.Packed());
+    EXPECT_EQ(picture.PixelColor(10, 10), PackedRgb(0, 0, 255).Packed()) << "current on top";
+    EXPECT_EQ(picture.PixelColor(15, 15), PackedRgb(255, 255, 255).Packed()) << "hidden";
+    EXPECT_EQ(picture.PixelColor(2, 2), PackedRgb(255, 255, 255).Packed()) << "erased first";
 }
 
 } // namespace

@@ -123,12 +123,7 @@ void frmData::cmdSort_Click() {
 
 bool frmData::QueryUnload() {
     // Points of other curves are not in the grid's data file: they are offered as one export.
-    bool otherPoints = false;
-    for (int curve = 0; curve < m_session.CurveCount(); ++curve) {
-        otherPoints |= curve != m_session.CurrentCurveIndex() &&
-                       m_session.CurveAt(curve).table->PointCount() > 0;
-    }
-    if (otherPoints) {
+    if (m_session.PointsOutsideCurrentCurve()) {
         for (;;) {
             const MessageAnswer answer = m_desktop.prompts.ShowMessage(
                 QStringLiteral("Export the points of all curves before leaving?"),

@@ -1,10 +1,9 @@
 #include "windows/main/frmMain.h"
 
+#include "session/CurveMarkers.h"
 #include "session/Session.h"
 #include "table/DataTable.h"
-#include "table/MarkerPositions.h"
 #include "windows/data/frmData.h"
-#include "windows/document/PictureSurface.h"
 #include "windows/document/frmDocument.h"
 #include "windows/info/frmTip.h"
 #include "windows/options/frmOptions.h"
@@ -82,22 +81,7 @@ void frmMain::mnuViewSteps_Click() {
 void frmMain::mnuViewRefresh_Click() {
     frmData& data = m_windows.Data();
     data.Form_Resize();
-    PictureSurface& picture = m_windows.Document().Picture2();
-    picture.Erase();
-    // Every curve that shows, in its colour; the current one last, over the others.
-    const auto draw = [&](int curve) {
-        if (m_session.CurveAt(curve).shown) {
-            picture.PSetMany(MarkerPositions(m_session.TableOf(curve), m_session.settings.XLog,
-                                             m_session.settings.YLog),
-                             MarkerColorOf(m_session.CurveAt(curve), m_session.settings));
-        }
-    };
-    for (int curve = 0; curve < m_session.CurveCount(); ++curve) {
-        if (curve != m_session.CurrentCurveIndex()) {
-            draw(curve);
-        }
-    }
-    draw(m_session.CurrentCurveIndex());
+    RedrawCurveMarkers(m_session);
     const DataTable& table = data.Table();
     if (table.PointCount() > 0) {
         data.SetCol(2);
