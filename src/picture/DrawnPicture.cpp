@@ -31,6 +31,7 @@ void DrawnPicture::SetPicture(const QImage& picture) {
     m_spareTiles.clear();
     m_tiles.resize(static_cast<std::size_t>(m_tilesAcross) * static_cast<std::size_t>(tilesDown));
     m_tileCount = 0;
+    ++m_tileVersion;
     m_coordinates = UserCoordinates(m_coordinates.Edges(), m_picture.size());
 }
 
@@ -43,13 +44,13 @@ DrawnPicture::Column::Column(const DrawnPicture& picture, int column)
 }
 
 void DrawnPicture::Column::Refresh() {
-    if (m_picture.m_tileCount != m_tileCount) {
+    if (m_picture.m_tileVersion != m_tileVersion) {
         LookUpTiles();
     }
 }
 
 void DrawnPicture::Column::LookUpTiles() {
-    m_tileCount = m_picture.m_tileCount;
+    m_tileVersion = m_picture.m_tileVersion;
     const int tilesDown = (m_picture.m_height + TileSize - 1) / TileSize;
     m_tiles.resize(static_cast<std::size_t>(tilesDown));
     for (int down = 0; down < tilesDown; ++down) {
@@ -83,14 +84,15 @@ QRect DrawnPicture::TileRect(std::size_t index) const {
 
 QRgb& DrawnPicture::DrawnPixel(int column, int row) {
     const std::size_t index = TileIndex(column, row);
-    std::unique_ptr<QRgb[]>& tile = m_tiles[index];
-    if (!tile) {
-        if (m_spareTiles.empty()) {
-            tile = std::make_unique<QRgb[]>(TileSize * TileSize);
-        } else {
-            tile = std::move(m_spareTiles.back());
-            m_spareTiles.pop_back();
-        }
+    Tile& tile = m_tiles[index];
+    if (tile && tile.use_count() > 1) {
+        // Shared with a copy kept for undo: drawn on, it becomes this drawing's own.
+        Tile own = NewTile();
+        std::copy_n(tile.get(), TileSize * TileSize, own.get());
+        tile = std::move(own);
+        ++m_tileVersion;
+    } else if (!tile) {
+        tile = NewTile();
         const QRect area = TileRect(index);
         for (int y = 0; y < area.height(); ++y) {
             const auto* from =
@@ -99,18 +101,21 @@ QRgb& DrawnPicture::DrawnPixel(int column, int row) {
             std::copy(from, from + area.width(), tile.get() + y * TileSize);
         }
         ++m_tileCount;
+        ++m_tileVersion;
     }
     return tile[OffsetInTile(column, row)];
 }
 
 void DrawnPicture::Erase() {
     // Dropping the tiles puts the picture back wherever something was drawn.
-    for (std::unique_ptr<QRgb[]>& tile : m_tiles) {
-        if (tile) {
+    for (Tile& tile : m_tiles) {
+        if (tile && tile.use_count() == 1) {
             m_spareTiles.push_back(std::move(tile));
         }
+        tile.reset();
     }
     m_tileCount = 0;
+    ++m_tileVersion;
 }
 
 QImage DrawnPicture::TileStrip(std::vector<int>& tiles) const {
@@ -140,16 +145,38 @@ bool DrawnPicture::SetTileStrip(const std::vector<int>& tiles, const QImage& str
     Erase();
     const QImage pixels = strip.convertToFormat(QImage::Format_RGB32);
     for (std::size_t at = 0; at < tiles.size(); ++at) {
-        std::unique_ptr<QRgb[]>& tile = m_tiles[static_cast<std::size_t>(tiles[at])];
+        Tile& tile = m_tiles[static_cast<std::size_t>(tiles[at])];
         if (!tile) {
-            tile = std::make_unique<QRgb[]>(TileSize * TileSize);
+            tile = NewTile();
             ++m_tileCount;
         }
         const auto* from =
             reinterpret_cast<const QRgb*>(pixels.constScanLine(static_cast<int>(at) * TileSize));
         std::copy_n(from, TileSize * TileSize, tile.get());
     }
+    ++m_tileVersion;
     return true;
+}
+
+DrawnPicture::Tile DrawnPicture::NewTile() {
+    if (m_spareTiles.empty()) {
+        return Tile(new QRgb[TileSize * TileSize]);
+    }
+    Tile tile = std::move(m_spareTiles.back());
+    m_spareTiles.pop_back();
+    return tile;
+}
+
+void DrawnPicture::RestoreTiles(const std::vector<std::pair<std::size_t, Tile>>& tiles) {
+    for (const auto& [index, tile] : tiles) {
+        if (index >= m_tiles.size()) {
+            continue;
+        }
+        Tile& place = m_tiles[index];
+        m_tileCount += (tile ? 1 : 0) - (place ? 1 : 0);
+        place = tile;
+    }
+    ++m_tileVersion;
 }
 
 QImage DrawnPicture::Drawn() const {

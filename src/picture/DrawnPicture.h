@@ -7,7 +7,9 @@
 #include <QPointF>
 #include <QRect>
 
+#include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -19,6 +21,11 @@ class QPainter;
 class DrawnPicture {
 public:
     static constexpr int TileSize = 32;
+    // The drawing's tiles by number (row by row), null where nothing is drawn. Tiles are shared
+    // with the copies taken for undo and copied before they are drawn on again, so a copy of
+    // the drawing costs a pointer per tile.
+    using Tile = std::shared_ptr<QRgb[]>;
+    using Tiles = std::vector<Tile>;
 
     DrawnPicture();
 
@@ -50,6 +57,12 @@ public:
     // Puts a drawing taken by TileStrip back over the same picture. False, changing nothing,
     // when the strip does not fit the numbers or a number is not a tile of this picture.
     bool SetTileStrip(const std::vector<int>& tiles, const QImage& strip);
+    // The tiles as they are now, to be put back by RestoreTiles.
+    const Tiles& SharedTiles() const { return m_tiles; }
+    // Puts tiles taken by SharedTiles back at their numbers; numbers outside the picture's
+    // tile grid are skipped.
+    void RestoreTiles(const std::vector<std::pair<std::size_t, Tile>>& tiles);
+
     // A dot of the drawing width centred on the pixel of a user position; returns the area
     // it touched (empty when the position lies far outside).
     QRect Dot(double x, double y, PackedColor color);
@@ -98,7 +111,7 @@ public:
         const uchar* m_bits;
         qsizetype m_stride;
         std::vector<const QRgb*> m_tiles; // one per tile row, null where nothing is drawn
-        std::size_t m_tileCount = 0;      // of the picture when they were looked up
+        std::uint64_t m_tileVersion = 0;  // of the picture when they were looked up
     };
 
     int DrawWidth() const { return m_drawWidth; }
@@ -119,15 +132,18 @@ private:
     }
     // A pixel of the drawing to draw on; its tile is made from the picture when it is not there.
     QRgb& DrawnPixel(int column, int row);
+    Tile NewTile();
     QRect TileRect(std::size_t index) const;
 
     QImage m_picture;
     const uchar* m_pictureBits = nullptr;
     qsizetype m_pictureStride = 0;
-    std::vector<std::unique_ptr<QRgb[]>> m_tiles;
+    Tiles m_tiles;
     // Tiles dropped by erasing, kept for the redrawing that follows it: new memory costs more
     // to touch than to copy into.
-    std::vector<std::unique_ptr<QRgb[]>> m_spareTiles;
+    Tiles m_spareTiles;
+    // Counts every change of a tile's place in memory, for the columns that keep them.
+    std::uint64_t m_tileVersion = 0;
     int m_width = 0; // of the picture, kept here for the per-pixel checks
     int m_height = 0;
     int m_tilesAcross = 0;

@@ -114,4 +114,6 @@ void ApplyProject(Session& session, const Project& project, const QImage& pictur
     for (int panel = 1; panel <= Session::StatusTextCount; ++panel) {
         session.SetStatusText(panel, project.statusTexts[static_cast<std::size_t>(panel - 1)]);
     }
+    // An opened project is where Undo stops: the steps before it were of another session.
+    session.History().Clear();
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -17,6 +18,18 @@ struct Curve {
     std::optional<PackedColor> color;
     bool shown = true;
     std::unique_ptr<DataTable> table = std::make_unique<DataTable>();
+    // Given by the session, never reused in it: undo finds a curve by it whatever was added
+    // or removed around it.
+    std::uint64_t id = 0;
+};
+
+// What a curve is besides its points, as undo keeps it.
+struct CurveLook {
+    std::uint64_t id = 0;
+    QString name;
+    std::optional<PackedColor> color;
+    bool shown = true;
+    bool operator==(const CurveLook&) const = default;
 };
 
 // The most curves a session holds: far more series than a plot shows, few enough that every

@@ -13,6 +13,8 @@ const std::array<QString, Session::StatusTextCount> Session::InitialStatusTexts 
 
 Session::Session() : m_statusTexts(InitialStatusTexts) {
     m_curves.push_back(Curve{QStringLiteral("Curve 1"), std::nullopt});
+    m_curves.back().id = ++m_lastCurveId;
+    m_history.Clear();
 }
 
 QString Session::StatusText(int panel) const {
@@ -94,6 +96,7 @@ bool Session::AddCurve(const QString& name, std::optional<PackedColor> color) {
         return false;
     }
     m_curves.push_back(Curve{name.trimmed(), color});
+    m_curves.back().id = ++m_lastCurveId;
     emit CurvesChanged();
     SetCurrentCurve(CurveCount() - 1);
     return true;
@@ -158,9 +161,47 @@ void Session::ReplaceCurves(std::vector<Curve> curves, int current) {
     if (curves.empty()) {
         curves.push_back(Curve{QStringLiteral("Curve 1"), std::nullopt});
     }
+    for (Curve& curve : curves) {
+        curve.id = ++m_lastCurveId;
+    }
     // The old tables stay alive until the windows have turned to the new ones.
     const std::vector<Curve> old = std::exchange(m_curves, std::move(curves));
     m_current = std::clamp(current, 0, CurveCount() - 1);
     emit CurvesChanged();
     emit CurrentCurveChanged();
+}
+
+int Session::IndexOfCurve(std::uint64_t id) const {
+    for (int index = 0; index < CurveCount(); ++index) {
+        if (CurveAt(index).id == id) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+void Session::ArrangeCurves(const std::vector<CurveLook>& looks, int current) {
+    if (looks.empty()) {
+        return;
+    }
+    const DataTable* currentTable = &Table();
+    std::vector<Curve> arranged;
+    arranged.reserve(looks.size());
+    for (const CurveLook& look : looks) {
+        const int index = IndexOfCurve(look.id);
+        Curve curve = index >= 0 ? std::move(m_curves[static_cast<std::size_t>(index)]) : Curve{};
+        curve.id = look.id;
+        curve.name = look.name;
+        curve.color = look.color;
+        curve.shown = look.shown;
+        m_lastCurveId = std::max(m_lastCurveId, look.id);
+        arranged.push_back(std::move(curve));
+    }
+    // Curves left out stay alive until the windows have turned to the others.
+    const std::vector<Curve> old = std::exchange(m_curves, std::move(arranged));
+    m_current = std::clamp(current, 0, CurveCount() - 1);
+    emit CurvesChanged();
+    if (&Table() != currentTable) {
+        emit CurrentCurveChanged();
+    }
 }

@@ -4,6 +4,7 @@
 #include "core/Settings.h"
 #include "session/Curve.h"
 #include "session/SessionPicture.h"
+#include "session/UndoHistory.h"
 #include "table/DataTable.h"
 
 #include <QByteArray>
@@ -55,6 +56,10 @@ public:
     // write asks the user to confirm it, so that no file can choose what Save overwrites.
     bool DataFileNameFromProject = false;
 
+    // Undo and Redo of the session's changes.
+    UndoHistory& History() { return m_history; }
+    const UndoHistory& History() const { return m_history; }
+
     SessionPicture& Picture() { return m_picture; }
     const SessionPicture& Picture() const { return m_picture; }
     // The current curve's table: every command on "the table" works on it.
@@ -85,6 +90,11 @@ public:
     // Puts these curves in place of all the others (an opened project); an empty list leaves
     // one empty curve.
     void ReplaceCurves(std::vector<Curve> curves, int current);
+    // The index of the curve with this id; -1 for none.
+    int IndexOfCurve(std::uint64_t id) const;
+    // Puts the curves in this order with these looks: a curve still here keeps its table, one
+    // no longer here comes back empty under its old id (undo fills it). Curves not listed go.
+    void ArrangeCurves(const std::vector<CurveLook>& looks, int current);
 
     // Status texts 1 to 4; other numbers are not the session's and give empty text.
     QString StatusText(int panel) const;
@@ -123,7 +133,9 @@ private:
     SessionPicture m_picture;
     std::vector<Curve> m_curves;
     int m_current = 0;
+    std::uint64_t m_lastCurveId = 0;
     std::array<QString, StatusTextCount> m_statusTexts;
     QString m_projectPath;
     QByteArray m_savedProject;
+    UndoHistory m_history{*this};
 };

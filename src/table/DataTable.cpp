@@ -56,6 +56,7 @@ const QString& DataTable::CellText(int row, int column) const {
 void DataTable::SetCellText(int row, int column, const QString& text) {
     Q_ASSERT(row >= 0 && row < RowCount() && column >= 0 && column < ColumnCount);
     m_rows[static_cast<size_t>(row)][static_cast<size_t>(column)] = text;
+    ++m_revision;
     const QModelIndex changed = index(row, column);
     emit dataChanged(changed, changed);
 }
@@ -72,6 +73,7 @@ void DataTable::AppendRows(std::vector<Row> rows) {
     beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
     m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
                   std::make_move_iterator(rows.end()));
+    ++m_revision;
     endInsertRows();
 }
 
@@ -80,6 +82,7 @@ void DataTable::Clear() {
     if (RowCount() > 1) {
         beginRemoveRows({}, 1, RowCount() - 1);
         m_rows.resize(1);
+        ++m_revision;
         endRemoveRows();
     }
 }
@@ -92,6 +95,7 @@ int DataTable::RemoveRows(int first, int count) {
     }
     beginRemoveRows({}, first, last);
     m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
+    ++m_revision;
     endRemoveRows();
     return last - first + 1;
 }
@@ -100,6 +104,7 @@ void DataTable::RenumberPlain() {
     for (int row = 1; row < RowCount(); ++row) {
         m_rows[static_cast<size_t>(row)][0] = PlainNumberText(static_cast<double>(row));
     }
+    ++m_revision;
     if (RowCount() > 1) {
         emit dataChanged(index(1, 0), index(RowCount() - 1, 0));
     }
@@ -110,6 +115,7 @@ void DataTable::ReplacePointRows(std::vector<Row> rows) {
     m_rows.resize(1);
     m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
                   std::make_move_iterator(rows.end()));
+    ++m_revision;
     endResetModel();
 }
 
@@ -120,8 +126,36 @@ void DataTable::SetPointValues(const std::vector<QString>& xTexts,
         m_rows[i + 1][1] = xTexts[i];
         m_rows[i + 1][2] = yTexts[i];
     }
+    ++m_revision;
     if (PointCount() > 0) {
         emit dataChanged(index(1, 1), index(RowCount() - 1, 2));
+    }
+}
+
+void DataTable::SpliceRows(int first, int count, std::vector<Row> rows) {
+    first = std::clamp(first, 0, RowCount());
+    count = std::clamp(count, 0, RowCount() - first);
+    const auto at = m_rows.begin() + first;
+    const int added = static_cast<int>(rows.size());
+    if (count > 0 && added > 0) {
+        // Rows in place of others: the views take the whole table again.
+        beginResetModel();
+        m_rows.erase(at, at + count);
+        m_rows.insert(m_rows.begin() + first, std::make_move_iterator(rows.begin()),
+                      std::make_move_iterator(rows.end()));
+        ++m_revision;
+        endResetModel();
+    } else if (count > 0) {
+        beginRemoveRows({}, first, first + count - 1);
+        m_rows.erase(at, at + count);
+        ++m_revision;
+        endRemoveRows();
+    } else if (added > 0) {
+        beginInsertRows({}, first, first + added - 1);
+        m_rows.insert(at, std::make_move_iterator(rows.begin()),
+                      std::make_move_iterator(rows.end()));
+        ++m_revision;
+        endInsertRows();
     }
 }
 
@@ -130,6 +164,7 @@ void DataTable::SetHeaderFrozen(bool frozen) {
         return;
     }
     m_headerFrozen = frozen;
+    ++m_revision;
     emit HeaderFrozenChanged(frozen);
     if (RowCount() > 0) {
         emit dataChanged(index(0, 0), index(0, ColumnCount - 1));

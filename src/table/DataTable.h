@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 // The table of points as text: row 0 is the header, every further row one point with its
@@ -47,6 +48,12 @@ public:
     // per point.
     void SetPointValues(const std::vector<QString>& xTexts, const std::vector<QString>& yTexts);
     const std::vector<Row>& Rows() const { return m_rows; }
+    // Puts `rows` in place of rows [first, first + count), the header row included, in one
+    // change; `first` and `count` are held inside the table.
+    void SpliceRows(int first, int count, std::vector<Row> rows);
+    // Grows with every change of the rows or the header's state: two equal readings mean that
+    // nothing changed in between.
+    std::uint64_t Revision() const { return m_revision; }
 
     bool HeaderFrozen() const { return m_headerFrozen; }
     void SetHeaderFrozen(bool frozen);
@@ -57,6 +64,7 @@ signals:
 private:
     std::vector<Row> m_rows;
     bool m_headerFrozen = false;
+    std::uint64_t m_revision = 0;
 };
 
 // Appends one recorded point: its number is the row count before the append, every cell is
