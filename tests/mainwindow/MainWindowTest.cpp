@@ -63,12 +63,13 @@ TEST_F(MainWindow, OutOfMemoryAnywhereEndsTheCommandNotTheProgram) {
     EXPECT_EQ(Table().PointCount(), 1) << "the table stays";
 }
 
-TEST_F(MainWindow, MenuBarHoldsTheSixMenus) {
+TEST_F(MainWindow, MenuBarHoldsTheSevenMenus) {
     QStringList captions;
     for (QAction* action : Main().menuBar()->actions()) {
         captions << action->text();
     }
-    EXPECT_EQ(captions, (QStringList{"&File", "&Picture", "&Data", "&View", "&Window", "&Help"}));
+    EXPECT_EQ(captions,
+              (QStringList{"&File", "&Edit", "&Picture", "&Data", "&View", "&Window", "&Help"}));
 }
 
 TEST_F(MainWindow, EveryCommandHasItsOwnIcon) {

@@ -169,6 +169,8 @@ void frmData::CreateCurvePanel() {
     connect(rename, &QPushButton::clicked, this, &frmData::cmdRenameCurve_Click);
     connect(m_chkCurveShown, &QCheckBox::toggled, this, [this](bool shown) {
         if (shown != m_session.CurrentCurve().shown) {
+            const UndoStep step(m_session.History(), shown ? QStringLiteral("Show Curve")
+                                                           : QStringLiteral("Hide Curve"));
             m_session.SetCurveShown(m_session.CurrentCurveIndex(), shown);
             m_main.RunMenuCommand("mnuViewRefresh");
         }
@@ -194,6 +196,7 @@ void frmData::ShowCurveList() {
 }
 
 void frmData::cmdRenameCurve_Click() {
+    const UndoStep step(m_session.History(), QStringLiteral("Rename Curve"));
     const int index = m_session.CurrentCurveIndex();
     QString name = m_session.CurrentCurve().name;
     for (;;) {

@@ -66,6 +66,7 @@ void frmData::MarkPointOfCurrentRow() {
 }
 
 void frmData::cmdSetValues_Click() {
+    const UndoStep step(m_session.History(), QStringLiteral("Set New Values"));
     double number = 0;
     try {
         number = LeadingNumberValue(m_text1->text());
@@ -117,6 +118,7 @@ bool frmData::SortGrid() {
 }
 
 void frmData::cmdSort_Click() {
+    const UndoStep step(m_session.History(), QStringLiteral("Sort"));
     SortGrid();
     Text1_Change();
 }

@@ -101,6 +101,10 @@ void PictureSurface::mouseMoveEvent(QMouseEvent* event) {
                    static_cast<float>(user.x()), static_cast<float>(user.y()));
 }
 
+void PictureSurface::mouseReleaseEvent(QMouseEvent* event) {
+    emit MouseUp(ButtonState(event->button()));
+}
+
 void PictureSurface::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     emit FocusLost();

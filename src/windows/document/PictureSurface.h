@@ -71,6 +71,8 @@ signals:
     // Buttons and shift are bit sets: 1 left, 2 right, 4 middle; 1 Shift, 2 Ctrl, 4 Alt.
     void MouseDown(int button, int shift, float x, float y);
     void MouseMove(int button, int shift, float x, float y);
+    // A button let go: the one button released.
+    void MouseUp(int button);
     void FocusLost();
     // The surface was painted: what the screen shows of the picture may have changed.
     void Painted();
@@ -79,6 +81,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:

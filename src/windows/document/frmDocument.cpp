@@ -11,6 +11,8 @@
 #include "windows/shared/MainFrame.h"
 #include "windows/shared/PointerImages.h"
 
+#include <algorithm>
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
@@ -73,6 +75,12 @@ frmDocument::frmDocument(Session& session, const Desktop& desktop, MainFrame& ma
     });
     connect(m_picture2, &PictureSurface::MouseDown, this, &frmDocument::Picture2_MouseDown);
     connect(m_picture2, &PictureSurface::MouseMove, this, &frmDocument::Picture2_MouseMove);
+    // The points of a drag with the right button are one step, made when the button is let go.
+    connect(m_picture2, &PictureSurface::MouseUp, this, [this](int button) {
+        if (button == MouseButton::Right) {
+            m_session.History().Commit(QStringLiteral("Points"));
+        }
+    });
     connect(m_picture2, &PictureSurface::FocusLost, this,
             [this] { m_session.MouseOnPicture = false; });
     // A marker drawn under a resting pointer shows in the magnifier at once.
@@ -202,6 +210,10 @@ bool frmDocument::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmDocument::lblbutton_Click(int index) {
+    static const QString Steps[] = {QStringLiteral("Rotate"), QStringLiteral("Rotate Back"),
+                                    QStringLiteral("Remove Last Point"),
+                                    QStringLiteral("Save Picture As")};
+    const UndoStep step(m_session.History(), Steps[std::clamp(index, 0, 3)]);
     switch (index) {
     case 0:
         RotatePicture();

@@ -18,6 +18,7 @@
 #include <QStatusBar>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -117,7 +118,14 @@ void frmDocument::SnapClick(float& x, float& y) {
     y = static_cast<float>(user.y());
 }
 
-void frmDocument::Picture2_MouseDown(int /*button*/, int /*shift*/, float x, float y) {
+void frmDocument::Picture2_MouseDown(int button, int /*shift*/, float x, float y) {
+    // A left click is a step of its own; the right button's point is the first of a drag,
+    // whose points become one step when the button is let go.
+    std::optional<UndoStep> step;
+    if (button != MouseButton::Right) {
+        step.emplace(m_session.History(), m_session.ScaleModeOn ? QStringLiteral("Reference Point")
+                                                                : QStringLiteral("Point"));
+    }
     if (m_session.settings.SnapClicks && !m_session.PickColorMode) {
         SnapClick(x, y);
     }

@@ -2,15 +2,18 @@
 
 #include "windows/main/frmMain.h"
 
+#include <QString>
+
 #include <cstring>
+#include <utility>
 
 namespace {
 
 constexpr TopMenu Menus[] = {
-    {"mnuFile", "&File", true},           {"mnuPicture", "&Picture", true},
-    {"mnuData", "&Data", true},           {"mnuView", "&View", true},
-    {"mnuWindow", "&Window", true},       {"mnuHelp", "&Help", true},
-    {"mnuPopUpMenu", "PopUpMenu", false},
+    {"mnuFile", "&File", true},       {"mnuEdit", "&Edit", true},
+    {"mnuPicture", "&Picture", true}, {"mnuData", "&Data", true},
+    {"mnuView", "&View", true},       {"mnuWindow", "&Window", true},
+    {"mnuHelp", "&Help", true},       {"mnuPopUpMenu", "PopUpMenu", false},
 };
 
 using K = EntryKind;
@@ -34,6 +37,11 @@ constexpr MenuEntry Entries[] = {
     {K::Separator, "mnuFile", "mnuFileBar3", "-", nullptr, false, false, nullptr},
     {K::Item, "mnuFile", "mnuFileExit", "E&xit", nullptr, false, false,
      [](frmMain& m) { m.mnuFileExit_Click(); }},
+
+    {K::Item, "mnuEdit", "mnuEditUndo", "&Undo", "Alt+Backspace", false, false,
+     [](frmMain& m) { m.mnuEditUndo_Click(); }},
+    {K::Item, "mnuEdit", "mnuEditRedo", "&Redo", "Alt+Shift+Backspace", false, false,
+     [](frmMain& m) { m.mnuEditRedo_Click(); }},
 
     {K::Item, "mnuPicture", "mnuPictureScale", "&Scale", "Ctrl+M", true, false,
      [](frmMain& m) { m.mnuPictureScale_Click(); }},
@@ -146,75 +154,27 @@ constexpr MenuEntry Entries[] = {
 };
 
 constexpr ToolbarEntry Toolbar[] = {
-    {"New", "New Picture",
-     [](frmMain& m) {
-         m.mnuFileNew_Click();
-     }},
-    {"Save", "Save Data Points",
-     [](frmMain& m) {
-         m.mnuDataSave_Click();
-     }},
-    {"Print", "Print Data Points",
-     [](frmMain& m) {
-         m.mnuFilePrint_Click();
-     }},
+    {"New", "New Picture", "mnuFileNew"},
+    {"Save", "Save Data Points", "mnuDataSave"},
+    {"Print", "Print Data Points", "mnuFilePrint"},
     {nullptr, nullptr, nullptr},
-    {"Paste", "Paste Picture",
-     [](frmMain& m) {
-         m.mnuPicturePaste_Click();
-     }},
-    {"Open", "Open Picture File",
-     [](frmMain& m) {
-         m.mnuPictureImport_Click();
-     }},
+    {"Paste", "Paste Picture", "mnuPicturePaste"},
+    {"Open", "Open Picture File", "mnuPictureImport"},
     {nullptr, nullptr, nullptr},
-    {"SortXY", "Sort based on X",
-     [](frmMain& m) {
-         m.mnuDataSortX_Click();
-     }},
-    {"SortYX", "Sort based on Y",
-     [](frmMain& m) {
-         m.mnuDataSortY_Click();
-     }},
+    {"SortXY", "Sort based on X", "mnuDataSortX"},
+    {"SortYX", "Sort based on Y", "mnuDataSortY"},
     {nullptr, nullptr, nullptr},
-    {"RemoveAll", "Remove All",
-     [](frmMain& m) {
-         m.mnuDataRemoveAll_Click();
-     }},
-    {"RemoveRepeated", "Remove Repeated Values",
-     [](frmMain& m) {
-         m.mnuDataRemoveRepeated_Click();
-     }},
-    {"RemoveSelected", "Remove Selected Values",
-     [](frmMain& m) {
-         m.mnuDataRemoveSelected_Click();
-     }},
+    {"RemoveAll", "Remove All", "mnuDataRemoveAll"},
+    {"RemoveRepeated", "Remove Repeated Values", "mnuDataRemoveRepeated"},
+    {"RemoveSelected", "Remove Selected Values", "mnuDataRemoveSelected"},
     {nullptr, nullptr, nullptr},
-    {"AutoRead", "Autoread points",
-     [](frmMain& m) {
-         m.mnuDataAR_Click();
-     }},
-    {"Interpolate", "Interpolate between already selected points",
-     [](frmMain& m) {
-         m.mnuDataSpline_Click();
-     }},
+    {"AutoRead", "Autoread points", "mnuDataAR"},
+    {"Interpolate", "Interpolate between already selected points", "mnuDataSpline"},
     {nullptr, nullptr, nullptr},
-    {"Options", "Options",
-     [](frmMain& m) {
-         m.mnuViewOptions_Click();
-     }},
-    {"Capture", "Capture Image from Screen",
-     [](frmMain& m) {
-         m.mnuPictureCapture_Click();
-     }},
-    {"Scanner", "Acquire Image from Scanner",
-     [](frmMain& m) {
-         m.mnuPictureScanner_Click();
-     }},
-    {"Zoom", "Zoom",
-     [](frmMain& m) {
-         m.mnuViewZoom_Click();
-     }},
+    {"Options", "Options", "mnuViewOptions"},
+    {"Capture", "Capture Image from Screen", "mnuPictureCapture"},
+    {"Scanner", "Acquire Image from Scanner", "mnuPictureScanner"},
+    {"Zoom", "Zoom", "mnuViewZoom"},
 };
 
 } // namespace
@@ -229,13 +189,13 @@ std::span<const ToolbarEntry> ToolbarEntries() {
     return Toolbar;
 }
 
-Command ToolbarCommand(const char* key) {
+const char* ToolbarItem(const char* key) {
     if (key == nullptr) {
         return nullptr;
     }
     for (const ToolbarEntry& entry : Toolbar) {
         if (entry.key != nullptr && std::strcmp(entry.key, key) == 0) {
-            return entry.command;
+            return entry.item;
         }
     }
     return nullptr;
@@ -248,4 +208,51 @@ Command MenuCommand(const char* itemName) {
         }
     }
     return nullptr;
+}
+
+namespace {
+
+const MenuEntry* EntryNamed(const char* name) {
+    for (const MenuEntry& entry : Entries) {
+        if (std::strcmp(entry.name, name) == 0) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+QString WithoutMarks(const char* caption) {
+    QString text = QString::fromUtf8(caption);
+    text.remove(QLatin1Char('&'));
+    if (text.endsWith(QStringLiteral("..."))) {
+        text.chop(3);
+    }
+    return text.trimmed();
+}
+
+// The pop-up menu's items, which run items of the Data menu under shorter captions.
+constexpr std::pair<const char*, const char*> PopUpItems[] = {
+    {"mnuPopUpCopy", "mnuDataCopy"},           {"mnuPopUpRemove", "mnuDataRemoveSelected"},
+    {"mnuPopUpRemoveAll", "mnuDataRemoveAll"}, {"mnuPopUpRemoveRepeated", "mnuDataRemoveRepeated"},
+    {"mnuPopUpSave", "mnuDataSave"},           {"mnuPopUpSaveAs", "mnuDataSaveAs"},
+};
+
+} // namespace
+
+QString StepName(const char* itemName) {
+    for (const auto& [popUp, item] : PopUpItems) {
+        if (std::strcmp(popUp, itemName) == 0) {
+            itemName = item;
+        }
+    }
+    const MenuEntry* entry = EntryNamed(itemName);
+    if (entry == nullptr) {
+        return {};
+    }
+    // An item of a submenu says what it does with its submenu's caption ("Remove" "All Values").
+    if (const MenuEntry* submenu = EntryNamed(entry->parent);
+        submenu != nullptr && submenu->kind == EntryKind::Submenu) {
+        return WithoutMarks(submenu->caption) + QLatin1Char(' ') + WithoutMarks(entry->caption);
+    }
+    return WithoutMarks(entry->caption);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <span>
 
 class frmMain;
@@ -30,14 +32,17 @@ struct TopMenu {
 struct ToolbarEntry {
     const char* key; // nullptr for a separator
     const char* toolTip;
-    Command command;
+    const char* item; // the menu item whose command the button runs
 };
 
 std::span<const TopMenu> TopMenus();
 std::span<const MenuEntry> MenuEntries();
 std::span<const ToolbarEntry> ToolbarEntries();
 
-// The command of a toolbar key, compared exactly; nullptr for a key outside the list.
-Command ToolbarCommand(const char* key);
+// The menu item of a toolbar key, compared exactly; nullptr for a key outside the list.
+const char* ToolbarItem(const char* key);
 // The command of a menu item by its objectName; nullptr for a name outside the list.
 Command MenuCommand(const char* itemName);
+// What Undo calls the step of a menu item ("Remove All Values"); empty for a name outside
+// the list.
+QString StepName(const char* itemName);

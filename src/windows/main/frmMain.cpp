@@ -1,6 +1,7 @@
 #include "windows/main/frmMain.h"
 
 #include "session/Session.h"
+#include "session/UndoHistory.h"
 #include "table/DataTable.h"
 #include "windows/data/frmData.h"
 #include "windows/main/CommandTable.h"
@@ -135,6 +136,7 @@ void frmMain::mouseMoveEvent(QMouseEvent* event) {
 
 void frmMain::RunMenuCommand(const char* itemName) {
     if (const Command command = MenuCommand(itemName)) {
+        const UndoStep step(m_session.History(), StepName(itemName));
         command(*this);
     }
 }
@@ -148,6 +150,7 @@ void frmMain::PopUpMenuAt(QPoint globalPosition) {
 }
 
 void frmMain::RemoveLastPoint() {
+    const UndoStep step(m_session.History(), QStringLiteral("Remove Last Point"));
     frmData& data = m_windows.Data();
     const int lastRow = data.Table().RowCount() - 1;
     data.SetRow(lastRow);

@@ -75,6 +75,8 @@ public:
     QString ButtonTip(float x, float y) const;
 
     void mnuFileNew_Click();
+    void mnuEditUndo_Click();
+    void mnuEditRedo_Click();
     void mnuFileOpenProject_Click();
     // The project commands report whether the project was written.
     bool mnuFileSaveProject_Click();
@@ -159,6 +161,8 @@ private:
     Desktop m_desktop;
     WindowSet& m_windows;
     void CreateMenus();
+    // The Edit menu names the steps Undo and Redo would take.
+    void ShowUndoNames();
     void CreateToolbar();
     void CreateProgressBar();
     void FillWindowList();

@@ -51,6 +51,7 @@ void frmMain::mnuPictureImport_Click() {
 }
 
 bool frmMain::ImportPictureFile(const QString& path) {
+    const UndoStep step(m_session.History(), QStringLiteral("Import"));
     // A project dropped or named like a picture opens as the project it is.
     if (IsProjectFile(path)) {
         return OpenProjectFile(path);

@@ -4,6 +4,7 @@
 
 #include "layout/ButtonTip.h"
 #include "session/Session.h"
+#include "session/UndoHistory.h"
 #include "windows/main/CommandTable.h"
 #include "windows/main/StatusPanels.h"
 #include "windows/main/ToolbarIcons.h"
@@ -48,12 +49,14 @@ void frmMain::CreateMenus() {
         action->setCheckable(entry.checkable);
         action->setChecked(entry.checked);
         const Command command = entry.command;
-        connect(action, &QAction::triggered, this, [this, action, command] {
+        const QString step = StepName(entry.name);
+        connect(action, &QAction::triggered, this, [this, action, command, step] {
             // A handler sets a check mark itself from the mark it finds, so Qt's own toggle
             // is undone first.
             if (action->isCheckable()) {
                 action->setChecked(!action->isChecked());
             }
+            const UndoStep undoStep(m_session.History(), step);
             RunCommand(m_session, m_desktop.prompts, [this, command] { command(*this); });
         });
         m_items[entry.name] = action;
@@ -63,8 +66,22 @@ void frmMain::CreateMenus() {
     for (QAction* action : m_menus.at("mnuData")->actions()) {
         action->setEnabled(false);
     }
+    connect(&m_session.History(), &UndoHistory::Changed, this, &frmMain::ShowUndoNames);
+    ShowUndoNames();
     connect(m_menus.at("mnuWindow"), &QMenu::aboutToShow, this, &frmMain::FillWindowList);
     connect(m_menus.at("mnuFile"), &QMenu::aboutToShow, this, &frmMain::FillRecentProjects);
+}
+
+void frmMain::ShowUndoNames() {
+    const UndoHistory& history = m_session.History();
+    QAction& undo = Item("mnuEditUndo");
+    undo.setText(history.CanUndo() ? QStringLiteral("&Undo ") + history.UndoName()
+                                   : QStringLiteral("&Undo"));
+    undo.setEnabled(history.CanUndo());
+    QAction& redo = Item("mnuEditRedo");
+    redo.setText(history.CanRedo() ? QStringLiteral("&Redo ") + history.RedoName()
+                                   : QStringLiteral("&Redo"));
+    redo.setEnabled(history.CanRedo());
 }
 
 void frmMain::FillWindowList() {
@@ -108,9 +125,7 @@ void frmMain::CreateToolbar() {
         button->setObjectName(QStringLiteral("tbButton") + key);
         button->setData(key);
         button->setToolTip(QString::fromLatin1(entry.toolTip));
-        connect(button, &QAction::triggered, this, [this, key] {
-            RunCommand(m_session, m_desktop.prompts, [this, key] { tbToolBar_ButtonClick(key); });
-        });
+        connect(button, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
     }
     m_toolBar->setMouseTracking(true);
     m_toolBar->installEventFilter(this);
@@ -122,8 +137,8 @@ void frmMain::CreateToolbar() {
 
 void frmMain::tbToolBar_ButtonClick(const QString& key) {
     const QByteArray latin = key.toLatin1();
-    if (const Command command = ToolbarCommand(latin.constData())) {
-        command(*this);
+    if (const char* item = ToolbarItem(latin.constData())) {
+        RunCommand(m_session, m_desktop.prompts, [this, item] { RunMenuCommand(item); });
     }
 }
 

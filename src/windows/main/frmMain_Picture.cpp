@@ -39,6 +39,7 @@ void frmMain::mnuPictureScale_Click() {
 void frmMain::LeaveScaleMode() {
     Item("mnuPictureScale").setChecked(false);
     m_session.ScaleModeOn = false;
+    m_session.History().NameStep(QStringLiteral("Calibration"));
     ApplyCalibration(m_session, m_desktop.prompts);
 }
 

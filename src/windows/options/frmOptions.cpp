@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -334,6 +335,20 @@ QWidget* frmOptions::CreatePointersPage() {
     undoLayout->addWidget(m_checkESCundo);
     connect(m_checkESCundo, &QCheckBox::clicked, this, &frmOptions::cmdApply_Click);
 
+    auto* history = new QGroupBox(QStringLiteral("Undo and Redo"), page);
+    history->setObjectName(QStringLiteral("FrameUndo"));
+    m_txtUndoSteps = new QLineEdit(history);
+    m_txtUndoSteps->setObjectName(QStringLiteral("TxtUndoSteps"));
+    m_txtUndoMemory = new QLineEdit(history);
+    m_txtUndoMemory->setObjectName(QStringLiteral("TxtUndoMemory"));
+    auto* historyLayout = new QFormLayout(history);
+    historyLayout->addRow(QStringLiteral("Steps kept"), m_txtUndoSteps);
+    historyLayout->addRow(QStringLiteral("Memory (MB)"), m_txtUndoMemory);
+    for (QLineEdit* box : {m_txtUndoSteps, m_txtUndoMemory}) {
+        box->setMaximumWidth(60);
+        connect(box, &QLineEdit::textChanged, this, &frmOptions::cmdApply_Click);
+    }
+
     auto* pointer = new QGroupBox(QStringLiteral("Mouse Pointer Selector"), page);
     pointer->setObjectName(QStringLiteral("Frame13"));
     m_slider = new QSlider(Qt::Horizontal, pointer);
@@ -354,6 +369,7 @@ QWidget* frmOptions::CreatePointersPage() {
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(zoom);
     layout->addWidget(undo);
+    layout->addWidget(history);
     layout->addWidget(pointer, 1);
     return page;
 }
@@ -399,6 +415,8 @@ void frmOptions::ShowSettings() {
     m_optCentreLine->setChecked(s.AutoReadCentreLine);
     m_checkYLog->setChecked(s.YLog);
     m_checkESCundo->setChecked(s.EscUndo);
+    m_txtUndoSteps->setText(QString::number(m_session.History().MostSteps()));
+    m_txtUndoMemory->setText(QString::number(m_session.History().MostMegabytes()));
     m_optSplineX->setChecked(s.SplineOnX);
     m_optSplineY->setChecked(!s.SplineOnX);
     m_slider->setValue(s.PointerIndex);

@@ -65,6 +65,8 @@ public:
     QCheckBox& ChkGrid() { return *m_chkGrid; }
     QCheckBox& ChkSnap() { return *m_chkSnap; }
     QLineEdit& TxtSnapTolerance() { return *m_txtSnapTolerance; }
+    QLineEdit& TxtUndoSteps() { return *m_txtUndoSteps; }
+    QLineEdit& TxtUndoMemory() { return *m_txtUndoMemory; }
     QRadioButton& OptCentreLine() { return *m_optCentreLine; }
     QRadioButton& OptSplineY() { return *m_optSplineY; }
     QSlider& PointerSlider() { return *m_slider; }
@@ -120,6 +122,8 @@ private:
     bool m_applying = false;
     QCheckBox* m_chkSnap = nullptr;
     QLineEdit* m_txtSnapTolerance = nullptr;
+    QLineEdit* m_txtUndoSteps = nullptr;
+    QLineEdit* m_txtUndoMemory = nullptr;
     QRadioButton* m_optEveryPosition = nullptr;
     QRadioButton* m_optCentreLine = nullptr;
     std::map<const QLineEdit*, QString> m_refusedTexts;

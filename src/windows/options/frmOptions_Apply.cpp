@@ -67,6 +67,8 @@ void frmOptions::cmdApply_Click() {
     if (m_loading) {
         return;
     }
+    // A log axis turned on or off is a step of its own.
+    const UndoStep step(m_session.History(), QStringLiteral("Options"));
     Settings& s = m_session.settings;
     s.XLog = m_checkXLog->isChecked();
     s.YLog = m_checkYLog->isChecked();
@@ -106,6 +108,15 @@ void frmOptions::cmdApply_Click() {
         s.SnapTolerance = std::max(0, *snap);
     }
     s.PointerIndex = static_cast<std::int16_t>(m_slider->value());
+    const auto steps = BoundedNumber(*m_txtUndoSteps, UndoHistory::LargestMostSteps,
+                                     QStringLiteral("The number of steps Undo keeps"));
+    const auto megabytes = BoundedNumber(*m_txtUndoMemory, UndoHistory::LargestMostMegabytes,
+                                         QStringLiteral("The memory Undo keeps (MB)"));
+    if (steps || megabytes) {
+        UndoHistory& history = m_session.History();
+        history.SetLimits(steps.value_or(history.MostSteps()),
+                          megabytes.value_or(history.MostMegabytes()));
+    }
     // The magnifier's lines and the picture's pointer follow.
     m_applying = true;
     m_session.SettingsEdited();
