@@ -94,6 +94,11 @@ QRgb& DrawnPicture::DrawnPixel(int column, int row) {
     } else if (!tile) {
         tile = NewTile();
         const QRect area = TileRect(index);
+        if (area.width() < TileSize || area.height() < TileSize) {
+            // The part past the picture's edge is never drawn on; kept blank, equal tiles
+            // compare equal whole.
+            std::fill_n(tile.get(), TileSize * TileSize, QRgb{0});
+        }
         for (int y = 0; y < area.height(); ++y) {
             const auto* from =
                 reinterpret_cast<const QRgb*>(m_pictureBits + (area.top() + y) * m_pictureStride) +

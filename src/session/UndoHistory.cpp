@@ -195,16 +195,19 @@ std::unique_ptr<UndoHistory::Step> UndoHistory::TakeChanges(const QString& what)
     for (int index = 0; index < m_session.CurveCount(); ++index) {
         const Curve& curve = m_session.CurveAt(index);
         present.insert(curve.id);
-        const DataTable& table = *curve.table;
+        DataTable& table = m_session.TableOf(index);
         State::TableCopy& copy = state.tables[curve.id];
         if (copy.table == &table && copy.revision == table.Revision()) {
             continue;
         }
-        copy.table = &table;
-        copy.revision = table.Revision();
         const Rows& now = table.Rows();
-        std::size_t first = 0;
         const std::size_t shorter = std::min(now.size(), copy.rows.size());
+        // The copy is the table as it was when it was last marked unchanged: rows before the
+        // first changed one are the same.
+        std::size_t first =
+            copy.table == &table
+                ? std::min(static_cast<std::size_t>(table.FirstChangedRow()), shorter)
+                : 0;
         while (first < shorter && SameRow(now[first], copy.rows[first])) {
             ++first;
         }
@@ -213,6 +216,9 @@ std::unique_ptr<UndoHistory::Step> UndoHistory::TakeChanges(const QString& what)
                SameRow(now[now.size() - 1 - last], copy.rows[copy.rows.size() - 1 - last])) {
             ++last;
         }
+        copy.table = &table;
+        copy.revision = table.Revision();
+        table.MarkUnchanged();
         const bool frozen = table.HeaderFrozen();
         if (first + last == now.size() && first + last == copy.rows.size() &&
             frozen == copy.frozen) {

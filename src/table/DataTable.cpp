@@ -56,7 +56,7 @@ const QString& DataTable::CellText(int row, int column) const {
 void DataTable::SetCellText(int row, int column, const QString& text) {
     Q_ASSERT(row >= 0 && row < RowCount() && column >= 0 && column < ColumnCount);
     m_rows[static_cast<size_t>(row)][static_cast<size_t>(column)] = text;
-    ++m_revision;
+    Changed(row);
     const QModelIndex changed = index(row, column);
     emit dataChanged(changed, changed);
 }
@@ -73,7 +73,7 @@ void DataTable::AppendRows(std::vector<Row> rows) {
     beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
     m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
                   std::make_move_iterator(rows.end()));
-    ++m_revision;
+    Changed(first);
     endInsertRows();
 }
 
@@ -82,7 +82,7 @@ void DataTable::Clear() {
     if (RowCount() > 1) {
         beginRemoveRows({}, 1, RowCount() - 1);
         m_rows.resize(1);
-        ++m_revision;
+        Changed(1);
         endRemoveRows();
     }
 }
@@ -95,7 +95,7 @@ int DataTable::RemoveRows(int first, int count) {
     }
     beginRemoveRows({}, first, last);
     m_rows.erase(m_rows.begin() + first, m_rows.begin() + last + 1);
-    ++m_revision;
+    Changed(first);
     endRemoveRows();
     return last - first + 1;
 }
@@ -104,7 +104,7 @@ void DataTable::RenumberPlain() {
     for (int row = 1; row < RowCount(); ++row) {
         m_rows[static_cast<size_t>(row)][0] = PlainNumberText(static_cast<double>(row));
     }
-    ++m_revision;
+    Changed(1);
     if (RowCount() > 1) {
         emit dataChanged(index(1, 0), index(RowCount() - 1, 0));
     }
@@ -115,7 +115,7 @@ void DataTable::ReplacePointRows(std::vector<Row> rows) {
     m_rows.resize(1);
     m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()),
                   std::make_move_iterator(rows.end()));
-    ++m_revision;
+    Changed(1);
     endResetModel();
 }
 
@@ -126,7 +126,7 @@ void DataTable::SetPointValues(const std::vector<QString>& xTexts,
         m_rows[i + 1][1] = xTexts[i];
         m_rows[i + 1][2] = yTexts[i];
     }
-    ++m_revision;
+    Changed(1);
     if (PointCount() > 0) {
         emit dataChanged(index(1, 1), index(RowCount() - 1, 2));
     }
@@ -143,18 +143,18 @@ void DataTable::SpliceRows(int first, int count, std::vector<Row> rows) {
         m_rows.erase(at, at + count);
         m_rows.insert(m_rows.begin() + first, std::make_move_iterator(rows.begin()),
                       std::make_move_iterator(rows.end()));
-        ++m_revision;
+        Changed(first);
         endResetModel();
     } else if (count > 0) {
         beginRemoveRows({}, first, first + count - 1);
         m_rows.erase(at, at + count);
-        ++m_revision;
+        Changed(first);
         endRemoveRows();
     } else if (added > 0) {
         beginInsertRows({}, first, first + added - 1);
         m_rows.insert(at, std::make_move_iterator(rows.begin()),
                       std::make_move_iterator(rows.end()));
-        ++m_revision;
+        Changed(first);
         endInsertRows();
     }
 }
@@ -164,7 +164,7 @@ void DataTable::SetHeaderFrozen(bool frozen) {
         return;
     }
     m_headerFrozen = frozen;
-    ++m_revision;
+    Changed(RowCount());
     emit HeaderFrozenChanged(frozen);
     if (RowCount() > 0) {
         emit dataChanged(index(0, 0), index(0, ColumnCount - 1));

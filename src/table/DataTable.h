@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -54,6 +55,10 @@ public:
     // Grows with every change of the rows or the header's state: two equal readings mean that
     // nothing changed in between.
     std::uint64_t Revision() const { return m_revision; }
+    // The first row changed since MarkUnchanged (the row count when none was), so that a
+    // comparison with an older copy can start there.
+    int FirstChangedRow() const { return m_firstChanged; }
+    void MarkUnchanged() { m_firstChanged = RowCount(); }
 
     bool HeaderFrozen() const { return m_headerFrozen; }
     void SetHeaderFrozen(bool frozen);
@@ -65,6 +70,12 @@ private:
     std::vector<Row> m_rows;
     bool m_headerFrozen = false;
     std::uint64_t m_revision = 0;
+    int m_firstChanged = 0;
+
+    void Changed(int fromRow) {
+        ++m_revision;
+        m_firstChanged = std::min(m_firstChanged, fromRow);
+    }
 };
 
 // Appends one recorded point: its number is the row count before the append, every cell is
