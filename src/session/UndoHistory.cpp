@@ -332,6 +332,10 @@ QString UndoHistory::RedoName() const {
 }
 
 bool UndoHistory::Undo() {
+    // Never under a running command, which may hold one of the tables undo would replace.
+    if (m_open > 0) {
+        return false;
+    }
     // Changes made outside any command (a cross-hair drawn in scale mode) are kept as a step
     // of their own, so that Redo can bring them back.
     Commit(QStringLiteral("Changes"));
@@ -345,6 +349,9 @@ bool UndoHistory::Undo() {
 }
 
 bool UndoHistory::Redo() {
+    if (m_open > 0) {
+        return false;
+    }
     // A change since the last step is a step of its own, after which nothing can be redone.
     Commit(QStringLiteral("Changes"));
     if (!CanRedo()) {

@@ -42,7 +42,7 @@ public:
     QString UndoName() const;
     QString RedoName() const;
     // Takes the last step back (changes not yet made a step become one first, so that
-    // nothing is lost); false when there is none.
+    // nothing is lost); false when there is none, or inside an UndoStep (a command runs).
     bool Undo();
     bool Redo();
 

@@ -267,6 +267,12 @@ TEST(UndoHistory, OneCommandIsOneStepNamedByTheOutermostCommandOrAsItTurnedOut) 
     // Outside a step there is nothing to rename.
     history.NameStep(QStringLiteral("Other"));
     EXPECT_EQ(history.UndoName(), QStringLiteral("Calibration"));
+    {
+        // A running command may hold a table undo would replace: no undo under it.
+        UndoStep running(history, QStringLiteral("AutoRead"));
+        EXPECT_FALSE(history.Undo());
+        EXPECT_EQ(session.calibration.X1, 5);
+    }
     ASSERT_TRUE(history.Undo());
     EXPECT_EQ(session.calibration.X1, Unset);
     EXPECT_EQ(history.UndoName(), QStringLiteral("Set New Values"));

@@ -246,7 +246,8 @@ QString StepName(const char* itemName) {
         }
     }
     const MenuEntry* entry = EntryNamed(itemName);
-    if (entry == nullptr) {
+    // Undo and Redo are no steps: they move through the others.
+    if (entry == nullptr || std::strcmp(entry->parent, "mnuEdit") == 0) {
         return {};
     }
     // An item of a submenu says what it does with its submenu's caption ("Remove" "All Values").

@@ -43,6 +43,6 @@ std::span<const ToolbarEntry> ToolbarEntries();
 const char* ToolbarItem(const char* key);
 // The command of a menu item by its objectName; nullptr for a name outside the list.
 Command MenuCommand(const char* itemName);
-// What Undo calls the step of a menu item ("Remove All Values"); empty for a name outside
-// the list.
+// What Undo calls the step of a menu item ("Remove All Values"); empty for Undo and Redo
+// themselves and for a name outside the list.
 QString StepName(const char* itemName);

@@ -15,7 +15,9 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QStatusBar>
+
 #include <QToolBar>
+#include <optional>
 
 namespace {
 
@@ -136,7 +138,11 @@ void frmMain::mouseMoveEvent(QMouseEvent* event) {
 
 void frmMain::RunMenuCommand(const char* itemName) {
     if (const Command command = MenuCommand(itemName)) {
-        const UndoStep step(m_session.History(), StepName(itemName));
+        const QString name = StepName(itemName);
+        std::optional<UndoStep> step;
+        if (!name.isEmpty()) {
+            step.emplace(m_session.History(), name);
+        }
         command(*this);
     }
 }

@@ -48,16 +48,14 @@ void frmMain::CreateMenus() {
         }
         action->setCheckable(entry.checkable);
         action->setChecked(entry.checked);
-        const Command command = entry.command;
-        const QString step = StepName(entry.name);
-        connect(action, &QAction::triggered, this, [this, action, command, step] {
+        const char* item = entry.name;
+        connect(action, &QAction::triggered, this, [this, action, item] {
             // A handler sets a check mark itself from the mark it finds, so Qt's own toggle
             // is undone first.
             if (action->isCheckable()) {
                 action->setChecked(!action->isChecked());
             }
-            const UndoStep undoStep(m_session.History(), step);
-            RunCommand(m_session, m_desktop.prompts, [this, command] { command(*this); });
+            RunCommand(m_session, m_desktop.prompts, [this, item] { RunMenuCommand(item); });
         });
         m_items[entry.name] = action;
     }
