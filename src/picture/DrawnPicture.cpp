@@ -32,7 +32,10 @@ void DrawnPicture::SetPicture(const QImage& picture) {
     m_tiles.resize(static_cast<std::size_t>(m_tilesAcross) * static_cast<std::size_t>(tilesDown));
     m_tileCount = 0;
     ++m_tileVersion;
-    m_coordinates = UserCoordinates(m_coordinates.Edges(), m_picture.size());
+    m_coordinates =
+        m_coordinates.Fitted()
+            ? UserCoordinates(m_coordinates.Edges(), m_picture.size(), *m_coordinates.Fitted())
+            : UserCoordinates(m_coordinates.Edges(), m_picture.size());
 }
 
 DrawnPicture::Column::Column(const DrawnPicture& picture, int column)
@@ -61,6 +64,10 @@ void DrawnPicture::Column::LookUpTiles() {
 
 void DrawnPicture::SetScale(const EdgeValues& edges) {
     m_coordinates = UserCoordinates(edges, m_picture.size());
+}
+
+void DrawnPicture::SetFittedScale(const EdgeValues& edges, const QTransform& pixelToUser) {
+    m_coordinates = UserCoordinates(edges, m_picture.size(), pixelToUser);
 }
 
 QPoint DrawnPicture::PixelAt(double x, double y) const {

@@ -44,6 +44,8 @@ public:
     }
 
     void SetScale(const EdgeValues& edges);
+    // A map fitted to more reference points in place of the edges' frame.
+    void SetFittedScale(const EdgeValues& edges, const QTransform& pixelToUser);
     const UserCoordinates& Coordinates() const { return m_coordinates; }
 
     // The pixel that holds a user position; positions a hair short of a pixel's edge (as

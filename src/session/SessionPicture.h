@@ -33,6 +33,9 @@ public:
     const DrawnPicture& Drawing() const { return m_drawing; }
 
     void SetScale(const EdgeValues& edges) { m_drawing.SetScale(edges); }
+    void SetFittedScale(const EdgeValues& edges, const QTransform& pixelToUser) {
+        m_drawing.SetFittedScale(edges, pixelToUser);
+    }
     const UserCoordinates& Coordinates() const { return m_drawing.Coordinates(); }
 
     void Erase();

@@ -50,6 +50,11 @@ bool SameCalibration(const CalibrationRecord& a, const CalibrationRecord& b) {
     return std::memcmp(&a, &b, sizeof(CalibrationRecord)) == 0;
 }
 
+// The same edges and fitted map; the picture's size is the picture's part of the state.
+bool SameFrame(const UserCoordinates& a, const UserCoordinates& b) {
+    return a.Edges() == b.Edges() && a.Fitted() == b.Fitted();
+}
+
 bool SameImage(const QImage& a, const QImage& b) {
     if (a.cacheKey() == b.cacheKey()) {
         return true;
@@ -121,7 +126,7 @@ struct UndoHistory::State {
     int current = 0;
     std::map<std::uint64_t, TableCopy> tables;
     CalibrationRecord calibration;
-    EdgeValues edges;
+    UserCoordinates coordinates;
     bool xLog = false;
     bool yLog = false;
     PictureState picture;
@@ -143,7 +148,7 @@ struct UndoHistory::Step {
     int currentBefore = 0, currentAfter = 0;
     std::vector<RowChange> rows;
     CalibrationRecord calibrationBefore, calibrationAfter;
-    EdgeValues edgesBefore, edgesAfter;
+    UserCoordinates coordinatesBefore, coordinatesAfter;
     bool xLogBefore = false, xLogAfter = false, yLogBefore = false, yLogAfter = false;
     // Both when the picture changed; its drawing is then kept whole on both sides.
     std::optional<PictureState> pictureBefore, pictureAfter;
@@ -256,20 +261,20 @@ std::unique_ptr<UndoHistory::Step> UndoHistory::TakeChanges(const QString& what)
     }
 
     step->calibrationBefore = state.calibration;
-    step->edgesBefore = state.edges;
+    step->coordinatesBefore = state.coordinates;
     step->xLogBefore = state.xLog;
     step->yLogBefore = state.yLog;
     state.calibration = m_session.calibration;
-    state.edges = m_session.Picture().Coordinates().Edges();
+    state.coordinates = m_session.Picture().Coordinates();
     state.xLog = m_session.settings.XLog;
     state.yLog = m_session.settings.YLog;
     step->calibrationAfter = state.calibration;
-    step->edgesAfter = state.edges;
+    step->coordinatesAfter = state.coordinates;
     step->xLogAfter = state.xLog;
     step->yLogAfter = state.yLog;
     changed |= !SameCalibration(step->calibrationBefore, step->calibrationAfter) ||
-               step->edgesBefore != step->edgesAfter || step->xLogBefore != step->xLogAfter ||
-               step->yLogBefore != step->yLogAfter;
+               !SameFrame(step->coordinatesBefore, step->coordinatesAfter) ||
+               step->xLogBefore != step->xLogAfter || step->yLogBefore != step->yLogAfter;
 
     PictureState picture = PictureState::Of(m_session);
     const DrawnPicture::Tiles& tiles = m_session.Picture().Drawing().SharedTiles();
@@ -381,7 +386,12 @@ void UndoHistory::Apply(const Step& step, bool back) {
     }
     picture.Drawing().RestoreTiles(back ? step.tilesBefore : step.tilesAfter);
     m_session.calibration = back ? step.calibrationBefore : step.calibrationAfter;
-    picture.SetScale(back ? step.edgesBefore : step.edgesAfter);
+    const UserCoordinates& coordinates = back ? step.coordinatesBefore : step.coordinatesAfter;
+    if (coordinates.Fitted()) {
+        picture.SetFittedScale(coordinates.Edges(), *coordinates.Fitted());
+    } else {
+        picture.SetScale(coordinates.Edges());
+    }
     const bool xLog = back ? step.xLogBefore : step.xLogAfter;
     const bool yLog = back ? step.yLogBefore : step.yLogAfter;
     if (xLog != m_session.settings.XLog || yLog != m_session.settings.YLog) {

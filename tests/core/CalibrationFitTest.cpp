@@ -1,6 +1,7 @@
 #include "core/CalibrationFit.h"
 
 #include "core/Calibration.h"
+#include "picture/UserCoordinates.h"
 
 #include <gtest/gtest.h>
 
@@ -153,4 +154,25 @@ TEST(CalibrationFit, RefusalsNameThePoints) {
     const FitOutcome outcome = FitReferencePoints(alike, false, false, FitChoice::Automatic);
     EXPECT_FALSE(outcome.fit);
     EXPECT_TRUE(outcome.refusal.contains(QStringLiteral("do not span both axes")));
+}
+
+TEST(CalibrationFit, APictureFrameTakesTheFittedMapBothWaysAndKeepsItsEdges) {
+    const QTransform axes = ScannedAxes(2, 0.01);
+    const FitOutcome outcome =
+        FitReferencePoints({Tick(axes, 0, 0), Tick(axes, 100, 0), Tick(axes, 0, 50)}, false, false,
+                           FitChoice::Automatic);
+    ASSERT_TRUE(outcome.fit);
+    const EdgeValues edges{1, 2, 3, 4};
+    const UserCoordinates fitted(edges, {2000, 1400}, outcome.fit->pixelToValue);
+    ASSERT_TRUE(fitted.Fitted());
+    EXPECT_EQ(fitted.Edges(), edges);
+    const QPointF user = fitted.ToUser(axes.map(QPointF(30, 40)));
+    EXPECT_NEAR(user.x(), 30, 1e-9);
+    EXPECT_NEAR(user.y(), 40, 1e-9);
+    const QPointF pixel = fitted.ToPixel({30, 40});
+    EXPECT_NEAR(pixel.x(), axes.map(QPointF(30, 40)).x(), 1e-7);
+    // A map that cannot be turned back is not taken: the edges' frame stays.
+    const UserCoordinates flat(edges, {2000, 1400}, QTransform(1, 0, 1, 0, 0, 0));
+    EXPECT_FALSE(flat.Fitted());
+    EXPECT_EQ(flat.ToUser({0, 0}), QPointF(1, 2));
 }

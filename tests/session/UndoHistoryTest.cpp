@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 namespace {
@@ -40,8 +41,10 @@ QByteArray Everything(const Session& session) {
     }
     out.writeRawData(reinterpret_cast<const char*>(&session.calibration),
                      sizeof(CalibrationRecord));
-    const EdgeValues edges = session.Picture().Coordinates().Edges();
+    const UserCoordinates& coordinates = session.Picture().Coordinates();
+    const EdgeValues edges = coordinates.Edges();
     out << edges.Left << edges.Top << edges.Right << edges.Bottom;
+    out << coordinates.Fitted().value_or(QTransform());
     out << session.settings.XLog << session.settings.YLog;
     out << static_cast<int>(session.Picture().Type()) << session.Picture().OriginalBytes()
         << session.StatusText(2);
@@ -70,7 +73,7 @@ void RandomCommand(Session& session, std::mt19937& random, QString& name) {
         return std::uniform_real_distribution<double>(0, 10)(random);
     };
     DataTable& table = session.Table();
-    switch (pick(16)) {
+    switch (pick(17)) {
     case 0:
     case 1:
         name = QStringLiteral("Point");
@@ -177,6 +180,17 @@ void RandomCommand(Session& session, std::mt19937& random, QString& name) {
         session.DeleteCurve(pick(session.CurveCount()));
         RedrawCurveMarkers(session);
         break;
+    case 15: {
+        name = QStringLiteral("Calibration");
+        // A map fitted to more reference points: turned and sheared.
+        const double turn = 0.01 * pick(5);
+        session.Picture().SetFittedScale(session.calibration.Edges(),
+                                         QTransform(std::cos(turn), std::sin(turn),
+                                                    -std::sin(turn) + 0.01, std::cos(turn),
+                                                    pick(10), pick(10)) *
+                                             QTransform::fromScale(0.1, -0.1));
+        break;
+    }
     default:
         switch (pick(3)) {
         case 0:
