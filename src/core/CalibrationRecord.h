@@ -36,3 +36,17 @@ struct CalibrationRecord {
 
     EdgeValues Edges() const { return {LeftX, TopY, RightX, BottomY}; }
 };
+
+// The most reference points a calibration takes: far more than a plot's ticks, few enough that
+// every question about them fits on the screen.
+inline constexpr int MostReferencePoints = 100;
+
+// A reference point after the first two: its position in the neutral frame and its values,
+// held as the record holds those of points 1 and 2.
+struct ExtraReference {
+    double XPos = 0;
+    double YPos = 0;
+    double X = 0;
+    double Y = 0;
+    bool operator==(const ExtraReference&) const = default;
+};

@@ -40,6 +40,9 @@ struct Settings {
     std::int32_t SnapTolerance = DefaultSnapTolerance;
     // Auto-read takes the centre of the line in each grid column, not every grid position.
     bool AutoReadCentreLine = false;
+    // How four or more reference points are fitted: 0 by itself (affine, or projective where it
+    // fits far better), 1 always affine, 2 projective.
+    std::int32_t ReferenceFit = 0;
 
     bool operator==(const Settings&) const = default;
 };

@@ -4,6 +4,7 @@
 #include "platform/FileFilter.h"
 #include "windows/acquisition/frmPdfPage.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
@@ -55,6 +56,7 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
     case MessageButtons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoMorePoints:
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -98,7 +100,15 @@ FileDialogResult RunFileDialog(const FileDialogRequest& request, QFileDialog::Ac
 MessageAnswer QtPrompts::ShowMessage(const QString& text, const QString& title, MessageIcon icon,
                                      MessageButtons buttons) {
     QMessageBox box(ToQtIcon(icon), title, ShownText(text), ToQtButtons(buttons), DialogParent());
-    switch (box.exec()) {
+    QAbstractButton* more =
+        buttons == MessageButtons::YesNoMorePoints
+            ? box.addButton(QStringLiteral("&More Points"), QMessageBox::ActionRole)
+            : nullptr;
+    const int answer = box.exec();
+    if (more != nullptr && box.clickedButton() == more) {
+        return MessageAnswer::MorePoints;
+    }
+    switch (answer) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
     case QMessageBox::No:
@@ -109,7 +119,7 @@ MessageAnswer QtPrompts::ShowMessage(const QString& text, const QString& title, 
         break;
     }
     // Closing an OK/Cancel or Yes/No box with Escape or the frame counts as the negative answer.
-    if (buttons == MessageButtons::YesNo) {
+    if (buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoMorePoints) {
         return MessageAnswer::No;
     }
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;

@@ -20,6 +20,9 @@
 class AutoReadScan {
 public:
     AutoReadScan(const DrawnPicture& picture, const EdgeValues& edges, int cols, int rows);
+    // The grid laid over the picture in a frame of its own (the edges' frame of a picture whose
+    // calibration is a fitted map); found(x, y) gets positions in that frame.
+    AutoReadScan(const DrawnPicture& picture, const UserCoordinates& grid, int cols, int rows);
 
     std::int64_t Positions() const {
         return static_cast<std::int64_t>(m_axes.columns.size()) *
@@ -37,6 +40,10 @@ public:
                         ColumnDone columnDone) const;
 
 private:
+    // The grid's positions in `grid`, their pixels found through `pixels`.
+    AutoReadScan(const DrawnPicture& picture, const UserCoordinates& grid,
+                 const UserCoordinates& pixels, int cols, int rows);
+
     const DrawnPicture& m_picture;
     UserCoordinates m_coordinates;
     AutoReadAxes m_axes;

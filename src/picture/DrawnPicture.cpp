@@ -70,8 +70,8 @@ void DrawnPicture::SetFittedScale(const EdgeValues& edges, const QTransform& pix
     m_coordinates = UserCoordinates(edges, m_picture.size(), pixelToUser);
 }
 
-QPoint DrawnPicture::PixelAt(double x, double y) const {
-    const QPointF pixel = m_coordinates.ToPixel({x, y});
+QPoint DrawnPicture::PixelIn(const UserCoordinates& coordinates, double x, double y) {
+    const QPointF pixel = coordinates.ToPixel({x, y});
     const auto toIndex = [](double p) {
         if (!std::isfinite(p)) {
             return static_cast<int>(-FarOutside);

@@ -50,7 +50,9 @@ public:
 
     // The pixel that holds a user position; positions a hair short of a pixel's edge (as
     // single-precision mouse positions are) count as that pixel.
-    QPoint PixelAt(double x, double y) const;
+    QPoint PixelAt(double x, double y) const { return PixelIn(m_coordinates, x, y); }
+    // The same in another frame over a picture.
+    static QPoint PixelIn(const UserCoordinates& coordinates, double x, double y);
 
     void Erase();
     // The drawing as it is kept: the tiles made so far, stacked top to bottom in one image

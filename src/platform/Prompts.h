@@ -12,8 +12,9 @@
 #include <optional>
 
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+// YesNoMorePoints adds "&More Points" to Yes and No, answered MorePoints.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoMorePoints };
+enum class MessageAnswer { Ok, Cancel, Yes, No, MorePoints };
 
 // A file dialog as the program's commands see it. The filter is the classic list of
 // description and pattern pairs separated by "|", e.g. "All Files (*.*)|*.*|PNG (*.png)|*.png";

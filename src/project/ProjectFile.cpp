@@ -127,6 +127,15 @@ QJsonDocument Document(const Project& project) {
         // As text: seventeen digits read back to the same double, negative zero included.
         calibration[Key(field.key)] = ExactText(project.calibration.*field.member);
     }
+    QJsonArray moreReferences;
+    for (const ExtraReference& point : project.moreReferences) {
+        moreReferences.append(QJsonObject{{QStringLiteral("XPos"), ExactText(point.XPos)},
+                                          {QStringLiteral("YPos"), ExactText(point.YPos)},
+                                          {QStringLiteral("X"), ExactText(point.X)},
+                                          {QStringLiteral("Y"), ExactText(point.Y)}});
+    }
+    calibration[QStringLiteral("moreReferences")] = moreReferences;
+    calibration[QStringLiteral("fitted")] = project.fitted;
     QJsonObject settings;
     for (const ColorSetting& setting : ColorSettings) {
         settings[Key(setting.key)] = (project.settings.*setting.member).Packed();
@@ -141,6 +150,7 @@ QJsonDocument Document(const Project& project) {
     settings[QStringLiteral("SnapClicks")] = project.settings.SnapClicks;
     settings[QStringLiteral("SnapTolerance")] = project.settings.SnapTolerance;
     settings[QStringLiteral("AutoReadCentreLine")] = project.settings.AutoReadCentreLine;
+    settings[QStringLiteral("ReferenceFit")] = project.settings.ReferenceFit;
     QJsonArray curves;
     for (const ProjectCurve& curve : project.curves) {
         QJsonArray rows;
@@ -304,6 +314,9 @@ void ReadSettings(const DocumentReader& read, const QJsonObject& root, Project& 
         project.settings.SnapTolerance =
             read.Whole(settings, "SnapTolerance", 0, HighestSnapTolerance);
         project.settings.AutoReadCentreLine = read.Flag(settings, "AutoReadCentreLine");
+    }
+    if (settings.contains(QStringLiteral("ReferenceFit"))) {
+        project.settings.ReferenceFit = read.Whole(settings, "ReferenceFit", 0, 2);
     }
 }
 
@@ -513,12 +526,15 @@ void CheckDocumentShape(const DocumentReader& read, const QByteArray& json) {
         }
     }
     // The tables' rows (a header each), their lists, and the lists of the curves, the status
-    // texts and the drawing; the root, its objects and the curves'; three values a row, six
-    // fields a curve and one value a tile, with room for the fields.
+    // texts, the reference points and the drawing; the root, its objects, the curves' and the
+    // reference points'; three values a row, six fields a curve, four a reference point and one
+    // value a tile, with room for the fields.
     constexpr qint64 Room = 64;
     constexpr qint64 MostRows = qint64{MostProjectRows} + MostCurves;
-    if (lists > MostRows + MostCurves + 4 || objects > 6 + MostCurves + Room ||
-        commas > 3 * MostRows + 6 * qint64{MostCurves} + MostDrawingTiles + Room) {
+    if (lists > MostRows + MostCurves + 5 ||
+        objects > 6 + MostCurves + MostReferencePoints + Room ||
+        commas > 3 * MostRows + 6 * qint64{MostCurves} + 4 * qint64{MostReferencePoints} +
+                     MostDrawingTiles + Room) {
         read.Refuse(QStringLiteral("project.json holds more lists or values than a table of %1 "
                                    "rows and a drawing can have")
                         .arg(MostProjectRows));
@@ -662,6 +678,23 @@ ReadProject ReadProjectBytes(const QByteArray& bytes, const QString& path) {
     const QJsonObject calibration = read.Object(root, "calibration");
     for (const CalibrationField& field : CalibrationFields) {
         project.calibration.*field.member = read.Exact(calibration, field.key);
+    }
+    if (format >= 3) {
+        const QJsonArray more = read.Array(calibration, "moreReferences");
+        if (more.size() > MostReferencePoints - 2) {
+            read.Refuse(QStringLiteral("it has %1 reference points; a calibration takes at most %2")
+                            .arg(more.size() + 2)
+                            .arg(MostReferencePoints));
+        }
+        for (const QJsonValue& value : more) {
+            if (!value.isObject()) {
+                read.Refuse(QStringLiteral("a reference point is not an object"));
+            }
+            const QJsonObject point = value.toObject();
+            project.moreReferences.push_back({read.Exact(point, "XPos"), read.Exact(point, "YPos"),
+                                              read.Exact(point, "X"), read.Exact(point, "Y")});
+        }
+        project.fitted = read.Flag(calibration, "fitted") && !project.moreReferences.empty();
     }
     ReadSettings(read, root, project);
     const QJsonObject dataFile = read.Object(root, "dataFile");

@@ -12,16 +12,18 @@
 
 // A digitizing session kept in one file (".kurvexproj"): a ZIP container with
 //   project.json  format version, program version, the picture's kind, the
-//                 calibration record, every option, the data file's name and layout, the
-//                 status texts, every curve (name, colour, shown or hidden) with its table as
-//                 its exact cell texts, the current curve, and the drawn tiles' numbers;
+//                 calibration record with any further reference points, every option, the data
+//                 file's name and layout, the status texts, every curve (name, colour, shown or
+//                 hidden) with its table as its exact cell texts, the current curve, and the drawn
+//                 tiles' numbers;
 //   picture.png   the picture's pixels, lossless (rotated pictures included);
 //   picture.wmf   a metafile's own bytes, which Save Picture writes back;
 //   drawing.bin   the drawn tiles (see DrawnPicture::TileStrip) as raw 32-bit pixels.
 // Numbers are written so that they read back exactly.
 
-// Format 1 kept one table; format 2 keeps curves, and a format 1 file opens as one curve.
-inline constexpr int ProjectFormat = 2;
+// Format 1 kept one table; format 2 keeps curves, and a format 1 file opens as one curve;
+// format 3 keeps the reference points after the first two, and older files open with two.
+inline constexpr int ProjectFormat = 3;
 
 // What a project may hold. The program writes nothing larger, and a file that states more is
 // refused before anything of that size is allocated, so that no file can make the program take
@@ -47,6 +49,10 @@ struct Project {
     std::vector<int> drawnTiles;
     QImage drawnStrip;
     CalibrationRecord calibration;
+    std::vector<ExtraReference> moreReferences;
+    // The picture reads through the map fitted to all reference points (applied when scale mode
+    // was left), not through the edges.
+    bool fitted = false;
     Settings settings;
     QString dataFileName;
     int dataFileType = 2;

@@ -1,5 +1,6 @@
 #include "project/ProjectState.h"
 
+#include "session/ReferenceFit.h"
 #include "session/Session.h"
 
 #include <QCryptographicHash>
@@ -16,6 +17,8 @@ Project CurrentProject(const Session& session, bool withPixels, bool withRows) {
         project.drawnStrip = picture.Drawing().TileStrip(project.drawnTiles);
     }
     project.calibration = session.calibration;
+    project.moreReferences = session.moreReferences;
+    project.fitted = session.Picture().Coordinates().Fitted().has_value();
     project.settings = session.settings;
     project.dataFileName = session.DataFileName;
     project.dataFileType = session.DataFileType;
@@ -91,7 +94,16 @@ void ApplyProject(Session& session, const Project& project, const QImage& pictur
         shown.SetPicture(picture, project.pictureType, project.metafileBytes);
     }
     session.calibration = project.calibration;
+    session.moreReferences = project.moreReferences;
+    session.MorePointsWanted = false;
     shown.SetScale(project.calibration.Edges());
+    // The fit is made again from the points kept, which gives the map it gave when it was
+    // applied; points that no longer fit leave the edges' frame.
+    if (project.fitted) {
+        if (const std::optional<QTransform> map = RefitApplied(session)) {
+            shown.SetFittedScale(project.calibration.Edges(), *map);
+        }
+    }
     shown.Drawing().SetTileStrip(project.drawnTiles, project.drawnStrip);
     shown.Redrawn();
 

@@ -19,14 +19,26 @@ AutoReadOutcome AutoReadInto(Session& session,
     const PackedColor found = FoundColorOf(session.CurrentCurve(), s);
     DataTable& table = session.Table();
     DrawnPicture& drawing = session.Picture().Drawing();
-    const AutoReadScan scan(drawing, session.calibration.Edges(), s.GridCols, s.GridRows);
+    // A fitted calibration lays the grid over the picture in the edges' frame; each position
+    // found is read through the fitted map.
+    const UserCoordinates grid(session.calibration.Edges(), drawing.Size());
+    const std::optional<QTransform>& fitted = drawing.Coordinates().Fitted();
+    const AutoReadScan scan = fitted ? AutoReadScan(drawing, grid, s.GridCols, s.GridRows)
+                                     : AutoReadScan(drawing, grid.Edges(), s.GridCols, s.GridRows);
     AutoReadOutcome outcome;
     std::vector<DataTable::Row> rows;
     std::optional<QPointF> lastFound;
     // Markers go straight into the drawing, where the positions after them read them; the
     // windows repaint what they cover once, at the end, and the rows arrive at once.
     QRect drawn;
-    const auto foundAt = [&](double x, double y) {
+    const auto foundAt = [&](double gridX, double gridY) {
+        double x = gridX;
+        double y = gridY;
+        if (fitted) {
+            const QPointF user = fitted->map(grid.ToPixel({gridX, gridY}));
+            x = user.x();
+            y = user.y();
+        }
         // A position whose value does not fit (a log axis far past its range) is skipped and
         // counted, never shown in a box per position.
         const std::optional<QPointF> values = FoundPointValues(s, x, y);

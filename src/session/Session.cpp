@@ -49,6 +49,8 @@ void Session::ForgetProjectPath() {
 
 void Session::ResetScale() {
     ResetCalibration(calibration);
+    moreReferences.clear();
+    MorePointsWanted = false;
     m_picture.SetScale(calibration.Edges());
 }
 

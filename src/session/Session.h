@@ -34,6 +34,10 @@ public:
 
     Settings settings;
     CalibrationRecord calibration;
+    // Reference points 3, 4, ... of the calibration (More Points); none for the two-point rule.
+    std::vector<ExtraReference> moreReferences;
+    // The user asked for more reference points: the next click in scale mode is one.
+    bool MorePointsWanted = false;
     // Clicks mark reference points.
     bool ScaleModeOn = false;
     // The next click on the picture takes its colour as the auto-read data colour.

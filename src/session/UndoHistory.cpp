@@ -126,6 +126,7 @@ struct UndoHistory::State {
     int current = 0;
     std::map<std::uint64_t, TableCopy> tables;
     CalibrationRecord calibration;
+    std::vector<ExtraReference> moreReferences;
     UserCoordinates coordinates;
     bool xLog = false;
     bool yLog = false;
@@ -148,6 +149,7 @@ struct UndoHistory::Step {
     int currentBefore = 0, currentAfter = 0;
     std::vector<RowChange> rows;
     CalibrationRecord calibrationBefore, calibrationAfter;
+    std::vector<ExtraReference> moreBefore, moreAfter;
     UserCoordinates coordinatesBefore, coordinatesAfter;
     bool xLogBefore = false, xLogAfter = false, yLogBefore = false, yLogAfter = false;
     // Both when the picture changed; its drawing is then kept whole on both sides.
@@ -261,18 +263,22 @@ std::unique_ptr<UndoHistory::Step> UndoHistory::TakeChanges(const QString& what)
     }
 
     step->calibrationBefore = state.calibration;
+    step->moreBefore = state.moreReferences;
     step->coordinatesBefore = state.coordinates;
     step->xLogBefore = state.xLog;
     step->yLogBefore = state.yLog;
     state.calibration = m_session.calibration;
+    state.moreReferences = m_session.moreReferences;
     state.coordinates = m_session.Picture().Coordinates();
     state.xLog = m_session.settings.XLog;
     state.yLog = m_session.settings.YLog;
     step->calibrationAfter = state.calibration;
+    step->moreAfter = state.moreReferences;
     step->coordinatesAfter = state.coordinates;
     step->xLogAfter = state.xLog;
     step->yLogAfter = state.yLog;
     changed |= !SameCalibration(step->calibrationBefore, step->calibrationAfter) ||
+               step->moreBefore != step->moreAfter ||
                !SameFrame(step->coordinatesBefore, step->coordinatesAfter) ||
                step->xLogBefore != step->xLogAfter || step->yLogBefore != step->yLogAfter;
 
@@ -386,6 +392,7 @@ void UndoHistory::Apply(const Step& step, bool back) {
     }
     picture.Drawing().RestoreTiles(back ? step.tilesBefore : step.tilesAfter);
     m_session.calibration = back ? step.calibrationBefore : step.calibrationAfter;
+    m_session.moreReferences = back ? step.moreBefore : step.moreAfter;
     const UserCoordinates& coordinates = back ? step.coordinatesBefore : step.coordinatesAfter;
     if (coordinates.Fitted()) {
         picture.SetFittedScale(coordinates.Edges(), *coordinates.Fitted());

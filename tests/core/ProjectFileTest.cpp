@@ -50,6 +50,9 @@ Project Sample() {
     project.settings.SnapClicks = true;
     project.settings.SnapTolerance = 765;
     project.settings.AutoReadCentreLine = true;
+    project.settings.ReferenceFit = 2;
+    project.moreReferences = {{0.1, 9.9, 1e-300, -0.0}, {5, 5, 1.0 / 3, 123456789.123}};
+    project.fitted = true;
     project.dataFileName = QStringLiteral("/data/punkte ä.dat");
     project.dataFileType = 3;
     project.statusTexts = {QStringLiteral("/data/punkte ä.dat"), QStringLiteral("fig.wmf"),
@@ -108,6 +111,25 @@ TEST(ProjectFile, EveryCurveReadsBackExactly) {
     EXPECT_EQ(ProjectDocument(got), ProjectDocument(sent));
 }
 
+// A project of the second format kept two reference points: it opens with those, not fitted.
+TEST(ProjectFile, AFormatTwoProjectOpensWithTwoReferencePoints) {
+    const QByteArray older = WithDocument([](QJsonObject& root) {
+        root[QStringLiteral("format")] = 2;
+        QJsonObject calibration = root[QStringLiteral("calibration")].toObject();
+        calibration.remove(QStringLiteral("moreReferences"));
+        calibration.remove(QStringLiteral("fitted"));
+        root[QStringLiteral("calibration")] = calibration;
+        QJsonObject settings = root[QStringLiteral("settings")].toObject();
+        settings.remove(QStringLiteral("ReferenceFit"));
+        root[QStringLiteral("settings")] = settings;
+    });
+    const Project got = ReadProjectBytes(older, Name).project;
+    EXPECT_TRUE(got.moreReferences.empty());
+    EXPECT_FALSE(got.fitted);
+    EXPECT_EQ(got.settings.ReferenceFit, 0);
+    EXPECT_EQ(got.calibration.X2, Sample().calibration.X2);
+}
+
 // A project of the first format kept one table: it opens as one curve that follows the options.
 TEST(ProjectFile, AFormatOneProjectOpensAsOneCurve) {
     const Project sample = Sample();
@@ -145,6 +167,9 @@ TEST(ProjectFile, EverythingReadsBackExactly) {
         EXPECT_EQ(got.calibration.*field, sent.calibration.*field);
     }
     EXPECT_TRUE(got.settings == sent.settings);
+    EXPECT_EQ(got.moreReferences, sent.moreReferences);
+    EXPECT_TRUE(std::signbit(got.moreReferences[0].Y));
+    EXPECT_TRUE(got.fitted);
     EXPECT_EQ(got.dataFileName, sent.dataFileName);
     EXPECT_EQ(got.dataFileType, 3);
     EXPECT_EQ(got.statusTexts, sent.statusTexts);
@@ -217,8 +242,18 @@ TEST(ProjectFile, BadFilesAreRefusedSayingWhy) {
         {"no document", ZipContainer({{QStringLiteral("other.txt"), "x"}}),
          "it has no project.json"},
         {"damaged", damaged, "project.json is damaged"},
-        {"newer", WithDocument([](QJsonObject& root) { root[QStringLiteral("format")] = 3; }),
-         "made by a newer Kurvex (project format 3; this version reads format 2)"},
+        {"newer", WithDocument([](QJsonObject& root) { root[QStringLiteral("format")] = 4; }),
+         "made by a newer Kurvex (project format 4; this version reads format 3)"},
+        {"too many reference points",
+         set("calibration", "moreReferences",
+             QJsonArray::fromVariantList(QVariantList(99, QVariantMap{}))),
+         "it has 101 reference points; a calibration takes at most 100"},
+        {"reference point not an object", set("calibration", "moreReferences", QJsonArray{1}),
+         "a reference point is not an object"},
+        {"reference point without a value",
+         set("calibration", "moreReferences",
+             QJsonArray{QJsonObject{{"XPos", "1"}, {"YPos", "2"}, {"X", "3"}}}),
+         "\"Y\" is missing or not a number"},
         {"number for a text", set("calibration", "X2", 3), "\"X2\" is missing or not a number"},
         {"pointer out of range", set("settings", "PointerIndex", 8),
          "\"PointerIndex\" is not a whole number from 1 to 7"},

@@ -36,6 +36,9 @@ public:
     void Form_Resize();
 
     void Picture2_MouseDown(int button, int shift, float x, float y);
+    // After a reference point's values: leave scale mode and calibrate, stay, or take more
+    // points; from the third point on the question shows how well the points fit.
+    void AskToLeaveScaleMode();
     void Picture2_MouseMove(int button, int shift, float x, float y);
     // Key code 27 (Escape) deletes the last point when EscUndo is on.
     void Form_KeyDown(int keyCode, int shift);

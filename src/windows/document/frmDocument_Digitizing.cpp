@@ -7,6 +7,7 @@
 #include "core/NumberText.h"
 #include "extraction/MarkCentre.h"
 #include "platform/Prompts.h"
+#include "session/ReferenceFit.h"
 #include "session/Session.h"
 #include "table/DataTable.h"
 #include "windows/document/PictureSurface.h"
@@ -17,6 +18,7 @@
 #include <QLineF>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -80,9 +82,15 @@ void frmDocument::ClickInScaleMode(float x, float y) {
     }
     if (record.X2 == Unset) {
         markReference(2, record.XPos2, record.YPos2, record.X2, record.Y2);
-        if (AskYesNo(m_desktop.prompts, QStringLiteral("Exit scale mode and scale picture?"))) {
-            m_main.LeaveScaleMode();
-        }
+        AskToLeaveScaleMode();
+        return;
+    }
+    if (m_session.MorePointsWanted) {
+        ExtraReference extra;
+        const int number = 3 + static_cast<int>(m_session.moreReferences.size());
+        markReference(number, extra.XPos, extra.YPos, extra.X, extra.Y);
+        m_session.moreReferences.push_back(extra);
+        AskToLeaveScaleMode();
         return;
     }
     if (AskYesNo(m_desktop.prompts,
@@ -95,6 +103,48 @@ void frmDocument::ClickInScaleMode(float x, float y) {
                             "Do you want to reset your selected (X,Y) values used for scaling?"))) {
         record.X1 = Unset;
         record.X2 = Unset;
+    }
+}
+
+void frmDocument::AskToLeaveScaleMode() {
+    const QString question = QStringLiteral("Exit scale mode and scale picture?");
+    for (;;) {
+        std::optional<CalibrationFit> fit;
+        QString text = question;
+        if (!m_session.moreReferences.empty()) {
+            const FitOutcome outcome =
+                FitReferencePoints(SessionReferencePoints(m_session), m_session.settings.XLog,
+                                   m_session.settings.YLog, ChosenFit(m_session));
+            fit = outcome.fit;
+            text = (fit ? ResidualTable(*fit) : outcome.refusal) + QStringLiteral("\r\n\r\n") +
+                   question;
+        }
+        const MessageAnswer answer = m_desktop.prompts.ShowMessage(
+            text, ScaleModeTitle, MessageIcon::Question, MessageButtons::YesNoMorePoints);
+        if (answer == MessageAnswer::MorePoints) {
+            m_session.MorePointsWanted = true;
+            return;
+        }
+        if (answer != MessageAnswer::Yes) {
+            return;
+        }
+        // The point furthest from where its values land may have been mistyped: it can go
+        // before the fit is applied.
+        if (fit && fit->WorstResidual() > SuspectResidual) {
+            const auto worst = std::max_element(fit->residuals.begin(), fit->residuals.end());
+            const int number = static_cast<int>(worst - fit->residuals.begin()) + 1;
+            if (AskYesNo(m_desktop.prompts,
+                         QStringLiteral("Point %1 lies %2 pixels from where its values land: its "
+                                        "values may be mistyped.\r\nDrop Point %1 and fit the "
+                                        "others?")
+                             .arg(number)
+                             .arg(PlainNumberText(std::round(*worst * 100) / 100)))) {
+                DropReferencePoint(m_session, number - 1);
+                continue;
+            }
+        }
+        m_main.LeaveScaleMode();
+        return;
     }
 }
 
