@@ -274,11 +274,43 @@ FitOutcome FitReferencePoints(const std::vector<ReferencePoint>& points, bool xL
         if (const std::optional<QTransform> map = ProjectiveFit(pixels, values)) {
             projective = WithResiduals(*map, FitKind::Projective, pixels, values);
         }
-        const bool better = projective && projective->WorstResidual() < CloseResidual &&
+        // Four points fit a projective map exactly, whatever their values: taken of itself
+        // only from five, where its residuals can still show a mistyped value.
+        const bool better = points.size() >= 5 && projective &&
+                            projective->WorstResidual() < CloseResidual &&
                             fit->WorstResidual() > SuspectResidual;
         if (projective && (choice == FitChoice::Projective || better)) {
             fit = projective;
         }
     }
     return {fit, {}};
+}
+
+std::optional<int> LikelyMistyped(const std::vector<ReferencePoint>& points, bool xLog, bool yLog,
+                                  FitChoice choice) {
+    if (points.size() < 5) {
+        return std::nullopt;
+    }
+    std::optional<int> likely;
+    double furthest = SuspectResidual;
+    for (std::size_t left = 0; left < points.size(); ++left) {
+        std::vector<ReferencePoint> others = points;
+        others.erase(others.begin() + static_cast<std::ptrdiff_t>(left));
+        const FitOutcome outcome = FitReferencePoints(others, xLog, yLog, choice);
+        if (!outcome.fit) {
+            continue;
+        }
+        bool invertible = false;
+        const QTransform back = outcome.fit->pixelToValue.inverted(&invertible);
+        const ReferencePoint& point = points[left];
+        const QPointF landed =
+            back.map(QPointF(ToPictureX(point.x, xLog), ToPictureY(point.y, yLog)));
+        const double distance =
+            std::hypot(landed.x() - point.pixel.x(), landed.y() - point.pixel.y());
+        if (invertible && distance > furthest) {
+            furthest = distance;
+            likely = static_cast<int>(left);
+        }
+    }
+    return likely;
 }

@@ -36,7 +36,7 @@ inline constexpr double CloseResidual = 0.5;
 
 // How the map is chosen: affine, projective (from four points), or projective only where it
 // brings the worst point within CloseResidual while the affine one leaves it beyond
-// SuspectResidual.
+// SuspectResidual, from five points (four fit a projective map exactly, mistyped or not).
 enum class FitChoice { Affine, Projective, Automatic };
 
 // Fits three or more reference points. Refused, with a message naming the points, when two
@@ -48,3 +48,9 @@ struct FitOutcome {
 };
 FitOutcome FitReferencePoints(const std::vector<ReferencePoint>& points, bool xLog, bool yLog,
                               FitChoice choice);
+
+// The reference point most likely mistyped: the one furthest from where the fit of all the
+// others puts its values, when that is beyond SuspectResidual. Needs five points; with four,
+// any three fit one another exactly and no point can be told from the others.
+std::optional<int> LikelyMistyped(const std::vector<ReferencePoint>& points, bool xLog, bool yLog,
+                                  FitChoice choice);

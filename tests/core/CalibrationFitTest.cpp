@@ -117,6 +117,13 @@ TEST(CalibrationFit, AMistypedValueStandsOutByItsResidual) {
     ASSERT_EQ(residuals.size(), 5u);
     EXPECT_EQ(std::max_element(residuals.begin(), residuals.end()) - residuals.begin(), 4);
     EXPECT_GT(residuals[4], SuspectResidual);
+    EXPECT_EQ(LikelyMistyped(ticks, false, false, FitChoice::Affine), 4);
+    // Typed right, no point is suspect; with four, none can be told from the others.
+    ticks[4].x = 50;
+    EXPECT_FALSE(LikelyMistyped(ticks, false, false, FitChoice::Affine));
+    ticks[3].x = 105;
+    ticks.resize(4);
+    EXPECT_FALSE(LikelyMistyped(ticks, false, false, FitChoice::Affine));
 }
 
 TEST(CalibrationFit, RefusalsNameThePoints) {
@@ -175,4 +182,20 @@ TEST(CalibrationFit, APictureFrameTakesTheFittedMapBothWaysAndKeepsItsEdges) {
     const UserCoordinates flat(edges, {2000, 1400}, QTransform(1, 0, 1, 0, 0, 0));
     EXPECT_FALSE(flat.Fitted());
     EXPECT_EQ(flat.ToUser({0, 0}), QPointF(1, 2));
+}
+
+TEST(CalibrationFit, FourPointsWithAMistypedValueAreNotHiddenByAnExactProjectiveFit) {
+    const QTransform axes = ScannedAxes(1, 0);
+    std::vector<ReferencePoint> ticks = {Tick(axes, 0, 0), Tick(axes, 100, 0), Tick(axes, 0, 50),
+                                         Tick(axes, 100, 50)};
+    ticks[3].x = 105;
+    const FitOutcome automatic = FitReferencePoints(ticks, false, false, FitChoice::Automatic);
+    ASSERT_TRUE(automatic.fit);
+    EXPECT_EQ(automatic.fit->kind, FitKind::Affine);
+    EXPECT_GT(automatic.fit->WorstResidual(), SuspectResidual);
+    // Asked for, the projective map takes the four exactly.
+    const FitOutcome projective = FitReferencePoints(ticks, false, false, FitChoice::Projective);
+    ASSERT_TRUE(projective.fit);
+    EXPECT_EQ(projective.fit->kind, FitKind::Projective);
+    EXPECT_LT(projective.fit->WorstResidual(), 1e-6);
 }

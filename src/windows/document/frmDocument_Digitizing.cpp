@@ -128,17 +128,24 @@ void frmDocument::AskToLeaveScaleMode() {
         if (answer != MessageAnswer::Yes) {
             return;
         }
-        // The point furthest from where its values land may have been mistyped: it can go
+        // A point far from where the others put its values may have been mistyped: it can go
         // before the fit is applied.
-        if (fit && fit->WorstResidual() > SuspectResidual) {
-            const auto worst = std::max_element(fit->residuals.begin(), fit->residuals.end());
-            const int number = static_cast<int>(worst - fit->residuals.begin()) + 1;
-            if (AskYesNo(m_desktop.prompts,
-                         QStringLiteral("Point %1 lies %2 pixels from where its values land: its "
-                                        "values may be mistyped.\r\nDrop Point %1 and fit the "
-                                        "others?")
-                             .arg(number)
-                             .arg(PlainNumberText(std::round(*worst * 100) / 100)))) {
+        const std::vector<ReferencePoint> points = SessionReferencePoints(m_session);
+        const std::optional<int> mistyped =
+            fit ? LikelyMistyped(points, m_session.settings.XLog, m_session.settings.YLog,
+                                 ChosenFit(m_session))
+                : std::nullopt;
+        if (mistyped) {
+            const int number = *mistyped + 1;
+            if (AskYesNo(
+                    m_desktop.prompts,
+                    QStringLiteral("Point %1 lies %2 pixels from where its values land: its "
+                                   "values may be mistyped.\r\nDrop Point %1 and fit the "
+                                   "others?")
+                        .arg(number)
+                        .arg(PlainNumberText(
+                            std::round(fit->residuals[static_cast<std::size_t>(*mistyped)] * 100) /
+                            100)))) {
                 DropReferencePoint(m_session, number - 1);
                 continue;
             }
