@@ -26,6 +26,8 @@ struct Settings {
     PackedColor ScaleColor = PackedRgb(0, 0, 255);
     PackedColor PointsColor = PackedRgb(255, 0, 0);
     PackedColor ZoomLineColor = PackedRgb(0, 192, 0);
+    // The lines of the calibration grid (View > Calibration Grid).
+    PackedColor CalibrationGridColor = PackedRgb(255, 128, 0);
     std::int32_t DotSize = 3;
     std::int32_t SplinePoints = 50;
     bool SplineOnX = true;

@@ -151,6 +151,8 @@ QJsonDocument Document(const Project& project) {
     settings[QStringLiteral("SnapTolerance")] = project.settings.SnapTolerance;
     settings[QStringLiteral("AutoReadCentreLine")] = project.settings.AutoReadCentreLine;
     settings[QStringLiteral("ReferenceFit")] = project.settings.ReferenceFit;
+    settings[QStringLiteral("CalibrationGridColor")] =
+        project.settings.CalibrationGridColor.Packed();
     QJsonArray curves;
     for (const ProjectCurve& curve : project.curves) {
         QJsonArray rows;
@@ -317,6 +319,10 @@ void ReadSettings(const DocumentReader& read, const QJsonObject& root, Project& 
     }
     if (settings.contains(QStringLiteral("ReferenceFit"))) {
         project.settings.ReferenceFit = read.Whole(settings, "ReferenceFit", 0, 2);
+    }
+    if (settings.contains(QStringLiteral("CalibrationGridColor"))) {
+        project.settings.CalibrationGridColor =
+            PackedColor::FromPacked(read.Whole(settings, "CalibrationGridColor", 0, Colors));
     }
 }
 

@@ -126,3 +126,36 @@ TEST_F(MorePoints, AMistypedPointCanBeDroppedAndPointsOnALineAreRefused) {
     EXPECT_FALSE(Surface().Coordinates().Fitted());
     EXPECT_EQ(Surface().Coordinates().Edges(), NeutralFrame);
 }
+
+TEST_F(MorePoints, TheCalibrationGridFollowsTheFitInTheOptionsColour) {
+    EnterScaleMode();
+    Reference(ticks[0]);
+    Reference(ticks[1], MessageAnswer::MorePoints);
+    Reference(ticks[2], MessageAnswer::Yes);
+    ASSERT_TRUE(Surface().Coordinates().Fitted());
+    const QColor gridColor = App().session.settings.CalibrationGridColor.ToQColor();
+    // Somewhere within a pixel of the line x = 0, half way up the plot.
+    const auto gridNear = [&](QPointF values) {
+        const QImage shown = Surface().grab().toImage();
+        const QPoint at = ScannedPlot().map(values).toPoint();
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                if (shown.pixelColor(at + QPoint(dx, dy)) == gridColor) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    EXPECT_FALSE(gridNear({0, 25}));
+    Main().Item("mnuViewCalibrationGrid").trigger();
+    EXPECT_TRUE(Main().Item("mnuViewCalibrationGrid").isChecked());
+    EXPECT_EQ(Main().Item("mnuViewCalibrationGrid").shortcut(),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    EXPECT_TRUE(gridNear({0, 25}));
+    EXPECT_TRUE(gridNear({60, 17}) || gridNear({60, 20})) << "a line of x = 60 leans with the plot";
+    EXPECT_TRUE(App().session.History().UndoName() == QStringLiteral("Calibration"))
+        << "showing the grid changes nothing of the session";
+    Main().Item("mnuViewCalibrationGrid").trigger();
+    EXPECT_FALSE(gridNear({0, 25}));
+}

@@ -1,10 +1,13 @@
 #include "windows/document/PictureSurface.h"
 
+#include "picture/CalibrationGridLines.h"
+
 #include "windows/shared/PointerImages.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPen>
 #include <QStyle>
 
 #include <cmath>
@@ -86,7 +89,19 @@ void PictureSurface::paintEvent(QPaintEvent* event) {
     // Only the exposed part: a large scan costs what shows, not what it holds.
     QPainter painter(this);
     m_picture.Drawing().Paint(painter, event->rect());
+    if (m_grid && HasPicture()) {
+        painter.setPen(QPen(m_grid->color.ToQColor(), 0));
+        for (const QLineF& line :
+             CalibrationGridLines(m_picture.Coordinates(), m_grid->xLog, m_grid->yLog)) {
+            painter.drawLine(line);
+        }
+    }
     emit Painted();
+}
+
+void PictureSurface::SetCalibrationGrid(std::optional<GridStyle> style) {
+    m_grid = style;
+    update();
 }
 
 void PictureSurface::mousePressEvent(QMouseEvent* event) {

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 // Mouse buttons and shift keys as the digitizing handlers see them.
 namespace MouseButton {
 inline constexpr int Left = 1;
@@ -66,6 +68,15 @@ public:
 
     QSize sizeHint() const override;
 
+    // The calibration grid drawn over the picture (not into it), or none.
+    struct GridStyle {
+        PackedColor color;
+        bool xLog = false;
+        bool yLog = false;
+    };
+    void SetCalibrationGrid(std::optional<GridStyle> style);
+    bool CalibrationGridShown() const { return m_grid.has_value(); }
+
 signals:
     void PictureChanged();
     // Buttons and shift are bit sets: 1 left, 2 right, 4 middle; 1 Shift, 2 Ctrl, 4 Alt.
@@ -89,4 +100,5 @@ private:
 
     SessionPicture& m_picture;
     int m_pointerIndex = -1;
+    std::optional<GridStyle> m_grid;
 };

@@ -73,6 +73,8 @@ frmDocument::frmDocument(Session& session, const Desktop& desktop, MainFrame& ma
         m_picture2->SetPointerIndex(m_session.PickColorMode ? ColourPickerPointer
                                                             : m_session.settings.PointerIndex);
     });
+    connect(&m_session, &Session::SettingsChanged, this,
+            [this] { ShowCalibrationGrid(m_picture2->CalibrationGridShown()); });
     connect(m_picture2, &PictureSurface::MouseDown, this, &frmDocument::Picture2_MouseDown);
     connect(m_picture2, &PictureSurface::MouseMove, this, &frmDocument::Picture2_MouseMove);
     // The points of a drag with the right button are one step, made when the button is let go.
@@ -207,6 +209,13 @@ bool frmDocument::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmDocument::ShowCalibrationGrid(bool shown) {
+    const Settings& s = m_session.settings;
+    m_picture2->SetCalibrationGrid(
+        shown ? std::optional(PictureSurface::GridStyle{s.CalibrationGridColor, s.XLog, s.YLog})
+              : std::nullopt);
 }
 
 void frmDocument::lblbutton_Click(int index) {

@@ -36,6 +36,8 @@ public:
     void Form_Resize();
 
     void Picture2_MouseDown(int button, int shift, float x, float y);
+    // The calibration grid over the picture, in the options' colour, on or off.
+    void ShowCalibrationGrid(bool shown);
     // After a reference point's values: leave scale mode and calibrate, stay, or take more
     // points; from the third point on the question shows how well the points fit.
     void AskToLeaveScaleMode();

@@ -111,6 +111,8 @@ constexpr MenuEntry Entries[] = {
     {K::Separator, "mnuView", "mnuViewBar2", "-", nullptr, false, false, nullptr},
     {K::Item, "mnuView", "mnuViewZoom", "&Zoom ", "Ctrl+Z", true, false,
      [](frmMain& m) { m.mnuViewZoom_Click(); }},
+    {K::Item, "mnuView", "mnuViewCalibrationGrid", "&Calibration Grid", "Ctrl+Shift+G", true,
+     false, [](frmMain& m) { m.mnuViewCalibrationGrid_Click(); }},
     {K::Item, "mnuView", "mnuViewSteps", "&Guide", "Ctrl+G", true, false,
      [](frmMain& m) { m.mnuViewSteps_Click(); }},
     {K::Item, "mnuView", "mnuViewRefresh", "&Refresh", nullptr, false, false,

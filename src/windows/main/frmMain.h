@@ -139,6 +139,8 @@ public:
     void mnuViewZoom_Click();
     void mnuViewSteps_Click();
     void mnuViewRefresh_Click();
+    // Shows or hides the calibration grid over the picture.
+    void mnuViewCalibrationGrid_Click();
 
     void mnuWindowDefault_Click();
     void mnuWindowCascade_Click();

@@ -78,6 +78,12 @@ void frmMain::mnuViewSteps_Click() {
     }
 }
 
+void frmMain::mnuViewCalibrationGrid_Click() {
+    QAction& item = Item("mnuViewCalibrationGrid");
+    item.setChecked(!item.isChecked());
+    m_windows.Document().ShowCalibrationGrid(item.isChecked());
+}
+
 void frmMain::mnuViewRefresh_Click() {
     frmData& data = m_windows.Data();
     data.Form_Resize();

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -116,12 +117,22 @@ QWidget* frmOptions::CreateAxisPage() {
     snapTolerance->addWidget(Text("LabelSnapTolerance", QStringLiteral("Snap tolerance"), axis));
     snapTolerance->addWidget(m_txtSnapTolerance);
     snapTolerance->addStretch();
+    m_cboReferenceFit = new QComboBox(axis);
+    m_cboReferenceFit->setObjectName(QStringLiteral("cboReferenceFit"));
+    m_cboReferenceFit->addItems({QStringLiteral("Affine, or projective where it fits far better"),
+                                 QStringLiteral("Affine (scans)"),
+                                 QStringLiteral("Projective (photographed pages)")});
+    auto* referenceFit = new QHBoxLayout;
+    referenceFit->addWidget(Text("LabelReferenceFit", QStringLiteral("Four or more points"), axis));
+    referenceFit->addWidget(m_cboReferenceFit, 1);
+    connect(m_cboReferenceFit, &QComboBox::activated, this, &frmOptions::cmdApply_Click);
     auto* axisLayout = new QVBoxLayout(axis);
     axisLayout->addWidget(m_checkXLog);
     axisLayout->addWidget(m_checkYLog);
     axisLayout->addWidget(m_note);
     axisLayout->addWidget(m_chkSnap);
     axisLayout->addLayout(snapTolerance);
+    axisLayout->addLayout(referenceFit);
     for (QCheckBox* box : {m_checkXLog, m_checkYLog, m_chkSnap}) {
         connect(box, &QCheckBox::clicked, this, &frmOptions::cmdApply_Click);
     }
@@ -326,6 +337,15 @@ QWidget* frmOptions::CreatePointersPage() {
     zoomLayout->addWidget(
         ColourButton("cmdZoomLineColor", QStringLiteral("&Lines Color"), lineSample));
 
+    auto* grid = new QGroupBox(QStringLiteral("Calibration Grid"), page);
+    grid->setObjectName(QStringLiteral("FrameCalibrationGrid"));
+    QFrame* gridSample =
+        Sample("frameCalibrationGridColor", m_session.settings.CalibrationGridColor);
+    auto* gridLayout = new QHBoxLayout(grid);
+    gridLayout->addWidget(gridSample);
+    gridLayout->addWidget(
+        ColourButton("cmdCalibrationGridColor", QStringLiteral("&Grid Color"), gridSample));
+
     auto* undo = new QGroupBox(QStringLiteral("Undo Last Point"), page);
     undo->setObjectName(QStringLiteral("Frame7"));
     m_checkESCundo = new QCheckBox(QStringLiteral("ESC deletes last point"), undo);
@@ -368,6 +388,7 @@ QWidget* frmOptions::CreatePointersPage() {
 
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(zoom);
+    layout->addWidget(grid);
     layout->addWidget(undo);
     layout->addWidget(history);
     layout->addWidget(pointer, 1);
@@ -399,7 +420,8 @@ void frmOptions::ShowSettings() {
           std::pair{"frameARdataColor", s.ARDataColor},
           std::pair{"frameARpointColor", s.ARPointColor},
           std::pair{"frameSplineColor", s.SplineColor},
-          std::pair{"frameZoomLineColor", s.ZoomLineColor}}) {
+          std::pair{"frameZoomLineColor", s.ZoomLineColor},
+          std::pair{"frameCalibrationGridColor", s.CalibrationGridColor}}) {
         if (auto* sample = findChild<QFrame*>(QString::fromLatin1(name))) {
             PaintSample(*sample, color);
         }
@@ -411,6 +433,7 @@ void frmOptions::ShowSettings() {
     m_checkXLog->setChecked(s.XLog);
     m_chkSnap->setChecked(s.SnapClicks);
     m_txtSnapTolerance->setText(PlainNumberText(static_cast<double>(s.SnapTolerance)));
+    m_cboReferenceFit->setCurrentIndex(s.ReferenceFit);
     m_optEveryPosition->setChecked(!s.AutoReadCentreLine);
     m_optCentreLine->setChecked(s.AutoReadCentreLine);
     m_checkYLog->setChecked(s.YLog);

@@ -12,6 +12,7 @@ class MainFrame;
 class QCheckBox;
 class QFrame;
 class QLabel;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -123,6 +124,7 @@ private:
     QCheckBox* m_chkSnap = nullptr;
     QLineEdit* m_txtSnapTolerance = nullptr;
     QLineEdit* m_txtUndoSteps = nullptr;
+    QComboBox* m_cboReferenceFit = nullptr;
     QLineEdit* m_txtUndoMemory = nullptr;
     QRadioButton* m_optEveryPosition = nullptr;
     QRadioButton* m_optCentreLine = nullptr;

@@ -12,6 +12,7 @@
 #include "windows/shared/PointerImages.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -75,8 +76,10 @@ void frmOptions::cmdApply_Click() {
     s.EscUndo = m_checkESCundo->isChecked();
     s.SnapClicks = m_chkSnap->isChecked();
     s.AutoReadCentreLine = m_optCentreLine->isChecked();
+    s.ReferenceFit = m_cboReferenceFit->currentIndex();
     s.ARPointColor = SampleColor("frameARpointColor");
     s.ZoomLineColor = SampleColor("frameZoomLineColor");
+    s.CalibrationGridColor = SampleColor("frameCalibrationGridColor");
     s.ARDataColor = SampleColor("frameARdataColor");
     if (const auto tolerance = WholeNumber(m_tolerance->text())) {
         if (const auto whole = WholeInt32(*tolerance)) {
