@@ -123,6 +123,9 @@ void AppState::ConnectOptionsToDocument() {
 frmTip& AppState::Tip() {
     if (!m_tip) {
         m_tip = new frmTip(MainForm(), Document(), &MainForm());
+        m_tip->ShowReferenceFitReport(Document().LastReferenceFitReport());
+        QObject::connect(&Document(), &frmDocument::ReferenceFitReported, m_tip,
+                         &frmTip::ShowReferenceFitReport);
     }
     return *m_tip;
 }

@@ -70,6 +70,14 @@ TEST_F(MorePoints, FourTicksOfATurnedAndShearedScanReadEveryMarker) {
         Press(Qt::LeftButton, marker);
         EXPECT_LT(ErrorOfLastPoint(marker), 0.5) << marker.x() << "," << marker.y();
     }
+    // The guide's page on scaling shows the residuals too.
+    frmTip& guide = App().Tip();
+    while (guide.CurrentTip() != 3) {
+        guide.NextTip();
+    }
+    EXPECT_TRUE(guide.TipText().contains(QStringLiteral("Point 4: 0 px")));
+    guide.NextTip();
+    EXPECT_FALSE(guide.TipText().contains(QStringLiteral("Affine fit")));
     // Kept in a project and opened again, the fit reads the same values.
     const QString before = Cell(Table().RowCount() - 1, 1);
     const Project kept = CurrentProject(App().session, true);

@@ -36,6 +36,7 @@ public:
     void Form_Resize();
 
     void Picture2_MouseDown(int button, int shift, float x, float y);
+    const QString& LastReferenceFitReport() const { return m_lastFitReport; }
     // The calibration grid over the picture, in the options' colour, on or off.
     void ShowCalibrationGrid(bool shown);
     // After a reference point's values: leave scale mode and calibrate, stay, or take more
@@ -70,6 +71,8 @@ signals:
     // clicked.
     void ColorPointed(int packedColor);
     void ColorPicked(int packedColor);
+    // The residual table of the reference points shown last in scale mode, for the guide.
+    void ReferenceFitReported(const QString& table);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -106,4 +109,5 @@ private:
     float m_lastDragX = 0;
     float m_lastDragY = 0;
     bool m_rotating = false;
+    QString m_lastFitReport;
 };

@@ -116,8 +116,9 @@ void frmDocument::AskToLeaveScaleMode() {
                 FitReferencePoints(SessionReferencePoints(m_session), m_session.settings.XLog,
                                    m_session.settings.YLog, ChosenFit(m_session));
             fit = outcome.fit;
-            text = (fit ? ResidualTable(*fit) : outcome.refusal) + QStringLiteral("\r\n\r\n") +
-                   question;
+            m_lastFitReport = fit ? ResidualTable(*fit) : outcome.refusal;
+            emit ReferenceFitReported(m_lastFitReport);
+            text = m_lastFitReport + QStringLiteral("\r\n\r\n") + question;
         }
         const MessageAnswer answer = m_desktop.prompts.ShowMessage(
             text, ScaleModeTitle, MessageIcon::Question, MessageButtons::YesNoMorePoints);

@@ -128,9 +128,15 @@ void frmTip::PlaceBesideThePicture() {
 }
 
 void frmTip::DisplayCurrentTip() {
-    if (!m_tips.isEmpty()) {
-        m_lblTipText->setText(ShownText(m_tips.at(m_currentTip - 1)));
+    if (m_tips.isEmpty()) {
+        return;
     }
+    QString text = m_tips.at(m_currentTip - 1);
+    // The page on scaling: how well the reference points fit.
+    if (m_currentTip == 3 && !m_fitReport.isEmpty()) {
+        text += QStringLiteral("\r\n\r\n") + m_fitReport;
+    }
+    m_lblTipText->setText(ShownText(text));
 }
 
 void frmTip::NextTip() {
@@ -138,6 +144,11 @@ void frmTip::NextTip() {
     if (m_currentTip > m_tips.size()) {
         m_currentTip = 1;
     }
+    DisplayCurrentTip();
+}
+
+void frmTip::ShowReferenceFitReport(const QString& report) {
+    m_fitReport = report;
     DisplayCurrentTip();
 }
 

@@ -19,6 +19,8 @@ public:
     void NextTip();
     int CurrentTip() const { return m_currentTip; }
     QString TipText() const;
+    // The reference points' residuals, shown with the page on scaling; empty for none.
+    void ShowReferenceFitReport(const QString& report);
 
     void cmdOK_Click();
     void cmdHelp_Click();
@@ -32,6 +34,7 @@ private:
     void PlaceBesideThePicture();
 
     QStringList m_tips;
+    QString m_fitReport;
     int m_currentTip = 1;
     QLabel* m_lblTipText = nullptr;
 };
