@@ -483,6 +483,17 @@ UndoStep::UndoStep(UndoHistory& history, const QString& what) : m_history(histor
 
 UndoStep::~UndoStep() {
     if (--m_history.m_open == 0) {
-        m_history.Commit(m_history.m_openName);
+        try {
+            m_history.Commit(m_history.m_openName);
+        } catch (...) {
+            // Out of memory while keeping the step: the steps before it no longer lead to the
+            // session as it is, so they are forgotten rather than undone wrongly.
+            try {
+                m_history.Clear();
+            } catch (...) {
+                m_history.m_steps.clear();
+                m_history.m_done = 0;
+            }
+        }
     }
 }

@@ -57,6 +57,7 @@ TEST_F(MorePoints, FourTicksOfATurnedAndShearedScanReadEveryMarker) {
     Reference(ticks[0]);
     Reference(ticks[1], MessageAnswer::MorePoints);
     EXPECT_EQ(prompts->messages.back().text, QStringLiteral("Exit scale mode and scale picture?"));
+    EXPECT_EQ(prompts->messages.back().buttons, MessageButtons::YesNoMorePoints);
     Reference(ticks[2], MessageAnswer::MorePoints);
     EXPECT_TRUE(prompts->messages.back().text.startsWith(QStringLiteral("Affine fit")));
     EXPECT_TRUE(prompts->messages.back().text.contains(QStringLiteral("\r\nPoint 3: 0 px")));
@@ -166,4 +167,17 @@ TEST_F(MorePoints, TheCalibrationGridFollowsTheFitInTheOptionsColour) {
         << "showing the grid changes nothing of the session";
     Main().Item("mnuViewCalibrationGrid").trigger();
     EXPECT_FALSE(gridNear({0, 25}));
+}
+
+TEST_F(MorePoints, NoMorePointsThanACalibrationTakes) {
+    EnterScaleMode();
+    Reference(ticks[0]);
+    Reference(ticks[1], MessageAnswer::MorePoints);
+    for (int point = 3; point < MostReferencePoints; ++point) {
+        Reference({100 + 8 * point, 300 + (point % 7) * 20}, MessageAnswer::MorePoints);
+    }
+    EXPECT_EQ(prompts->messages.back().buttons, MessageButtons::YesNoMorePoints);
+    Reference({900, 100}, MessageAnswer::No);
+    EXPECT_EQ(static_cast<int>(App().session.moreReferences.size()) + 2, MostReferencePoints);
+    EXPECT_EQ(prompts->messages.back().buttons, MessageButtons::YesNo);
 }

@@ -120,8 +120,12 @@ void frmDocument::AskToLeaveScaleMode() {
             emit ReferenceFitReported(m_lastFitReport);
             text = m_lastFitReport + QStringLiteral("\r\n\r\n") + question;
         }
+        // Past the most points a calibration takes, the question offers no more.
+        const bool roomForMore =
+            2 + static_cast<int>(m_session.moreReferences.size()) < MostReferencePoints;
         const MessageAnswer answer = m_desktop.prompts.ShowMessage(
-            text, ScaleModeTitle, MessageIcon::Question, MessageButtons::YesNoMorePoints);
+            text, ScaleModeTitle, MessageIcon::Question,
+            roomForMore ? MessageButtons::YesNoMorePoints : MessageButtons::YesNo);
         if (answer == MessageAnswer::MorePoints) {
             m_session.MorePointsWanted = true;
             return;
