@@ -47,34 +47,31 @@ struct Program : BenchSession {
     }
 };
 
-void BM_AutoRead100000Points(benchmark::State& state) {
-    Program program;
+// Times `measured` and takes it back with `back`, untimed; after `measured` the table must hold
+// `points` points.
+void TimeAndTakeBack(benchmark::State& state, void (*measured)(), void (*back)(), int points) {
     for (auto _ : state) {
-        Program::AutoRead();
+        measured();
         state.PauseTiming();
-        if (App().session.Table().PointCount() != Points) {
-            state.SkipWithError("the auto-read did not find every point");
+        if (App().session.Table().PointCount() != points) {
+            state.SkipWithError("the table does not hold the points it should");
             break;
         }
-        Program::Undo();
+        back();
         state.ResumeTiming();
     }
+}
+
+void BM_AutoRead100000Points(benchmark::State& state) {
+    Program program;
+    TimeAndTakeBack(state, Program::AutoRead, Program::Undo, Points);
 }
 BENCHMARK(BM_AutoRead100000Points)->Unit(benchmark::kMillisecond);
 
 void BM_UndoAutoRead100000Points(benchmark::State& state) {
     Program program;
     Program::AutoRead();
-    for (auto _ : state) {
-        Program::Undo();
-        state.PauseTiming();
-        if (App().session.Table().PointCount() != 0) {
-            state.SkipWithError("the undo left points");
-            break;
-        }
-        Program::Redo();
-        state.ResumeTiming();
-    }
+    TimeAndTakeBack(state, Program::Undo, Program::Redo, 0);
 }
 BENCHMARK(BM_UndoAutoRead100000Points)->Unit(benchmark::kMillisecond);
 
@@ -82,16 +79,7 @@ void BM_RedoAutoRead100000Points(benchmark::State& state) {
     Program program;
     Program::AutoRead();
     Program::Undo();
-    for (auto _ : state) {
-        Program::Redo();
-        state.PauseTiming();
-        if (App().session.Table().PointCount() != Points) {
-            state.SkipWithError("the redo did not bring back every point");
-            break;
-        }
-        Program::Undo();
-        state.ResumeTiming();
-    }
+    TimeAndTakeBack(state, Program::Redo, Program::Undo, Points);
 }
 BENCHMARK(BM_RedoAutoRead100000Points)->Unit(benchmark::kMillisecond);
 

@@ -29,8 +29,6 @@ public:
     QPointF ToUser(QPointF pixel) const;
     QPointF ToPixel(QPointF user) const;
 
-    bool operator==(const UserCoordinates&) const = default;
-
 private:
     EdgeValues m_edges = NeutralFrame;
     QSize m_pixels{1, 1};

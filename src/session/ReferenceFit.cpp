@@ -38,11 +38,20 @@ FitChoice ChosenFit(const Session& session) {
     }
 }
 
+FitOutcome FitSessionReferences(const Session& session) {
+    return FitReferencePoints(SessionReferencePoints(session), session.settings.XLog,
+                              session.settings.YLog, ChosenFit(session));
+}
+
+std::optional<int> MistypedReference(const Session& session) {
+    return LikelyMistyped(SessionReferencePoints(session), session.settings.XLog,
+                          session.settings.YLog, ChosenFit(session));
+}
+
 FitOutcome ApplyReferenceFit(Session& session) {
     const bool xLog = session.settings.XLog;
     const bool yLog = session.settings.YLog;
-    FitOutcome outcome =
-        FitReferencePoints(SessionReferencePoints(session), xLog, yLog, ChosenFit(session));
+    FitOutcome outcome = FitSessionReferences(session);
     if (!outcome.fit) {
         return outcome;
     }

@@ -11,6 +11,12 @@ std::vector<ReferencePoint> SessionReferencePoints(const Session& session);
 // The fit the options choose.
 FitChoice ChosenFit(const Session& session);
 
+// The fit of the session's reference points as they were typed, before it is applied.
+FitOutcome FitSessionReferences(const Session& session);
+
+// The reference point the user most likely mistyped (see LikelyMistyped), or nothing.
+std::optional<int> MistypedReference(const Session& session);
+
 // Fits the session's reference points (three or more) and, when they fit, gives the picture the
 // fitted map: the values of a logarithmic axis become their log10, as the two-point rule does,
 // and the edges become the values at the picture's edges. Refused, nothing changes.

@@ -112,9 +112,7 @@ void frmDocument::AskToLeaveScaleMode() {
         std::optional<CalibrationFit> fit;
         QString text = question;
         if (!m_session.moreReferences.empty()) {
-            const FitOutcome outcome =
-                FitReferencePoints(SessionReferencePoints(m_session), m_session.settings.XLog,
-                                   m_session.settings.YLog, ChosenFit(m_session));
+            const FitOutcome outcome = FitSessionReferences(m_session);
             fit = outcome.fit;
             m_lastFitReport = fit ? ResidualTable(*fit) : outcome.refusal;
             emit ReferenceFitReported(m_lastFitReport);
@@ -135,11 +133,7 @@ void frmDocument::AskToLeaveScaleMode() {
         }
         // A point far from where the others put its values may have been mistyped: it can go
         // before the fit is applied.
-        const std::vector<ReferencePoint> points = SessionReferencePoints(m_session);
-        const std::optional<int> mistyped =
-            fit ? LikelyMistyped(points, m_session.settings.XLog, m_session.settings.YLog,
-                                 ChosenFit(m_session))
-                : std::nullopt;
+        const std::optional<int> mistyped = fit ? MistypedReference(m_session) : std::nullopt;
         if (mistyped) {
             const int number = *mistyped + 1;
             if (AskYesNo(
