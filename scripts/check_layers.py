@@ -15,7 +15,8 @@ from pathlib import Path
 # From the bottom up: (layer, whether it may use widgets, its folders under src/).
 LAYERS = [
     ("plain logic", False,
-     ["core", "layout", "platform", "picture", "table", "decoding", "extraction", "zoom"]),
+     ["core", "layout", "platform", "picture", "table", "drawing", "decoding", "extraction",
+      "zoom"]),
     ("session model", False, ["session"]),
     ("project files", False, ["project"]),
     ("windows", True,

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 runs="${1:-200000}"
 seconds="${2:-600}"
 shift 2 2>/dev/null || shift $#
-targets="${*:-wmf_header decoder_reply picture_bytes number_text scan_frame pdf_page project_reader}"
+targets="${*:-wmf_header decoder_reply picture_bytes number_text scan_frame pdf_page project_reader drawing_bytes vector_page}"
 ./scripts/setup.sh
 for p in clang libclang-rt-14-dev; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -20,10 +20,29 @@ def write(target, name, data):
     (folder / name).write_bytes(data)
 
 
-def picture_reply(kind_type, width, height, pixels, original=b"", page=(0, 0, 0, 0)):
+def picture_reply(kind_type, width, height, pixels, original=b"", page=(0, 0, 0, 0),
+                  drawing=b""):
     header = b"KVXD" + struct.pack("<IIIII", 1, kind_type, width, height, len(original)) + \
-        struct.pack("<IIII", *page)
-    return header + pixels + original
+        struct.pack("<IIIII", *page, len(drawing))
+    return header + pixels + original + drawing
+
+
+def drawing_bytes(paths, texts=(), dropped=b"", size=(200.0, 100.0)):
+    """A drawing: paths as (flags, stroke, fill, dash, piece starts, points, width, clip)."""
+    out = b"KVXV" + struct.pack("<IIII", 1, len(paths), len(texts), len(dropped)) + dropped
+    out += struct.pack("<dd", *size)
+    for flags, stroke, fill, dash, starts, points, width, clip in paths:
+        out += struct.pack("<IIIIII", flags, stroke, fill, dash, len(starts), len(points))
+        out += struct.pack("<d", width) + struct.pack("<dddd", *clip)
+        out += b"".join(struct.pack("<I", start) for start in starts)
+        out += b"".join(struct.pack("<dd", *point) for point in points)
+    for text, box in texts:
+        out += struct.pack("<I", len(text)) + text + struct.pack("<dddd", *box)
+    return out
+
+
+def svg(body, size=b'width="200" height="100"'):
+    return (b'<svg xmlns="http://www.w3.org/2000/svg" ' + size + b'>' + body + b'</svg>')
 
 
 def pdf(objects, trailer=b""):
@@ -119,6 +138,33 @@ def main():
     write("decoder_reply", "giant", b"\x05" + picture_reply(1, 100000, 100000, b""))
     write("decoder_reply", "pdf-page",
           b"\x02" + picture_reply(5, 1, 1, b"\xff\xff\xff\xff", b"", (2, 3, 595276, 841890)))
+    line = (1, 0xFFFF0000, 0, 0, [0, 2], [(1.5, 2.5), (3, 4), (5, 6), (7, 8)], 2.0,
+            (0, 0, 100, 50))
+    dot = (6, 0, 0xFF00FF00, 0, [0], [(10, 10), (12, 10), (12, 12), (10, 10)], 0.0,
+           (0, 0, 0, 0))
+    text = (b"10\xc2\xb3", (1, 2, 3, 4))
+    write("decoder_reply", "pdf-page-drawing",
+          b"\x09" + picture_reply(5, 1, 1, b"\xff\xff\xff\xff", b"", (1, 1, 200000, 100000),
+                                   drawing_bytes([line, dot], [text])))
+    # Drawings as the reply and projects carry them.
+    write("drawing_bytes", "line-dot-text", drawing_bytes([line, dot], [text]))
+    write("drawing_bytes", "dropped", drawing_bytes([], [], b"it has more than 500000 paths"))
+    write("drawing_bytes", "empty", drawing_bytes([]))
+    # Vector pages: an even first byte reads a PDF page, an odd one an SVG file.
+    marker = b"q 1 0 0 1 90 40 cm 0 -3 m 3 0 l 0 3 l -3 0 l h B Q"
+    plot = (b"q 20 10 160 80 re W n 0 0 1 RG 1.5 w [4 2] 0 d 20 20 m 60 50 l 100 30 l S Q "
+            + marker + b" 0 G 20 10 m 20 6.5 l S BT /F1 8 Tf 18 0 Td (0) Tj ET")
+    write("vector_page", "plot-pdf", b"\x00" + pdf_pages(plot))
+    write("vector_page", "scanned-pdf", b"\x00" + pdf_pages(
+        b"q 200 0 0 100 0 0 cm BI /W 1 /H 1 /CS /G /BPC 8 ID \x80 EI Q"))
+    write("vector_page", "plot-svg", b"\x01" + svg(
+        b'<defs><clipPath id="c"><rect x="20" y="10" width="160" height="80"/></clipPath></defs>'
+        b'<path clip-path="url(#c)" d="M 20 80 L 60 50 L 100 70" stroke="#0000ff" '
+        b'stroke-dasharray="4 2" fill="none"/><circle cx="90" cy="60" r="3" fill="green"/>'
+        b'<text x="18" y="98" font-size="8">0</text>'))
+    write("vector_page", "viewbox-svg", b"\x01" + svg(
+        b'<rect x="1" y="1" width="2" height="2"/>', b'viewBox="0 0 4 2"'))
+    write("vector_page", "broken-svg", b"\x01" + b"<svg xmlns='http://www.w3.org/2000/svg'><g>")
     # PDF pages: the first byte chooses the page.
     lines = b"1 0 0 RG 2 w 20 20 m 180 80 l S 0 0 1 rg 90 40 8 8 re f"
     write("pdf_page", "one-page", b"\x00" + pdf_pages(lines))

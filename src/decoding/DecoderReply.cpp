@@ -1,6 +1,7 @@
 #include "decoding/DecoderReply.h"
 
 #include "decoding/ImagingDecoder.h"
+#include "drawing/DrawingFormat.h"
 #include "picture/OpaquePicture.h"
 
 #include <QtEndian>
@@ -16,7 +17,7 @@ constexpr qsizetype MagicSize = 4;
 constexpr quint32 PictureKind = 1;
 constexpr quint32 ErrorKind = 2;
 constexpr qsizetype KindEnd = MagicSize + 4;
-constexpr qsizetype PictureHeaderSize = KindEnd + 32;
+constexpr qsizetype PictureHeaderSize = KindEnd + 36;
 // A PDF page's size travels in thousandths of a point.
 constexpr double PointParts = 1000;
 // A metafile kept as it came, and the texts of an error, are small; more is a damaged reply.
@@ -69,6 +70,8 @@ bool WritePictureReply(const LoadedPicture& picture,
     PutWord(header, static_cast<quint32>(picture.pdf.pageCount));
     PutWord(header, PointWord(picture.pdf.points.width()));
     PutWord(header, PointWord(picture.pdf.points.height()));
+    const QByteArray drawing = picture.drawing ? DrawingBytes(*picture.drawing) : QByteArray();
+    PutWord(header, static_cast<quint32>(drawing.size()));
     if (!write(header.constData(), header.size())) {
         return false;
     }
@@ -85,7 +88,8 @@ bool WritePictureReply(const LoadedPicture& picture,
             }
         }
     }
-    return write(picture.originalBytes.constData(), picture.originalBytes.size());
+    return write(picture.originalBytes.constData(), picture.originalBytes.size()) &&
+           write(drawing.constData(), drawing.size());
 }
 
 QByteArray ErrorReply(const AppError& error) {
@@ -125,10 +129,16 @@ void DecoderReplyReader::Feed(const char* data, qsizetype size) {
             m_pixelBytesDone += taken;
             data += taken;
             size -= taken;
-        } else {
+        } else if (m_picture.originalBytes.size() < m_originalLength) {
             const qsizetype taken = static_cast<qsizetype>(
                 std::min<qint64>(size, m_originalLength - m_picture.originalBytes.size()));
             m_picture.originalBytes.append(data, taken);
+            data += taken;
+            size -= taken;
+        } else {
+            const qsizetype taken = static_cast<qsizetype>(
+                std::min<qint64>(size, m_drawingLength - m_drawingBytes.size()));
+            m_drawingBytes.append(data, taken);
             data += taken;
             size -= taken;
         }
@@ -142,9 +152,20 @@ void DecoderReplyReader::TakePixels() {
     }
     const qint64 pixelBytes =
         static_cast<qint64>(m_picture.image.width()) * m_picture.image.height() * 4;
-    if (m_pixelBytesDone == pixelBytes && m_picture.originalBytes.size() == m_originalLength) {
-        m_state = State::Picture;
+    if (m_pixelBytesDone != pixelBytes || m_picture.originalBytes.size() != m_originalLength ||
+        m_drawingBytes.size() != m_drawingLength) {
+        return;
     }
+    if (m_drawingLength > 0) {
+        std::optional<VectorDrawing> drawing = ReadDrawingBytes(m_drawingBytes);
+        m_drawingBytes.clear();
+        if (!drawing) {
+            m_state = State::Damaged;
+            return;
+        }
+        m_picture.drawing = std::make_shared<const VectorDrawing>(std::move(*drawing));
+    }
+    m_state = State::Picture;
 }
 
 // Looks at the header bytes gathered so far; false when they are damaged.
@@ -173,16 +194,20 @@ bool DecoderReplyReader::TakeHeader() {
     const quint32 original = WordAt(m_pending, KindEnd + 12);
     const quint32 page = WordAt(m_pending, KindEnd + 16);
     const quint32 pageCount = WordAt(m_pending, KindEnd + 20);
+    const quint32 drawingLength = WordAt(m_pending, KindEnd + 32);
     const bool isPage = type == static_cast<quint32>(PictureType::PdfPage);
+    const bool drawn = isPage || type == static_cast<quint32>(PictureType::SvgDrawing);
     const bool knownType = isPage || type == static_cast<quint32>(PictureType::Bitmap) ||
                            type == static_cast<quint32>(PictureType::Metafile) ||
-                           type == static_cast<quint32>(PictureType::Icon);
+                           type == static_cast<quint32>(PictureType::Icon) ||
+                           type == static_cast<quint32>(PictureType::SvgDrawing);
     const bool pageFits = isPage ? page >= 1 && page <= pageCount && pageCount <= 0x7FFFFFFFu
                                  : page == 0 && pageCount == 0;
     if (!knownType || !pageFits || width == 0 || height == 0 || width > 0x7FFFFFFFu ||
         height > 0x7FFFFFFFu ||
         static_cast<quint64>(width) * height > static_cast<quint64>(MostPicturePixels) ||
-        original > MostOriginalBytes) {
+        original > MostOriginalBytes || (!drawn && drawingLength != 0) ||
+        drawingLength > static_cast<quint64>(MostDrawingBytes())) {
         m_state = State::Damaged;
         return false;
     }
@@ -197,6 +222,7 @@ bool DecoderReplyReader::TakeHeader() {
         return false;
     }
     m_originalLength = original;
+    m_drawingLength = drawingLength;
     m_picture.originalBytes.reserve(static_cast<qsizetype>(original));
     m_pending.clear();
     TakePixels();

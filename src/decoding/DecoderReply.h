@@ -12,8 +12,9 @@
 // the error that stopped it. Little-endian 32-bit fields:
 //   "KVXD", kind 1 = picture: picture type, width, height, original byte count, PDF page,
 //           page count, page width and height in thousandths of a point (zeros for all
-//           but a PDF page), then
-//           width x height RGB32 pixels row by row, then the original bytes (metafiles);
+//           but a PDF page), drawing byte count (0 for pictures that are no drawing), then
+//           width x height RGB32 pixels row by row, then the original bytes (metafiles),
+//           then the drawing as DrawingFormat.h writes it;
 //   "KVXD", kind 2 = error: number, then description and source, each as a byte count and
 //           UTF-8 bytes.
 // The reader takes the reply in pieces as it arrives and checks every size before it
@@ -49,6 +50,8 @@ private:
     int m_kind = 0;
     qint64 m_pixelBytesDone = 0;
     qint64 m_originalLength = 0;
+    qint64 m_drawingLength = 0;
+    QByteArray m_drawingBytes;
     LoadedPicture m_picture;
     AppError m_error;
 };

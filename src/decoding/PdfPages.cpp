@@ -3,11 +3,13 @@
 #include "core/AppError.h"
 #include "core/RegularFile.h"
 #include "decoding/ImagingDecoder.h"
+#include "decoding/VectorRecorder.h"
 #include "decoding/WmfRenderer.h"
 
 #include <poppler-qt6.h>
 
 #include <QFile>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -40,6 +42,27 @@ double PixelCount(QSizeF points, double dotsPerInch) {
 bool HasArea(QSizeF points) {
     return std::isfinite(points.width()) && std::isfinite(points.height()) && points.width() > 0 &&
            points.height() > 0;
+}
+
+// The page's drawing commands as numbers, at the resolution of its picture, with the texts of
+// the page where they stand.
+VectorDrawing RecordPage(Poppler::Document& document, const Poppler::Page& page, QSize pixels,
+                         double dotsPerInch) {
+    document.setRenderBackend(Poppler::Document::QPainterBackend);
+    VectorRecorder recorder(pixels, false);
+    {
+        QPainter painter(&recorder);
+        page.renderToPainter(&painter, dotsPerInch, dotsPerInch);
+    }
+    // Glyphs arrive as shapes; the words come from the page's text.
+    const double scale = dotsPerInch / 72;
+    for (const std::unique_ptr<Poppler::TextBox>& box : page.textList()) {
+        const QRectF points = box->boundingBox();
+        recorder.KeepText(box->text(),
+                          QRectF(points.left() * scale - 0.5, points.top() * scale - 0.5,
+                                 points.width() * scale, points.height() * scale));
+    }
+    return recorder.Take();
 }
 
 double PreviewDotsPerInch(QSizeF points) {
@@ -176,5 +199,10 @@ LoadedPicture RenderPdfPage(const QByteArray& bytes, const QString& path,
     }
     // The paper is opaque white, so dropping the alpha channel changes no pixel.
     image.convertTo(QImage::Format_RGB32);
-    return {image, PictureType::PdfPage, {}, {request.page, pageCount, points}};
+    LoadedPicture loaded{image, PictureType::PdfPage, {}, {request.page, pageCount, points}, {}};
+    if (!request.preview) {
+        loaded.drawing = std::make_shared<const VectorDrawing>(
+            RecordPage(*document, *page, image.size(), dotsPerInch));
+    }
+    return loaded;
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "drawing/VectorDrawing.h"
 #include "picture/PictureType.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QSizeF>
 #include <QString>
+
+#include <memory>
 
 // Where a picture rendered from a PDF came from: its page (from 1) of how many, and the page's
 // size in points (1/72 inch) as shown, rotation included.
@@ -20,6 +23,8 @@ struct LoadedPicture {
     PictureType type = PictureType::None;
     QByteArray originalBytes; // kept for metafiles, which are saved back as they came
     PdfPageOrigin pdf;        // for PictureType::PdfPage
+    // What a PDF page or an SVG file draws, in the picture's positions; null for other pictures.
+    std::shared_ptr<const VectorDrawing> drawing;
 };
 
 // The general picture loader: BMP, ICO, JPEG, GIF (and TIFF, WebP, PNG where the desktop's

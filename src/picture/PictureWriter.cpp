@@ -17,9 +17,9 @@ void WritePicture(const QString& path, const QImage& picture, PictureType type,
     } else {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        const char* format = type == PictureType::Icon      ? "ico"
-                             : type == PictureType::PdfPage ? "png"
-                                                            : "bmp";
+        const char* format = type == PictureType::Icon ? "ico"
+                             : IsRenderedDrawing(type) ? "png"
+                                                       : "bmp";
         QImageWriter writer(&buffer, format);
         if (!writer.write(picture)) {
             throw AppError{481, QStringLiteral("Invalid picture: ") + writer.errorString(), {}};

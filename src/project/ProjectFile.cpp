@@ -95,11 +95,10 @@ struct PictureKind {
     const char* name;
 };
 
-constexpr PictureKind PictureKinds[] = {{PictureType::None, "none"},
-                                        {PictureType::Bitmap, "bitmap"},
-                                        {PictureType::Metafile, "metafile"},
-                                        {PictureType::Icon, "icon"},
-                                        {PictureType::PdfPage, "pdf-page"}};
+constexpr PictureKind PictureKinds[] = {
+    {PictureType::None, "none"},         {PictureType::Bitmap, "bitmap"},
+    {PictureType::Metafile, "metafile"}, {PictureType::Icon, "icon"},
+    {PictureType::PdfPage, "pdf-page"},  {PictureType::SvgDrawing, "svg-drawing"}};
 
 QString Key(const char* key) {
     return QString::fromLatin1(key);

@@ -1,16 +1,16 @@
 #include "session/SessionPicture.h"
 
 void SessionPicture::SetPicture(const QImage& picture, PictureType type,
-                                const QByteArray& originalBytes) {
+                                const QByteArray& originalBytes, SharedVectors vectors) {
     if (picture.isNull() || type == PictureType::None) {
         ClearPicture();
         return;
     }
-    SetShown(picture, type, originalBytes);
+    SetShown(picture, type, originalBytes, std::move(vectors));
 }
 
 void SessionPicture::ClearPicture() {
-    SetShown(m_placeholder, PictureType::None, {});
+    SetShown(m_placeholder, PictureType::None, {}, {});
 }
 
 void SessionPicture::SetPlaceholder(const QImage& placeholder) {
@@ -21,10 +21,11 @@ void SessionPicture::SetPlaceholder(const QImage& placeholder) {
 }
 
 void SessionPicture::SetShown(const QImage& image, PictureType type,
-                              const QByteArray& originalBytes) {
+                              const QByteArray& originalBytes, SharedVectors vectors) {
     m_drawing.SetPicture(image);
     m_type = type;
     m_originalBytes = originalBytes;
+    m_vectors = std::move(vectors);
     emit Replaced();
 }
 

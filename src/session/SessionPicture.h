@@ -1,11 +1,13 @@
 #pragma once
 
+#include "drawing/VectorDrawing.h"
 #include "picture/DrawnPicture.h"
 #include "picture/PictureType.h"
 
 #include <QByteArray>
 #include <QObject>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -15,9 +17,11 @@
 class SessionPicture : public QObject {
     Q_OBJECT
 public:
-    // A picture with its original bytes; a null picture or no kind clears it.
+    // A picture with its original bytes and, for a PDF page or an SVG file, what it draws; a
+    // null picture or no kind clears it.
+    using SharedVectors = std::shared_ptr<const VectorDrawing>;
     void SetPicture(const QImage& picture, PictureType type = PictureType::Bitmap,
-                    const QByteArray& originalBytes = {});
+                    const QByteArray& originalBytes = {}, SharedVectors vectors = {});
     // Back to no picture: the placeholder shows, of the kind None.
     void ClearPicture();
     // What shows while there is no picture (the picture window draws it in its own style).
@@ -27,6 +31,8 @@ public:
     const QImage& Picture() const { return m_drawing.Picture(); }
     PictureType Type() const { return m_type; }
     const QByteArray& OriginalBytes() const { return m_originalBytes; }
+    // The picture's drawing commands as numbers; null for pictures made of pixels only.
+    const SharedVectors& Vectors() const { return m_vectors; }
     QImage DrawnImage() const { return m_drawing.Drawn(); }
     // For drawing many pixels at once; the caller tells with Redrawn() afterwards.
     DrawnPicture& Drawing() { return m_drawing; }
@@ -63,6 +69,7 @@ public:
         QImage image;
         PictureType type = PictureType::None;
         QByteArray originalBytes;
+        SharedVectors vectors;
     };
     void KeepBeforeRotation(Kept kept) { m_beforeRotation = std::move(kept); }
     const std::optional<Kept>& BeforeRotation() const { return m_beforeRotation; }
@@ -75,11 +82,13 @@ signals:
     void Drawn(QRect area);
 
 private:
-    void SetShown(const QImage& image, PictureType type, const QByteArray& originalBytes);
+    void SetShown(const QImage& image, PictureType type, const QByteArray& originalBytes,
+                  SharedVectors vectors);
 
     DrawnPicture m_drawing;
     PictureType m_type = PictureType::None;
     QByteArray m_originalBytes;
+    SharedVectors m_vectors;
     QImage m_placeholder;
     std::optional<Kept> m_beforeRotation;
 };

@@ -90,21 +90,24 @@ struct PictureState {
     QImage image;
     PictureType type = PictureType::None;
     QByteArray originalBytes;
+    SessionPicture::SharedVectors vectors;
     std::optional<SessionPicture::Kept> beforeRotation;
     QString fileText; // the picture file's status text
 
     static PictureState Of(const Session& session) {
         const SessionPicture& picture = session.Picture();
-        return {picture.Picture(), picture.Type(), picture.OriginalBytes(),
-                picture.BeforeRotation(), session.StatusText(2)};
+        return {picture.Picture(), picture.Type(),           picture.OriginalBytes(),
+                picture.Vectors(), picture.BeforeRotation(), session.StatusText(2)};
     }
 
     bool SameAs(const PictureState& other) const {
-        if (type != other.type || fileText != other.fileText ||
+        // A drawing is never changed in place: another drawing is another object.
+        if (type != other.type || fileText != other.fileText || vectors != other.vectors ||
             beforeRotation.has_value() != other.beforeRotation.has_value()) {
             return false;
         }
         if (beforeRotation && (beforeRotation->type != other.beforeRotation->type ||
+                               beforeRotation->vectors != other.beforeRotation->vectors ||
                                !SameImage(beforeRotation->image, other.beforeRotation->image))) {
             return false;
         }
@@ -381,7 +384,8 @@ void UndoHistory::Apply(const Step& step, bool back) {
         if (pictureTo->type == PictureType::None) {
             picture.ClearPicture();
         } else {
-            picture.SetPicture(pictureTo->image, pictureTo->type, pictureTo->originalBytes);
+            picture.SetPicture(pictureTo->image, pictureTo->type, pictureTo->originalBytes,
+                               pictureTo->vectors);
         }
         if (pictureTo->beforeRotation) {
             picture.KeepBeforeRotation(*pictureTo->beforeRotation);

@@ -7,8 +7,10 @@
 #include "decoding/PdfPages.h"
 #include "decoding/PictureFiles.h"
 #include "decoding/ScanFrame.h"
+#include "decoding/SvgPictures.h"
 #include "decoding/WmfHeader.h"
 #include "decoding/WmfRenderer.h"
+#include "drawing/DrawingFormat.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectZip.h"
 
@@ -80,6 +82,42 @@ void PdfPage(const std::uint8_t* data, std::size_t size) {
         if (page.image.isNull() || page.image.width() > PdfPreviewSide + 1 ||
             page.image.height() > PdfPreviewSide + 1 || page.pdf.page != request.page ||
             page.pdf.page > page.pdf.pageCount) {
+            std::abort();
+        }
+    } catch (const AppError&) {
+    }
+}
+
+// A drawing as the decoder's reply and project files carry it. What reads must stay within the
+// bounds and write back to the same bytes.
+void DrawingBytesTarget(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes = BytesOf(data, size);
+    const std::optional<VectorDrawing> drawing = ReadDrawingBytes(bytes);
+    if (!drawing) {
+        return;
+    }
+    if (drawing->paths.size() > MostDrawingPaths || drawing->texts.size() > MostDrawingTexts ||
+        drawing->PointCount() > MostDrawingPoints || DrawingBytes(*drawing) != bytes) {
+        std::abort();
+    }
+}
+
+// The drawing of a PDF page (first byte even) or an SVG file (odd), recorded as the decoder
+// process records it, at a small resolution so that the fuzzer's time goes into the parsers
+// and the recording. What is kept stays within the drawing's bounds.
+void VectorPage(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return;
+    }
+    const QByteArray bytes = BytesOf(data + 1, size - 1);
+    try {
+        const LoadedPicture page =
+            data[0] % 2 == 0
+                ? RenderPdfPage(bytes, QStringLiteral("fuzz"), {1, LeastPdfDotsPerInch, false})
+                : RenderSvgFile(bytes, QStringLiteral("fuzz"), 0.25);
+        if (!page.drawing || page.drawing->paths.size() > MostDrawingPaths ||
+            page.drawing->PointCount() > MostDrawingPoints ||
+            page.drawing->texts.size() > MostDrawingTexts) {
             std::abort();
         }
     } catch (const AppError&) {
@@ -181,7 +219,8 @@ constexpr FuzzTarget Targets[] = {
     {"wmf_header", WmfHeader},         {"decoder_reply", DecoderReply},
     {"picture_bytes", PictureBytes},   {"number_text", NumberText},
     {"scan_frame", ScanFrameBytes},    {"pdf_page", PdfPage},
-    {"project_reader", ProjectReader},
+    {"project_reader", ProjectReader}, {"drawing_bytes", DrawingBytesTarget},
+    {"vector_page", VectorPage},
 };
 
 } // namespace

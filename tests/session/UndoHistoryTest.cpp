@@ -147,7 +147,7 @@ void RandomCommand(Session& session, std::mt19937& random, QString& name) {
         turned.fill(Qt::white);
         RotatePixels(turned, source, angle);
         session.Picture().KeepBeforeRotation(
-            {source, session.Picture().Type(), session.Picture().OriginalBytes()});
+            {source, session.Picture().Type(), session.Picture().OriginalBytes(), {}});
         session.Picture().SetPicture(turned, PictureType::Bitmap);
         RedrawCurveMarkers(session);
         break;

@@ -1,7 +1,7 @@
 #include "decoding/DecoderProcess.h"
 #include "decoding/ImagingDecoder.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,12 @@ int main(int argc, char** argv) {
     if (IsDecoderCall(argc, argv)) {
         return RunDecoderProcess(argc, argv);
     }
-    // A Qt application takes the user's locale; the logic must not follow it.
-    QCoreApplication application(argc, argv);
+    // A Qt application takes the user's locale; the logic must not follow it. Drawings are
+    // recorded with fonts, which need the graphical application, though no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication application(argc, argv);
     SetDecodeLimits();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -26,8 +26,9 @@ public:
 
     // A picture with its original bytes (kept for pictures that are saved in their own format).
     void SetPicture(const QImage& picture, PictureType type = PictureType::Bitmap,
-                    const QByteArray& originalBytes = {}) {
-        m_picture.SetPicture(picture, type, originalBytes);
+                    const QByteArray& originalBytes = {},
+                    SessionPicture::SharedVectors vectors = {}) {
+        m_picture.SetPicture(picture, type, originalBytes, std::move(vectors));
     }
     void ClearPicture() { m_picture.ClearPicture(); }
     bool HasPicture() const { return m_picture.HasPicture(); }

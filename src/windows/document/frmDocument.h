@@ -10,6 +10,7 @@
 #include <array>
 #include <optional>
 
+struct DrawingSnap;
 class ButtonLabel;
 class MainFrame;
 class PictureSurface;
@@ -46,6 +47,11 @@ public:
     // Key code 27 (Escape) deletes the last point when EscUndo is on.
     void Form_KeyDown(int keyCode, int shift);
     void UndoLastPoint();
+    // Data > Read Curve: the next click on the picture reads the line or the markers under it,
+    // exactly, from a PDF page's or an SVG file's drawing. Refused, with a message, for a picture
+    // without one. Escape gives it up.
+    void StartReadCurve();
+    bool ReadCurveWanted() const { return m_readCurveWanted; }
     void lblbutton_Click(int index);
 
     // Turns the picture by a typed angle; Escape while it turns leaves the picture as it was.
@@ -89,9 +95,19 @@ private:
     void CreateButtonStrip();
     void MouseLeftPicture();
     void ShowScaleCrossHair(float x, float y);
-    void ClickInScaleMode(float x, float y);
+    void ClickInScaleMode(double x, double y);
     // Moves a click to the centre of the mark under it, when there is one; says so.
     void SnapClick(float& x, float& y);
+    // Says in the status bar where a click (in picture coordinates) snapped to, and how far.
+    void ShowSnapped(const QString& target, QPointF click, QPointF snapped);
+    // Where a click at a position (in picture coordinates) goes on the picture's drawing, for a
+    // PDF page or an SVG file: its nearest point, marker centre or stroke within the snap
+    // radius.
+    std::optional<DrawingSnap> DrawingSnapAt(double x, double y) const;
+    // Moves a click there and says so; false when the picture has no drawing that near.
+    bool SnapClickToDrawing(double& x, double& y);
+    // Reads the line or markers of the drawing at a click into the current curve.
+    void ReadCurveAt(double x, double y);
     // Records a point of a right-button drag; x and y come back as data values when a point
     // was recorded, for the caption.
     void RecordDragPoint(float& x, float& y);
@@ -109,5 +125,6 @@ private:
     float m_lastDragX = 0;
     float m_lastDragY = 0;
     bool m_rotating = false;
+    bool m_readCurveWanted = false;
     QString m_lastFitReport;
 };

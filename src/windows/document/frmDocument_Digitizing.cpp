@@ -5,6 +5,7 @@
 
 #include "core/AppError.h"
 #include "core/NumberText.h"
+#include "drawing/DrawingSnap.h"
 #include "extraction/MarkCentre.h"
 #include "platform/Prompts.h"
 #include "session/ReferenceFit.h"
@@ -65,7 +66,7 @@ double frmDocument::AskReferenceValue(char axis, int pointNumber) {
     }
 }
 
-void frmDocument::ClickInScaleMode(float x, float y) {
+void frmDocument::ClickInScaleMode(double x, double y) {
     CalibrationRecord& record = m_session.calibration;
     m_picture2->PSet(x, y);
     const auto markReference = [&](int number, double& xPos, double& yPos, double& xValue,
@@ -154,6 +155,38 @@ void frmDocument::AskToLeaveScaleMode() {
     }
 }
 
+void frmDocument::ShowSnapped(const QString& target, QPointF click, QPointF snapped) {
+    const QPointF clicked = m_picture2->Coordinates().ToPixel(click);
+    m_main.ShowStatusMessage(
+        QStringLiteral("Snapped to the %1 by %2 pixels")
+            .arg(target)
+            .arg(PlainNumberText(std::round(QLineF(clicked, snapped).length() * 100) / 100)),
+        SnapMessageMs);
+}
+
+std::optional<DrawingSnap> frmDocument::DrawingSnapAt(double x, double y) const {
+    const SessionPicture::SharedVectors& vectors = m_picture2->Shown().Vectors();
+    if (!vectors || !vectors->HasPaths()) {
+        return std::nullopt;
+    }
+    return SnapToDrawing(*vectors, m_picture2->Coordinates().ToPixel(QPointF(x, y)), SnapRadius);
+}
+
+bool frmDocument::SnapClickToDrawing(double& x, double& y) {
+    const std::optional<DrawingSnap> snap = DrawingSnapAt(x, y);
+    if (!snap) {
+        return false;
+    }
+    ShowSnapped(snap->kind == DrawingSnapKind::Marker   ? QStringLiteral("centre of the marker")
+                : snap->kind == DrawingSnapKind::Stroke ? QStringLiteral("line of the drawing")
+                                                        : QStringLiteral("point of the drawing"),
+                QPointF(x, y), snap->position);
+    const QPointF user = m_picture2->Coordinates().ToUser(snap->position);
+    x = user.x();
+    y = user.y();
+    return true;
+}
+
 void frmDocument::SnapClick(float& x, float& y) {
     const QPoint pixel = m_picture2->Drawing().PixelAt(x, y);
     const std::optional<SnapResult> snap =
@@ -161,15 +194,11 @@ void frmDocument::SnapClick(float& x, float& y) {
     if (!snap) {
         return;
     }
+    ShowSnapped(snap->kind == SnapKind::Line       ? QStringLiteral("centre of the line")
+                : snap->kind == SnapKind::Crossing ? QStringLiteral("crossing of the lines")
+                                                   : QStringLiteral("mark"),
+                QPointF(x, y), snap->position);
     const QPointF user = m_picture2->Coordinates().ToUser(snap->position);
-    const QPointF clicked = m_picture2->Coordinates().ToPixel(QPointF(x, y));
-    m_main.ShowStatusMessage(
-        QStringLiteral("Snapped to the %1 by %2 pixels")
-            .arg(snap->kind == SnapKind::Line       ? QStringLiteral("centre of the line")
-                 : snap->kind == SnapKind::Crossing ? QStringLiteral("crossing of the lines")
-                                                    : QStringLiteral("mark"))
-            .arg(PlainNumberText(std::round(QLineF(clicked, snap->position).length() * 100) / 100)),
-        SnapMessageMs);
     x = static_cast<float>(user.x());
     y = static_cast<float>(user.y());
 }
@@ -177,16 +206,31 @@ void frmDocument::SnapClick(float& x, float& y) {
 void frmDocument::Picture2_MouseDown(int button, int /*shift*/, float x, float y) {
     // A left click is a step of its own; the right button's point is the first of a drag,
     // whose points become one step when the button is let go.
+    if (m_readCurveWanted && button != MouseButton::Right) {
+        m_readCurveWanted = false;
+        ReadCurveAt(x, y);
+        m_picture2->setFocus();
+        return;
+    }
     std::optional<UndoStep> step;
     if (button != MouseButton::Right) {
         step.emplace(m_session.History(), m_session.ScaleModeOn ? QStringLiteral("Reference Point")
                                                                 : QStringLiteral("Point"));
     }
+    // A click that lands on a point of a drawing keeps its exact values, in full precision.
+    double exactX = x;
+    double exactY = y;
+    bool exact = false;
     if (m_session.settings.SnapClicks && !m_session.PickColorMode) {
-        SnapClick(x, y);
+        exact = SnapClickToDrawing(exactX, exactY);
+        if (!exact) {
+            SnapClick(x, y);
+            exactX = x;
+            exactY = y;
+        }
     }
     if (m_session.ScaleModeOn) {
-        ClickInScaleMode(x, y);
+        ClickInScaleMode(exactX, exactY);
         return;
     }
     if (m_session.PickColorMode) {
@@ -194,8 +238,12 @@ void frmDocument::Picture2_MouseDown(int button, int /*shift*/, float x, float y
         emit ColorPicked(m_picture2->Point(x, y));
         return;
     }
-    m_picture2->PSet(x, y, MarkerColorOf(m_session.CurrentCurve(), m_session.settings));
-    ShowOrRecordPoint(m_session, m_desktop.prompts, x, y, true);
+    m_picture2->PSet(exactX, exactY, MarkerColorOf(m_session.CurrentCurve(), m_session.settings));
+    if (exact) {
+        ShowOrRecordPoint(m_session, m_desktop.prompts, exactX, exactY, true);
+    } else {
+        ShowOrRecordPoint(m_session, m_desktop.prompts, x, y, true);
+    }
     m_picture2->setFocus();
 }
 
@@ -234,8 +282,10 @@ void frmDocument::Picture2_MouseMove(int button, int /*shift*/, float x, float y
     m_session.SnapPreview.reset();
     if (m_session.settings.SnapClicks) {
         const QPoint pixel = m_picture2->Drawing().PixelAt(x, y);
-        if (const std::optional<SnapResult> snap =
-                SnapToMark(m_picture2->Picture(), pixel, m_session.settings.SnapTolerance)) {
+        if (const std::optional<DrawingSnap> exact = DrawingSnapAt(x, y)) {
+            m_session.SnapPreview = exact->position - QPointF(pixel);
+        } else if (const std::optional<SnapResult> snap =
+                       SnapToMark(m_picture2->Picture(), pixel, m_session.settings.SnapTolerance)) {
             m_session.SnapPreview = snap->position - QPointF(pixel);
         }
     }
@@ -254,6 +304,12 @@ void frmDocument::Picture2_MouseMove(int button, int /*shift*/, float x, float y
 }
 
 void frmDocument::Form_KeyDown(int keyCode, int /*shift*/) {
+    // Escape first gives up a Read Curve that waits for its click.
+    if (keyCode == EscapeKey && m_readCurveWanted) {
+        m_readCurveWanted = false;
+        m_main.ShowStatusMessage(QStringLiteral("Read Curve given up"), SnapMessageMs);
+        return;
+    }
     if (keyCode != EscapeKey || !m_session.settings.EscUndo) {
         return;
     }

@@ -55,6 +55,7 @@ QString FilterFor(PictureType type) {
     case PictureType::Icon:
         return QStringLiteral("Icon (*.ico)|*.ico");
     case PictureType::PdfPage:
+    case PictureType::SvgDrawing:
         return QStringLiteral("PNG (*.png)|*.png");
     default:
         return QStringLiteral("Bitmap (*.bmp)|*.bmp");
@@ -110,12 +111,19 @@ void frmDocument::RotatePicture() {
         });
     }
     if (!stopped) {
+        const SessionPicture::SharedVectors& vectors = m_picture2->Shown().Vectors();
         m_picture2->Shown().KeepBeforeRotation(
-            {source, m_picture2->Type(), m_picture2->OriginalBytes()});
-        // A turned PDF page is still a rendered page, saved as PNG.
-        m_picture2->SetPicture(turned, m_picture2->Type() == PictureType::PdfPage
-                                           ? PictureType::PdfPage
-                                           : PictureType::Bitmap);
+            {source, m_picture2->Type(), m_picture2->OriginalBytes(), vectors});
+        // A turned PDF page is still a rendered page, saved as PNG; its drawing turns with it.
+        SessionPicture::SharedVectors turnedVectors;
+        if (vectors) {
+            turnedVectors = std::make_shared<const VectorDrawing>(
+                TurnedDrawing(*vectors, source.size(), turned.size(), angle));
+        }
+        m_picture2->SetPicture(turned,
+                               IsRenderedDrawing(m_picture2->Type()) ? m_picture2->Type()
+                                                                     : PictureType::Bitmap,
+                               {}, std::move(turnedVectors));
     }
     SetScreenPointer(ScreenPointer::Default);
     m_rotating = false;
@@ -125,7 +133,7 @@ void frmDocument::UndoRotate() {
     m_picture2->setFocus();
     // No turn has been made in this run: nothing to take back.
     if (const auto& kept = m_picture2->Shown().BeforeRotation()) {
-        m_picture2->SetPicture(kept->image, kept->type, kept->originalBytes);
+        m_picture2->SetPicture(kept->image, kept->type, kept->originalBytes, kept->vectors);
     }
 }
 
@@ -139,8 +147,8 @@ void frmDocument::SavePictureAs() {
     dialog.Filter = FilterFor(m_picture2->Type());
     dialog.FilterIndex = 1;
     dialog.FileName.clear();
-    dialog.DefaultExt = m_picture2->Type() == PictureType::PdfPage ? QStringLiteral(".png")
-                                                                   : QStringLiteral(".bmp");
+    dialog.DefaultExt =
+        IsRenderedDrawing(m_picture2->Type()) ? QStringLiteral(".png") : QStringLiteral(".bmp");
     dialog.MustExist = false;
     dialog.Keep(m_desktop.prompts.AskSaveFile(dialog.Request()));
     const QString path = dialog.FileName;

@@ -64,6 +64,8 @@ constexpr MenuEntry Entries[] = {
      [](frmMain& m) { m.mnuDataAR_Click(); }},
     {K::Item, "mnuData", "mnuDataSpline", "&Interpolate", "Ctrl+I", false, false,
      [](frmMain& m) { m.mnuDataSpline_Click(); }},
+    {K::Item, "mnuData", "mnuDataReadCurve", "Read Curve", "Ctrl+Shift+R", false, false,
+     [](frmMain& m) { m.mnuDataReadCurve_Click(); }},
     {K::Separator, "mnuData", "mnuDataBar3", "-", nullptr, false, false, nullptr},
     {K::Item, "mnuData", "mnuDataSave", "&Save", "Ctrl+S", false, false,
      [](frmMain& m) { m.mnuDataSave_Click(); }},

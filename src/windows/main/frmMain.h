@@ -111,6 +111,7 @@ public:
 
     void mnuDataAR_Click();
     void mnuDataSpline_Click();
+    void mnuDataReadCurve_Click();
     // The file commands report whether the table was written.
     bool mnuDataSave_Click();
     bool mnuDataSaveAs_Click();

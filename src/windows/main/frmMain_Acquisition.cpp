@@ -24,8 +24,8 @@
 
 namespace {
 const QString PictureFilter = QStringLiteral(
-    "All Files (*.*)|*.*|Pictures (*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.png;*.pdf)|*.bmp;*.ico;*.wmf;"
-    "*.jpg;*.gif;*.png;*.pdf|PDF Pages (*.pdf)|*.pdf");
+    "All Files (*.*)|*.*|Pictures (*.bmp;*.ico;*.wmf;*.jpg;*.gif;*.png;*.pdf;*.svg)|*.bmp;*.ico;"
+    "*.wmf;*.jpg;*.gif;*.png;*.pdf;*.svg|PDF Pages (*.pdf)|*.pdf|SVG Drawings (*.svg)|*.svg");
 
 // What status panel 2 says the picture is: its file, and for a PDF also the page.
 QString PictureName(const QString& path, const LoadedPicture& loaded) {
@@ -84,7 +84,8 @@ bool frmMain::ImportPictureFile(const QString& path) {
 
 void frmMain::TakeImportedPicture(const QString& path, const LoadedPicture& loaded) {
     m_session.ResetDocument();
-    m_windows.Document().Picture2().SetPicture(loaded.image, loaded.type, loaded.originalBytes);
+    m_windows.Document().Picture2().SetPicture(loaded.image, loaded.type, loaded.originalBytes,
+                                               loaded.drawing);
     EnableDataMenu();
     m_windows.Document().Form_Resize();
     SetPanelText(2, PictureName(path, loaded));

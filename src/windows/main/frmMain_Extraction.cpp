@@ -155,3 +155,7 @@ void frmMain::mnuDataSpline_Click() {
     mnuViewRefresh_Click();
     SetCustomScreenPointer(PointerCursor(s.PointerIndex));
 }
+
+void frmMain::mnuDataReadCurve_Click() {
+    m_windows.Document().StartReadCurve();
+}
