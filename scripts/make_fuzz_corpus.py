@@ -108,9 +108,10 @@ def project(document, entries=(), drop=(), compress=True):
     contents["project.json"] = json.dumps(doc).encode()
     present = 16 if compress else 0
     out = bytearray()
-    for bit, name in enumerate(["project.json", "picture.png", "drawing.bin", "picture.wmf"]):
+    for bit, name in [(1, "project.json"), (2, "picture.png"), (4, "drawing.bin"),
+                      (8, "picture.wmf"), (32, "vectors.bin")]:
         if name in contents:
-            present |= 1 << bit
+            present |= bit
             out += struct.pack("<I", len(contents[name])) + contents[name]
     return bytes([present]) + bytes(out)
 
@@ -183,7 +184,7 @@ def main():
     png = (DATA / "graph-60x40.png").read_bytes()
     tiles = [("picture.png", png), ("drawing.bin", b"\xff" * 4096)]
     write("project_reader", "whole", project({}, tiles))
-    write("project_reader", "newer", project({"format": 3}, tiles))
+    write("project_reader", "newer", project({"format": 5}, tiles))
     # Format 2 keeps curves in place of the one table.
     rows = [["= Point =", "= X Axis =", "= Y Axis ="], [" 1", " 2.5", " 3"]]
     curves = [{"name": "Curve 1", "color": None, "shown": True, "headerFrozen": True,
@@ -210,6 +211,9 @@ def main():
     write("project_reader", "tile-twice", project({"drawing": [0, 0]}, [
         ("picture.png", png), ("drawing.bin", b"\x00" * 8192)]))
     write("project_reader", "no-entries", b"\x00")
+    write("project_reader", "svg-drawing",
+          project({"format": 4, "picture": {"type": "svg-drawing"}}, tiles + [
+              ("vectors.bin", drawing_bytes([line, dot], [text]))]))
     # Scan frames: kind, depth, width, line length, lines, then samples.
     write("scan_frame", "grey8", bytes([0, 1, 4, 4, 2]) + bytes(range(8)))
     write("scan_frame", "rgb16", bytes([1, 2, 2, 12, 1]) + bytes(range(12)))

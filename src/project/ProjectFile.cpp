@@ -3,6 +3,7 @@
 #include "core/ProgramInfo.h"
 #include "core/RegularFile.h"
 #include "decoding/ImagingDecoder.h"
+#include "drawing/DrawingFormat.h"
 #include "picture/DrawnPicture.h"
 #include "project/ProjectZip.h"
 
@@ -27,6 +28,7 @@ const QString DocumentEntry = QStringLiteral("project.json");
 const QString PictureEntry = QStringLiteral("picture.png");
 const QString MetafileEntry = QStringLiteral("picture.wmf");
 const QString DrawingEntry = QStringLiteral("drawing.bin");
+const QString VectorsEntry = QStringLiteral("vectors.bin");
 
 // The PNG of the largest picture, stored without filtering gains: its pixels, a filter byte a
 // row and the zlib blocks' own bytes.
@@ -640,6 +642,9 @@ QByteArray ProjectBytes(const Project& project) {
     if (project.pictureType == PictureType::Metafile && !project.metafileBytes.isEmpty()) {
         entries.push_back({MetafileEntry, project.metafileBytes, true});
     }
+    if (IsRenderedDrawing(project.pictureType) && project.vectors) {
+        entries.push_back({VectorsEntry, DrawingBytes(*project.vectors), true});
+    }
     if (!project.drawnTiles.empty()) {
         const QImage strip = project.drawnStrip.convertToFormat(QImage::Format_RGB32);
         entries.push_back({DrawingEntry,
@@ -734,6 +739,14 @@ ReadProject ReadProjectBytes(const QByteArray& bytes, const QString& path) {
     }
     if (project.pictureType == PictureType::Metafile && zip.Has(MetafileEntry)) {
         project.metafileBytes = ReadEntry(read, zip, MetafileEntry, MostMetafileBytes);
+    }
+    if (IsRenderedDrawing(project.pictureType) && zip.Has(VectorsEntry)) {
+        std::optional<VectorDrawing> vectors =
+            ReadDrawingBytes(ReadEntry(read, zip, VectorsEntry, MostDrawingBytes()));
+        if (!vectors) {
+            read.Refuse(QStringLiteral("%1 is damaged").arg(VectorsEntry));
+        }
+        project.vectors = std::make_shared<const VectorDrawing>(std::move(*vectors));
     }
     ReadDrawing(read, root, zip, picture, project);
     return result;

@@ -8,6 +8,7 @@
 #include "table/DataTable.h"
 
 #include <array>
+#include <memory>
 #include <vector>
 
 // A digitizing session kept in one file (".kurvexproj"): a ZIP container with
@@ -18,12 +19,14 @@
 //                 tiles' numbers;
 //   picture.png   the picture's pixels, lossless (rotated pictures included);
 //   picture.wmf   a metafile's own bytes, which Save Picture writes back;
-//   drawing.bin   the drawn tiles (see DrawnPicture::TileStrip) as raw 32-bit pixels.
+//   drawing.bin   the drawn tiles (see DrawnPicture::TileStrip) as raw 32-bit pixels;
+//   vectors.bin   what a PDF page or an SVG file draws, as drawing/DrawingFormat.h writes it.
 // Numbers are written so that they read back exactly.
 
 // Format 1 kept one table; format 2 keeps curves, and a format 1 file opens as one curve;
-// format 3 keeps the reference points after the first two, and older files open with two.
-inline constexpr int ProjectFormat = 3;
+// format 3 keeps the reference points after the first two, and older files open with two;
+// format 4 keeps the drawing of a PDF page or an SVG file, and older files open without one.
+inline constexpr int ProjectFormat = 4;
 
 // What a project may hold. The program writes nothing larger, and a file that states more is
 // refused before anything of that size is allocated, so that no file can make the program take
@@ -46,6 +49,8 @@ struct Project {
     PictureType pictureType = PictureType::None;
     QImage picture;
     QByteArray metafileBytes;
+    // A PDF page's or an SVG file's drawing; null for other pictures.
+    std::shared_ptr<const VectorDrawing> vectors;
     std::vector<int> drawnTiles;
     QImage drawnStrip;
     CalibrationRecord calibration;

@@ -14,6 +14,7 @@ Project CurrentProject(const Session& session, bool withPixels, bool withRows) {
     }
     if (withPixels && picture.HasPicture()) {
         project.picture = picture.Picture();
+        project.vectors = picture.Vectors();
         project.drawnStrip = picture.Drawing().TileStrip(project.drawnTiles);
     }
     project.calibration = session.calibration;
@@ -91,7 +92,7 @@ void ApplyProject(Session& session, const Project& project, const QImage& pictur
     session.ApplySettings(project.settings);
 
     if (project.pictureType != PictureType::None) {
-        shown.SetPicture(picture, project.pictureType, project.metafileBytes);
+        shown.SetPicture(picture, project.pictureType, project.metafileBytes, project.vectors);
     }
     session.calibration = project.calibration;
     session.moreReferences = project.moreReferences;

@@ -1,4 +1,5 @@
 #include "project/ProjectFile.h"
+#include "drawing/DrawingFormat.h"
 #include "picture/DrawnPicture.h"
 #include "project/ProjectZip.h"
 #include "project/RecentProjects.h"
@@ -76,7 +77,8 @@ AppError RefusalOf(const QByteArray& bytes) {
 }
 
 // The sample's container with its document changed by `edit`, other entries as they are.
-QByteArray WithDocument(const std::function<void(QJsonObject&)>& edit, bool keepPicture = true) {
+QByteArray WithDocument(const std::function<void(QJsonObject&)>& edit, bool keepPicture = true,
+                        const std::vector<ZipEntry>& more = {}) {
     const Project project = Sample();
     QJsonObject root = QJsonDocument::fromJson(ProjectDocument(project)).object();
     edit(root);
@@ -92,6 +94,7 @@ QByteArray WithDocument(const std::function<void(QJsonObject&)>& edit, bool keep
     entries.push_back(
         {QStringLiteral("drawing.bin"), QByteArray(reinterpret_cast<const char*>(strip.constBits()),
                                                    static_cast<qsizetype>(strip.sizeInBytes()))});
+    entries.insert(entries.end(), more.begin(), more.end());
     return ZipContainer(entries);
 }
 
@@ -109,6 +112,44 @@ TEST(ProjectFile, EveryCurveReadsBackExactly) {
     EXPECT_EQ(got.curves, sent.curves);
     EXPECT_EQ(got.currentCurve, 1);
     EXPECT_EQ(ProjectDocument(got), ProjectDocument(sent));
+}
+
+// A PDF page or an SVG file keeps its drawing to the last bit; a damaged drawing is refused.
+TEST(ProjectFile, ADrawnPictureKeepsItsDrawingExactly) {
+    Project sent = Sample();
+    sent.pictureType = PictureType::SvgDrawing;
+    auto drawing = std::make_shared<VectorDrawing>();
+    drawing->size = QSizeF(sent.picture.size());
+    DrawnPath line;
+    line.points = {{0.1, 0.2}, {1.0 / 3, 2.0 / 3}};
+    line.pieceStarts = {0};
+    line.stroked = true;
+    line.strokeColor = qRgb(1, 2, 3);
+    drawing->paths.push_back(line);
+    drawing->texts.push_back({QStringLiteral("10³"), QRectF(1, 2, 3, 4)});
+    sent.vectors = drawing;
+    const Project got = ReadProjectBytes(ProjectBytes(sent), Name).project;
+    EXPECT_EQ(got.pictureType, PictureType::SvgDrawing);
+    ASSERT_TRUE(got.vectors);
+    EXPECT_EQ(DrawingBytes(*got.vectors), DrawingBytes(*drawing));
+
+    const auto svgWith = [](const QByteArray& vectors) {
+        return WithDocument(
+            [](QJsonObject& root) {
+                QJsonObject picture = root[QStringLiteral("picture")].toObject();
+                picture[QStringLiteral("type")] = QStringLiteral("svg-drawing");
+                root[QStringLiteral("picture")] = picture;
+            },
+            true, {{QStringLiteral("vectors.bin"), vectors}});
+    };
+    EXPECT_TRUE(ReadProjectBytes(svgWith(DrawingBytes(*drawing)), Name).project.vectors);
+    EXPECT_TRUE(RefusalOf(svgWith(DrawingBytes(*drawing).chopped(1)))
+                    .description.endsWith(QStringLiteral("(vectors.bin is damaged)")));
+    // A bitmap has no drawing, whatever the file holds.
+    EXPECT_FALSE(ReadProjectBytes(WithDocument([](QJsonObject&) {}, true,
+                                               {{QStringLiteral("vectors.bin"), "junk"}}),
+                                  Name)
+                     .project.vectors);
 }
 
 // A project of the second format kept two reference points: it opens with those, not fitted.
@@ -242,8 +283,8 @@ TEST(ProjectFile, BadFilesAreRefusedSayingWhy) {
         {"no document", ZipContainer({{QStringLiteral("other.txt"), "x"}}),
          "it has no project.json"},
         {"damaged", damaged, "project.json is damaged"},
-        {"newer", WithDocument([](QJsonObject& root) { root[QStringLiteral("format")] = 4; }),
-         "made by a newer Kurvex (project format 4; this version reads format 3)"},
+        {"newer", WithDocument([](QJsonObject& root) { root[QStringLiteral("format")] = 5; }),
+         "made by a newer Kurvex (project format 5; this version reads format 4)"},
         {"too many reference points",
          set("calibration", "moreReferences",
              QJsonArray::fromVariantList(QVariantList(99, QVariantMap{}))),

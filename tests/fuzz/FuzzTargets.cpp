@@ -128,11 +128,18 @@ void VectorPage(const std::uint8_t* data, std::size_t size) {
 // fuzzer writes the entries' contents and the harness puts them in a container, so that every
 // input is a well-formed archive and the fuzzer's work goes into the document and the drawing:
 //   byte 0     which entries there are (1 project.json, 2 picture.png, 4 drawing.bin,
-//              8 picture.wmf) and whether they are compressed (16)
+//              8 picture.wmf, 32 vectors.bin) and whether they are compressed (16)
 //   then each entry present, in that order: its length (32 bits, little-endian), its bytes.
 std::vector<ZipEntry> ProjectEntries(const std::uint8_t* data, std::size_t size) {
-    static const char* const names[] = {"project.json", "picture.png", "drawing.bin",
-                                        "picture.wmf"};
+    struct Entry {
+        std::uint8_t bit;
+        const char* name;
+    };
+    static const Entry names[] = {{1, "project.json"},
+                                  {2, "picture.png"},
+                                  {4, "drawing.bin"},
+                                  {8, "picture.wmf"},
+                                  {32, "vectors.bin"}};
     std::vector<ZipEntry> entries;
     if (size == 0) {
         return entries;
@@ -140,8 +147,8 @@ std::vector<ZipEntry> ProjectEntries(const std::uint8_t* data, std::size_t size)
     const std::uint8_t present = data[0];
     const bool compress = (present & 16) != 0;
     std::size_t at = 1;
-    for (int entry = 0; entry < 4; ++entry) {
-        if ((present & (1 << entry)) == 0) {
+    for (const Entry& entry : names) {
+        if ((present & entry.bit) == 0) {
             continue;
         }
         std::uint32_t length = 0;
@@ -149,7 +156,7 @@ std::vector<ZipEntry> ProjectEntries(const std::uint8_t* data, std::size_t size)
             length |= static_cast<std::uint32_t>(data[at]) << (8 * byte);
         }
         const std::size_t taken = std::min<std::size_t>(length, size - at);
-        entries.push_back({QString::fromLatin1(names[entry]), BytesOf(data + at, taken), compress});
+        entries.push_back({QString::fromLatin1(entry.name), BytesOf(data + at, taken), compress});
         at += taken;
     }
     return entries;
