@@ -78,6 +78,7 @@ namespace {
 const QString PageOption = QStringLiteral("--page");
 const QString DotsOption = QStringLiteral("--dpi");
 const QString PreviewOption = QStringLiteral("--preview");
+const QString PixelsOnlyOption = QStringLiteral("--pixels-only");
 
 QStringList DecoderArguments(const QString& path, const PdfPageRequest& pdfPage) {
     QStringList arguments{QString::fromLatin1(DecodePictureOption), path, PageOption,
@@ -86,6 +87,9 @@ QStringList DecoderArguments(const QString& path, const PdfPageRequest& pdfPage)
         arguments << PreviewOption;
     } else {
         arguments << DotsOption << QString::number(pdfPage.dotsPerInch);
+    }
+    if (!pdfPage.drawing) {
+        arguments << PixelsOnlyOption;
     }
     return arguments;
 }
@@ -97,6 +101,10 @@ std::optional<PdfPageRequest> PageRequestOf(const QStringList& options) {
         const QString& option = options[at];
         if (option == PreviewOption) {
             request.preview = true;
+            continue;
+        }
+        if (option == PixelsOnlyOption) {
+            request.drawing = false;
             continue;
         }
         if ((option != PageOption && option != DotsOption) || at + 1 >= options.size()) {

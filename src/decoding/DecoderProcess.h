@@ -13,8 +13,9 @@
 inline constexpr char DecodePictureOption[] = "--decode-picture";
 
 // Whether this process was started as the decoder:
-//   <program> --decode-picture <path> [--page <n>] [--dpi <d> | --preview]
-// where the page options choose the page of a PDF and how it is rendered.
+//   <program> --decode-picture <path> [--page <n>] [--dpi <d> | --preview] [--pixels-only]
+// where the page options choose the page of a PDF and how it is rendered, and --pixels-only
+// leaves the drawing of a PDF page unread.
 bool IsDecoderCall(int argc, char** argv);
 
 // The decoder's whole life: limits itself (1.5 GB of address space where no sanitizer needs

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 
 namespace {
 
@@ -45,18 +46,24 @@ bool HasArea(QSizeF points) {
 }
 
 // The page's drawing commands as numbers, at the resolution of its picture, with the texts of
-// the page where they stand.
-VectorDrawing RecordPage(Poppler::Document& document, const Poppler::Page& page, QSize pixels,
+// the page where they stand. Works on a document of its own, so that it can run beside the
+// rendering of the pixels.
+VectorDrawing RecordPage(const QByteArray& bytes, int pageNumber, QSize pixels,
                          double dotsPerInch) {
-    document.setRenderBackend(Poppler::Document::QPainterBackend);
+    const std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(bytes);
+    const std::unique_ptr<Poppler::Page> page = document ? document->page(pageNumber - 1) : nullptr;
+    if (!page) {
+        return {};
+    }
+    document->setRenderBackend(Poppler::Document::QPainterBackend);
     VectorRecorder recorder(pixels, false);
     {
         QPainter painter(&recorder);
-        page.renderToPainter(&painter, dotsPerInch, dotsPerInch);
+        page->renderToPainter(&painter, dotsPerInch, dotsPerInch);
     }
     // Glyphs arrive as shapes; the words come from the page's text.
     const double scale = dotsPerInch / 72;
-    for (const std::unique_ptr<Poppler::TextBox>& box : page.textList()) {
+    for (const std::unique_ptr<Poppler::TextBox>& box : page->textList()) {
         const QRectF points = box->boundingBox();
         recorder.KeepText(box->text(),
                           QRectF(points.left() * scale - 0.5, points.top() * scale - 0.5,
@@ -187,6 +194,12 @@ LoadedPicture RenderPdfPage(const QByteArray& bytes, const QString& path,
     if (const QString tooLarge = PdfPageTooLargeReason(points, dotsPerInch); !tooLarge.isEmpty()) {
         ThrowInvalid(path, tooLarge);
     }
+    // The drawing is recorded on the other core while this one renders the pixels.
+    std::future<VectorDrawing> recording;
+    if (!request.preview && request.drawing) {
+        recording = std::async(std::launch::async, RecordPage, bytes, request.page,
+                               PdfPagePixels(points, dotsPerInch), dotsPerInch);
+    }
     document->setRenderHint(Poppler::Document::Antialiasing);
     document->setRenderHint(Poppler::Document::TextAntialiasing);
     document->setPaperColor(Qt::white);
@@ -200,9 +213,10 @@ LoadedPicture RenderPdfPage(const QByteArray& bytes, const QString& path,
     // The paper is opaque white, so dropping the alpha channel changes no pixel.
     image.convertTo(QImage::Format_RGB32);
     LoadedPicture loaded{image, PictureType::PdfPage, {}, {request.page, pageCount, points}, {}};
-    if (!request.preview) {
-        loaded.drawing = std::make_shared<const VectorDrawing>(
-            RecordPage(*document, *page, image.size(), dotsPerInch));
+    if (recording.valid()) {
+        VectorDrawing drawing = recording.get();
+        drawing.size = QSizeF(image.size());
+        loaded.drawing = std::make_shared<const VectorDrawing>(std::move(drawing));
     }
     return loaded;
 }

@@ -15,11 +15,12 @@ inline constexpr int DefaultPdfDotsPerInch = 300;
 inline constexpr int PdfPreviewSide = 240;
 
 // Which page to render (from 1), and how: at a resolution, or as a preview whose longer side
-// is PdfPreviewSide pixels.
+// is PdfPreviewSide pixels; and whether its drawing is recorded too (never for a preview).
 struct PdfPageRequest {
     int page = 1;
     int dotsPerInch = DefaultPdfDotsPerInch;
     bool preview = false;
+    bool drawing = true;
 };
 
 // Whether bytes begin a PDF: "%PDF-" within the first kilobyte, where PDF readers look, in

@@ -19,11 +19,18 @@ public:
     bool begin(QPaintDevice* /*device*/) override { return true; }
     bool end() override { return true; }
     Type type() const override { return QPaintEngine::User; }
-    void updateState(const QPaintEngineState& /*state*/) override {}
-
-    void drawPath(const QPainterPath& path) override {
-        Keep(path, PainterState().pen.style() != Qt::NoPen, HasBrush(), false);
+    // The clip's box and the transform are worked out once per change of the painter's state,
+    // not once per path: a page draws many paths between changes.
+    void updateState(const QPaintEngineState& state) override {
+        const QPaintEngine::DirtyFlags changed = state.state();
+        if ((changed & (DirtyTransform | DirtyClipPath | DirtyClipRegion | DirtyClipEnabled)) !=
+            0) {
+            m_clip.reset();
+            m_transform.reset();
+        }
     }
+
+    void drawPath(const QPainterPath& path) override { Keep(path, Stroking(), HasBrush(), false); }
     void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
         QPainterPath path;
         if (count <= 0) {
@@ -37,7 +44,7 @@ public:
         if (!polyline) {
             path.closeSubpath();
         }
-        Keep(path, PainterState().pen.style() != Qt::NoPen, !polyline && HasBrush(), !polyline);
+        Keep(path, Stroking(), !polyline && HasBrush(), !polyline);
     }
     void drawPolygon(const QPoint* points, int count, PolygonDrawMode mode) override {
         std::vector<QPointF> real(points, points + std::max(count, 0));
@@ -49,7 +56,7 @@ public:
             path.moveTo(lines[at].p1());
             path.lineTo(lines[at].p2());
         }
-        Keep(path, PainterState().pen.style() != Qt::NoPen, false, false);
+        Keep(path, Stroking(), false, false);
     }
     void drawLines(const QLine* lines, int count) override {
         for (int at = 0; at < count; ++at) {
@@ -61,7 +68,7 @@ public:
         for (int at = 0; at < count; ++at) {
             QPainterPath path;
             path.addRect(rects[at]);
-            Keep(path, PainterState().pen.style() != Qt::NoPen, HasBrush(), true);
+            Keep(path, Stroking(), HasBrush(), true);
         }
     }
     void drawRects(const QRect* rects, int count) override {
@@ -73,7 +80,7 @@ public:
     void drawEllipse(const QRectF& rect) override {
         QPainterPath path;
         path.addEllipse(rect);
-        Keep(path, PainterState().pen.style() != Qt::NoPen, HasBrush(), true);
+        Keep(path, Stroking(), HasBrush(), true);
     }
     void drawEllipse(const QRect& rect) override { drawEllipse(QRectF(rect)); }
     void drawPoints(const QPointF* points, int count) override {
@@ -128,13 +135,14 @@ public:
     }
 
 private:
-    struct Style {
-        QPen pen;
-        QBrush brush;
-    };
-    Style PainterState() const { return {painter()->pen(), painter()->brush()}; }
+    bool Stroking() const { return painter()->pen().style() != Qt::NoPen; }
     bool HasBrush() const { return painter()->brush().style() != Qt::NoBrush; }
-    QTransform Transform() const { return painter()->combinedTransform(); }
+    const QTransform& Transform() {
+        if (!m_transform) {
+            m_transform = painter()->combinedTransform();
+        }
+        return *m_transform;
+    }
     bool Full() const { return !m_drawing.dropped.isEmpty(); }
 
     void Drop(const QString& reason) {
@@ -147,16 +155,21 @@ private:
 
     // The clip's box on the device, or an empty box when nothing clips; nothing when the clip
     // hides everything.
-    std::optional<QRectF> ClipBox() const {
-        if (!painter()->hasClipping()) {
-            return QRectF();
+    std::optional<QRectF> ClipBox() {
+        if (!m_clip) {
+            if (!painter()->hasClipping()) {
+                m_clip = QRectF();
+            } else {
+                const QRectF box =
+                    Transform().mapRect(painter()->clipBoundingRect()).translated(-0.5, -0.5);
+                m_clip = box.isEmpty() ? QRectF(0, 0, -1, -1) : box;
+            }
         }
-        const QRectF box =
-            Transform().mapRect(painter()->clipBoundingRect()).translated(-0.5, -0.5);
-        if (box.isEmpty()) {
+        // A box of negative size stands for a clip that hides everything.
+        if (m_clip->width() < 0) {
             return std::nullopt;
         }
-        return box;
+        return *m_clip;
     }
 
     void Keep(const QPainterPath& path, bool stroked, bool filled, bool closed) {
@@ -172,7 +185,7 @@ private:
             Drop(QStringLiteral("it has more than %1 paths").arg(MostDrawingPaths));
             return;
         }
-        const QTransform transform = Transform();
+        const QTransform& transform = Transform();
         DrawnPath kept;
         const QPen pen = painter()->pen();
         kept.stroked = stroked;
@@ -241,6 +254,8 @@ private:
     }
 
     VectorDrawing m_drawing;
+    std::optional<QRectF> m_clip;
+    std::optional<QTransform> m_transform;
     bool m_keepTexts;
     std::size_t m_points = 0;
     std::size_t m_textBytes = 0;

@@ -20,6 +20,7 @@ constexpr qsizetype MostReasonBytes = 4096;
 
 class Writer {
 public:
+    void Reserve(qsizetype bytes) { m_out.reserve(bytes); }
     void Word(quint32 value) {
         char bytes[4];
         qToLittleEndian(value, bytes);
@@ -142,6 +143,12 @@ bool ReadPath(Reader& in, DrawnPath& path, std::size_t& pointsLeft) {
 
 QByteArray DrawingBytes(const VectorDrawing& drawing) {
     Writer out;
+    qsizetype bytes = 36 + 4 * MostReasonBytes;
+    for (const DrawnPath& path : drawing.paths) {
+        bytes += PathHeaderBytes + static_cast<qsizetype>(path.pieceStarts.size()) * 4 +
+                 static_cast<qsizetype>(path.points.size()) * 16;
+    }
+    out.Reserve(bytes + static_cast<qsizetype>(drawing.texts.size()) * (TextFixedBytes + 16));
     out.Raw(Magic, 4);
     out.Word(Version);
     out.Word(static_cast<quint32>(drawing.paths.size()));

@@ -230,6 +230,12 @@ TEST(VectorPages, TheDecoderProcessReadsPdfPagesAndSvgFilesWithTheirDrawing) {
     ASSERT_TRUE(page && page->drawing);
     ExpectExactSeries(*page->drawing, plot,
                       [&](QPointF value) { return VectorPlots::PicturePoint(plot, value, 300); });
+    // Asked for pixels only, the page comes without its drawing, its pixels the same.
+    PdfPageRequest pixelsOnly{1, 300, false, false};
+    const std::optional<LoadedPicture> pixels = DecodeInChildProcess(pdf, DecodeWait{}, pixelsOnly);
+    ASSERT_TRUE(pixels);
+    EXPECT_FALSE(pixels->drawing);
+    EXPECT_EQ(pixels->image, page->image);
     const std::optional<LoadedPicture> drawn = DecodeInChildProcess(svg, DecodeWait{});
     ASSERT_TRUE(drawn && drawn->drawing);
     EXPECT_EQ(drawn->type, PictureType::SvgDrawing);

@@ -286,15 +286,16 @@ QByteArray ScannedPagePdf() {
 }
 
 QByteArray ManyPathsPdf(int elements) {
-    QByteArray content("0 0 1 RG 0.5 w\n");
+    // Rows of 500 strokes over a figure of the usual 6.4 x 4.8 inches.
+    QByteArray content("0 0 1 RG 0.2 w\n");
     for (int at = 0; at < elements; ++at) {
-        const double x = 20 + (at % 500) * 1.1;
-        const double y = 20 + (at / 500) * 3.7;
+        const double x = 20 + (at % 500) * 0.8;
+        const double y = 10 + (at / 500) * 1.6;
         content += Number(x).toLatin1() + ' ' + Number(y).toLatin1() + " m " +
-                   Number(x + 0.8).toLatin1() + ' ' + Number(y + 2.5).toLatin1() + " l S\n";
+                   Number(x + 0.5).toLatin1() + ' ' + Number(y + 1.2).toLatin1() + " l S\n";
     }
     return PdfOf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] /Contents 4 0 R >>",
+                  "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 460.8 345.6] /Contents 4 0 R >>",
                   Stream("", content)});
 }
 
