@@ -4,6 +4,8 @@
 #include "decoding/ImagingDecoder.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 
 #include <benchmark/benchmark.h>
 
@@ -22,4 +24,13 @@ template <class Application> int RunBenchmarks(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
+}
+
+// Writes bytes to a file of the temporary folder and gives its path.
+inline QString TempFile(const QString& name, const QByteArray& bytes) {
+    const QString path = QDir::temp().filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
 }

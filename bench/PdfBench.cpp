@@ -74,21 +74,13 @@ QByteArray FigurePage() {
     return bytes;
 }
 
-QString WriteFile(const QString& name, const QByteArray& bytes) {
-    const QString path = QDir::temp().filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return path;
-}
-
 const QByteArray& Page() {
     static const QByteArray page = FigurePage();
     return page;
 }
 
 const QString& PageFile() {
-    static const QString path = WriteFile(QStringLiteral("kurvex-bench-figure.pdf"), Page());
+    static const QString path = TempFile(QStringLiteral("kurvex-bench-figure.pdf"), Page());
     return path;
 }
 

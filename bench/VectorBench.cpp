@@ -19,17 +19,9 @@ namespace {
 
 constexpr int Elements = 100000;
 
-QString WriteFile(const QString& name, const QByteArray& bytes) {
-    const QString path = QDir::temp().filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return path;
-}
-
 const QString& PageFile() {
     static const QString path =
-        WriteFile(QStringLiteral("kurvex-bench-strokes.pdf"), VectorPlots::ManyPathsPdf(Elements));
+        TempFile(QStringLiteral("kurvex-bench-strokes.pdf"), VectorPlots::ManyPathsPdf(Elements));
     return path;
 }
 
