@@ -49,6 +49,19 @@ std::size_t VectorDrawing::PointCount() const {
     return count;
 }
 
+std::size_t VectorDrawing::ApproximateBytes() const {
+    std::size_t bytes =
+        sizeof(VectorDrawing) + paths.size() * sizeof(DrawnPath) + texts.size() * sizeof(DrawnText);
+    for (const DrawnPath& path : paths) {
+        bytes +=
+            path.points.size() * sizeof(QPointF) + path.pieceStarts.size() * sizeof(std::uint32_t);
+    }
+    for (const DrawnText& text : texts) {
+        bytes += static_cast<std::size_t>(text.text.size()) * sizeof(QChar);
+    }
+    return bytes;
+}
+
 bool SameStyle(const DrawnPath& one, const DrawnPath& other) {
     return one.stroked == other.stroked && one.filled == other.filled &&
            (!one.stroked ||

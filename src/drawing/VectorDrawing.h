@@ -58,6 +58,8 @@ struct VectorDrawing {
 
     bool HasPaths() const { return !paths.empty(); }
     std::size_t PointCount() const;
+    // The memory it holds, near enough for limits.
+    std::size_t ApproximateBytes() const;
 };
 
 // Whether a path is a marker: a closed or filled shape no larger than a thirtieth of the page's

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <map>
 #include <optional>
+#include <set>
 #include <utility>
 
 namespace {
@@ -447,12 +448,21 @@ std::int64_t UndoHistory::Bytes() const {
             bytes += image.sizeInBytes();
         }
     };
+    // Drawings are shared like pictures, and counted once too.
+    std::set<const VectorDrawing*> countedDrawings{m_session.Picture().Vectors().get()};
+    const auto countDrawing = [&](const SessionPicture::SharedVectors& vectors) {
+        if (vectors && countedDrawings.insert(vectors.get()).second) {
+            bytes += static_cast<std::int64_t>(vectors->ApproximateBytes());
+        }
+    };
     const auto countPicture = [&](const std::optional<PictureState>& picture) {
         if (picture) {
             countImage(picture->image);
+            countDrawing(picture->vectors);
             bytes += picture->originalBytes.size();
             if (picture->beforeRotation) {
                 countImage(picture->beforeRotation->image);
+                countDrawing(picture->beforeRotation->vectors);
             }
         }
     };

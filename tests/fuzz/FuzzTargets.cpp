@@ -89,15 +89,17 @@ void PdfPage(const std::uint8_t* data, std::size_t size) {
 }
 
 // A drawing as the decoder's reply and project files carry it. What reads must stay within the
-// bounds and write back to the same bytes.
+// bounds, and what it writes must read back to the same bytes (texts that are no UTF-8 come
+// back mended, so the first writing is the measure).
 void DrawingBytesTarget(const std::uint8_t* data, std::size_t size) {
-    const QByteArray bytes = BytesOf(data, size);
-    const std::optional<VectorDrawing> drawing = ReadDrawingBytes(bytes);
+    const std::optional<VectorDrawing> drawing = ReadDrawingBytes(BytesOf(data, size));
     if (!drawing) {
         return;
     }
+    const QByteArray written = DrawingBytes(*drawing);
+    const std::optional<VectorDrawing> again = ReadDrawingBytes(written);
     if (drawing->paths.size() > MostDrawingPaths || drawing->texts.size() > MostDrawingTexts ||
-        drawing->PointCount() > MostDrawingPoints || DrawingBytes(*drawing) != bytes) {
+        drawing->PointCount() > MostDrawingPoints || !again || DrawingBytes(*again) != written) {
         std::abort();
     }
 }

@@ -385,6 +385,21 @@ TEST(UndoHistory, TheOldestStepsGoPastTheLimitsAndTheNewestStays) {
     ASSERT_TRUE(pictures.History().Undo());
     EXPECT_EQ(pictures.Picture().Picture().pixel(0, 0), QColor(200, 0, 0).rgb());
 
+    // A page's drawing counts as its picture does: the same small picture with drawings of
+    // 6 MB each keeps as few steps as larger pictures would.
+    Session pages;
+    pages.History().SetLimits(UndoHistory::LargestMostSteps, UndoHistory::FewestMegabytes);
+    for (int page = 0; page < 6; ++page) {
+        auto drawing = std::make_shared<VectorDrawing>();
+        drawing->paths.resize(1);
+        drawing->paths[0].points.assign(400000, QPointF(page, page));
+        drawing->paths[0].pieceStarts = {0};
+        pages.Picture().SetPicture(Plain(10, 10), PictureType::PdfPage, {}, drawing);
+        pages.History().Commit(QStringLiteral("Import"));
+    }
+    EXPECT_LE(pages.History().Bytes(), 16 * 1024 * 1024);
+    EXPECT_LT(pages.History().StepCount(), 6);
+
     // Limits outside what the options take are held to them.
     session.History().SetLimits(0, 1);
     EXPECT_EQ(session.History().MostSteps(), UndoHistory::FewestSteps);
