@@ -16,7 +16,7 @@ from pathlib import Path
 LAYERS = [
     ("plain logic", False,
      ["core", "layout", "platform", "picture", "table", "drawing", "decoding", "extraction",
-      "zoom"]),
+      "recognition", "zoom"]),
     ("session model", False, ["session"]),
     ("project files", False, ["project"]),
     ("windows", True,
