@@ -159,6 +159,29 @@ TEST(VectorPages, SvgFilesThatCannotBeDrawnAreRefusedByName) {
     EXPECT_TRUE(LooksLikeSvg("<?xml version='1.0'?>\n<!-- a figure -->\n<svg>"));
 }
 
+TEST(VectorPages, TextsDrawnAsTextsAreKeptWhereTheyStandWhenAsked) {
+    for (const bool keep : {true, false}) {
+        VectorRecorder recorder(QSize(300, 200), keep);
+        {
+            QPainter painter(&recorder);
+            painter.translate(100, 50);
+            painter.drawText(QPointF(10, 40), QStringLiteral("2.5"));
+        }
+        const VectorDrawing drawing = recorder.Take();
+        EXPECT_TRUE(drawing.paths.empty()) << "the glyphs are not kept as shapes";
+        if (!keep) {
+            EXPECT_TRUE(drawing.texts.empty());
+            continue;
+        }
+        ASSERT_EQ(drawing.texts.size(), 1u);
+        EXPECT_EQ(drawing.texts[0].text, QStringLiteral("2.5"));
+        // The box stands on the baseline at (110, 90), turned into the program's positions.
+        EXPECT_NEAR(drawing.texts[0].box.left(), 109.5, 1e-9);
+        EXPECT_LT(drawing.texts[0].box.top(), 89.5);
+        EXPECT_GT(drawing.texts[0].box.bottom(), 89.5);
+    }
+}
+
 TEST(VectorPages, ADrawingPastItsBoundsIsDroppedWithItsReason) {
     VectorRecorder paths(QSize(100, 100), false);
     {

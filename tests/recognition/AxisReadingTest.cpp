@@ -184,3 +184,205 @@ TEST(DrawnAxes, ADrawingWithoutLabelsHasNoAxesToRead) {
 }
 
 } // namespace
+
+#include "recognition/AxesCalibration.h"
+
+namespace {
+
+FittedAxis Fitted(const DrawnAxis& axis) {
+    const std::vector<AxisTick> ticks = TicksAlong(axis);
+    const AxisTickFitOutcome outcome = FitAxisTicks(ticks, QStringLiteral("X"));
+    EXPECT_TRUE(outcome.fit) << outcome.refusal.toStdString();
+    return {axis.line, ticks, outcome.fit.value_or(AxisTickFit{})};
+}
+
+TEST(AxesCalibration, AnUprightPlotGetsTwoReferencePointsAtItsOuterTicks) {
+    const VectorPlots::Plot plot = VectorPlots::ThreeSeries(true);
+    const LoadedPicture page =
+        RenderPdfPage(VectorPlots::PdfFile(plot), QStringLiteral("plot.pdf"), {1, 300, false});
+    const DrawnAxes axes = FindDrawnAxes(*page.drawing);
+    ASSERT_TRUE(axes.x && axes.y);
+    const FittedAxis x = Fitted(*axes.x);
+    const FittedAxis y = Fitted(*axes.y);
+    const std::optional<ProposedCalibration> proposal = ProposeCalibration(x, y);
+    ASSERT_TRUE(proposal);
+    EXPECT_FALSE(proposal->xLog);
+    EXPECT_TRUE(proposal->yLog);
+    ASSERT_EQ(proposal->references.size(), 2u);
+    // At the outer ticks: the first x and the last, the lowest y and the highest, each point
+    // where the plot puts its values.
+    const ProposedReference& one = proposal->references[0];
+    const ProposedReference& other = proposal->references[1];
+    EXPECT_NEAR(std::min(one.x, other.x), 0, 1e-9);
+    EXPECT_NEAR(std::max(one.x, other.x), 10, 1e-9);
+    EXPECT_NEAR(std::min(one.y, other.y), 1, 1e-9);
+    EXPECT_NEAR(std::max(one.y, other.y), 1e4, 1e-6);
+    for (const ProposedReference& reference : proposal->references) {
+        const QPointF where = VectorPlots::PicturePoint(plot, {reference.x, reference.y}, 300);
+        EXPECT_NEAR(reference.pixel.x(), where.x(), 1e-6);
+        EXPECT_NEAR(reference.pixel.y(), where.y(), 1e-6);
+    }
+}
+
+TEST(AxesCalibration, ATurnedAndSkewedFrameGetsAThirdPointAndReadsExactly) {
+    // Axes turned by 0.7 degrees, the y axis leaning 0.3 degrees more: ticks every 100 pixels
+    // for 0, 1, ... on x and 0, 10, ... on y, from the origin (200, 900).
+    const double turn = 0.7 * 3.14159265358979 / 180;
+    const double lean = 1.0 * 3.14159265358979 / 180;
+    const QPointF origin(200, 900);
+    const QPointF u(std::cos(turn), std::sin(turn));
+    const QPointF v(std::sin(lean), -std::cos(lean));
+    FittedAxis x{QLineF(origin, origin + u * 800), {}, {}};
+    FittedAxis y{QLineF(origin, origin + v * 700), {}, {}};
+    for (int tick = 0; tick <= 7; ++tick) {
+        x.ticks.push_back({100.0 * tick, double(tick)});
+        y.ticks.push_back({100.0 * tick, 10.0 * tick});
+    }
+    x.fit = *FitAxisTicks(x.ticks, QStringLiteral("X")).fit;
+    y.fit = *FitAxisTicks(y.ticks, QStringLiteral("Y")).fit;
+    const std::optional<ProposedCalibration> proposal = ProposeCalibration(x, y);
+    ASSERT_TRUE(proposal);
+    EXPECT_EQ(proposal->references.size(), 3u);
+    // A point at x = 3.5, y = 42 of the plot reads back exactly.
+    const QPointF point = origin + u * 350 + v * 420;
+    const std::optional<QPointF> values = ValuesAt(x, y, point);
+    ASSERT_TRUE(values);
+    EXPECT_NEAR(values->x(), 3.5, 1e-9);
+    EXPECT_NEAR(values->y(), 42, 1e-9);
+    // Parallel axes cannot calibrate.
+    FittedAxis parallel = y;
+    parallel.line = QLineF(origin + QPointF(0, -50), origin + QPointF(0, -50) + u * 800);
+    EXPECT_FALSE(ProposeCalibration(x, parallel));
+}
+
+} // namespace
+
+#include "recognition/LabelOcr.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QPainter>
+
+namespace {
+
+// A label as a plot draws it: dark text on white, at a size in pixels, optionally passed
+// through JPEG at quality 75.
+QImage DrawnLabel(const QString& text, int pixelSize, bool jpeg) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    QImage image(pixelSize * (text.size() + 2), pixelSize * 2, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(image.rect(), Qt::AlignCenter, text);
+    }
+    if (!jpeg) {
+        return image;
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 75);
+    return QImage::fromData(bytes, "JPEG");
+}
+
+TEST(LabelOcr, ReadsTickLabelsFromSmallToLargeAndThroughJpeg) {
+    LabelOcr reader;
+    ASSERT_TRUE(reader.Ready()) << "Tesseract's English model is installed by the setup";
+    const struct {
+        const char* text;
+        double value;
+    } labels[] = {{"0", 0},      {"2.5", 2.5},     {"-3", -3},        {"100", 100},
+                  {"1e3", 1000}, {"0.001", 0.001}, {"12,000", 12000}, {"7.75", 7.75}};
+    int read = 0;
+    int tried = 0;
+    for (const int size : {13, 17, 25, 40}) {
+        for (const bool jpeg : {false, true}) {
+            for (const auto& label : labels) {
+                ++tried;
+                const QString text =
+                    reader.Read(DrawnLabel(QString::fromLatin1(label.text), size, jpeg));
+                const std::optional<AxisLabel> parsed = ReadAxisLabel(text);
+                if (parsed && parsed->value == label.value) {
+                    ++read;
+                } else {
+                    ADD_FAILURE() << label.text << " at " << size << (jpeg ? " (JPEG)" : "")
+                                  << " read as \"" << text.toStdString() << "\"";
+                }
+            }
+        }
+    }
+    EXPECT_EQ(read, tried);
+    // A region without ink reads as nothing.
+    QImage blank(40, 20, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    EXPECT_TRUE(reader.Read(blank).isEmpty());
+}
+
+} // namespace
+
+#include "recognition/PictureAxes.h"
+
+namespace {
+
+// The axes of a plot's pixels, labels read by OCR: what Auto Scale does with a scan.
+std::optional<FittedAxis> ReadPictureAxis(const QImage& picture, const PictureAxis& axis,
+                                          LabelOcr& reader, const QString& name) {
+    DrawnAxis read{axis.line, {}, 1};
+    for (const TickMark& tick : axis.ticks) {
+        if (tick.labelInk.isEmpty()) {
+            continue;
+        }
+        const QString text = reader.Read(picture.copy(tick.labelInk.adjusted(-4, -4, 4, 4)));
+        if (const std::optional<AxisLabel> label = ReadAxisLabel(text);
+            label && label->kind == AxisLabel::Kind::Number) {
+            read.ticks.push_back({tick.onAxis, text, label->value});
+        }
+    }
+    const std::vector<AxisTick> ticks = TicksAlong(read);
+    const AxisTickFitOutcome outcome = FitAxisTicks(ticks, name);
+    if (!outcome.fit) {
+        ADD_FAILURE() << outcome.refusal.toStdString();
+        return std::nullopt;
+    }
+    return FittedAxis{axis.line, ticks, *outcome.fit};
+}
+
+TEST(PictureAxes, APlotsPixelsCalibrateWithinHalfAPixel) {
+    LabelOcr reader;
+    ASSERT_TRUE(reader.Ready());
+    for (const int dotsPerInch : {150, 300}) {
+        for (const bool yLog : {false, true}) {
+            const VectorPlots::Plot plot = VectorPlots::ThreeSeries(yLog);
+            const LoadedPicture page = RenderPdfPage(
+                VectorPlots::PdfFile(plot), QStringLiteral("plot.pdf"), {1, dotsPerInch, false});
+            const PictureAxes axes = FindPictureAxes(page.image);
+            ASSERT_TRUE(axes.x && axes.y) << dotsPerInch;
+            EXPECT_EQ(axes.x->ticks.size(), plot.xTicks.size()) << dotsPerInch;
+            EXPECT_EQ(axes.y->ticks.size(), plot.yTicks.size()) << dotsPerInch;
+            const std::optional<FittedAxis> x =
+                ReadPictureAxis(page.image, *axes.x, reader, QStringLiteral("X"));
+            const std::optional<FittedAxis> y =
+                ReadPictureAxis(page.image, *axes.y, reader, QStringLiteral("Y"));
+            ASSERT_TRUE(x && y) << dotsPerInch << " " << yLog;
+            EXPECT_EQ(y->fit.logarithmic, yLog);
+            // Every point of the data lands within half a pixel of where the plot drew it.
+            double worst = 0;
+            for (const QPointF& value : plot.series[0].data) {
+                const QPointF pixel = VectorPlots::PicturePoint(plot, value, dotsPerInch);
+                const std::optional<QPointF> read = ValuesAt(*x, *y, pixel);
+                ASSERT_TRUE(read);
+                const QPointF back(x->fit.PositionOf(read->x()), y->fit.PositionOf(read->y()));
+                const QPointF truth(x->fit.PositionOf(value.x()), y->fit.PositionOf(value.y()));
+                worst = std::max(
+                    {worst, std::fabs(back.x() - truth.x()), std::fabs(back.y() - truth.y())});
+            }
+            EXPECT_LT(worst, 0.5) << dotsPerInch << " " << yLog;
+        }
+    }
+}
+
+} // namespace
