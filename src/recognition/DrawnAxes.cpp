@@ -1,5 +1,6 @@
 #include "recognition/DrawnAxes.h"
 
+#include "drawing/DrawingSnap.h"
 #include "recognition/AxisLabelText.h"
 
 #include <cmath>
@@ -41,11 +42,7 @@ std::vector<Segment> StrokedSegments(const VectorDrawing& drawing) {
 }
 
 double DistanceToLine(const QLineF& line, QPointF point) {
-    const QPointF along = line.p2() - line.p1();
-    const double length2 = QPointF::dotProduct(along, along);
-    const double share =
-        std::clamp(QPointF::dotProduct(point - line.p1(), along) / length2, 0.0, 1.0);
-    const QPointF nearest = line.p1() + along * share;
+    const QPointF nearest = NearestOnSegment(line.p1(), line.p2(), point);
     return std::hypot(point.x() - nearest.x(), point.y() - nearest.y());
 }
 
