@@ -10,10 +10,6 @@ namespace {
 // How far two markers' outlines may differ and still be the same shape, in pixels.
 constexpr double ShapeSlack = 1e-3;
 
-double Distance(QPointF a, QPointF b) {
-    return std::hypot(a.x() - b.x(), a.y() - b.y());
-}
-
 // How far a click is from what a user sees of a path: the box of a marker, the strokes of a line.
 double DistanceFrom(const DrawnPath& path, bool marker, QPointF click) {
     if (marker) {
@@ -23,11 +19,11 @@ double DistanceFrom(const DrawnPath& path, bool marker, QPointF click) {
     for (std::size_t piece = 0; piece < path.PieceCount(); ++piece) {
         const std::size_t first = path.pieceStarts[piece];
         const std::size_t end = path.PieceEnd(piece);
-        nearest = std::min(nearest, Distance(path.points[first], click));
+        nearest = std::min(nearest, DistanceBetween(path.points[first], click));
         for (std::size_t at = first + 1; at < end; ++at) {
             nearest = std::min(
-                nearest,
-                Distance(NearestOnSegment(path.points[at - 1], path.points[at], click), click));
+                nearest, DistanceBetween(
+                             NearestOnSegment(path.points[at - 1], path.points[at], click), click));
         }
     }
     return nearest;

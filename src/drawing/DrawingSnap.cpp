@@ -4,13 +4,9 @@
 
 #include <cmath>
 
-namespace {
-
-double Distance(QPointF a, QPointF b) {
+double DistanceBetween(QPointF a, QPointF b) {
     return std::hypot(a.x() - b.x(), a.y() - b.y());
 }
-
-} // namespace
 
 double DistanceToBox(const QRectF& box, QPointF position) {
     const double dx = std::max({box.left() - position.x(), 0.0, position.x() - box.right()});
@@ -36,7 +32,7 @@ std::optional<DrawingSnap> SnapToDrawing(const VectorDrawing& drawing, QPointF c
     double strokeDistance = radius;
     const auto consider = [&](std::optional<DrawingSnap>& chosen, double& chosenDistance,
                               QPointF position, DrawingSnapKind kind) {
-        const double distance = Distance(position, click);
+        const double distance = DistanceBetween(position, click);
         if (distance <= chosenDistance) {
             chosen = DrawingSnap{position, kind};
             chosenDistance = distance;

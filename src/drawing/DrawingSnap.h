@@ -21,6 +21,8 @@ struct DrawingSnap {
 std::optional<DrawingSnap> SnapToDrawing(const VectorDrawing& drawing, QPointF click,
                                          double radius);
 
+// How far apart two positions are.
+double DistanceBetween(QPointF a, QPointF b);
 // How far a position lies from a box (0 inside it).
 double DistanceToBox(const QRectF& box, QPointF position);
 // The point of the segment from a to b nearest to a position.

@@ -42,38 +42,52 @@ std::vector<Segment> StrokedSegments(const VectorDrawing& drawing) {
 }
 
 double DistanceToLine(const QLineF& line, QPointF point) {
-    const QPointF nearest = NearestOnSegment(line.p1(), line.p2(), point);
-    return std::hypot(point.x() - nearest.x(), point.y() - nearest.y());
+    return DistanceBetween(point, NearestOnSegment(line.p1(), line.p2(), point));
+}
+
+// A text of the page that reads as a tick's value.
+struct NumberText {
+    const DrawnText* text;
+    double value;
+};
+
+// The page's texts that read as numbers, read once for every tick of every line.
+std::vector<NumberText> NumberTexts(const VectorDrawing& drawing) {
+    std::vector<NumberText> numbers;
+    for (const DrawnText& text : drawing.texts) {
+        const std::optional<AxisLabel> label = ReadAxisLabel(text.text);
+        if (label && label->kind == AxisLabel::Kind::Number) {
+            numbers.push_back({&text, label->value});
+        }
+    }
+    return numbers;
 }
 
 // The label standing beside a tick: the nearest text that reads as a number and is centred on
 // the tick across the axis.
-std::optional<LabelledTick> LabelOf(const VectorDrawing& drawing, QPointF onAxis,
+std::optional<LabelledTick> LabelOf(const std::vector<NumberText>& numbers, QPointF onAxis,
                                     bool horizontalAxis, double reach) {
     std::optional<LabelledTick> found;
     double nearest = reach;
-    for (const DrawnText& text : drawing.texts) {
-        const std::optional<AxisLabel> label = ReadAxisLabel(text.text);
-        if (!label || label->kind != AxisLabel::Kind::Number) {
-            continue;
-        }
-        const QPointF centre = text.box.center();
+    for (const NumberText& number : numbers) {
+        const QRectF& box = number.text->box;
+        const QPointF centre = box.center();
         // Centred on the tick: under or over it for a horizontal axis, beside it for a
         // vertical one.
         const double across = horizontalAxis ? std::fabs(centre.x() - onAxis.x())
                                              : std::fabs(centre.y() - onAxis.y());
-        const double half = (horizontalAxis ? text.box.width() : text.box.height()) / 2 + 1;
-        const double away = std::hypot(centre.x() - onAxis.x(), centre.y() - onAxis.y());
+        const double half = (horizontalAxis ? box.width() : box.height()) / 2 + 1;
+        const double away = DistanceBetween(centre, onAxis);
         if (across > half || away > nearest) {
             continue;
         }
         nearest = away;
-        found = LabelledTick{onAxis, text.text, label->value};
+        found = LabelledTick{onAxis, number.text->text, number.value};
     }
     return found;
 }
 
-std::optional<DrawnAxis> AxisOn(const VectorDrawing& drawing, const Segment& line,
+std::optional<DrawnAxis> AxisOn(const std::vector<NumberText>& numbers, const Segment& line,
                                 const std::vector<Segment>& segments, double shortest,
                                 double longestTick) {
     const QLineF axisLine(line.a, line.b);
@@ -94,14 +108,13 @@ std::optional<DrawnAxis> AxisOn(const VectorDrawing& drawing, const Segment& lin
         // A tick drawn twice (a fill and a stroke, or a repeated mark) counts once.
         bool seen = false;
         for (const LabelledTick& other : axis.ticks) {
-            seen = seen || std::hypot(other.onAxis.x() - onAxis.x(),
-                                      other.onAxis.y() - onAxis.y()) < TouchPixels;
+            seen = seen || DistanceBetween(other.onAxis, onAxis) < TouchPixels;
         }
         if (seen) {
             continue;
         }
         if (const std::optional<LabelledTick> labelled =
-                LabelOf(drawing, onAxis, horizontal, 8 * longestTick)) {
+                LabelOf(numbers, onAxis, horizontal, 8 * longestTick)) {
             axis.ticks.push_back(*labelled);
         }
     }
@@ -116,6 +129,7 @@ std::optional<DrawnAxis> AxisOn(const VectorDrawing& drawing, const Segment& lin
 DrawnAxes FindDrawnAxes(const VectorDrawing& drawing) {
     const double side = std::min(drawing.size.width(), drawing.size.height());
     const std::vector<Segment> segments = StrokedSegments(drawing);
+    const std::vector<NumberText> numbers = NumberTexts(drawing);
     // An axis spans a quarter of the page at least; a tick is short beside it.
     const double axisLength = side / 4;
     const double longestTick = side / 25;
@@ -124,7 +138,7 @@ DrawnAxes FindDrawnAxes(const VectorDrawing& drawing) {
         if (line.Length() < axisLength || (!line.Horizontal() && !line.Vertical())) {
             continue;
         }
-        std::optional<DrawnAxis> axis = AxisOn(drawing, line, segments, TouchPixels, longestTick);
+        std::optional<DrawnAxis> axis = AxisOn(numbers, line, segments, TouchPixels, longestTick);
         if (!axis) {
             continue;
         }
