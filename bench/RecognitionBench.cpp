@@ -1,11 +1,14 @@
-// Finding a plot's axes in its pixels, on a plot of 1920 x 1440 and of 24 megapixels, beside one
-// pass over the same pixels that turns them grey (the baseline), and reading one label by OCR.
+// Finding a plot's axes in its pixels, Auto Scale and Find Curves as the commands run them, on a
+// plot of 1920 x 1440 and of 24 megapixels, beside one pass over the same pixels that turns them
+// grey (the baseline), and reading one label by OCR.
 
 #include "BenchMain.h"
 #include "VectorPlots.h"
 #include "decoding/PdfPages.h"
+#include "recognition/CurveFinding.h"
 #include "recognition/LabelOcr.h"
 #include "recognition/PictureAxes.h"
+#include "recognition/PlotAxesReading.h"
 
 #include <QGuiApplication>
 
@@ -55,8 +58,33 @@ void BM_ReadOneLabel(benchmark::State& state) {
     }
 }
 
+// Auto Scale as the command runs it on a picture of pixels: axes, every label's OCR, the fits.
+void BM_AutoScale(benchmark::State& state) {
+    const QImage& plot = Plot(static_cast<int>(state.range(0)));
+    LabelOcr reader;
+    for (auto _ : state) {
+        if (!ReadPlotAxes(plot, nullptr, reader).proposal) {
+            state.SkipWithError("nothing was proposed");
+            return;
+        }
+    }
+}
+
+// Find Curves as the command runs it: the plot's area, then its series.
+void BM_FindCurves(benchmark::State& state) {
+    const QImage& plot = Plot(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        if (FindCurves(plot, FindPlotArea(plot, nullptr)).curves.size() != 3) {
+            state.SkipWithError("the three series were not found");
+            return;
+        }
+    }
+}
+
 BENCHMARK(BM_GreyPass)->Arg(300)->Arg(880)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindPictureAxes)->Arg(300)->Arg(880)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AutoScale)->Arg(300)->Arg(880)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FindCurves)->Arg(300)->Arg(880)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadOneLabel)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -10,6 +10,9 @@ constexpr double Pi = 3.14159265358979323846;
 // Axis lines are searched up to this slant, in steps of this many degrees.
 constexpr double MostSlantDegrees = 2;
 constexpr double SlantStepDegrees = 0.05;
+// Grey pixels darker than this are ink: a thin black line that falls between two pixel rows
+// leaves each of them half dark, about 128; a plot's grid lines are lighter.
+constexpr int InkLightness = 150;
 
 // The picture as dark (axis, tick, text) or not, in rows of the picture's orientation or turned
 // a quarter so that vertical lines become rows: one search serves both.
@@ -37,7 +40,7 @@ public:
                     const int x = transposed ? row : column;
                     const int y = transposed ? column : row;
                     const std::size_t at = static_cast<std::size_t>(y) * m_width + x;
-                    m_ink[at] = light < 110 ? 1 : 0;
+                    m_ink[at] = light < InkLightness ? 1 : 0;
                     m_dark[at] = static_cast<unsigned char>(255 - light);
                 }
             }
@@ -251,6 +254,38 @@ double TickCentre(const InkMask& mask, const RowLine& line, int first, int end, 
     return weight > 0 ? weighted / weight : (first + end - 1) / 2.0;
 }
 
+// The ink of a label in rows from `start` on in `direction`, across `window` columns either side
+// of a tick at `at`: it must begin within `nearest` rows, and ends at a gap of background.
+QRect LabelInk(const InkMask& mask, double at, int start, int direction, int window, int nearest,
+               int longestTick) {
+    QRect ink;
+    int emptyRows = 0;
+    for (int step = 1; step <= 6 * longestTick; ++step) {
+        if (ink.isEmpty() && step > nearest) {
+            break;
+        }
+        const int y = start + direction * step;
+        bool any = false;
+        for (int column = static_cast<int>(at) - window; column <= static_cast<int>(at) + window;
+             ++column) {
+            if (mask.Ink(column, y)) {
+                ink |= QRect(column, y, 1, 1);
+                any = true;
+            }
+        }
+        // Digits stand apart across a vertical axis's labels (the scan runs along them there),
+        // never along a horizontal one's.
+        const int mostGap = mask.Transposed() ? std::max(3, ink.width() * 3 / 5) : 2;
+        if (!any && !ink.isEmpty() && ++emptyRows > mostGap) {
+            break;
+        }
+        if (any) {
+            emptyRows = 0;
+        }
+    }
+    return ink;
+}
+
 // The ticks standing on a line: short runs of ink across it on one side, narrower than a few
 // line widths, with the label's ink beyond them on that side.
 std::vector<TickMark> TicksOn(const InkMask& mask, const RowLine& line, int longestTick) {
@@ -289,29 +324,14 @@ std::vector<TickMark> TicksOn(const InkMask& mask, const RowLine& line, int long
                 const double at = TickCentre(mask, line, x, end, side, half, tallest);
                 const int outer =
                     static_cast<int>(std::lround(line.YAt(at))) + side * (half + 1 + tallest);
-                // The label: the first band of ink beyond the tick, across the tick's place.
+                // The label: the first band of ink beyond the tick, across the tick's place; for a
+                // tick pointing into the plot, beyond the line on the other side.
                 const int window = std::max(6, longestTick * 2);
-                QRect ink;
-                int emptyRows = 0;
-                for (int step = 1; step <= 6 * longestTick; ++step) {
-                    const int y = outer + side * step;
-                    bool any = false;
-                    for (int column = static_cast<int>(at) - window;
-                         column <= static_cast<int>(at) + window; ++column) {
-                        if (mask.Ink(column, y)) {
-                            ink |= QRect(column, y, 1, 1);
-                            any = true;
-                        }
-                    }
-                    // Digits stand apart across a vertical axis's labels (the scan runs along
-                    // them there), never along a horizontal one's.
-                    const int mostGap = mask.Transposed() ? std::max(3, ink.width() * 3 / 5) : 2;
-                    if (!any && !ink.isEmpty() && ++emptyRows > mostGap) {
-                        break;
-                    }
-                    if (any) {
-                        emptyRows = 0;
-                    }
+                const int centre = static_cast<int>(std::lround(line.YAt(at)));
+                QRect ink = LabelInk(mask, at, outer, side, window, 2 * longestTick, longestTick);
+                if (ink.isEmpty()) {
+                    ink = LabelInk(mask, at, centre - side * (half + 1), -side, window,
+                                   2 * longestTick + tallest, longestTick);
                 }
                 ticks.push_back({mask.Picture(QPointF(at, line.YAt(at))), mask.Picture(ink)});
             }

@@ -28,17 +28,25 @@ CurveReadout ReadDrawnCurve(Session& session, QPointF click, double radius) {
     }
     readout.result = CurveReadout::Result::Read;
     readout.kind = reading->kind;
+    const RecordedPositions recorded = RecordPositions(session, reading->positions);
+    readout.found = recorded.found;
+    readout.skipped = recorded.skipped;
+    return readout;
+}
+
+RecordedPositions RecordPositions(Session& session, const std::vector<QPointF>& positions) {
+    RecordedPositions recorded;
     DataTable& table = session.Table();
     const UserCoordinates& coordinates = session.Picture().Coordinates();
     std::vector<DataTable::Row> rows;
     std::vector<QPointF> marked;
     std::optional<QPointF> last;
-    for (const QPointF& position : reading->positions) {
+    for (const QPointF& position : positions) {
         const QPointF user = coordinates.ToUser(position);
         const std::optional<QPointF> values =
             FoundPointValues(session.settings, user.x(), user.y());
         if (!values) {
-            ++readout.skipped;
+            ++recorded.skipped;
             continue;
         }
         rows.push_back(PaddedPointRow(table.RowCount() + static_cast<int>(rows.size()), values->x(),
@@ -46,11 +54,11 @@ CurveReadout ReadDrawnCurve(Session& session, QPointF click, double radius) {
         marked.push_back(user);
         last = values;
     }
-    readout.found = static_cast<std::int64_t>(rows.size());
+    recorded.found = static_cast<std::int64_t>(rows.size());
     session.Picture().Dots(marked, MarkerColorOf(session.CurrentCurve(), session.settings));
     if (last) {
         ShowSavedPoint(session, last->x(), last->y());
     }
     AppendPointRows(table, std::move(rows));
-    return readout;
+    return recorded;
 }

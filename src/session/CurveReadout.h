@@ -5,6 +5,7 @@
 #include <QPointF>
 
 #include <cstdint>
+#include <vector>
 
 class Session;
 
@@ -23,6 +24,15 @@ struct CurveReadout {
     // Positions whose values do not fit a number (far past a log axis's range).
     std::int64_t skipped = 0;
 };
+
+// Records picture positions (in pixels) into the current curve, in their order, with the values
+// of the calibration in full precision, each marked in the curve's marker colour. Positions whose
+// values do not fit a number are counted, not recorded.
+struct RecordedPositions {
+    std::int64_t found = 0;
+    std::int64_t skipped = 0;
+};
+RecordedPositions RecordPositions(Session& session, const std::vector<QPointF>& positions);
 
 // Reads the line or the markers of the picture's drawing at a click (in pixel positions) into
 // the current curve, at once and in drawing order, with the values of the calibration in full

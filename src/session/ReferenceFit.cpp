@@ -87,23 +87,31 @@ std::optional<QTransform> RefitApplied(const Session& session) {
     return outcome.fit->pixelToValue;
 }
 
-void DropReferencePoint(Session& session, int index) {
+void SetReferencePoints(Session& session, const std::vector<ExtraReference>& points) {
+    if (points.size() < 2) {
+        return;
+    }
     CalibrationRecord& r = session.calibration;
+    r.XPos1 = points[0].XPos;
+    r.YPos1 = points[0].YPos;
+    r.X1 = points[0].X;
+    r.Y1 = points[0].Y;
+    r.XPos2 = points[1].XPos;
+    r.YPos2 = points[1].YPos;
+    r.X2 = points[1].X;
+    r.Y2 = points[1].Y;
+    session.moreReferences.assign(points.begin() + 2, points.end());
+}
+
+void DropReferencePoint(Session& session, int index) {
+    const CalibrationRecord& r = session.calibration;
     std::vector<ExtraReference> all{{r.XPos1, r.YPos1, r.X1, r.Y1}, {r.XPos2, r.YPos2, r.X2, r.Y2}};
     all.insert(all.end(), session.moreReferences.begin(), session.moreReferences.end());
     if (index < 0 || static_cast<std::size_t>(index) >= all.size() || all.size() <= 2) {
         return;
     }
     all.erase(all.begin() + index);
-    r.XPos1 = all[0].XPos;
-    r.YPos1 = all[0].YPos;
-    r.X1 = all[0].X;
-    r.Y1 = all[0].Y;
-    r.XPos2 = all[1].XPos;
-    r.YPos2 = all[1].YPos;
-    r.X2 = all[1].X;
-    r.Y2 = all[1].Y;
-    session.moreReferences.assign(all.begin() + 2, all.end());
+    SetReferencePoints(session, all);
 }
 
 QString ResidualTable(const CalibrationFit& fit) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CalibrationFit.h"
+#include "core/CalibrationRecord.h"
 
 class Session;
 
@@ -24,6 +25,10 @@ FitOutcome ApplyReferenceFit(Session& session);
 
 // The fitted map of reference points already applied (an opened project), or nothing.
 std::optional<QTransform> RefitApplied(const Session& session);
+
+// Makes these the calibration's reference points, as typed: the first two the record's, the
+// others those of More Points. Fewer than two change nothing.
+void SetReferencePoints(Session& session, const std::vector<ExtraReference>& points);
 
 // Forgets reference point `index` (from 0): the points after it move up, so that points 1 and
 // 2 stay the record's.

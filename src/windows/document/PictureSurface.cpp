@@ -69,6 +69,40 @@ QPointF PictureSurface::UserPosition(QPointF widgetPosition) const {
         QPointF(std::floor(widgetPosition.x()), std::floor(widgetPosition.y())));
 }
 
+namespace {
+
+// Half the size of a proposal's marks, in screen pixels.
+constexpr double ProposalMarkRadius = 6;
+
+void PaintProposal(QPainter& painter, const PictureSurface::ProposalMarks& marks) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    // Picture positions count from pixel centres.
+    painter.translate(0.5, 0.5);
+    painter.setPen(QPen(QColor(0, 150, 255, 160), 3));
+    for (const QLineF& axis : marks.axes) {
+        painter.drawLine(axis);
+    }
+    const double r = ProposalMarkRadius;
+    painter.setPen(QPen(QColor(0, 170, 0), 2));
+    for (const QPointF& tick : marks.takenTicks) {
+        painter.drawEllipse(tick, r, r);
+    }
+    painter.setPen(QPen(QColor(220, 0, 0), 2));
+    for (const QPointF& tick : marks.leftOutTicks) {
+        painter.drawLine(tick + QPointF(-r, -r), tick + QPointF(r, r));
+        painter.drawLine(tick + QPointF(-r, r), tick + QPointF(r, -r));
+    }
+    painter.setPen(QPen(QColor(0, 0, 200), 2));
+    for (const QPointF& reference : marks.references) {
+        painter.drawRect(QRectF(reference - QPointF(r + 3, r + 3), QSizeF(2 * r + 6, 2 * r + 6)));
+    }
+    painter.restore();
+}
+
+} // namespace
+
 void PictureSurface::PSet(double x, double y) {
     PSet(x, y, ForegroundColor);
 }
@@ -96,7 +130,15 @@ void PictureSurface::paintEvent(QPaintEvent* event) {
             painter.drawLine(line);
         }
     }
+    if (m_proposal) {
+        PaintProposal(painter, *m_proposal);
+    }
     emit Painted();
+}
+
+void PictureSurface::SetProposalMarks(std::optional<ProposalMarks> marks) {
+    m_proposal = std::move(marks);
+    update();
 }
 
 void PictureSurface::SetCalibrationGrid(std::optional<GridStyle> style) {

@@ -2,9 +2,11 @@
 
 #include "session/SessionPicture.h"
 
+#include <QLineF>
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 // Mouse buttons and shift keys as the digitizing handlers see them.
 namespace MouseButton {
@@ -78,6 +80,18 @@ public:
     void SetCalibrationGrid(std::optional<GridStyle> style);
     bool CalibrationGridShown() const { return m_grid.has_value(); }
 
+    // A proposed calibration drawn over the picture until it is accepted or given up: the axis
+    // lines found, the ticks whose labels the fit took and those it left out, and the
+    // reference points it would set. Positions in picture pixels.
+    struct ProposalMarks {
+        std::vector<QLineF> axes;
+        std::vector<QPointF> takenTicks;
+        std::vector<QPointF> leftOutTicks;
+        std::vector<QPointF> references;
+    };
+    void SetProposalMarks(std::optional<ProposalMarks> marks);
+    const std::optional<ProposalMarks>& ShownProposal() const { return m_proposal; }
+
 signals:
     void PictureChanged();
     // Buttons and shift are bit sets: 1 left, 2 right, 4 middle; 1 Shift, 2 Ctrl, 4 Alt.
@@ -102,4 +116,5 @@ private:
     SessionPicture& m_picture;
     int m_pointerIndex = -1;
     std::optional<GridStyle> m_grid;
+    std::optional<ProposalMarks> m_proposal;
 };

@@ -5,6 +5,7 @@
 #include "decoding/CopiedFile.h"
 #include "layout/Twips.h"
 #include "layout/ViewportLayout.h"
+#include "recognition/LabelOcr.h"
 #include "session/Session.h"
 #include "windows/document/ButtonLabel.h"
 #include "windows/document/PictureSurface.h"
@@ -68,6 +69,12 @@ frmDocument::frmDocument(Session& session, const Desktop& desktop, MainFrame& ma
     m_picture2 = new PictureSurface(m_session.Picture(), m_picture1);
     m_picture2->installEventFilter(this);
     connect(m_picture2, &PictureSurface::PictureChanged, this, &frmDocument::Form_Resize);
+    // A proposal belongs to the picture it was read from.
+    connect(m_picture2, &PictureSurface::PictureChanged, this, [this] {
+        if (m_autoScale) {
+            GiveUpAutoScale(QStringLiteral("Auto Scale given up: the picture changed"));
+        }
+    });
     // The colour picker's pointer while a click picks the auto-read colour, else the user's.
     connect(&m_session, &Session::SettingsChanged, this, [this] {
         m_picture2->SetPointerIndex(m_session.PickColorMode ? ColourPickerPointer
@@ -184,8 +191,10 @@ void frmDocument::mouseMoveEvent(QMouseEvent* event) {
 
 void frmDocument::keyPressEvent(QKeyEvent* event) {
     const int shift = event->modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0;
+    const bool answersProposal =
+        AutoScaleProposed() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
     Form_KeyDown(event->key() == Qt::Key_Escape ? EscapeKey : event->key(), shift);
-    if (event->key() == Qt::Key_Escape) {
+    if (event->key() == Qt::Key_Escape || answersProposal) {
         // Used up here: left ignored, a key the picture passed on would travel up to this
         // window once more and take a second point.
         event->accept();

@@ -2,15 +2,18 @@
 
 #include "picture/PictureType.h"
 #include "platform/Desktop.h"
+#include "recognition/AxesCalibration.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <optional>
 
 struct DrawingSnap;
+class LabelOcr;
 class ButtonLabel;
 class MainFrame;
 class PictureSurface;
@@ -28,6 +31,7 @@ class frmDocument : public QWidget {
 public:
     frmDocument(Session& session, const Desktop& desktop, MainFrame& main,
                 QWidget* parent = nullptr);
+    ~frmDocument() override;
 
     // Places the window beside the data window (of that width), 0.45 of the screen high,
     // reaching to the magnifier's left edge (when it shows) or else to the right edge of the
@@ -52,6 +56,11 @@ public:
     // without one. Escape gives it up.
     void StartReadCurve();
     bool ReadCurveWanted() const { return m_readCurveWanted; }
+    // Picture > Auto Scale: finds the axes, reads their labels and shows the calibration it
+    // would make over the picture; Enter takes it, Escape (or a click) leaves the calibration
+    // as it was. Refused, with what could not be read, when an axis does not fit.
+    void StartAutoScale();
+    bool AutoScaleProposed() const { return m_autoScale.has_value(); }
     void lblbutton_Click(int index);
 
     // Turns the picture by a typed angle; Escape while it turns leaves the picture as it was.
@@ -106,6 +115,10 @@ private:
     std::optional<DrawingSnap> DrawingSnapAt(double x, double y) const;
     // Moves a click there and says so; false when the picture has no drawing that near.
     bool SnapClickToDrawing(double& x, double& y);
+    void AcceptAutoScale();
+    void GiveUpAutoScale(const QString& said);
+    // The label reader, loaded at the first Auto Scale.
+    LabelOcr& Ocr();
     // Reads the line or markers of the drawing at a click into the current curve.
     void ReadCurveAt(double x, double y);
     // Records a point of a right-button drag; x and y come back as data values when a point
@@ -126,5 +139,7 @@ private:
     float m_lastDragY = 0;
     bool m_rotating = false;
     bool m_readCurveWanted = false;
+    std::optional<ProposedCalibration> m_autoScale;
+    std::unique_ptr<LabelOcr> m_ocr;
     QString m_lastFitReport;
 };

@@ -206,6 +206,11 @@ void frmDocument::SnapClick(float& x, float& y) {
 void frmDocument::Picture2_MouseDown(int button, int /*shift*/, float x, float y) {
     // A left click is a step of its own; the right button's point is the first of a drag,
     // whose points become one step when the button is let go.
+    // A click while Auto Scale shows its proposal only gives the proposal up.
+    if (m_autoScale) {
+        GiveUpAutoScale(QStringLiteral("Auto Scale given up; the calibration is as it was"));
+        return;
+    }
     if (m_readCurveWanted && button != MouseButton::Right) {
         m_readCurveWanted = false;
         ReadCurveAt(x, y);
@@ -304,6 +309,14 @@ void frmDocument::Picture2_MouseMove(int button, int /*shift*/, float x, float y
 }
 
 void frmDocument::Form_KeyDown(int keyCode, int /*shift*/) {
+    if (m_autoScale && (keyCode == Qt::Key_Return || keyCode == Qt::Key_Enter)) {
+        AcceptAutoScale();
+        return;
+    }
+    if (m_autoScale && keyCode == EscapeKey) {
+        GiveUpAutoScale(QStringLiteral("Auto Scale given up; the calibration is as it was"));
+        return;
+    }
     // Escape first gives up a Read Curve that waits for its click.
     if (keyCode == EscapeKey && m_readCurveWanted) {
         m_readCurveWanted = false;

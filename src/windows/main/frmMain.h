@@ -98,6 +98,7 @@ public:
 
     void mnuPictureScale_Click();
     void mnuPictureResetScale_Click();
+    void mnuPictureAutoScale_Click();
     void mnuPictureImport_Click();
     // Opens a picture file as a new document, as Import does after its dialog; also used for
     // a file dropped on the picture window or named on the command line.
@@ -112,6 +113,7 @@ public:
     void mnuDataAR_Click();
     void mnuDataSpline_Click();
     void mnuDataReadCurve_Click();
+    void mnuDataFindCurves_Click();
     // The file commands report whether the table was written.
     bool mnuDataSave_Click();
     bool mnuDataSaveAs_Click();

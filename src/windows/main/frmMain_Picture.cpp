@@ -47,6 +47,10 @@ void frmMain::mnuPictureResetScale_Click() {
     m_session.ResetScale();
 }
 
+void frmMain::mnuPictureAutoScale_Click() {
+    m_windows.Document().StartAutoScale();
+}
+
 void frmMain::mnuPictureCapture_Click() {
     // One capture at a time: during the countdown the first one is hidden, not gone.
     if (m_capture) {
