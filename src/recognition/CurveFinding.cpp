@@ -16,6 +16,9 @@ constexpr int GreySpread = 40;
 // A pixel counts for a series once it holds this share of its colour; below it, it is a
 // faint edge or the series seen through a legend's box.
 constexpr double LeastCover = 0.25;
+// Lines and markers leave most of a plot's area to its background; past this share of coloured
+// pixels the picture is a colour map, a filled plot or a photograph.
+constexpr double MostColouredShare = 0.4;
 // A colour becomes a series with at least this many full pixels of it.
 constexpr int FewestSeriesPixels = 25;
 // The largest marker, as a share of the plot area's shorter side.
@@ -276,6 +279,20 @@ struct Component {
     }
 };
 
+// Adds a pixel to a part at a weight.
+void Take(Component& part, QPoint pixel, double w) {
+    const double px = pixel.x();
+    const double py = pixel.y();
+    part.weight += w;
+    part.sx += w * px;
+    part.sy += w * py;
+    part.sxx += w * px * px;
+    part.syy += w * py * py;
+    part.sxy += w * px * py;
+    part.pixels.push_back(pixel);
+    part.box |= QRect(pixel, QSize(1, 1));
+}
+
 std::vector<Component> ComponentsOf(const Region& region, const Coverage& coverage, int series) {
     const QRect& box = region.box;
     const int width = box.width();
@@ -295,17 +312,7 @@ std::vector<Component> ComponentsOf(const Region& region, const Coverage& covera
             stack.pop_back();
             const int x = static_cast<int>(at % width);
             const int y = static_cast<int>(at / width);
-            const double w = coverage.cover[at];
-            const double px = x + box.left();
-            const double py = y + box.top();
-            part.weight += w;
-            part.sx += w * px;
-            part.sy += w * py;
-            part.sxx += w * px * px;
-            part.syy += w * py * py;
-            part.sxy += w * px * py;
-            part.pixels.push_back(QPoint(x + box.left(), y + box.top()));
-            part.box |= QRect(x + box.left(), y + box.top(), 1, 1);
+            Take(part, QPoint(x + box.left(), y + box.top()), coverage.cover[at]);
             for (int dy = -1; dy <= 1; ++dy) {
                 for (int dx = -1; dx <= 1; ++dx) {
                     const int nx = x + dx;
@@ -377,6 +384,48 @@ bool AreMarkers(const std::vector<Component>& parts, const QRect& area) {
 }
 
 // The centres of markers; a part holding several touching markers is split among them.
+// A line of another series drawn over a marker cuts it in pieces: pieces that together are no
+// larger than one marker are one again, with the pixels the line hides inside it.
+std::vector<Component> Rejoined(std::vector<Component> parts, const Coverage& coverage,
+                                const QRect& box, int series) {
+    std::vector<double> sides;
+    for (const Component& part : parts) {
+        sides.push_back(std::max(part.box.width(), part.box.height()));
+    }
+    const double side = Median(sides);
+    for (std::size_t a = 0; a < parts.size(); ++a) {
+        for (std::size_t b = a + 1; b < parts.size(); ++b) {
+            const QRect both = parts[a].box | parts[b].box;
+            if (parts[b].pixels.empty() || std::max(both.width(), both.height()) > 1.25 * side ||
+                std::max(parts[a].box.width(), parts[a].box.height()) >= side ||
+                std::max(parts[b].box.width(), parts[b].box.height()) >= side) {
+                continue;
+            }
+            for (const QPoint& pixel : parts[b].pixels) {
+                Take(parts[a], pixel,
+                     coverage.cover[static_cast<std::size_t>(pixel.y() - box.top()) * box.width() +
+                                    (pixel.x() - box.left())]);
+            }
+            parts[b] = Component{};
+            // The hidden pixels: another series' between the pieces, within the marker.
+            const QPointF middle = QRectF(both).center();
+            for (int y = both.top(); y <= both.bottom(); ++y) {
+                for (int x = both.left(); x <= both.right(); ++x) {
+                    const std::size_t at =
+                        static_cast<std::size_t>(y - box.top()) * box.width() + (x - box.left());
+                    const int other = coverage.series[at];
+                    if (other >= 0 && other != series &&
+                        std::hypot(x - middle.x(), y - middle.y()) <= side / 2) {
+                        Take(parts[a], QPoint(x, y), 1);
+                    }
+                }
+            }
+        }
+    }
+    std::erase_if(parts, [](const Component& part) { return part.pixels.empty(); });
+    return parts;
+}
+
 std::vector<QPointF> MarkerCentres(const std::vector<Component>& parts, const Coverage& coverage,
                                    const QRect& box) {
     std::vector<double> weights;
@@ -572,6 +621,16 @@ CurveFinding FindCurves(const QImage& picture, const QRectF& area) {
         return finding;
     }
     const Region region = RegionOf(picture, box);
+    const auto coloured = std::count_if(region.pixels.begin(), region.pixels.end(),
+                                        [](QRgb pixel) { return Spread(pixel) >= GreySpread; });
+    if (static_cast<double>(coloured) >
+        MostColouredShare * static_cast<double>(region.pixels.size())) {
+        finding.refusal =
+            QStringLiteral("Most of the plot area is coloured: a colour map, a filled "
+                           "plot or a photograph, not lines and markers on a plain "
+                           "background.");
+        return finding;
+    }
     const std::vector<Rgb> colors = SeriesColors(region);
     if (static_cast<int>(colors.size()) > MostFoundCurves) {
         finding.refusal = QStringLiteral("The plot holds more than %1 colours, too many to tell "
@@ -618,8 +677,9 @@ CurveFinding FindCurves(const QImage& picture, const QRectF& area) {
                            static_cast<int>(std::lround(c.b)));
         curve.colorName = ColorName(curve.color);
         curve.markers = AreMarkers(parts, box);
-        curve.points = curve.markers ? MarkerCentres(parts, own, box)
-                                     : LineCentres(own, box, static_cast<int>(k), span);
+        curve.points = curve.markers
+                           ? MarkerCentres(Rejoined(parts, own, box, static_cast<int>(k)), own, box)
+                           : LineCentres(own, box, static_cast<int>(k), span);
         finding.curves.push_back(std::move(curve));
     }
     if (finding.curves.empty()) {
