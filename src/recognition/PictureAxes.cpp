@@ -260,6 +260,7 @@ QRect LabelInk(const InkMask& mask, double at, int start, int direction, int win
                int longestTick) {
     QRect ink;
     int emptyRows = 0;
+    bool ended = false;
     for (int step = 1; step <= 6 * longestTick; ++step) {
         if (ink.isEmpty() && step > nearest) {
             break;
@@ -277,13 +278,15 @@ QRect LabelInk(const InkMask& mask, double at, int start, int direction, int win
         // never along a horizontal one's.
         const int mostGap = mask.Transposed() ? std::max(3, ink.width() * 3 / 5) : 2;
         if (!any && !ink.isEmpty() && ++emptyRows > mostGap) {
+            ended = true;
             break;
         }
         if (any) {
             emptyRows = 0;
         }
     }
-    return ink;
+    // Ink that runs on past a label's length is a line (the frame beside a corner tick).
+    return ended ? ink : QRect();
 }
 
 // The ticks standing on a line: short runs of ink across it on one side, narrower than a few

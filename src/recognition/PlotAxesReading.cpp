@@ -4,8 +4,13 @@
 #include "recognition/DrawnAxes.h"
 #include "recognition/LabelOcr.h"
 #include "recognition/PictureAxes.h"
+#include "recognition/RaisedExponent.h"
 
+#include <QPainter>
+
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -14,7 +19,7 @@ constexpr int LabelMargin = 4;
 
 void FitAxis(AxisReading& axis, const QString& name) {
     if (!axis.line) {
-        axis.refusal = QStringLiteral("no %1 axis line with ticks was found").arg(name);
+        axis.refusal = QStringLiteral("no %1 axis line with labelled ticks was found").arg(name);
         return;
     }
     AxisTickFitOutcome outcome = FitAxisTicks(axis.ticks, name);
@@ -36,11 +41,125 @@ AxisReading FromDrawing(const std::optional<DrawnAxis>& axis) {
     }
     reading.line = axis->line;
     reading.ticksFound = static_cast<int>(axis->ticks.size());
+    reading.factor = axis->factor;
     reading.ticks = TicksAlong(*axis);
     return reading;
 }
 
-AxisReading FromPixels(const QImage& picture, const std::optional<PictureAxis>& axis,
+QImage WithMargin(const QImage& picture, const QRect& ink) {
+    return picture.copy(ink.adjusted(-LabelMargin, -LabelMargin, LabelMargin, LabelMargin)
+                            .intersected(picture.rect()));
+}
+
+// The label with its exponent brought down to the line and up to the size of its base: OCR
+// does not read a lone small digit, but reads it in a line.
+QImage OnOneLine(const QImage& region, const RaisedParts& parts) {
+    const QImage base = region.copy(parts.base);
+    const int height = parts.base.height();
+    const double scale = static_cast<double>(height) / std::max(1, parts.exponent.height());
+    const QImage exponent =
+        region.copy(parts.exponent)
+            .scaled(std::max(1, static_cast<int>(std::lround(parts.exponent.width() * scale))),
+                    height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const int gap = std::max(2, height / 3);
+    QImage line(base.width() + gap + exponent.width() + 2 * LabelMargin, height + 2 * LabelMargin,
+                QImage::Format_RGB32);
+    line.fill(Qt::white);
+    QPainter painter(&line);
+    painter.drawImage(LabelMargin, LabelMargin, base);
+    painter.drawImage(LabelMargin + base.width() + gap, LabelMargin, exponent);
+    return line;
+}
+
+// The text of a label's region: a raised exponent read apart from its base ("10" and "3" give
+// "10^3").
+QString LabelText(const QImage& region, LabelOcr& ocr) {
+    if (const std::optional<RaisedParts> parts = FindRaisedExponent(region)) {
+        const QString base = ocr.Read(WithMargin(region, parts->base));
+        const QString both = ocr.Read(OnOneLine(region, *parts));
+        if (!base.isEmpty() && both.size() > base.size() && both.startsWith(base)) {
+            return base + QLatin1Char('^') + (parts->negative ? QStringLiteral("-") : QString()) +
+                   both.mid(base.size()).trimmed();
+        }
+    }
+    return ocr.Read(region);
+}
+
+// The rows and columns of dark grey ink inside a box of the picture; empty for none.
+QRect InkIn(const QImage& picture, const QRect& box) {
+    const QRect inside = box.intersected(picture.rect());
+    QRect ink;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb pixel = picture.pixel(x, y);
+            const int spread = std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) -
+                               std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
+            if (spread < 70 && qGray(pixel) < 150) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return ink;
+}
+
+// What stands where plotting programs write a factor for the whole axis: above the top of a
+// vertical axis, or under the right end of a horizontal axis's labels ("×10^3", "1e6").
+struct AxisNote {
+    std::optional<double> factor;
+    bool unread = false; // something is written there that does not read as a factor
+};
+
+AxisNote AxisFactor(const QImage& picture, const PictureAxis& axis, bool vertical, LabelOcr& ocr) {
+    std::vector<int> heights;
+    QRect labels;
+    for (const TickMark& tick : axis.ticks) {
+        if (!tick.labelInk.isEmpty()) {
+            heights.push_back(tick.labelInk.height());
+            labels |= tick.labelInk;
+        }
+    }
+    if (heights.empty()) {
+        return {};
+    }
+    std::nth_element(heights.begin(),
+                     heights.begin() + static_cast<std::ptrdiff_t>(heights.size() / 2),
+                     heights.end());
+    const int h = std::max(4, heights[heights.size() / 2]);
+    const QLineF& line = axis.line;
+    QRect look;
+    if (vertical) {
+        const QPointF top = line.p1().y() < line.p2().y() ? line.p1() : line.p2();
+        look =
+            QRect(QPoint(static_cast<int>(top.x()) - 3 * h, static_cast<int>(top.y()) - 3 * h),
+                  QPoint(static_cast<int>(top.x()) + 8 * h, static_cast<int>(top.y() - 0.75 * h)));
+    } else {
+        const QPointF right = line.p1().x() > line.p2().x() ? line.p1() : line.p2();
+        look = QRect(QPoint(static_cast<int>(right.x()) - 6 * h, labels.bottom() + 2),
+                     QPoint(static_cast<int>(right.x()) + 6 * h, labels.bottom() + 3 * h));
+    }
+    const QRect ink = InkIn(picture, look);
+    if (ink.isEmpty()) {
+        return {};
+    }
+    if (ink.height() > 2 * h) {
+        return {std::nullopt, true};
+    }
+    const QString text = LabelText(WithMargin(picture, ink), ocr);
+    const std::optional<AxisLabel> label = ReadAxisLabel(text);
+    if (!label || label->value <= 0) {
+        return {std::nullopt, true};
+    }
+    // A number standing alone there is a factor only when written as a power of ten.
+    const bool power =
+        std::fabs(std::log10(label->value) - std::round(std::log10(label->value))) < 1e-9 &&
+        (text.contains(QLatin1Char('e'), Qt::CaseInsensitive) || text.contains(QLatin1Char('^')));
+    if (label->kind == AxisLabel::Kind::Multiplier || power) {
+        return {label->value, false};
+    }
+    return {std::nullopt, true};
+}
+
+AxisReading FromPixels(const QImage& picture, const std::optional<PictureAxis>& axis, bool vertical,
                        LabelOcr& ocr) {
     AxisReading reading;
     if (!axis) {
@@ -53,15 +172,20 @@ AxisReading FromPixels(const QImage& picture, const std::optional<PictureAxis>& 
         if (tick.labelInk.isEmpty()) {
             continue;
         }
-        const QRect region =
-            tick.labelInk.adjusted(-LabelMargin, -LabelMargin, LabelMargin, LabelMargin)
-                .intersected(picture.rect());
-        const QString text = ocr.Read(picture.copy(region));
+        const QString text = LabelText(WithMargin(picture, tick.labelInk), ocr);
         if (const std::optional<AxisLabel> label = ReadAxisLabel(text);
             label && label->kind == AxisLabel::Kind::Number) {
             read.ticks.push_back({tick.onAxis, text, label->value});
         }
     }
+    const AxisNote note = AxisFactor(picture, *axis, vertical, ocr);
+    if (note.factor) {
+        reading.factor = *note.factor;
+        for (LabelledTick& tick : read.ticks) {
+            tick.value *= *note.factor;
+        }
+    }
+    reading.unreadNote = note.unread;
     reading.ticks = TicksAlong(read);
     return reading;
 }
@@ -101,8 +225,8 @@ PlotAxesReading ReadPlotAxes(const QImage& picture, const VectorDrawing* drawing
                                              "English model could not be loaded.");
             return reading;
         }
-        reading.x = FromPixels(picture, axes.x, ocr);
-        reading.y = FromPixels(picture, axes.y, ocr);
+        reading.x = FromPixels(picture, axes.x, false, ocr);
+        reading.y = FromPixels(picture, axes.y, true, ocr);
     }
     if (reading.x.line && reading.y.line) {
         reading.plotArea = AreaBetween(*reading.x.line, *reading.y.line);
@@ -120,6 +244,16 @@ PlotAxesReading ReadPlotAxes(const QImage& picture, const VectorDrawing* drawing
                                               {*reading.y.line, reading.y.ticks, *reading.y.fit});
         if (!reading.proposal) {
             reasons << QStringLiteral("the axis lines found do not cross at a usable angle");
+        }
+    }
+    for (const auto& [axis, name, where] :
+         {std::tuple(&reading.x, QStringLiteral("X"), QStringLiteral("under the right end of")),
+          std::tuple(&reading.y, QStringLiteral("Y"), QStringLiteral("over the top of"))}) {
+        if (axis->unreadNote) {
+            reading.warnings << QStringLiteral("something is written %1 the %2 axis that was not "
+                                               "read as a factor; if it is one (such as ×10³), "
+                                               "the %2 values are off by it")
+                                    .arg(where, name);
         }
     }
     if (!reasons.isEmpty()) {

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,7 +17,9 @@ class LabelOcr;
 struct AxisReading {
     std::optional<QLineF> line;
     int ticksFound = 0;
-    std::vector<AxisTick> ticks; // the labelled ones
+    std::vector<AxisTick> ticks; // the labelled ones, their values times the factor
+    double factor = 1;           // written once for the axis ("×10^3"), 1 for none
+    bool unreadNote = false;     // something stands where a factor goes, not read as one
     std::optional<AxisTickFit> fit;
     QString refusal;
 
@@ -32,6 +35,8 @@ struct PlotAxesReading {
     std::optional<ProposedCalibration> proposal;
     // Why nothing is proposed, in the user's words; empty with a proposal.
     QString refusal;
+    // What the user should check before taking the proposal, in the user's words.
+    QStringList warnings;
     // The box the axis lines enclose, empty when they were not both found.
     QRectF plotArea;
 };

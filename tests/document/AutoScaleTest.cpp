@@ -110,8 +110,9 @@ TEST_F(AutoScale, WhatCannotBeReadIsSaidAndNothingChanges) {
     Main().RunMenuCommand("mnuPictureAutoScale");
     ASSERT_EQ(prompts->messages.size(), 1u);
     EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Auto Scale"));
-    EXPECT_TRUE(prompts->messages[0].text.startsWith(QStringLiteral(
-        "No X axis line with ticks was found; no Y axis line with ticks was found.")))
+    EXPECT_TRUE(prompts->messages[0].text.startsWith(
+        QStringLiteral("No X axis line with labelled ticks was found; no Y axis line with labelled "
+                       "ticks was found.")))
         << prompts->messages[0].text.toStdString();
     EXPECT_TRUE(prompts->messages[0].text.contains(QStringLiteral("left as it was")));
     EXPECT_FALSE(App().Document().AutoScaleProposed());

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -18,11 +19,19 @@ double Pixels(double points, int dotsPerInch) {
     return points * dotsPerInch / 72.0;
 }
 
-QString TickText(double value, bool log) {
-    if (log) {
-        return QString::number(value, 'g', 6);
-    }
-    return QString::number(value, 'g', 6);
+// Draws "10" with its exponent raised after it, right-aligned to `right` and centred on `y`.
+void DrawPower(QPainter& painter, int exponent, double right, double y, double em) {
+    const QFont normal = painter.font();
+    QFont small = normal;
+    small.setPixelSize(std::max(1, static_cast<int>(std::lround(normal.pixelSize() * 0.7))));
+    const QString raised = QString::number(exponent).replace(QLatin1Char('-'), QChar(0x2212));
+    const double raisedWidth = QFontMetricsF(small).horizontalAdvance(raised);
+    const double baseWidth = QFontMetricsF(normal).horizontalAdvance(QStringLiteral("10"));
+    const double baseline = y + 0.35 * em;
+    painter.drawText(QPointF(right - raisedWidth - baseWidth, baseline), QStringLiteral("10"));
+    painter.setFont(small);
+    painter.drawText(QPointF(right - raisedWidth, baseline - 0.45 * em), raised);
+    painter.setFont(normal);
 }
 
 } // namespace
@@ -32,9 +41,9 @@ std::vector<Style> Styles() {
         {QStringLiteral("boxed, sans"), QStringLiteral("DejaVu Sans"), true, false, false, 1.5, 6,
          0},
         {QStringLiteral("open axes, grid"), QStringLiteral("Nimbus Sans"), false, false, true, 1.5,
-         6, 1},
+         6, 1, false, true},
         {QStringLiteral("serif, ticks inside"), QStringLiteral("Nimbus Roman"), true, true, false,
-         1.2, 7, 2},
+         1.2, 7, 2, true, false},
         {QStringLiteral("mono, thick lines"), QStringLiteral("DejaVu Sans Mono"), true, false, true,
          2.5, 8, 0},
     };
@@ -62,8 +71,10 @@ Drawn Draw(const Case& plot) {
     drawn.yLog = plot.yLog;
     drawn.turnDegrees = plot.turnDegrees;
     if (plot.yLog) {
-        drawn.yFrom = 1;
-        drawn.yTo = 10000;
+        drawn.yFrom = style.powers ? 0.1 : 1;
+        drawn.yTo = style.powers ? 1000 : 10000;
+    } else if (style.factor) {
+        drawn.yTo = 100000;
     }
     const int width = static_cast<int>(std::lround(6.4 * dpi));
     const int height = static_cast<int>(std::lround(4.8 * dpi));
@@ -82,7 +93,13 @@ Drawn Draw(const Case& plot) {
         for (int i = 0; i < count; ++i) {
             const double x = series.markers ? 0.4 + 9.2 * i / (count - 1) : 10.0 * i / (count - 1);
             const double wave = 0.5 + 0.38 * std::sin(0.55 * x + phase) * std::cos(0.1 * k * x);
-            const double y = plot.yLog ? std::pow(10.0, 0.3 + 3.4 * wave) : 5 + 90 * wave;
+            const double from = plot.yLog ? std::log10(drawn.yFrom) : drawn.yFrom;
+            const double to = plot.yLog ? std::log10(drawn.yTo) : drawn.yTo;
+            const double y = from + (to - from) * (0.05 + 0.9 * wave);
+            if (plot.yLog) {
+                series.data.push_back({x, std::pow(10.0, y)});
+                continue;
+            }
             series.data.push_back({x, y});
         }
         drawn.series.push_back(std::move(series));
@@ -106,8 +123,11 @@ Drawn Draw(const Case& plot) {
     painter.setFont(font);
 
     const std::vector<double> xTicks{0, 2, 4, 6, 8, 10};
-    const std::vector<double> yTicks = plot.yLog ? std::vector<double>{1, 10, 100, 1000, 10000}
-                                                 : std::vector<double>{0, 20, 40, 60, 80, 100};
+    std::vector<double> yTicks;
+    for (int k = 0; k < (plot.yLog ? 5 : 6); ++k) {
+        yTicks.push_back(plot.yLog ? drawn.yFrom * std::pow(10.0, k)
+                                   : drawn.yFrom + (drawn.yTo - drawn.yFrom) * k / 5);
+    }
     if (style.grid) {
         painter.setPen(QPen(QColor(176, 176, 176), Pixels(0.8, dpi)));
         for (double x : xTicks) {
@@ -201,7 +221,7 @@ Drawn Draw(const Case& plot) {
         painter.drawText(QRectF(at.x() - 3 * Pixels(10, dpi),
                                 at.y() + tickLength + Pixels(3.5, dpi), 6 * Pixels(10, dpi),
                                 1.3 * Pixels(10, dpi)),
-                         Qt::AlignHCenter | Qt::AlignTop, TickText(x, false));
+                         Qt::AlignHCenter | Qt::AlignTop, QString::number(x, 'g', 6));
     }
     for (double y : yTicks) {
         const QPointF at = flat({drawn.xFrom, y});
@@ -211,9 +231,27 @@ Drawn Draw(const Case& plot) {
             painter.drawLine(right, right - QPointF(tickLength, 0));
         }
         const double gap = (style.ticksInside ? 0 : tickLength) + Pixels(3.5, dpi);
+        if (plot.yLog && style.powers) {
+            DrawPower(painter, static_cast<int>(std::lround(std::log10(y))), at.x() - gap, at.y(),
+                      Pixels(10, dpi));
+            continue;
+        }
         painter.drawText(QRectF(at.x() - gap - 8 * Pixels(10, dpi), at.y() - Pixels(10, dpi),
                                 8 * Pixels(10, dpi), 2 * Pixels(10, dpi)),
-                         Qt::AlignRight | Qt::AlignVCenter, TickText(y, plot.yLog));
+                         Qt::AlignRight | Qt::AlignVCenter,
+                         QString::number(!plot.yLog && style.factor ? y / 1000 : y, 'g', 6));
+    }
+    if (!plot.yLog && style.factor) {
+        // The axis's factor over its top, as plotting programs write it.
+        const QPointF top = flat({drawn.xFrom, drawn.yTo});
+        const double em = Pixels(10, dpi);
+        painter.drawText(QPointF(top.x(), top.y() - 0.6 * em), QStringLiteral("\u00d7"));
+        const double times = QFontMetricsF(painter.font()).horizontalAdvance(QChar(0x00d7));
+        DrawPower(painter, 3,
+                  top.x() + times +
+                      QFontMetricsF(painter.font()).horizontalAdvance(QStringLiteral("10")) +
+                      QFontMetricsF(painter.font()).horizontalAdvance(QStringLiteral("3")) * 0.7,
+                  top.y() - 0.95 * em, em);
     }
     painter.end();
 

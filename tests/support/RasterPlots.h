@@ -21,6 +21,8 @@ struct Style {
     double lineWidthPt = 1.5;
     double markerPt = 6;
     int markerShape = 0; // 0 round, 1 square, 2 triangle
+    bool powers = false; // log labels as 10 with a raised exponent, from 10^-1 to 10^3
+    bool factor = false; // linear y labels in thousands, with "×10³" over the axis
 };
 
 // The styles the measurements go through.

@@ -29,8 +29,12 @@ QString Rounded(double value, int decimals) {
 
 // "X: linear, 6 of 7 ticks, worst 0.04 px".
 QString AxisSummary(const QString& name, const AxisReading& axis) {
+    QString kind = axis.fit->logarithmic ? QStringLiteral("log") : QStringLiteral("linear");
+    if (axis.factor != 1) {
+        kind += QStringLiteral(" (labels times %1)").arg(PlainNumberText(axis.factor));
+    }
     return QStringLiteral("%1: %2, %3 of %4 ticks, worst %5 px")
-        .arg(name, axis.fit->logarithmic ? QStringLiteral("log") : QStringLiteral("linear"))
+        .arg(name, kind)
         .arg(axis.fit->usedCount)
         .arg(axis.ticksFound)
         .arg(Rounded(axis.fit->worstUsedResidual, 2));
@@ -94,15 +98,27 @@ void frmDocument::StartAutoScale() {
     }
     m_autoScale = reading.proposal;
     m_picture2->SetProposalMarks(MarksOf(reading));
+    // Enter and Escape go to the picture; its window, coming to the front, would clear a message
+    // shown before.
+    m_picture2->setFocus();
+    QString check;
+    if (!reading.warnings.isEmpty()) {
+        check = reading.warnings.join(QStringLiteral("; "));
+        check[0] = check[0].toUpper();
+        m_desktop.prompts.ShowMessage(
+            check + QStringLiteral(".\r\n\r\nThe calibration found is shown on the picture: Enter "
+                                   "takes it, Escape leaves the calibration as it was."),
+            AutoScaleTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+        check = QStringLiteral(" Check: ") + check + QLatin1Char('.');
+    }
     m_main.ShowStatusMessage(
-        QStringLiteral("Auto Scale from %1 - %2; %3. Enter takes this calibration, Escape "
+        QStringLiteral("Auto Scale from %1 - %2; %3.%4 Enter takes this calibration, Escape "
                        "leaves it as it was.")
             .arg(reading.fromDrawing ? QStringLiteral("the page's text")
                                      : QStringLiteral("the labels read"),
                  AxisSummary(QStringLiteral("X"), reading.x),
-                 AxisSummary(QStringLiteral("Y"), reading.y)),
+                 AxisSummary(QStringLiteral("Y"), reading.y), check),
         AutoScaleMessageMs);
-    m_picture2->setFocus();
 }
 
 void frmDocument::AcceptAutoScale() {
