@@ -16,13 +16,17 @@ namespace {
 class AutoScale : public PictureFixture {
 protected:
     // A plot drawn into pixels, shown as the picture.
-    void ShowPlot(int dotsPerInch, bool yLog, int seriesCount = 3) {
+    void ShowPlot(int dotsPerInch, bool yLog, int seriesCount = 3, int style = 0,
+                  bool smudged = false) {
         RasterPlots::Case plot;
-        plot.style = RasterPlots::Styles().front();
+        plot.style = RasterPlots::Styles()[static_cast<std::size_t>(style)];
         plot.dotsPerInch = dotsPerInch;
         plot.yLog = yLog;
         plot.seriesCount = seriesCount;
         m_drawn = RasterPlots::Draw(plot);
+        if (smudged) {
+            RasterPlots::SmudgeFactor(m_drawn);
+        }
         Surface().SetPicture(m_drawn.image);
     }
     QPoint PixelOf(QPointF value) const {
@@ -125,6 +129,27 @@ TEST_F(AutoScale, WhatCannotBeReadIsSaidAndNothingChanges) {
     ASSERT_EQ(prompts->messages.size(), 1u);
     EXPECT_TRUE(prompts->messages[0].text.startsWith(QStringLiteral("Leave scale mode")));
     EXPECT_FALSE(App().Document().AutoScaleProposed());
+}
+
+TEST_F(AutoScale, AFactorThatCannotBeReadIsSaidInABoxAndTheProposalWaits) {
+    ShowPlot(150, false, 2, 1, true);
+    Main().RunMenuCommand("mnuPictureAutoScale");
+    ASSERT_EQ(prompts->messages.size(), 1u);
+    EXPECT_EQ(prompts->messages[0].title, QStringLiteral("Auto Scale"));
+    EXPECT_TRUE(prompts->messages[0].text.startsWith(
+        QStringLiteral("Something is written over the top of the Y axis that was not read as a "
+                       "factor")))
+        << prompts->messages[0].text.toStdString();
+    ASSERT_TRUE(App().Document().AutoScaleProposed());
+    EXPECT_TRUE(Status().contains(QStringLiteral("Check the axis factor.")));
+    // Read, the same plot says nothing.
+    prompts->messages.clear();
+    QTest::keyClick(&Surface(), Qt::Key_Escape);
+    ShowPlot(150, false, 2, 1, false);
+    Main().RunMenuCommand("mnuPictureAutoScale");
+    EXPECT_TRUE(prompts->messages.empty());
+    EXPECT_TRUE(Status().contains(QStringLiteral("Y: linear (labels times 1000)")))
+        << Status().toStdString();
 }
 
 TEST_F(AutoScale, APdfPageIsCalibratedFromItsOwnTextExactly) {

@@ -309,14 +309,7 @@ TEST(ProposedScale, AnAxisFactorIsAppliedAndOneThatCannotBeReadIsWarnedOf) {
 
     // The factor smudged: the labels alone would read a thousand times too small, so the
     // proposal says so.
-    {
-        QPainter painter(&drawn.image);
-        const QPointF top = drawn.PixelOf({0, drawn.yTo});
-        painter.fillRect(QRectF(top.x() - 5, top.y() - 40, 60, 32), Qt::white);
-        painter.setPen(QPen(Qt::black, 3));
-        painter.drawLine(QPointF(top.x() + 2, top.y() - 22), QPointF(top.x() + 30, top.y() - 14));
-        painter.drawLine(QPointF(top.x() + 2, top.y() - 14), QPointF(top.x() + 30, top.y() - 22));
-    }
+    RasterPlots::SmudgeFactor(drawn);
     reading = ReadPlotAxes(drawn.image, nullptr, ocr);
     ASSERT_TRUE(reading.proposal);
     EXPECT_EQ(reading.y.factor, 1);

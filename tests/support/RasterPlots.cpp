@@ -265,4 +265,13 @@ Drawn Draw(const Case& plot) {
     return drawn;
 }
 
+void SmudgeFactor(Drawn& drawn) {
+    QPainter painter(&drawn.image);
+    const QPointF top = drawn.PixelOf({drawn.xFrom, drawn.yTo});
+    painter.fillRect(QRectF(top.x() - 5, top.y() - 40, 60, 32), Qt::white);
+    painter.setPen(QPen(Qt::black, 3));
+    painter.drawLine(QPointF(top.x() + 2, top.y() - 22), QPointF(top.x() + 30, top.y() - 14));
+    painter.drawLine(QPointF(top.x() + 2, top.y() - 14), QPointF(top.x() + 30, top.y() - 22));
+}
+
 } // namespace RasterPlots

@@ -62,4 +62,8 @@ struct Drawn {
 
 Drawn Draw(const Case& plot);
 
+// Paints over the factor written above the y axis and scribbles there instead: something stands
+// where the factor goes, and does not read as one.
+void SmudgeFactor(Drawn& drawn);
+
 } // namespace RasterPlots

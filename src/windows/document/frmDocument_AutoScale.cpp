@@ -109,7 +109,8 @@ void frmDocument::StartAutoScale() {
             check + QStringLiteral(".\r\n\r\nThe calibration found is shown on the picture: Enter "
                                    "takes it, Escape leaves the calibration as it was."),
             AutoScaleTitle, MessageIcon::Exclamation, MessageButtons::Ok);
-        check = QStringLiteral(" Check: ") + check + QLatin1Char('.');
+        // The box has said what; the status bar has room for a reminder only.
+        check = QStringLiteral(" Check the axis factor.");
     }
     m_main.ShowStatusMessage(
         QStringLiteral("Auto Scale from %1 - %2; %3.%4 Enter takes this calibration, Escape "
