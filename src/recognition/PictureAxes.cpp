@@ -293,7 +293,9 @@ QRect LabelInk(const InkMask& mask, double at, int start, int direction, int win
 // line widths, with the label's ink beyond them on that side.
 std::vector<TickMark> TicksOn(const InkMask& mask, const RowLine& line, int longestTick) {
     std::vector<TickMark> ticks;
+    std::vector<TickMark> corners;
     const int half = static_cast<int>(std::ceil(line.thickness / 2));
+    const int window = std::max(6, longestTick * 2);
     for (const int side : {1, -1}) {
         // Columns where ink stands out from the line on this side, and how far.
         std::vector<int> reach(static_cast<std::size_t>(line.last - line.first + 1), 0);
@@ -329,7 +331,6 @@ std::vector<TickMark> TicksOn(const InkMask& mask, const RowLine& line, int long
                     static_cast<int>(std::lround(line.YAt(at))) + side * (half + 1 + tallest);
                 // The label: the first band of ink beyond the tick, across the tick's place; for a
                 // tick pointing into the plot, beyond the line on the other side.
-                const int window = std::max(6, longestTick * 2);
                 const int centre = static_cast<int>(std::lround(line.YAt(at)));
                 QRect ink = LabelInk(mask, at, outer, side, window, 2 * longestTick, longestTick);
                 if (ink.isEmpty()) {
@@ -339,6 +340,39 @@ std::vector<TickMark> TicksOn(const InkMask& mask, const RowLine& line, int long
                 ticks.push_back({mask.Picture(QPointF(at, line.YAt(at))), mask.Picture(ink)});
             }
             x = end + 1;
+        }
+        // A corner: the frame's other side leaves the line at its end. Where ticks point into
+        // the plot the corner has none of its own, but its label stands beyond the line.
+        const int near = 2 * half + 4;
+        for (const bool atStart : {true, false}) {
+            int first = -1;
+            int last = -1;
+            for (int column = atStart ? line.first : line.last - near;
+                 column <= (atStart ? line.first + near : line.last); ++column) {
+                if (reach[static_cast<std::size_t>(column - line.first)] > longestTick) {
+                    first = first < 0 ? column : first;
+                    last = column;
+                }
+            }
+            if (first < 0) {
+                continue;
+            }
+            const double at = TickCentre(mask, line, first, last + 1, side, half, longestTick);
+            const int centre = static_cast<int>(std::lround(line.YAt(at)));
+            const QRect ink = LabelInk(mask, at, centre - side * (half + 1), -side, window,
+                                       2 * longestTick + longestTick / 2, longestTick);
+            if (!ink.isEmpty()) {
+                corners.push_back({mask.Picture(QPointF(at, line.YAt(at))), mask.Picture(ink)});
+            }
+        }
+    }
+    for (const TickMark& corner : corners) {
+        const bool ticked = std::any_of(ticks.begin(), ticks.end(), [&](const TickMark& tick) {
+            return std::hypot(tick.onAxis.x() - corner.onAxis.x(),
+                              tick.onAxis.y() - corner.onAxis.y()) < 2 * half + 3;
+        });
+        if (!ticked) {
+            ticks.push_back(corner);
         }
     }
     return ticks;

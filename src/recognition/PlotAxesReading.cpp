@@ -51,6 +51,16 @@ QImage WithMargin(const QImage& picture, const QRect& ink) {
                             .intersected(picture.rect()));
 }
 
+// A piece of a label on a margin of white.
+QImage OnWhite(const QImage& piece) {
+    QImage framed(piece.width() + 2 * LabelMargin, piece.height() + 2 * LabelMargin,
+                  QImage::Format_RGB32);
+    framed.fill(Qt::white);
+    QPainter painter(&framed);
+    painter.drawImage(LabelMargin, LabelMargin, piece);
+    return framed;
+}
+
 // The label with its exponent brought down to the line and up to the size of its base: OCR
 // does not read a lone small digit, but reads it in a line.
 QImage OnOneLine(const QImage& region, const RaisedParts& parts) {
@@ -75,7 +85,8 @@ QImage OnOneLine(const QImage& region, const RaisedParts& parts) {
 // "10^3").
 QString LabelText(const QImage& region, LabelOcr& ocr) {
     if (const std::optional<RaisedParts> parts = FindRaisedExponent(region)) {
-        const QString base = ocr.Read(WithMargin(region, parts->base));
+        // Alone on white: the margin of the region around it may hold part of the exponent.
+        const QString base = ocr.Read(OnWhite(region.copy(parts->base)));
         const QString both = ocr.Read(OnOneLine(region, *parts));
         if (!base.isEmpty() && both.size() > base.size() && both.startsWith(base)) {
             return base + QLatin1Char('^') + (parts->negative ? QStringLiteral("-") : QString()) +

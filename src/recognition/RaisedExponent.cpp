@@ -77,7 +77,8 @@ std::optional<RaisedParts> FindRaisedExponent(const QImage& label) {
     RaisedParts parts;
     std::vector<QRect> raised;
     for (const QRect& piece : pieces) {
-        const bool high = piece.left() >= lastFullRight - 1 &&
+        // A raised glyph may reach back over the last one a little (a 2 over a 0).
+        const bool high = piece.left() >= lastFullRight - std::max(1, tallest / 4) &&
                           piece.height() < FullHeightShare * tallest &&
                           piece.bottom() <= baseline - RaisedShare * tallest;
         if (high) {

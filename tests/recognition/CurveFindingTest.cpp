@@ -213,7 +213,10 @@ TEST(ProposedScale, APlotWhoseLabelsCannotBeReadIsRefusedAndNothingChanges) {
     LabelOcr ocr;
     const PlotAxesReading reading = ReadPlotAxes(drawn.image, nullptr, ocr);
     EXPECT_FALSE(reading.proposal);
-    EXPECT_EQ(reading.refusal, QStringLiteral("No Y axis line with labelled ticks was found."));
+    // The Y axis is named, the X axis (which reads) is not.
+    EXPECT_TRUE(reading.refusal.contains(QStringLiteral("Y axis")))
+        << reading.refusal.toStdString();
+    EXPECT_FALSE(reading.refusal.contains(QStringLiteral("X axis")));
     EXPECT_TRUE(reading.x.fit);
 
     // Points that cannot calibrate (both on one spot) change nothing in the session.
