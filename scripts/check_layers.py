@@ -19,6 +19,7 @@ LAYERS = [
       "recognition", "zoom"]),
     ("session model", False, ["session"]),
     ("project files", False, ["project"]),
+    ("batch runs", False, ["batch"]),
     ("windows", True,
      ["desktop", "windows/shared", "windows/main", "windows/document", "windows/data",
       "windows/zoom", "windows/options", "windows/info", "windows/acquisition"]),

@@ -9,7 +9,7 @@ PACKAGES="build-essential cmake pkg-config clang-format
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libsane-dev sane-utils libwmf-dev fonts-urw-base35 fonts-dejavu-core
   xvfb xauth xdotool xclip x11-utils imagemagick poppler-utils locales
-  openbox desktop-file-utils libpoppler-qt6-dev libzip-dev libtesseract-dev tesseract-ocr-eng"
+  openbox desktop-file-utils libpoppler-qt6-dev libzip-dev libtesseract-dev tesseract-ocr-eng parallel"
 
 missing=""
 for p in $PACKAGES; do

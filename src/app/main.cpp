@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Startup.h"
+#include "batch/BatchRun.h"
 #include "core/ProgramInfo.h"
 #include "decoding/DecoderProcess.h"
 #include "decoding/ImagingDecoder.h"
@@ -15,15 +16,30 @@
 #include "windows/main/frmMain.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QStringList>
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     // Started by the program itself to decode one picture file, and nothing else.
     if (IsDecoderCall(argc, argv)) {
         return RunDecoderProcess(argc, argv);
+    }
+    // A batch run: no display and no window, the same decoding and reading.
+    if (IsBatchCall(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Its standard error is the run's own report: Qt's notes about the desktop it does
+        // without (no runtime folder, no fonts database) would only clutter it.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) {
+                std::fprintf(stderr, "%s\n", qPrintable(text));
+            }
+        });
+        QGuiApplication application(argc, argv);
+        return RunBatch(QGuiApplication::arguments().mid(2), stderr);
     }
     ProgramApplication application(argc, argv);
     SetDecodeLimits();

@@ -22,34 +22,6 @@ namespace {
 
 using RasterPlots::Drawn;
 
-double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
-    const QPointF ab = b - a;
-    const double length2 = QPointF::dotProduct(ab, ab);
-    const double t =
-        length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
-    const QPointF nearest = a + ab * t;
-    return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
-}
-
-// How far (pixels) a found point lies from a true series: from its line, or its nearest marker.
-double DistanceToSeries(const Drawn& drawn, const RasterPlots::Series& series, QPointF point) {
-    double nearest = 1e300;
-    std::vector<QPointF> pixels;
-    for (const QPointF& value : series.data) {
-        pixels.push_back(drawn.PixelOf(value));
-    }
-    if (series.markers) {
-        for (const QPointF& p : pixels) {
-            nearest = std::min(nearest, std::hypot(p.x() - point.x(), p.y() - point.y()));
-        }
-        return nearest;
-    }
-    for (std::size_t i = 1; i < pixels.size(); ++i) {
-        nearest = std::min(nearest, DistanceToSegment(point, pixels[i - 1], pixels[i]));
-    }
-    return nearest;
-}
-
 // The worst distance (pixels) between where a calibrated session puts values and where the plot
 // drew them, over a grid of points across the axes.
 double CalibrationError(const Drawn& drawn, const ProposedCalibration& proposal) {
@@ -163,7 +135,7 @@ TEST(PlotCorpus, AxesAndCurvesAreFoundOnPlotsOfManyStyles) {
                                 curve.markers ? "markers" : "a line", qPrintable(label));
                 }
                 for (const QPointF& point : curve.points) {
-                    f.distances.push_back(DistanceToSeries(drawn, *truth, point));
+                    f.distances.push_back(RasterPlots::PixelsOff(drawn, *truth, point));
                 }
             }
         }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace RasterPlots {
@@ -263,6 +264,28 @@ Drawn Draw(const Case& plot) {
         drawn.image = QImage::fromData(bytes, "JPEG").convertToFormat(QImage::Format_RGB32);
     }
     return drawn;
+}
+
+double PixelsOff(const Drawn& drawn, const Series& series, QPointF pixel) {
+    double nearest = 1e300;
+    QPointF before;
+    for (std::size_t i = 0; i < series.data.size(); ++i) {
+        const QPointF at = drawn.PixelOf(series.data[i]);
+        if (series.markers || i == 0) {
+            nearest = std::min(nearest, std::hypot(pixel.x() - at.x(), pixel.y() - at.y()));
+        } else {
+            const QPointF along = at - before;
+            const double length2 = QPointF::dotProduct(along, along);
+            const double t =
+                length2 > 0
+                    ? std::clamp(QPointF::dotProduct(pixel - before, along) / length2, 0.0, 1.0)
+                    : 0.0;
+            const QPointF foot = before + along * t;
+            nearest = std::min(nearest, std::hypot(pixel.x() - foot.x(), pixel.y() - foot.y()));
+        }
+        before = at;
+    }
+    return nearest;
 }
 
 void SmudgeFactor(Drawn& drawn) {

@@ -62,6 +62,10 @@ struct Drawn {
 
 Drawn Draw(const Case& plot);
 
+// How far (pixels) a picture position lies from a series as drawn: from its line, or from its
+// nearest marker's centre.
+double PixelsOff(const Drawn& drawn, const Series& series, QPointF pixel);
+
 // Paints over the factor written above the y axis and scribbles there instead: something stands
 // where the factor goes, and does not read as one.
 void SmudgeFactor(Drawn& drawn);
