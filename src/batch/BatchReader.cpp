@@ -70,7 +70,9 @@ void ReadAutomatically(UnitResult& result, Session& session, const VectorDrawing
     result.x = SummaryOf(axes.x);
     result.y = SummaryOf(axes.y);
     result.warnings = axes.warnings;
-    CurveFinding finding = FindCurves(picture, FindPlotArea(picture, drawing));
+    // The axes just read bound the plot: no need to look for them again.
+    CurveFinding finding = FindCurves(
+        picture, axes.plotArea.isEmpty() ? FindPlotArea(picture, drawing) : axes.plotArea);
     if (finding.curves.empty()) {
         result.reason = finding.refusal;
         return;

@@ -199,6 +199,7 @@ Coverage CoverageOf(const Region& region, const std::vector<Rgb>& colors) {
 // line's core; those pixels come out as colours of their own, lying on the series. A colour
 // whose pixels mostly lie next to another's larger colour is that series.
 void MergeFringes(Coverage& coverage, const QRect& box, std::size_t colorCount) {
+    static_assert(MostFoundCurves < 32, "the colours around a pixel are kept as bits");
     const int width = box.width();
     const int height = box.height();
     std::vector<std::int64_t> pixels(colorCount, 0);
@@ -211,7 +212,7 @@ void MergeFringes(Coverage& coverage, const QRect& box, std::size_t colorCount) 
                 continue;
             }
             ++pixels[static_cast<std::size_t>(own)];
-            std::vector<bool> counted(colorCount, false);
+            std::uint32_t counted = 0; // the colours met around it, one bit each
             for (int dy = -Reach; dy <= Reach; ++dy) {
                 for (int dx = -Reach; dx <= Reach; ++dx) {
                     const int nx = x + dx;
@@ -220,8 +221,8 @@ void MergeFringes(Coverage& coverage, const QRect& box, std::size_t colorCount) 
                         continue;
                     }
                     const int other = coverage.series[static_cast<std::size_t>(ny) * width + nx];
-                    if (other >= 0 && other != own && !counted[static_cast<std::size_t>(other)]) {
-                        counted[static_cast<std::size_t>(other)] = true;
+                    if (other >= 0 && other != own && (counted & (1u << other)) == 0) {
+                        counted |= 1u << other;
                         ++beside[static_cast<std::size_t>(own) * colorCount +
                                  static_cast<std::size_t>(other)];
                     }

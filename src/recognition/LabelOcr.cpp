@@ -121,6 +121,9 @@ LabelOcr::LabelOcr() : m_api(std::make_unique<tesseract::TessBaseAPI>()) {
     m_api->SetPageSegMode(tesseract::PSM_SINGLE_LINE);
     m_api->SetVariable("tessedit_char_whitelist", Alphabet);
     m_api->SetVariable("debug_file", "/dev/null");
+    // Labels are dark on light (PreparedLabel makes them so): no second reading of each
+    // line inverted.
+    m_api->SetVariable("tessedit_do_invert", "0");
     m_ready = true;
 }
 

@@ -10,6 +10,9 @@ constexpr double Pi = 3.14159265358979323846;
 // Axis lines are searched up to this slant, in steps of this many degrees.
 constexpr double MostSlantDegrees = 2;
 constexpr double SlantStepDegrees = 0.05;
+// Row runs of ink this long or longer vote for lines: at the steepest slant a line of one pixel
+// runs on for 1 / tan(2°), some 28 pixels, before it steps to the next row.
+constexpr int ShortestVotingRun = 8;
 // Grey pixels darker than this are ink: a thin black line that falls between two pixel rows
 // leaves each of them half dark, about 128; a plot's grid lines are lighter.
 constexpr int InkLightness = 150;
@@ -151,18 +154,29 @@ std::vector<RowLine> LongLines(const InkMask& mask, int shortest) {
     const int offsets = mask.Height() + 2 * margin;
     std::vector<int> votes(static_cast<std::size_t>(slants) * offsets, 0);
     for (int y = 0; y < mask.Height(); ++y) {
-        for (int x = 0; x < mask.Width(); ++x) {
+        int x = 0;
+        while (x < mask.Width()) {
             if (!mask.Ink(x, y)) {
+                ++x;
                 continue;
             }
-            for (int at = 0; at < slants; ++at) {
-                const int offset =
-                    static_cast<int>(std::lround(y - slopes[static_cast<std::size_t>(at)] * x)) +
-                    margin;
-                if (offset >= 0 && offset < offsets) {
-                    ++votes[static_cast<std::size_t>(at) * offsets + offset];
+            // Only runs along the row vote: a line up to the steepest slant goes on in its row
+            // for dozens of pixels, where text and ticks stop after a few, and most ink is text.
+            int end = x;
+            while (end < mask.Width() && mask.Ink(end, y)) {
+                ++end;
+            }
+            for (; end - x >= ShortestVotingRun && x < end; ++x) {
+                for (int at = 0; at < slants; ++at) {
+                    const int offset =
+                        static_cast<int>(std::lround(y - slopes[static_cast<std::size_t>(at)] * x)) +
+                        margin;
+                    if (offset >= 0 && offset < offsets) {
+                        ++votes[static_cast<std::size_t>(at) * offsets + offset];
+                    }
                 }
             }
+            x = end;
         }
     }
     std::vector<RowLine> lines;

@@ -11,6 +11,8 @@ constexpr int InkLevel = 128;
 // Glyphs of the base reach this share of the tallest one; raised ones are set smaller (about
 // 0.7 of it, antialiasing adds a row).
 constexpr double FullHeightShare = 0.8;
+// An exponent's digits are at least this share of the base's height.
+constexpr double SmallestExponentShare = 0.35;
 // An exponent's glyphs end this share of the base's height above its baseline, or higher.
 constexpr double RaisedShare = 0.3;
 
@@ -103,7 +105,19 @@ std::optional<RaisedParts> FindRaisedExponent(const QImage& label) {
         }
         glyphs.push_back(piece);
     }
-    raised = glyphs;
+    // Specks (a stroke of the last digit, noise) are no exponent; a flat one may be its minus.
+    raised.clear();
+    for (const QRect& glyph : glyphs) {
+        const bool flat = glyph.width() >= 2 * glyph.height() && glyph.width() >= tallest / 5;
+        if (glyph.height() >= SmallestExponentShare * tallest || flat) {
+            raised.push_back(glyph);
+        } else {
+            parts.base |= glyph;
+        }
+    }
+    if (raised.size() == 1 && raised.front().width() >= 2 * raised.front().height()) {
+        return std::nullopt; // a lone dash up there is no number
+    }
     // A flat first glyph is the exponent's minus; OCR would blow it up to a block.
     if (raised.size() > 1 && raised.front().width() >= 2 * raised.front().height()) {
         parts.negative = true;
