@@ -227,3 +227,128 @@ TEST_F(BatchRun, AProjectMadeInTheProgramReadsFiguresOfTheSameLayout) {
 }
 
 } // namespace
+
+namespace {
+
+// The README's recipe for many machines, as written there.
+QString ReadmeRecipe() {
+    const QString readme =
+        QString::fromUtf8(ReadFile(QStringLiteral(KURVEX_TEST_DATA "/../../README.md")));
+    const qsizetype marker = readme.indexOf(QStringLiteral("<!-- batch-recipe -->"));
+    const qsizetype start = readme.indexOf(QStringLiteral("```sh\n"), marker);
+    const qsizetype end = readme.indexOf(QStringLiteral("```"), start + 6);
+    if (marker < 0 || start < 0 || end < 0) {
+        return {};
+    }
+    return readme.mid(start + 6, end - start - 6);
+}
+
+// Every file of a folder: CSVs by their bytes, the summary by its lines without their seconds.
+std::map<QString, QByteArray> Results(const QString& folder) {
+    std::map<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files)) {
+        QByteArray bytes = ReadFile(QDir(folder).filePath(name));
+        if (name == QStringLiteral("summary.jsonl")) {
+            QList<QByteArray> lines;
+            for (const QByteArray& line : bytes.split('\n')) {
+                if (!line.isEmpty()) {
+                    QJsonObject object = QJsonDocument::fromJson(line).object();
+                    object.remove(QStringLiteral("seconds"));
+                    lines << QJsonDocument(object).toJson(QJsonDocument::Compact);
+                }
+            }
+            std::sort(lines.begin(), lines.end());
+            bytes = lines.join('\n');
+        }
+        files[name] = bytes;
+    }
+    return files;
+}
+
+TEST_F(BatchRun, TheReadmeRecipeForManyMachinesGivesWhatOneRunGives) {
+    const QString recipe = ReadmeRecipe();
+    ASSERT_TRUE(recipe.contains(QStringLiteral("parallel --sshloginfile machines.txt")))
+        << recipe.toStdString();
+    const QString work = Folder("work");
+    const QString pictures = Folder("work/pictures");
+    Plot(pictures, "a.png", 0, false, 7);
+    Plot(pictures, "b.png", 3, true, 8);
+    QImage white(300, 200, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    ASSERT_TRUE(white.save(QDir(pictures).filePath("blank.png")));
+    // This machine as the only login.
+    ASSERT_TRUE(WriteFile(QDir(work).filePath("machines.txt"), ":\n"));
+
+    QProcess shell;
+    shell.setWorkingDirectory(work);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"),
+                       QFileInfo(QStringLiteral(KURVEX_BINARY)).absolutePath() + QLatin1Char(':') +
+                           environment.value(QStringLiteral("PATH")));
+    environment.insert(QStringLiteral("HOME"), work);
+    shell.setProcessEnvironment(environment);
+    shell.start(QStringLiteral("bash"), {QStringLiteral("-c"), recipe});
+    ASSERT_TRUE(shell.waitForFinished(240000));
+    ASSERT_TRUE(QFileInfo::exists(QDir(work).filePath("all/summary.jsonl")))
+        << shell.readAllStandardError().toStdString();
+
+    // One run over the same pictures, named the same way.
+    const QString single = QDir(work).filePath("single");
+    ASSERT_EQ(
+        Run({"--auto", "--out", single, "pictures/a.png", "pictures/b.png", "pictures/blank.png"},
+            nullptr, work),
+        1);
+    const std::map<QString, QByteArray> spread = Results(QDir(work).filePath("all"));
+    const std::map<QString, QByteArray> one = Results(single);
+    EXPECT_EQ(spread.size(), 3u); // a.png.csv, b.png.csv, summary.jsonl
+    EXPECT_TRUE(spread == one);
+    for (const auto& [name, bytes] : one) {
+        EXPECT_EQ(spread.count(name), 1u) << name.toStdString();
+    }
+}
+
+} // namespace
+
+#include <csignal>
+
+namespace {
+
+TEST_F(BatchRun, AStoppedRunLeavesWholeFilesOnly) {
+    const QString in = Folder("in");
+    for (int copy = 0; copy < 8; ++copy) {
+        Plot(in, QStringLiteral("plot%1.png").arg(copy), copy % 4, copy % 2 == 1, copy);
+    }
+    const QString out = QDir(m_dir.path()).filePath("out");
+    QProcess program;
+    program.setReadChannel(QProcess::StandardError);
+    program.start(QStringLiteral(KURVEX_BINARY),
+                  {QStringLiteral("--batch"), QStringLiteral("--jobs"), QStringLiteral("1"),
+                   QStringLiteral("--out"), out, in});
+    // Stopped once it has read its first plot, as Ctrl+C stops it.
+    QByteArray said;
+    while (!said.contains("[1/") && program.waitForReadyRead(60000)) {
+        said += program.readAllStandardError();
+    }
+    ASSERT_TRUE(said.contains("[1/")) << said.toStdString();
+    ::kill(static_cast<pid_t>(program.processId()), SIGINT);
+    ASSERT_TRUE(program.waitForFinished(60000));
+    said += program.readAllStandardError();
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_TRUE(said.contains("stopped before the end")) << said.toStdString();
+    const std::vector<QJsonObject> summary = ReadSummary(out);
+    ASSERT_GE(summary.size(), 1u);
+    EXPECT_LT(summary.size(), 8u);
+    // Every file there is whole and named in the summary; nothing half written is left.
+    QStringList named{QStringLiteral("summary.jsonl")};
+    for (const QJsonObject& line : summary) {
+        named << line.value("result").toString();
+    }
+    for (const QString& name : QDir(out).entryList(QDir::Files | QDir::Hidden)) {
+        EXPECT_TRUE(named.contains(name)) << name.toStdString();
+        if (name.endsWith(QStringLiteral(".csv"))) {
+            EXPECT_TRUE(ReadFile(QDir(out).filePath(name)).endsWith("\r\n"));
+        }
+    }
+}
+
+} // namespace
