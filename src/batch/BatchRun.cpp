@@ -36,8 +36,8 @@ extern "C" void StopRun(int /*signal*/) {
 // The units still to read, and the results of those read; shared by the workers.
 class Work {
 public:
-    explicit Work(std::deque<BatchUnit> units)
-        : m_units(std::move(units)), m_total(m_units.size()) {}
+    Work(std::deque<BatchUnit> units, std::size_t refused)
+        : m_units(std::move(units)), m_total(m_units.size() + refused) {}
 
     // The next unit, or nothing when every unit is read (or the run stops).
     std::optional<BatchUnit> Take() {
@@ -62,14 +62,11 @@ public:
         Report(m_records.back(), log);
         m_changed.notify_all();
     }
-    // Claims a result's name for one unit; false when another input's results have it.
-    std::optional<QString> Claim(const QString& name, const QString& path) {
+    // A unit refused before it was read.
+    void Refused(BatchRecord record, std::FILE* log) {
         std::lock_guard lock(m_mutex);
-        const auto [at, claimed] = m_names.emplace(name, path);
-        if (claimed || at->second == path) {
-            return std::nullopt;
-        }
-        return at->second;
+        m_records.push_back(std::move(record));
+        Report(m_records.back(), log);
     }
     std::vector<BatchRecord> Records() {
         std::lock_guard lock(m_mutex);
@@ -110,7 +107,6 @@ private:
     std::size_t m_total = 0;
     int m_busy = 0;
     std::vector<BatchRecord> m_records;
-    std::map<QString, QString> m_names;
 };
 
 int UsageError(const QString& error, std::FILE* log) {
@@ -140,12 +136,8 @@ void Worker(Work& work, const BatchOptions& options, const Project* project,
         }
         if (record.result.read) {
             const QString name = ResultName(unit->path, record.result.page);
-            if (const std::optional<QString> other = work.Claim(name, unit->path)) {
-                record.result.read = false;
-                record.result.reason =
-                    QStringLiteral("Its results would have the name of those of %1.").arg(*other);
-            } else if (const QString error = output.WriteResult(name, record.result.csv);
-                       !error.isEmpty()) {
+            if (const QString error = output.WriteResult(name, record.result.csv);
+                !error.isEmpty()) {
                 record.result.read = false;
                 record.result.reason = error;
             } else {
@@ -187,11 +179,24 @@ int RunBatch(const QStringList& arguments, std::FILE* log) {
         return UsageError(error, log);
     }
     std::deque<BatchUnit> units;
+    std::vector<BatchRecord> clashes;
+    // Results are named after the input's file name: of two inputs of one name (in two
+    // folders), the first is read and the second refused, whatever order the jobs finish in.
+    std::map<QString, QString> names;
     const QStringList inputs = ExpandInputs(options.inputs);
     for (int at = 0; at < inputs.size(); ++at) {
-        units.push_back({at, inputs.at(at), options.pages.FirstPage()});
+        const BatchUnit unit{at, inputs.at(at), options.pages.FirstPage()};
+        const auto [first, isFirst] = names.emplace(QFileInfo(unit.path).fileName(), unit.path);
+        if (isFirst) {
+            units.push_back(unit);
+            continue;
+        }
+        BatchRecord clash{unit, {}, {}, 0};
+        clash.result.reason =
+            QStringLiteral("Its results would have the name of those of %1.").arg(first->second);
+        clashes.push_back(std::move(clash));
     }
-    if (units.empty()) {
+    if (inputs.empty()) {
         return UsageError(QStringLiteral("the folders given hold no pictures"), log);
     }
     // Each job reads its labels on one core: Tesseract's own threads would fight the jobs.
@@ -199,7 +204,10 @@ int RunBatch(const QStringList& arguments, std::FILE* log) {
     Stopped.store(false);
     std::signal(SIGINT, StopRun);
     std::signal(SIGTERM, StopRun);
-    Work work(std::move(units));
+    Work work(std::move(units), clashes.size());
+    for (BatchRecord& clash : clashes) {
+        work.Refused(std::move(clash), log);
+    }
     const int jobs = std::min<int>(options.jobs, static_cast<int>(inputs.size()));
     std::vector<std::thread> workers;
     for (int job = 0; job < std::max(jobs, 1); ++job) {

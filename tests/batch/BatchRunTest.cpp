@@ -172,6 +172,20 @@ TEST_F(BatchRun, AutoReadsTheFolderAndReportsWhatItCannotRead) {
         summary[1].value("calibration").toObject().value("y").toObject().value("factor").toInt(),
         1000);
 
+    // Two inputs of one name: the first is read, the second said to clash, in every run.
+    const QString twin = Folder("twin");
+    Plot(twin, "boxed.png", 0, false, 9);
+    const QString clashOut = QDir(m_dir.path()).filePath("clash");
+    EXPECT_EQ(Run({"--jobs", "2", "--out", clashOut, QDir(in).filePath("boxed.png"),
+                   QDir(twin).filePath("boxed.png")}),
+              1);
+    const std::vector<QJsonObject> clash = ReadSummary(clashOut);
+    ASSERT_EQ(clash.size(), 2u);
+    EXPECT_EQ(clash[0].value("status").toString(), "read");
+    EXPECT_EQ(clash[1].value("reason").toString(),
+              QStringLiteral("Its results would have the name of those of %1.")
+                  .arg(QDir(in).filePath("boxed.png")));
+
     // A second run into the same folder replaces what the first made, and nothing else.
     ASSERT_TRUE(WriteFile(QDir(out).filePath("boxed.png.csv.keep"), "mine"));
     EXPECT_EQ(Run({"--out", out, QDir(in).filePath("boxed.png")}), 0);
