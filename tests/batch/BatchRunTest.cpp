@@ -236,6 +236,7 @@ TEST_F(BatchRun, AProjectMadeInTheProgramReadsFiguresOfTheSameLayout) {
     EXPECT_EQ(Run({"--project", QDir(made).filePath("broken.kurvexproj"), "--out", out, in}, &said),
               2);
     EXPECT_TRUE(said.contains(QStringLiteral("Invalid project"))) << said.toStdString();
+    EXPECT_EQ(Run({"--help"}), 0);
     EXPECT_EQ(Run({"--jobs", "many", "--out", out, in}, &said), 2);
     EXPECT_TRUE(said.startsWith(QStringLiteral("kurvex --batch: --jobs takes")));
 }
